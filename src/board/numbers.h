@@ -1,0 +1,26 @@
+// Counters are text boxes holding a decimal number. Rules read them as 16-bit signed
+// numbers, compute, and write the result back; results saturate at the 16-bit bounds.
+#pragma once
+
+#include "board/controls.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace grim {
+
+// The number at the start of a text: optional blanks, an optional sign, digits.
+// A text without digits reads as 0; a number beyond the 16-bit range saturates.
+std::int16_t readNumber(std::string_view text);
+inline std::int16_t readNumber(const TextBox& box) { return readNumber(box.text); }
+
+// A whole number clamped into -32768..32767.
+std::int16_t saturate(long long value);
+
+// Writes value, clamped to 16 bits, as decimal text.
+void writeNumber(TextBox& box, long long value);
+// Adds delta to the number in the box.
+void addNumber(TextBox& box, long long delta);
+
+} // namespace grim

@@ -1,0 +1,80 @@
+// What the core asks of the world outside it. The Qt window implements these;
+// tests implement them with fakes that record and answer from a script.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace grim {
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // A modal message box with an OK button.
+    virtual void message(const std::string& text, const std::string& title = "Message") = 0;
+    // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
+    virtual bool question(const std::string& text, bool defaultNo = false) = 0;
+    // File dialogs with one filter, e.g. "Deck File (*.ucd)". Cancelling gives no path.
+    virtual std::optional<std::string> openFile(const std::string& filter) = 0;
+    virtual std::optional<std::string> saveFile(const std::string& filter) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Starts playing the named WAV file ("attack.wav") from the program's folder without waiting.
+    // A missing or unplayable file plays nothing and reports nothing.
+    virtual void play(const std::string& name) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The local time of day as hours, minutes and seconds, e.g. "9:05:31 PM".
+    virtual std::string timeOfDay() = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // A uniform fraction in [0, 1).
+    virtual double next() = 0;
+};
+
+// The one TCP connection to the other window. Each send is delivered to the other side
+// as one whole message.
+class Socket {
+public:
+    enum class State { closed, listening, connecting, connected, error };
+    virtual ~Socket() = default;
+    virtual void close() = 0;
+    virtual bool listen(std::uint16_t port) = 0;
+    virtual void accept(std::int32_t requestId) = 0;
+    virtual void connect(const std::string& host, std::uint16_t port) = 0;
+    virtual State state() const = 0;
+    virtual void send(const std::string& message) = 0;
+};
+
+// The program's own generator: the same seed gives the same fractions on every compiler.
+class SeededRandom final : public Random {
+public:
+    explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
+    double next() override;
+
+private:
+    std::uint64_t state_;
+};
+
+// A socket that is never connected, for a window that plays on one machine only.
+class ClosedSocket final : public Socket {
+public:
+    void close() override {}
+    bool listen(std::uint16_t) override { return false; }
+    void accept(std::int32_t) override {}
+    void connect(const std::string&, std::uint16_t) override {}
+    State state() const override { return State::closed; }
+    void send(const std::string&) override {}
+};
+
+} // namespace grim

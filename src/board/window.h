@@ -1,0 +1,82 @@
+// The whole state of the program's window: both sides of the duel board, the deck
+// editor, the online panel, the menu, the timers and the window-level counters.
+#pragma once
+
+#include "board/controls.h"
+#include "board/ports.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace grim {
+
+// One player's board. The window holds two: u1 (player 1) and u2 (player 2).
+struct Side {
+    ListBox lstDeck, lstHand, cmbGrave;
+    TextBox txtDeckCnt{"0"}, txtHandCnt{"0"}, txtGraveCnt{"0"}, txtLp{"25"}, txtSacriCnt{"0"};
+    std::array<TextBox, 5> txtAtt;  // slots 1 to 5 at indices 0 to 4
+    std::array<Switch, 5> lblAtt;   // the slot labels "SLOT 1" to "SLOT 5"
+    ListBox cmbSlotA, cmbSlotB;
+    Switch btnOpen, btnQ5, btnAdd, btnSacri, btnSpecial, btnField, btnDirect, btnMaster, btnAttack, btnEnd;
+    std::int16_t turnSacrifices = 0;  // sacrifices made in the current turn
+
+    TextBox& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); }  // i = 1..5
+    const TextBox& slot(int i) const { return txtAtt.at(static_cast<std::size_t>(i - 1)); }
+};
+
+// The "DECK" tab.
+struct DeckEditor {
+    ListBox lstDeck, lstRegCards, lstSpcCards;
+    TextBox txtDeckCount{"0"}, txtRegCnt{"0"}, txtSpcCnt{"0"}, txtDesc, txtInstruct;
+    Switch btnUp, btnDown, btnTop, txtBottom, btnSave, btnOpen, btnClose;
+};
+
+// The "ONLINE SETTINGS" frame and the chat input.
+struct OnlinePanel {
+    TextBox txtPlayer{"ACE"}, txtIp{"192.168.0.2"}, txtPort{"33221"}, txtMsg;
+    Switch btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2;
+};
+
+struct Menu {
+    Switch smnOffline, smnOnline, smnRestore{false}, smnNewGame{false}, smnSounds;
+    Switch smnSoundsOn{false, true}, smnSoundsOff;
+    Switch smnCreator, smnCredits, smnComments;
+};
+
+struct Timers {
+    Timer tmrTurnLimit{60000}, tmrConnect{60000}, tmrWait{60000}, tmrUpdate{2000}, tmrSynch{2000};
+};
+
+struct Ports {
+    Prompter& prompter;
+    Sound& sound;
+    Clock& clock;
+    Random& random;
+    Socket& socket;
+};
+
+struct Window {
+    explicit Window(Ports p) : ports(p) {}
+
+    Side u1, u2;
+    DeckEditor deck;
+    OnlinePanel online;
+    Menu menu;
+    Timers timers;
+
+    TextBox txtMins{"3 MINUTES"}, txtUpdates{"0 of 8"}, txtDescControls, txtChat, txtHelp;
+
+    std::int16_t timePassed = 0;
+    bool blnFirstMove = false;
+    std::int16_t waitTicks = 0, partsSent = 0, partsReceived = 0, synchTicks = 0;
+
+    Ports ports;
+
+    // The controls of a side identifier: "u1" is player 1, any other text player 2.
+    Side& side(std::string_view id) { return id == "u1" ? u1 : u2; }
+    Side& opponent(std::string_view id) { return id == "u1" ? u2 : u1; }
+};
+
+} // namespace grim

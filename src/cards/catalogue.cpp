@@ -1,0 +1,41 @@
+#include "cards/catalogue.h"
+
+#include <charconv>
+
+namespace grim::cardSubs {
+
+std::optional<int> cardCode(std::string_view text) {
+    if (text.size() < 4) return std::nullopt;
+    int code = 0;
+    for (char c : text.substr(1, 3)) {
+        if (c < '0' || c > '9') return std::nullopt;
+        code = code * 10 + (c - '0');
+    }
+    return code;
+}
+
+const CardInfo* record(int code) {
+    if (code >= firstRegular && code < firstRegular + regularCount)
+        return &regCards()[static_cast<std::size_t>(code - firstRegular)];
+    if (code >= firstSpecial && code < firstSpecial + specialCount)
+        return &spcCards()[static_cast<std::size_t>(code - firstSpecial)];
+    return nullptr;
+}
+
+const CardInfo* recordOf(std::string_view text) {
+    const auto code = cardCode(text);
+    return code ? record(*code) : nullptr;
+}
+
+int power(const CardInfo& card) {
+    int value = 0;
+    std::from_chars(card.power.data(), card.power.data() + card.power.size(), value);
+    return value;
+}
+
+std::string recordText(const CardInfo& card) {
+    return "NAME = " + card.name + "\r\n\r\nTYPE = " + card.type + "\r\n\r\nPOWER = " + card.power +
+           "\r\n\r\nDESCRIPTION\r\n" + card.description;
+}
+
+} // namespace grim::cardSubs

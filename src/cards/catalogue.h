@@ -1,0 +1,50 @@
+// The card catalogue: 66 regular cards (codes 100 to 165) and 29 special cards
+// (codes 200 to 228), and the reading of card codes out of list and slot texts.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace grim {
+
+struct CardInfo {
+    std::string name;         // the card entry, e.g. "[105] CLOWN"
+    std::string type;         // type of a regular card, category of a special card
+    std::string power;        // decimal text
+    std::string description;
+};
+
+inline constexpr int regularCount = 66;
+inline constexpr int specialCount = 29;
+inline constexpr int firstRegular = 100;
+inline constexpr int firstSpecial = 200;
+
+// regCards()[code - 100] and spcCards()[code - 200], in code order, never changed.
+const std::array<CardInfo, regularCount>& regCards();
+const std::array<CardInfo, specialCount>& spcCards();
+
+namespace cardSubs {
+
+// Characters 2 to 4 of a card entry or slot text read as a number; nothing when
+// they are not three digits.
+std::optional<int> cardCode(std::string_view text);
+
+// A code of 200 or more is a special card.
+inline bool isSpecial(int code) { return code >= firstSpecial; }
+
+// The record of a catalogue code; nullptr for any code outside 100-165 and 200-228.
+const CardInfo* record(int code);
+// The record of the code in a text; nullptr when the text names no catalogue card.
+const CardInfo* recordOf(std::string_view text);
+
+// The power field as a number.
+int power(const CardInfo& card);
+
+// The record as shown to the player: NAME, TYPE, POWER and DESCRIPTION lines
+// separated by empty lines, CR LF line ends, no line end after the description.
+std::string recordText(const CardInfo& card);
+
+} // namespace cardSubs
+} // namespace grim

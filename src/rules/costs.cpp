@@ -1,0 +1,61 @@
+#include "rules/costs.h"
+
+#include "board/numbers.h"
+
+namespace grim::gameSubs {
+
+namespace {
+const char* const lifeMessage = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+const char* const sacrificedMessage = "You don't have enough cards SACRIFICED.";
+} // namespace
+
+Cost fieldingCost(int code) {
+    if (code < 120) return {0, 0};
+    if (code < 135) return {0, 1};
+    if (code < 150) return {1, 1};
+    if (code < 160) return {1, 2};
+    if (code < 165) return {2, 2};
+    if (code == 165) return {5, 5};
+    return {0, 0};
+}
+
+std::string payLifePoints(Window& w, std::string_view side, int life) {
+    Side& s = w.side(side);
+    const int p = readNumber(s.txtLp);
+    if (p > life) {
+        writeNumber(s.txtLp, p - life);
+        return passed;
+    }
+    w.ports.prompter.message(lifeMessage);
+    return failed;
+}
+
+std::string paySacrificed(Window& w, std::string_view side, int sacrificed) {
+    Side& s = w.side(side);
+    const int c = readNumber(s.txtSacriCnt);
+    if (c >= sacrificed) {
+        writeNumber(s.txtSacriCnt, c - sacrificed);
+        return passed;
+    }
+    w.ports.prompter.message(sacrificedMessage);
+    return failed;
+}
+
+std::string payLifeAndSacrificed(Window& w, std::string_view side, int life, int sacrificed) {
+    Side& s = w.side(side);
+    const int p = readNumber(s.txtLp);
+    if (p <= life) {
+        w.ports.prompter.message(lifeMessage);
+        return failed;
+    }
+    const int c = readNumber(s.txtSacriCnt);
+    if (c < sacrificed) {
+        w.ports.prompter.message(sacrificedMessage);
+        return failed;
+    }
+    writeNumber(s.txtLp, p - life);
+    writeNumber(s.txtSacriCnt, c - sacrificed);
+    return passed;
+}
+
+} // namespace grim::gameSubs
