@@ -1,6 +1,7 @@
 #include "board/game_subs.h"
 #include "board/registry.h"
 #include "support/fakes.h"
+#include "support/snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -222,4 +223,15 @@ TEST(Registry, EveryControlHasOneUniqueName) {
     for (const char* n : {"btnAddU1", "txtAttU2_3", "lblAttU1_5", "cmbSlotBU2", "lstDeck", "lstDeckU1",
                           "txtBottom", "smnSoundsOff", "tmrSynch", "txtDescControls", "optPlayer2"})
         EXPECT_TRUE(names.count(n)) << n;
+}
+
+TEST(Snapshot, SeesEveryKindOfChange) {
+    TestWindow t;
+    const auto before = grim::test::snapshot(t.w);
+    t.w.u2.cmbSlotA.select(2);
+    EXPECT_NE(grim::test::snapshot(t.w), before);
+    t.w.u2.cmbSlotA.clearSelection();
+    EXPECT_EQ(grim::test::snapshot(t.w), before);
+    t.w.u1.turnSacrifices = 1;
+    EXPECT_NE(grim::test::snapshot(t.w), before);
 }
