@@ -1,16 +1,22 @@
 #include "board/text_file.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace grim {
+
+namespace fs = std::filesystem;
 
 TextLines readTextLines(const std::string& path, std::size_t maxLines) {
     TextLines result;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    // Only plain files: a folder, a pipe or a device could block or never end.
+    if (!fs::is_regular_file(path, ec)) {
         result.status = TextLines::Status::cannotOpen;
         return result;
     }
@@ -20,7 +26,7 @@ TextLines readTextLines(const std::string& path, std::size_t maxLines) {
         return result;
     }
     std::string line;
-    bool inLine = false;  // bytes of an unfinished line have been read
+    bool inLine = false; // bytes of an unfinished line have been read
     auto finishLine = [&]() -> bool {
         if (result.lines.size() == maxLines) {
             result.moreLines = true;
@@ -41,7 +47,7 @@ TextLines readTextLines(const std::string& path, std::size_t maxLines) {
             const char c = buffer[i];
             if (pendingCR) {
                 pendingCR = false;
-                if (c == '\n') continue;  // the LF of a CR LF
+                if (c == '\n') continue; // the LF of a CR LF
             }
             if (c == '\r' || c == '\n') {
                 pendingCR = c == '\r';
@@ -68,26 +74,64 @@ TextLines readTextLines(const std::string& path, std::size_t maxLines) {
     return result;
 }
 
-bool writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return false;
-    const std::string temp = path + ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        for (const auto& l : lines) {
-            out.write(l.data(), static_cast<std::streamsize>(l.size()));
-            out.write("\r\n", 2);
-        }
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
+namespace {
+
+// Writes all of data to the open file descriptor.
+bool writeAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
     }
-    fs::rename(temp, path, ec);
+    return true;
+}
+
+// Creates a new file beside target that did not exist before; its name goes to temp.
+// Never opens a file that is already there, so no other file is touched.
+int createTemporary(const fs::path& target, fs::path& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target;
+        temp += attempt == 0 ? std::string(".saving") : ".saving" + std::to_string(attempt);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    fs::path target(path);
+    if (fs::exists(target, ec)) {
+        // Only a plain file is replaced (through a link, the file it names), and only one
+        // the program could also have overwritten in place.
+        if (!fs::is_regular_file(target, ec)) return false;
+        target = fs::canonical(target, ec);
+        if (ec || ::access(target.c_str(), W_OK) != 0) return false;
+    } else if (ec) {
+        return false;
+    }
+
+    std::string data;
+    for (const auto& l : lines) {
+        data += l;
+        data += "\r\n";
+    }
+
+    fs::path temp;
+    const int fd = createTemporary(target, temp);
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, data) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
         return false;

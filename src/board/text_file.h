@@ -22,7 +22,8 @@ struct TextLines {
 TextLines readTextLines(const std::string& path, std::size_t maxLines);
 
 // Writes the lines, each ending in CR LF, to a temporary file beside path and renames it
-// over path, so an existing file is replaced whole or not at all. False on any failure.
+// over path, so an existing file is replaced whole or not at all. Only a plain file that
+// could be written is replaced; false on any failure.
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace grim

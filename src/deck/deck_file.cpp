@@ -7,7 +7,10 @@ namespace grim::deckFile {
 Contents read(const std::string& path) {
     Contents result;
     TextLines text = readTextLines(path, maxEntries + 1);
-    if (text.status == TextLines::Status::cannotOpen) {
+    // A file that cannot be opened, or whose first line cannot be read whole, is unreadable;
+    // an empty file or any other first line is outdated.
+    if (text.status == TextLines::Status::cannotOpen ||
+        (text.lines.empty() && text.status != TextLines::Status::ok)) {
         result.status = Contents::Status::unreadable;
         return result;
     }
@@ -39,7 +42,7 @@ std::string unreadableMessage(const std::string& path) {
 
 std::string saveFailedMessage(const std::string& path) {
     return "Your deck could not be saved to \"" + path +
-           "\". Check that the folder exists and that you may write to it.";
+           "\". Choose another file name or folder and try again.";
 }
 
 } // namespace grim::deckFile

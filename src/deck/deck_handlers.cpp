@@ -1,0 +1,141 @@
+#include "deck/deck_handlers.h"
+
+#include "board/numbers.h"
+#include "deck/deck_file.h"
+#include "deck/deck_subs.h"
+
+namespace grim::deckSubs {
+
+namespace {
+
+void showSelected(Window& w, ListBox& list) {
+    selectEntry(w, list, list.selected());
+}
+
+// Takes deck entry i out and puts it back at index to (count() appends).
+void moveDeckEntry(Window& w, int i, int to) {
+    auto& deck = w.deck.lstDeck;
+    std::string entry = deck.item(i);
+    deck.remove(i);
+    deck.insert(to, std::move(entry));
+}
+
+// TOP and BOTTOM: the selection lands on the entry that stood above the moved one or,
+// when the first entry was moved, on the new first entry.
+void moveToEnd(Window& w, bool top, const char* refusal) {
+    auto& deck = w.deck.lstDeck;
+    if (!deck.hasSelection()) {
+        w.ports.prompter.message(refusal);
+        return;
+    }
+    const int p = deck.selected() - 1;
+    moveDeckEntry(w, deck.selected(), top ? 0 : deck.count() - 1);
+    selectEntry(w, deck, p >= 0 ? p : 0);
+}
+
+void refreshCatalogueCounts(Window& w) {
+    writeNumber(w.deck.txtRegCnt, w.deck.lstRegCards.count());
+    writeNumber(w.deck.txtSpcCnt, w.deck.lstSpcCards.count());
+}
+
+} // namespace
+
+void lstRegCards_Click(Window& w) {
+    showSelected(w, w.deck.lstRegCards);
+}
+void lstSpcCards_Click(Window& w) {
+    showSelected(w, w.deck.lstSpcCards);
+}
+void lstDeck_Click(Window& w) {
+    showSelected(w, w.deck.lstDeck);
+}
+
+void lstRegCards_DblClick(Window& w) {
+    addToDeck(w, w.deck.lstRegCards);
+    writeNumber(w.deck.txtRegCnt, w.deck.lstRegCards.count());
+}
+
+void lstSpcCards_DblClick(Window& w) {
+    addToDeck(w, w.deck.lstSpcCards);
+    writeNumber(w.deck.txtSpcCnt, w.deck.lstSpcCards.count());
+}
+
+void lstDeck_DblClick(Window& w) {
+    removeFromDeck(w);
+    refreshCatalogueCounts(w);
+}
+
+void btnUp_Click(Window& w) {
+    auto& deck = w.deck.lstDeck;
+    const int i = deck.selected();
+    if (i <= 0) return;
+    moveDeckEntry(w, i, i - 1);
+    selectEntry(w, deck, i - 1);
+}
+
+void btnDown_Click(Window& w) {
+    auto& deck = w.deck.lstDeck;
+    const int i = deck.selected();
+    if (i == ListBox::none || i == deck.count() - 1) return;
+    moveDeckEntry(w, i, i + 1);
+    selectEntry(w, deck, i + 1);
+}
+
+void btnTop_Click(Window& w) {
+    moveToEnd(w, true, "No item selected in DECK to move to top.");
+}
+void txtBottom_Click(Window& w) {
+    moveToEnd(w, false, "No item selected in DECK to move to bottom.");
+}
+
+void btnClose_Click(Window& w) {
+    closeDeck(w, 1);
+    refreshCatalogueCounts(w);
+}
+
+void btnSave_Click(Window& w) {
+    auto& d = w.deck;
+    if (d.lstDeck.empty()) {
+        w.ports.prompter.message("There are no cards in your deck to save.");
+        return;
+    }
+    const auto path = w.ports.prompter.saveFile(deckFile::filter);
+    if (!path) return;
+    if (!deckFile::write(*path, d.lstDeck.items())) {
+        w.ports.prompter.message(deckFile::saveFailedMessage(*path));
+        return;
+    }
+    w.ports.prompter.message("Your deck was saved.");
+    selectEntry(w, d.lstRegCards, 0);
+}
+
+void btnOpen_Click(Window& w) {
+    auto& d = w.deck;
+    w.ports.prompter.message(
+        "Opening a deck file will close the current deck loaded without saving any changes. "
+        "Clicking cancel in next window will abort this.");
+    const auto path = w.ports.prompter.openFile(deckFile::filter);
+    if (!path) return;
+    closeDeck(w, 0);
+
+    deckFile::Contents file = deckFile::read(*path);
+    if (file.status != deckFile::Contents::Status::ok) {
+        w.ports.prompter.message(file.status == deckFile::Contents::Status::outdated
+                                     ? "Your deck is outdated. Current deck version is 16."
+                                     : deckFile::unreadableMessage(*path));
+        refreshCounts(w);
+        return;
+    }
+    for (auto& entry : file.entries)
+        d.lstDeck.add(std::move(entry));
+    if (file.moreThan40)
+        w.ports.prompter.message("You have more than 40 cards! The rest will not be loaded.");
+    writeNumber(d.txtDeckCount, d.lstDeck.count());
+    if (!d.lstDeck.empty()) selectEntry(w, d.lstDeck, 0);
+    for (const auto& entry : d.lstDeck.items())
+        for (ListBox* list : {&d.lstRegCards, &d.lstSpcCards})
+            list->remove(findEntry(*list, entry));
+    refreshCatalogueCounts(w);
+}
+
+} // namespace grim::deckSubs
