@@ -7,11 +7,45 @@
 
 namespace grim::activationSubs {
 
+namespace {
+
+// The slot number 1 to 5 selected in the side's selector A; nothing when no number is selected.
 std::optional<int> selectedSlotA(const Side& s) {
     if (!s.cmbSlotA.hasSelection()) return std::nullopt;
     const int slot = readNumber(s.cmbSlotA.selectedText());
     if (slot < 1 || slot > 5) return std::nullopt;
     return slot;
+}
+
+} // namespace
+
+std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
+                                    const std::string& noPick, const std::string& emptySlot) {
+    const auto slot = selectedSlotA(picker);
+    if (!slot) {
+        refuse(w, noPick);
+        return std::nullopt;
+    }
+    if (target.slot(*slot).text.empty()) {
+        refuse(w, emptySlot);
+        return std::nullopt;
+    }
+    return slot;
+}
+
+bool feedDeadCard(Window& w, std::string_view side, TextBox& slot, int souls, const std::string& noSouls) {
+    if (!isDeadCard(slot.text)) {
+        refuse(w, notDead);
+        return false;
+    }
+    if (souls <= 0) {
+        refuse(w, noSouls);
+        return false;
+    }
+    const int cost = souls <= 20 ? 3 : 4;
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return false;
+    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * souls);
+    return true;
 }
 
 bool paymentFailed(const std::string& verdict) {

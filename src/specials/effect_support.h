@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace grim::activationSubs {
 
@@ -17,8 +18,15 @@ inline constexpr const char* nothingToIncrease =
 inline constexpr const char* notDead = "This card isn't a DEAD type.";
 inline constexpr const char* opponentFieldEmpty = "Opponent has no cards on the FIELD.";
 
-// The slot number 1 to 5 selected in the side's selector A; nothing when no number is selected.
-std::optional<int> selectedSlotA(const Side& s);
+// The slot of target's field that picker's selector A names. Refuses with noPick when no
+// number is selected and with emptySlot when that slot is empty.
+std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
+                                    const std::string& noPick, const std::string& emptySlot);
+
+// Raises the DEAD card in the slot by 10 for each of souls graveyard cards, after paying
+// 3L & 3C for up to 20 souls and 4L & 4C for more. Refuses a card that is not DEAD, and
+// with noSouls when there are no souls; false when refused or not paid.
+bool feedDeadCard(Window& w, std::string_view side, TextBox& slot, int souls, const std::string& noSouls);
 
 // A payment's verdict meant the effect must stop (the payment has shown its message).
 bool paymentFailed(const std::string& verdict);

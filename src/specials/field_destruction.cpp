@@ -24,11 +24,9 @@ bool weakEnoughForDeath(const TextBox& slot) {
 
 void godKiller(Window& w, std::string_view side) {
     Side& opp = w.opponent(side);
-    const auto b = selectedSlotA(w.side(side));
-    if (!b) return refuse(w, noSlotOpponent);
-    const TextBox& slot = opp.slot(*b);
-    if (slot.text.empty()) return refuse(w, "Selected slot is empty.");
-    if (cardSubs::cardCode(slot.text) != omega) return refuse(w, "OMEGA is not in opponent's FIELD.");
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, "Selected slot is empty.");
+    if (!b) return;
+    if (cardSubs::cardCode(opp.slot(*b).text) != omega) return refuse(w, "OMEGA is not in opponent's FIELD.");
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     destroySlot(opp, *b);
     gameSubs::finishSpecial(w, side);

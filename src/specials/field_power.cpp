@@ -10,10 +10,9 @@ namespace grim::activationSubs {
 
 void invigoration(Window& w, std::string_view side) {
     Side& own = w.side(side);
-    const auto a = selectedSlotA(own);
-    if (!a) return refuse(w, noSlotOwn);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    if (!a) return;
     TextBox& slot = own.slot(*a);
-    if (slot.text.empty()) return refuse(w, nothingToIncrease);
     const int power = gameSubs::slotPower(slot.text);
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     slot.text = gameSubs::withPower(slot.text, power + 20 * cardsOnField(w));
@@ -22,11 +21,10 @@ void invigoration(Window& w, std::string_view side) {
 
 void devestation(Window& w, std::string_view side) {
     Side& opp = w.opponent(side);
-    const auto b = selectedSlotA(w.side(side));
-    if (!b) return refuse(w, noSlotOpponent);
-    TextBox& slot = opp.slot(*b);
-    if (slot.text.empty()) return refuse(w, slotEmptyCancelled);
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, slotEmptyCancelled);
+    if (!b) return;
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    TextBox& slot = opp.slot(*b);
     const int p = gameSubs::slotPower(slot.text) - 20 * cardsOnField(w);
     if (p <= 0) {
         destroySlot(opp, *b);
@@ -41,17 +39,13 @@ void devestation(Window& w, std::string_view side) {
 void soulStealer(Window& w, std::string_view side) {
     Side& own = w.side(side);
     Side& opp = w.opponent(side);
-    const auto a = selectedSlotA(own);
-    if (!a) return refuse(w, noSlotOwn);
-    TextBox& slot = own.slot(*a);
     // Each player has always been told of the empty slot in different words.
-    if (slot.text.empty()) return refuse(w, side == "u1" ? slotEmptyCancelled : nothingToIncrease);
-    if (!isDeadCard(slot.text)) return refuse(w, notDead);
-    const int g = readNumber(opp.txtGraveCnt);
-    if (g <= 0) return refuse(w, "Opponent must have at least 1 card in GRAVEYARD.");
-    const int cost = g <= 20 ? 3 : 4;
-    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return;
-    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * g);
+    const auto a =
+        pickOccupiedSlot(w, own, own, noSlotOwn, side == "u1" ? slotEmptyCancelled : nothingToIncrease);
+    if (!a) return;
+    if (!feedDeadCard(w, side, own.slot(*a), readNumber(opp.txtGraveCnt),
+                      "Opponent must have at least 1 card in GRAVEYARD."))
+        return;
     opp.cmbGrave.clear();
     gameSubs::finishSpecial(w, side);
     refreshGraveCount(opp);

@@ -2,7 +2,6 @@
 
 #include "board/game_subs.h"
 #include "board/numbers.h"
-#include "rules/costs.h"
 #include "specials/effect_support.h"
 #include "specials/finish_special.h"
 
@@ -28,22 +27,21 @@ void lifepoint(Window& w, std::string_view side) {
 
 void increase(Window& w, std::string_view side) {
     Side& own = w.side(side);
-    const auto a = selectedSlotA(own);
-    if (!a) return refuse(w, noSlotOwn);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    if (!a) return;
     TextBox& slot = own.slot(*a);
-    if (slot.text.empty()) return refuse(w, nothingToIncrease);
     slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 50);
     gameSubs::finishSpecial(w, side);
 }
 
 void reduction(Window& w, std::string_view side) {
     Side& opp = w.opponent(side);
-    const auto b = selectedSlotA(w.side(side));
-    // Player 1's wording of this message has always ended in two full stops.
-    if (!b) return refuse(w, side == "u1" ? std::string(noSlotOpponent) + "." : noSlotOpponent);
+    // Player 1's wording of the first message has always ended in two full stops.
+    const auto b = pickOccupiedSlot(
+        w, w.side(side), opp, side == "u1" ? std::string(noSlotOpponent) + "." : noSlotOpponent,
+        "There is no card to reduce in power in selected slot. Action cancelled.");
+    if (!b) return;
     TextBox& slot = opp.slot(*b);
-    if (slot.text.empty())
-        return refuse(w, "There is no card to reduce in power in selected slot. Action cancelled.");
     const int p = gameSubs::slotPower(slot.text) - 50;
     if (p > 0) {
         slot.text = gameSubs::withPower(slot.text, p);
@@ -57,17 +55,12 @@ void reduction(Window& w, std::string_view side) {
 
 void soulTransfer(Window& w, std::string_view side) {
     Side& own = w.side(side);
-    const auto a = selectedSlotA(own);
-    if (!a) return refuse(w, noSlotOwn);
-    TextBox& slot = own.slot(*a);
-    if (slot.text.empty()) return refuse(w, slotEmptyCancelled);
-    if (!isDeadCard(slot.text)) return refuse(w, notDead);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, slotEmptyCancelled);
+    if (!a) return;
     // The count box, not the list, says how many souls there are to take.
-    const int n = readNumber(own.txtGraveCnt);
-    if (n <= 0) return refuse(w, "You must have at least 1 card in GRAVEYARD.");
-    const int cost = n <= 20 ? 3 : 4;
-    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return;
-    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * n);
+    if (!feedDeadCard(w, side, own.slot(*a), readNumber(own.txtGraveCnt),
+                      "You must have at least 1 card in GRAVEYARD."))
+        return;
     own.cmbGrave.clear();
     gameSubs::finishSpecial(w, side);
 }

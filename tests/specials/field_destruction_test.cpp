@@ -2,18 +2,11 @@
 
 using namespace grim;
 using grim::test::bothSides;
+using grim::test::cShort;
+using grim::test::inBand;
+using grim::test::lpShort;
 using grim::test::other;
 using grim::test::SpecialTable;
-
-namespace {
-const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-const char* const cShort = "You don't have enough cards SACRIFICED.";
-
-// A fraction whose draw lands in band 1 to 5 (1-10, 11-20, ...).
-double inBand(int band) {
-    return (band - 1) * 0.2 + 0.05;
-}
-} // namespace
 
 TEST(GodKiller, RefusesAnythingButTheOpponentsOmegaInSlotA) {
     for (const auto& side : bothSides) {

@@ -2,13 +2,10 @@
 
 using namespace grim;
 using grim::test::bothSides;
+using grim::test::cShort;
+using grim::test::lpShort;
 using grim::test::other;
 using grim::test::SpecialTable;
-
-namespace {
-const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-const char* const cShort = "You don't have enough cards SACRIFICED.";
-} // namespace
 
 TEST(Invigoration, RaisesAnOwnCardBy20ForEveryCardOnBothFields) {
     for (const auto& side : bothSides) {

@@ -3,14 +3,14 @@
 
 using namespace grim;
 using grim::test::bothSides;
+using grim::test::cShort;
+using grim::test::inBand;
+using grim::test::lpShort;
 using grim::test::other;
 using grim::test::SpecialTable;
 
 namespace {
 using Entries = std::vector<std::string>;
-double inBand(int band) {
-    return (band - 1) * 0.2 + 0.05;
-}
 } // namespace
 
 TEST(Abyss, RemovesTheOpponentsGraveyardFromTheGameForOneSacrificedCard) {
@@ -21,7 +21,7 @@ TEST(Abyss, RemovesTheOpponentsGraveyardFromTheGameForOneSacrificedCard) {
         t.graveOf(side, 2);
         t.expectRefused(side, "Opponent must have at least 1 card in GRAVEYARD. Action cancelled.");
         t.graveOf(other(side), 4);
-        t.expectRefused(side, "You don't have enough cards SACRIFICED.");
+        t.expectRefused(side, cShort);
 
         t.counters(side, 25, 3);
         t.playQuietly(side);
@@ -64,7 +64,7 @@ TEST(Revival, RefusesWithoutAPickedOwnCardOrALifePointToSpare) {
         t.expectRefused(side, "No card has been selected in GRAVEYARD. Action cancelled.");
         t.w.side(side).cmbGrave.select(0);
         t.counters(side, 1, 5);
-        t.expectRefused(side, "The LP cost of this card would reduce your LP to zero. Action cancelled.");
+        t.expectRefused(side, lpShort);
     }
 }
 
@@ -114,7 +114,7 @@ TEST(ChosenOne, RefusesAnEmptyOpponentsHandAndAShortPaymentWithoutRolling) {
         t.expectRefused(side, "There are no cards in opponent's HAND. Action cancelled.");
         t.hand(other(side), {"[105] CLOWN"});
         t.counters(side, 25, 0);
-        t.expectRefused(side, "You don't have enough cards SACRIFICED.");
+        t.expectRefused(side, cShort);
     }
 }
 
@@ -245,7 +245,7 @@ TEST(DoubleTeam, OpensTheFieldAgainAfterACardWasFieldedForOneSacrificedCard) {
         Side& own = t.w.side(side);
         own.btnField.enabled = false; // a card was fielded this turn
         t.counters(side, 25, 0);
-        t.expectRefused(side, "You don't have enough cards SACRIFICED.");
+        t.expectRefused(side, cShort);
 
         t.counters(side, 25, 2);
         t.playQuietly(side);

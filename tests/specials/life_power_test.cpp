@@ -136,14 +136,14 @@ TEST(PowerEffects, SoulTransferRefusesBeforeAnythingIsPaid) {
 
         t.graveOf(side, 20);
         t.counters(side, 3, 3); // 3L would leave nothing
-        t.expectRefused(side, "The LP cost of this card would reduce your LP to zero. Action cancelled.");
+        t.expectRefused(side, test::lpShort);
         t.counters(side, 4, 2);
-        t.expectRefused(side, "You don't have enough cards SACRIFICED.");
+        t.expectRefused(side, test::cShort);
         t.graveOf(side, 21);
         t.counters(side, 4, 4);
-        t.expectRefused(side, "The LP cost of this card would reduce your LP to zero. Action cancelled.");
+        t.expectRefused(side, test::lpShort);
         t.counters(side, 5, 3);
-        t.expectRefused(side, "You don't have enough cards SACRIFICED.");
+        t.expectRefused(side, test::cShort);
     }
 }
 

@@ -107,6 +107,15 @@ struct SpecialTable : TestWindow {
     }
 };
 
+inline constexpr const char* lpShort =
+    "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+inline constexpr const char* cShort = "You don't have enough cards SACRIFICED.";
+
+// A fraction of the generator whose draw lands in band 1 to 5 (1-10, 11-20, ... 41-50).
+inline double inBand(int band) {
+    return (band - 1) * 0.2 + 0.05;
+}
+
 inline const std::vector<std::string> bothSides{"u1", "u2"};
 inline std::string other(const std::string& side) {
     return side == "u1" ? "u2" : "u1";
