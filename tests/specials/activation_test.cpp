@@ -96,3 +96,28 @@ TEST(RandomDraw, AGeneratorOutsideZeroToOneStillGivesOneToFifty) {
     EXPECT_EQ(activationSubs::drawOneToFifty(t.w), 1);
     EXPECT_EQ(activationSubs::drawOneToFifty(t.w), 1);
 }
+
+TEST(Activation, OddBoardTextsAreHandledSafely) {
+    SpecialTable t;
+    // A slot picker whose text is no slot number picks nothing.
+    t.hold("u1", "[207] INCREASE");
+    t.field("u1", 1, "[105] CLOWN 100");
+    t.w.u1.cmbSlotA.setItems({"0", "6", "x"});
+    for (int i = 0; i < 3; ++i) {
+        t.w.u1.cmbSlotA.select(i);
+        t.expectRefused("u1", "No # selected for SLOT A. This # is your card.");
+    }
+    // Powers stop at the largest 16-bit number.
+    t.w.u1.cmbSlotA.setItems({"1", "2", "3", "4", "5"});
+    t.pickSlotA("u1", 1);
+    t.field("u1", 1, "[105] CLOWN 32750");
+    t.playQuietly("u1");
+    EXPECT_EQ(t.slotText("u1", 1), "[105] CLOWN 32767");
+    // A slot text without a card code is no DEAD card.
+    t.hold("u1", "[219] SOUL TRANSFER");
+    t.counters("u1", 10, 10);
+    t.graveOf("u1", 3);
+    t.field("u1", 2, "ZOMBIE 100");
+    t.pickSlotA("u1", 2);
+    t.expectRefused("u1", "This card isn't a DEAD type.");
+}
