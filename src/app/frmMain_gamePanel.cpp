@@ -35,7 +35,7 @@ QWidget* frmMain::buildStatusPanel() {
 
     grid->addWidget(caption(QStringLiteral("DESCRIPTION OF GAME CONTROLS")), 1, 0, 1, 4);
     auto* description = textBox(QStringLiteral("txtDescControls"));
-    description->setFixedHeight(description->fontMetrics().lineSpacing() * 8 + 12);
+    description->setFixedHeight(description->fontMetrics().lineSpacing() * 11 + 12);  // a whole card record
     grid->addWidget(description, 2, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);

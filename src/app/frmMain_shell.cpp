@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,9 +18,8 @@ QWidget* frmMain::buildHelpTab() {
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(10, 10, 10, 10);
     auto* help = grim::app::textBox(QStringLiteral("txtHelp"));
-    QFont font = help->font();
-    font.setPointSizeF(font.pointSizeF() + 1);
-    help->setFont(font);
+    // The help text is laid out in columns of plain characters.
+    help->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(help);
     return tab;
 }
