@@ -35,7 +35,7 @@ QWidget* frmMain::buildStatusPanel() {
 
     grid->addWidget(caption(QStringLiteral("DESCRIPTION OF GAME CONTROLS")), 1, 0, 1, 4);
     auto* description = textBox(QStringLiteral("txtDescControls"));
-    description->setFixedHeight(description->fontMetrics().lineSpacing() * 11 + 12);  // a whole card record
+    description->setFixedHeight(description->fontMetrics().lineSpacing() * 11 + 12); // a whole card record
     grid->addWidget(description, 2, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -43,9 +43,8 @@ QWidget* frmMain::buildStatusPanel() {
 }
 
 QWidget* frmMain::buildOnlinePanel() {
-    auto* frame = new QGroupBox(QStringLiteral("ONLINE SETTINGS"));
-    frame->setObjectName(QStringLiteral("fraOnline"));
-    auto* grid = new QGridLayout(frame);
+    auto* online = frame(QStringLiteral("fraOnline"), QStringLiteral("ONLINE SETTINGS"));
+    auto* grid = new QGridLayout(online);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
 
@@ -72,13 +71,12 @@ QWidget* frmMain::buildOnlinePanel() {
     grid->addWidget(button(QStringLiteral("btnSet"), QStringLiteral("SET")), r, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
-    return frame;
+    return online;
 }
 
 QWidget* frmMain::buildChatPanel() {
-    auto* frame = new QGroupBox(QStringLiteral("GAME MESSAGES && ONLINE CHAT"));
-    frame->setObjectName(QStringLiteral("fraChat"));
-    auto* layout = new QVBoxLayout(frame);
+    auto* messages = frame(QStringLiteral("fraChat"), QStringLiteral("GAME MESSAGES && ONLINE CHAT"));
+    auto* layout = new QVBoxLayout(messages);
     layout->setSpacing(4);
     auto* chat = textBox(QStringLiteral("txtChat"));
     chat->setMinimumHeight(chat->fontMetrics().lineSpacing() * 6);
@@ -88,5 +86,5 @@ QWidget* frmMain::buildChatPanel() {
     label->setBuddy(message);
     layout->addWidget(label);
     layout->addWidget(message);
-    return frame;
+    return messages;
 }

@@ -46,9 +46,8 @@ QWidget* frmMain::buildGameTab() {
 // counters and the attack's slot selectors; under each column the turn buttons acting on it
 // (row 7).
 QWidget* frmMain::buildBoard(const QString& u, const QString& title) {
-    auto* frame = new QGroupBox(title);
-    frame->setObjectName(QStringLiteral("fraBoard") + u);
-    auto* grid = new QGridLayout(frame);
+    auto* board = frame(QStringLiteral("fraBoard") + u, title);
+    auto* grid = new QGridLayout(board);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
 
@@ -142,7 +141,7 @@ QWidget* frmMain::buildBoard(const QString& u, const QString& title) {
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 4);
     grid->setColumnStretch(5, 2);
-    return frame;
+    return board;
 }
 
 void frmMain::wireGameTab() {

@@ -1,8 +1,8 @@
 #include "app/icons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace grim::app {
 
@@ -20,6 +20,12 @@ void card(QPainter& p, const QRectF& r, const QColor& fill) {
     p.setBrush(fill);
     p.drawRoundedRect(r, 4, 4);
 }
+
+void folderPart(QPainter& p, const QPolygonF& outline, const QColor& edge, const QColor& fill) {
+    p.setPen(QPen(edge, 2));
+    p.setBrush(fill);
+    p.drawPolygon(outline);
+}
 } // namespace
 
 QIcon openDeckIcon() {
@@ -27,28 +33,12 @@ QIcon openDeckIcon() {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     // The back of the folder, the cards sticking out of it, then the open front flap.
-    p.setPen(QPen(QColor(120, 80, 20), 2));
-    p.setBrush(QColor(214, 160, 60));
-    QPainterPath back;
-    back.moveTo(4, 12);
-    back.lineTo(18, 12);
-    back.lineTo(22, 16);
-    back.lineTo(42, 16);
-    back.lineTo(42, 42);
-    back.lineTo(4, 42);
-    back.closeSubpath();
-    p.drawPath(back);
+    const QColor folderEdge(120, 80, 20);
+    folderPart(p, {{4, 12}, {18, 12}, {22, 16}, {42, 16}, {42, 42}, {4, 42}}, folderEdge,
+               QColor(214, 160, 60));
     card(p, QRectF(12, 8, 18, 24), QColor(250, 250, 245));
     card(p, QRectF(20, 6, 18, 24), QColor(200, 60, 60));
-    p.setPen(QPen(QColor(120, 80, 20), 2));
-    p.setBrush(QColor(240, 190, 80));
-    QPainterPath flap;
-    flap.moveTo(2, 24);
-    flap.lineTo(38, 24);
-    flap.lineTo(46, 42);
-    flap.lineTo(6, 42);
-    flap.closeSubpath();
-    p.drawPath(flap);
+    folderPart(p, {{2, 24}, {38, 24}, {46, 42}, {6, 42}}, folderEdge, QColor(240, 190, 80));
     p.end();
     return QIcon(pixmap);
 }

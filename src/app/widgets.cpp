@@ -1,6 +1,7 @@
 #include "app/widgets.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,12 @@ QLabel* caption(const QString& text) {
     auto* label = new QLabel(text);
     label->setProperty("caption", true); // bold, by the window's style sheet
     return label;
+}
+
+QGroupBox* frame(const QString& name, const QString& title) {
+    auto* box = new QGroupBox(title);
+    box->setObjectName(name);
+    return box;
 }
 
 QPushButton* button(const QString& name, const QString& text) {

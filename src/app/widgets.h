@@ -5,6 +5,7 @@
 
 class QBoxLayout;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,6 +16,7 @@ class QWidget;
 namespace grim::app {
 
 QLabel* caption(const QString& text);                          // a fixed label naming an area
+QGroupBox* frame(const QString& name, const QString& title);   // a titled frame around a group
 QPushButton* button(const QString& name, const QString& text); // objectName name
 QLineEdit* countBox(const QString& name);                      // a read-only counter
 QLineEdit* lineBox(const QString& name, bool readOnly);
