@@ -149,8 +149,9 @@ void frmMain::wireGameTab() {
     //   onClick("btnAddU1", &frmMain::btnAddU1_Click);
     // Turn buttons and slot labels (btnOpenU1 ... btnEndU2, lblAttU1_1 ... lblAttU2_5): the
     // duel rules. Card inspection (lstDeckU1/lstHandU1/cmbGraveU1 clicks, U2 alike): the
-    // hints. Online panel (btnHost, btnJoin, btnDisconnect, btnSet, txtPlayer click,
-    // txtMsg Enter): online play.
+    // hints; the pointer's moves arrive in controlMouseMove. Online panel (btnHost,
+    // btnJoin, btnDisconnect, btnSet; txtPlayer_Click on a mouse press in the box;
+    // txtMsg_KeyPress on QLineEdit::returnPressed): online play.
 }
 
 void frmMain::installHints() {
