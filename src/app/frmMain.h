@@ -56,6 +56,21 @@ class frmMain : public QMainWindow {
     void render();
 
   public slots:
+    // The "DECK" tab: the deck editor.
+    void lstRegCards_Click();
+    void lstRegCards_DblClick();
+    void lstSpcCards_Click();
+    void lstSpcCards_DblClick();
+    void lstDeck_Click();
+    void lstDeck_DblClick();
+    void btnUp_Click();
+    void btnDown_Click();
+    void btnTop_Click();
+    void txtBottom_Click();
+    void btnClose_Click();
+    void btnSave_Click();
+    void btnOpen_Click();
+
     // Menu handlers of the shell.
     void smnSoundsOn_Click();
     void smnSoundsOff_Click();
@@ -103,6 +118,8 @@ class frmMain : public QMainWindow {
 
     // Connects a button's, a clickable label's or a menu item's click to a handler slot.
     void onClick(const char* name, void (frmMain::*handler)());
+    // Connects a list's clicks (and the selection the keys move) and double-clicks.
+    void onListClicks(const char* name, void (frmMain::*click)(), void (frmMain::*doubleClick)());
     template <class T> T* control(const char* name) const;
 
     void Form_Load();
