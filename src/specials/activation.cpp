@@ -1,0 +1,74 @@
+#include "specials/activation.h"
+
+#include "cards/catalogue.h"
+#include "specials/counters.h"
+#include "specials/field_destruction.h"
+#include "specials/field_power.h"
+#include "specials/graveyard_deck_hand.h"
+#include "specials/life_power.h"
+
+#include <array>
+
+namespace grim::activationSubs {
+
+namespace {
+
+using Effect = void (*)(Window&, std::string_view);
+
+// The effect of each special code, from 200 on; cards that share a name share an effect.
+constexpr std::array<Effect, specialCount> effects{
+    lifeless,      // 200 LIFELESS
+    lifeless,      // 201 LIFELESS
+    revival,       // 202 REVIVAL
+    doubleTeam,    // 203 DOUBLE TEAM
+    reduction,     // 204 REDUCTION
+    reduction,     // 205 REDUCTION
+    reduction,     // 206 REDUCTION
+    increase,      // 207 INCREASE
+    increase,      // 208 INCREASE
+    chosenOne,     // 209 CHOSEN ONE
+    godKiller,     // 210 GOD KILLER
+    graveRobber,   // 211 GRAVE ROBBER
+    suicide,       // 212 SUICIDE
+    lifepoint,     // 213 LIFEPOINT
+    iou,           // 214 IOU
+    armageddon,    // 215 ARMAGEDDON
+    invigoration,  // 216 INVIGORATION
+    inconvenience, // 217 INCONVENIENCE
+    deadlyDice,    // 218 DEADLY DICE
+    soulTransfer,  // 219 SOUL TRANSFER
+    recovery,      // 220 RECOVERY
+    death,         // 221 DEATH
+    selfishness,   // 222 SELFISHNESS
+    disruptor,     // 223 DISRUPTOR
+    exchange,      // 224 EXCHANGE
+    luck,          // 225 LUCK
+    soulStealer,   // 226 SOUL STEALER
+    devestation,   // 227 DEVESTATION
+    abyss,         // 228 ABYSS
+};
+
+} // namespace
+
+void activateSpecial(Window& w, std::string_view side, ListBox& hand) {
+    if (!hand.hasSelection()) {
+        w.ports.prompter.message("No HAND card selected to activate special ability.");
+        return;
+    }
+    // An entry whose code is not three digits is no special card either.
+    const int code = cardSubs::cardCode(hand.selectedText()).value_or(0);
+    if (!cardSubs::isSpecial(code)) {
+        w.ports.prompter.message("Selected card is not a SPECIAL card.");
+        return;
+    }
+    const int index = code - firstSpecial;
+    if (index >= specialCount) return;
+    effects[static_cast<std::size_t>(index)](w, side);
+}
+
+void btnSpecial_Click(Window& w, std::string_view side) {
+    const std::string_view id = side == "u1" ? "u1" : "u2";
+    activateSpecial(w, id, w.side(id).lstHand);
+}
+
+} // namespace grim::activationSubs

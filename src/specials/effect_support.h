@@ -1,0 +1,49 @@
+// What the special-card effects share: reading the slot picked for an effect, destroying a
+// field card, the DEAD test and the messages several effects show.
+#pragma once
+
+#include "board/window.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace grim::activationSubs {
+
+inline constexpr const char* noSlotOwn = "No # selected for SLOT A. This # is your card.";
+inline constexpr const char* noSlotOpponent = "No # selected for SLOT A. This # is opponent's card.";
+inline constexpr const char* slotEmptyCancelled = "Selected slot is empty. Action cancelled.";
+inline constexpr const char* nothingToIncrease =
+    "There is no card to increase in power in selected slot. Action cancelled.";
+inline constexpr const char* notDead = "This card isn't a DEAD type.";
+inline constexpr const char* opponentFieldEmpty = "Opponent has no cards on the FIELD.";
+
+// The slot of target's field that picker's selector A names. Refuses with noPick when no
+// number is selected and with emptySlot when that slot is empty.
+std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
+                                    const std::string& noPick, const std::string& emptySlot);
+
+// Raises the DEAD card in the slot by 10 for each of souls graveyard cards, after paying
+// 3L & 3C for up to 20 souls and 4L & 4C for more. Refuses a card that is not DEAD, and
+// with noSouls when there are no souls; false when refused or not paid.
+bool feedDeadCard(Window& w, std::string_view side, TextBox& slot, int souls, const std::string& noSouls);
+
+// A payment's verdict meant the effect must stop (the payment has shown its message).
+bool paymentFailed(const std::string& verdict);
+
+// Appends the slot's text, power included, to its owner's graveyard and empties the slot.
+// The owner's graveyard count box is left for the caller to rewrite.
+void destroySlot(Side& owner, int slot);
+// Rewrites the side's graveyard count box from its list.
+void refreshGraveCount(Side& s);
+
+// The cards of type DEAD are the regular cards with codes 116 to 119.
+bool isDeadCard(const std::string& slotText);
+
+// The occupied slots of both fields together (0 to 10).
+int cardsOnField(const Window& w);
+
+// Shows a refusal of an effect.
+void refuse(Window& w, const std::string& message);
+
+} // namespace grim::activationSubs

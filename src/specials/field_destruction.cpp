@@ -1,0 +1,82 @@
+#include "specials/field_destruction.h"
+
+#include "board/game_subs.h"
+#include "board/numbers.h"
+#include "cards/catalogue.h"
+#include "rules/costs.h"
+#include "specials/effect_support.h"
+#include "specials/finish_special.h"
+#include "specials/random_draw.h"
+
+namespace grim::activationSubs {
+
+namespace {
+
+constexpr int omega = 165;
+constexpr int deathLimit = 100;
+constexpr BandTable diceSlots{2, 5, 3, 1, 4};
+
+bool weakEnoughForDeath(const TextBox& slot) {
+    return !slot.text.empty() && gameSubs::slotPower(slot.text) <= deathLimit;
+}
+
+} // namespace
+
+void godKiller(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, "Selected slot is empty.");
+    if (!b) return;
+    if (cardSubs::cardCode(opp.slot(*b).text) != omega) return refuse(w, "OMEGA is not in opponent's FIELD.");
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
+    destroySlot(opp, *b);
+    gameSubs::finishSpecial(w, side);
+    refreshGraveCount(opp);
+}
+
+void death(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
+    bool anyWeak = false;
+    for (const TextBox& slot : opp.txtAtt)
+        anyWeak = anyWeak || weakEnoughForDeath(slot);
+    if (!anyWeak) return refuse(w, "Opponent's FIELD cards are greater than 100.");
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 1, 1))) return;
+    for (int i = 1; i <= 5; ++i) {
+        if (!weakEnoughForDeath(opp.slot(i))) continue;
+        destroySlot(opp, i);
+        addNumber(opp.txtLp, -1);
+    }
+    refreshGraveCount(opp);
+    gameSubs::finishSpecial(w, side);
+}
+
+void armageddon(Window& w, std::string_view side) {
+    if (cardsOnField(w) == 0) return refuse(w, "There are no cards in the FIELD.");
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
+    for (int i = 1; i <= 5; ++i) {
+        for (Side* owner : {&w.u1, &w.u2}) {
+            if (owner->slot(i).text.empty()) continue;
+            destroySlot(*owner, i);
+            addNumber(owner->txtLp, -1);
+        }
+    }
+    gameSubs::finishSpecial(w, side);
+    refreshGraveCount(w.opponent(side));
+}
+
+void deadlyDice(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 2, 1))) return;
+    const int slot = randomDraw(w, diceSlots);
+    if (!opp.slot(slot).text.empty()) {
+        destroySlot(opp, slot);
+        refreshGraveCount(opp);
+        addNumber(opp.txtLp, -1);
+    } else {
+        w.ports.prompter.message("Opponent's FIELD cards were spared");
+    }
+    gameSubs::finishSpecial(w, side);
+}
+
+} // namespace grim::activationSubs

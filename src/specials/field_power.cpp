@@ -1,0 +1,54 @@
+#include "specials/field_power.h"
+
+#include "board/game_subs.h"
+#include "board/numbers.h"
+#include "rules/costs.h"
+#include "specials/effect_support.h"
+#include "specials/finish_special.h"
+
+namespace grim::activationSubs {
+
+void invigoration(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    if (!a) return;
+    TextBox& slot = own.slot(*a);
+    const int power = gameSubs::slotPower(slot.text);
+    if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    slot.text = gameSubs::withPower(slot.text, power + 20 * cardsOnField(w));
+    gameSubs::finishSpecial(w, side);
+}
+
+void devestation(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, slotEmptyCancelled);
+    if (!b) return;
+    if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    TextBox& slot = opp.slot(*b);
+    const int p = gameSubs::slotPower(slot.text) - 20 * cardsOnField(w);
+    if (p <= 0) {
+        destroySlot(opp, *b);
+        addNumber(opp.txtLp, -1);
+        refreshGraveCount(opp);
+    } else {
+        slot.text = gameSubs::withPower(slot.text, p);
+    }
+    gameSubs::finishSpecial(w, side);
+}
+
+void soulStealer(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    Side& opp = w.opponent(side);
+    // Each player has always been told of the empty slot in different words.
+    const auto a =
+        pickOccupiedSlot(w, own, own, noSlotOwn, side == "u1" ? slotEmptyCancelled : nothingToIncrease);
+    if (!a) return;
+    if (!feedDeadCard(w, side, own.slot(*a), readNumber(opp.txtGraveCnt),
+                      "Opponent must have at least 1 card in GRAVEYARD."))
+        return;
+    opp.cmbGrave.clear();
+    gameSubs::finishSpecial(w, side);
+    refreshGraveCount(opp);
+}
+
+} // namespace grim::activationSubs

@@ -1,0 +1,106 @@
+#include "specials/graveyard_deck_hand.h"
+
+#include "board/numbers.h"
+#include "cards/catalogue.h"
+#include "rules/costs.h"
+#include "rules/shuffle.h"
+#include "specials/effect_support.h"
+#include "specials/finish_special.h"
+#include "specials/random_draw.h"
+
+namespace grim::activationSubs {
+
+namespace {
+constexpr BandTable chosenPositions{2, 5, 4, 3, 1};
+}
+
+void abyss(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    if (opp.cmbGrave.empty())
+        return refuse(w, "Opponent must have at least 1 card in GRAVEYARD. Action cancelled.");
+    if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    opp.cmbGrave.clear();
+    refreshGraveCount(opp);
+    gameSubs::finishSpecial(w, side);
+}
+
+void graveRobber(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    if (!opp.cmbGrave.hasSelection()) return refuse(w, "No card has been selected in opponent's GRAVEYARD.");
+    const int stolen = opp.cmbGrave.selected();
+    w.side(side).cmbGrave.add(opp.cmbGrave.item(stolen));
+    opp.cmbGrave.remove(stolen);
+    gameSubs::finishSpecial(w, side);
+    refreshGraveCount(opp);
+}
+
+void revival(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    // A graveyard text that names no catalogue card (possible only in a hand-made board)
+    // has nothing to revive; it is refused like an empty pick, before anything is paid.
+    const CardInfo* card =
+        own.cmbGrave.hasSelection() ? cardSubs::recordOf(own.cmbGrave.selectedText()) : nullptr;
+    if (card == nullptr) return refuse(w, "No card has been selected in GRAVEYARD. Action cancelled.");
+    if (paymentFailed(gameSubs::payLifePoints(w, side, 1))) return;
+    own.lstDeck.insert(0, card->name);
+    own.cmbGrave.remove(own.cmbGrave.selected());
+    gameSubs::finishSpecial(w, side);
+    writeNumber(own.txtDeckCnt, own.lstDeck.count());
+}
+
+void chosenOne(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    if (opp.lstHand.empty()) return refuse(w, "There are no cards in opponent's HAND. Action cancelled.");
+    if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    const int position = randomDraw(w, chosenPositions);
+    if (position > opp.lstHand.count()) {
+        w.ports.prompter.message("Opponent's cards were spared.");
+        return gameSubs::finishSpecial(w, side);
+    }
+    opp.cmbGrave.add(opp.lstHand.item(position - 1));
+    opp.lstHand.remove(position - 1);
+    gameSubs::finishSpecial(w, side);
+    writeNumber(opp.txtHandCnt, opp.lstHand.count());
+    refreshGraveCount(opp);
+}
+
+void disruptor(Window& w, std::string_view side) {
+    gameSubs::shuffle(w, w.opponent(side).lstDeck);
+    gameSubs::finishSpecial(w, side);
+}
+
+void luck(Window& w, std::string_view side) {
+    gameSubs::shuffle(w, w.side(side).lstDeck);
+    gameSubs::finishSpecial(w, side);
+}
+
+void exchange(Window& w, std::string_view side) {
+    const int h = w.side(side).lstHand.count(); // still holds the EXCHANGE card
+    const int o = w.opponent(side).lstHand.count();
+    if (o == 0) return refuse(w, "Opponent must have at least 1 card in HAND to exchange. Action cancelled.");
+    if (h - 1 != o)
+        return refuse(w, "You don't have the same # of cards in your HAND to exchange with opponent. "
+                         "Action cancelled.");
+    gameSubs::finishSpecial(w, side);
+    // Each hand receives the other's entries behind its own, then gives up its own.
+    ListBox& hand1 = w.u1.lstHand;
+    ListBox& hand2 = w.u2.lstHand;
+    for (int i = 0; i < o; ++i) {
+        hand1.add(hand2.item(i));
+        hand2.add(hand1.item(i));
+    }
+    for (int i = 0; i < o; ++i) {
+        hand1.remove(0);
+        hand2.remove(0);
+    }
+}
+
+void doubleTeam(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    if (own.btnField.enabled) return refuse(w, "Card cannot be used until you put a card in the FIELD.");
+    if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
+    own.btnField.enabled = true;
+    gameSubs::finishSpecial(w, side);
+}
+
+} // namespace grim::activationSubs

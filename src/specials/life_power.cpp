@@ -1,0 +1,68 @@
+#include "specials/life_power.h"
+
+#include "board/game_subs.h"
+#include "board/numbers.h"
+#include "specials/effect_support.h"
+#include "specials/finish_special.h"
+
+namespace grim::activationSubs {
+
+void lifeless(Window& w, std::string_view side) {
+    addNumber(w.opponent(side).txtLp, -1);
+    gameSubs::finishSpecial(w, side);
+}
+
+void suicide(Window& w, std::string_view side) {
+    const int p1 = readNumber(w.u1.txtLp);
+    const int p2 = readNumber(w.u2.txtLp);
+    writeNumber(w.u1.txtLp, p1 - 1);
+    writeNumber(w.u2.txtLp, p2 - 1);
+    gameSubs::finishSpecial(w, side);
+}
+
+void lifepoint(Window& w, std::string_view side) {
+    addNumber(w.side(side).txtLp, 1);
+    gameSubs::finishSpecial(w, side);
+}
+
+void increase(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    if (!a) return;
+    TextBox& slot = own.slot(*a);
+    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 50);
+    gameSubs::finishSpecial(w, side);
+}
+
+void reduction(Window& w, std::string_view side) {
+    Side& opp = w.opponent(side);
+    // Player 1's wording of the first message has always ended in two full stops.
+    const auto b = pickOccupiedSlot(
+        w, w.side(side), opp, side == "u1" ? std::string(noSlotOpponent) + "." : noSlotOpponent,
+        "There is no card to reduce in power in selected slot. Action cancelled.");
+    if (!b) return;
+    TextBox& slot = opp.slot(*b);
+    const int p = gameSubs::slotPower(slot.text) - 50;
+    if (p > 0) {
+        slot.text = gameSubs::withPower(slot.text, p);
+    } else {
+        destroySlot(opp, *b);
+        refreshGraveCount(opp);
+        addNumber(opp.txtLp, -1);
+    }
+    gameSubs::finishSpecial(w, side);
+}
+
+void soulTransfer(Window& w, std::string_view side) {
+    Side& own = w.side(side);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, slotEmptyCancelled);
+    if (!a) return;
+    // The count box, not the list, says how many souls there are to take.
+    if (!feedDeadCard(w, side, own.slot(*a), readNumber(own.txtGraveCnt),
+                      "You must have at least 1 card in GRAVEYARD."))
+        return;
+    own.cmbGrave.clear();
+    gameSubs::finishSpecial(w, side);
+}
+
+} // namespace grim::activationSubs
