@@ -7,6 +7,7 @@
 #include "deck/deck_file.h"
 #include "online/play_mode.h"
 #include "rules/game_handlers.h"
+#include "specials/activation.h"
 #include "support/snapshot.h"
 
 #include <algorithm>
