@@ -45,6 +45,19 @@ void disableDrawing(Switch& btnQ5, Switch& btnAdd) {
     btnAdd.enabled = false;
 }
 
+// Drawing is refused, with its message, from an empty deck and into a full hand; drawing
+// then ends for the turn.
+bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck, const ListBox& hand,
+                   const char* emptyDeckMessage, const char* fullHandMessage) {
+    const char* message = deck.empty()                ? emptyDeckMessage
+                          : hand.count() >= handLimit ? fullHandMessage
+                                                      : nullptr;
+    if (message == nullptr) return false;
+    w.ports.prompter.message(message);
+    disableDrawing(btnQ5, btnAdd);
+    return true;
+}
+
 bool connected(const Window& w) {
     return w.online.btnDisconnect.enabled;
 }
@@ -123,16 +136,7 @@ void firstMove(Window& w) {
 
 void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
           TextBox& handCnt) {
-    if (deck.empty()) {
-        w.ports.prompter.message(noMoreCardsMessage);
-        disableDrawing(btnQ5, btnAdd);
-        return;
-    }
-    if (hand.count() >= handLimit) {
-        w.ports.prompter.message(handFullMessage);
-        disableDrawing(btnQ5, btnAdd);
-        return;
-    }
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, noMoreCardsMessage, handFullMessage)) return;
     moveTopCard(deck, hand);
     writeNumber(deckCnt, deck.count());
     writeNumber(handCnt, hand.count());
@@ -141,16 +145,7 @@ void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand
 
 void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
         TextBox& handCnt) {
-    if (deck.empty()) {
-        w.ports.prompter.message(q5NoCardsMessage);
-        disableDrawing(btnQ5, btnAdd);
-        return;
-    }
-    if (hand.count() >= handLimit) {
-        w.ports.prompter.message(q5HandFullMessage);
-        disableDrawing(btnQ5, btnAdd);
-        return;
-    }
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, q5NoCardsMessage, q5HandFullMessage)) return;
     const int n = handLimit - hand.count();
     if (n > deck.count()) {
         w.ports.prompter.message(q5NotEnoughMessage);
