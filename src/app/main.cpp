@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "app/frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    frmMain window;
+    window.show();
+    return app.exec();
+}

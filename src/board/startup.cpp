@@ -41,7 +41,7 @@ void formUnload(Window& w) { w.ports.socket.close(); }
 void loadHelp(Window& w, const std::string& programFolder) {
     const auto path = (std::filesystem::path(programFolder) / "instructions.txt").string();
     const TextLines text = readTextLines(path, maxHelpLines);
-    if (text.status == TextLines::Status::cannotOpen) {
+    if (text.status != TextLines::Status::ok) {
         w.txtHelp.text = helpNotFound;
         return;
     }

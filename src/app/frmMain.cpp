@@ -1,0 +1,121 @@
+#include "app/frmMain.h"
+
+#include "app/about.h"
+#include "app/control_binding.h"
+#include "app/hint_filter.h"
+#include "board/sound_subs.h"
+#include "board/startup.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTabWidget>
+
+struct frmMain::OwnedPorts {
+    OwnedPorts(frmMain* window, const QString& folder)
+        : prompter(window, [window] { window->render(); }), sound(folder), random(grim::app::clockSeed()) {}
+    grim::app::QtPrompter prompter;
+    grim::app::QtSound sound;
+    grim::app::QtClock clock;
+    grim::SeededRandom random;
+    grim::ClosedSocket socket;
+};
+
+namespace {
+QString folderOrDefault(const QString& folder) {
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+} // namespace
+
+grim::Ports frmMain::portsFor(OwnedPorts& owned, const Overrides& o) {
+    return grim::Ports{o.prompter ? *o.prompter : owned.prompter, o.sound ? *o.sound : owned.sound,
+                       owned.clock, o.random ? *o.random : owned.random, owned.socket};
+}
+
+frmMain::frmMain(const Overrides& overrides, QWidget* parent)
+    : QMainWindow(parent),
+      owned_(std::make_unique<OwnedPorts>(this, folderOrDefault(overrides.programFolder))),
+      core(portsFor(*owned_, overrides)), programFolder_(folderOrDefault(overrides.programFolder)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("GRIMWARD - [VERSION 16]"));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabMain"));
+    tabs_->addTab(buildDeckTab(), QStringLiteral("DECK"));
+    tabs_->addTab(buildGameTab(), QStringLiteral("GAME"));
+    tabs_->addTab(buildHelpTab(), QStringLiteral("HELP"));
+    setCentralWidget(tabs_);
+    // Frame titles and the captions of areas in bold; everything else in the normal font.
+    setStyleSheet(QStringLiteral("QGroupBox, QLabel[caption=\"true\"] { font-weight: bold; } "
+                                 "QGroupBox QWidget { font-weight: normal; }"));
+    resize(1240, 720);
+    buildMenu();
+    buildTimers();
+
+    bindControls();
+    wireInputs();
+    wireDeckTab();
+    wireGameTab();
+    wireMenu();
+    wireTimers();
+    installHints();
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::runNow(std::function<void()> handler) {
+    busy_ = true;
+    struct Release {
+        bool& busy;
+        ~Release() { busy = false; }
+    } release{busy_};
+    handler();
+    render();
+    while (!pending_.empty()) {
+        auto next = std::move(pending_.front());
+        pending_.pop_front();
+        next();
+        render();
+    }
+}
+
+void frmMain::Form_Load() {
+    forward([this] { grim::formLoad(core, QFile::encodeName(programFolder_).toStdString()); });
+}
+
+void frmMain::Form_Unload() {
+    forward([this] { grim::formUnload(core); });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::smnSoundsOn_Click() {
+    forward([this] { grim::soundSubs::smnSoundsOn_Click(core); });
+}
+void frmMain::smnSoundsOff_Click() {
+    forward([this] { grim::soundSubs::smnSoundsOff_Click(core); });
+}
+
+void frmMain::smnCreator_Click() {
+    forward(
+        [this] { core.ports.prompter.message(grim::app::about::creator, grim::app::about::creatorTitle); });
+}
+void frmMain::smnCredits_Click() {
+    forward(
+        [this] { core.ports.prompter.message(grim::app::about::credits, grim::app::about::creditsTitle); });
+}
+void frmMain::smnComments_Click() {
+    forward(
+        [this] { core.ports.prompter.message(grim::app::about::comments, grim::app::about::commentsTitle); });
+}
+
+void frmMain::controlMouseMove(const QString& name) {
+    // The hints of the GAME tab's controls and the records of field cards are shown from
+    // here: forward the name to the core's mouse-move handlers.
+    Q_UNUSED(name);
+}

@@ -1,0 +1,126 @@
+// The program's one window. It owns the real widgets, renders the core's controls into
+// them after every event, and forwards every click, tick and key to the core's handlers.
+#pragma once
+
+#include "app/qt_ports.h"
+#include "board/window.h"
+
+#include <QMainWindow>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+class QTimer;
+
+namespace grim::app {
+class HintFilter;
+struct ControlBinding;
+} // namespace grim::app
+
+// Replacements for the real ports and the program folder, for tests. A null port or an
+// empty folder means the real one (the folder of the executable).
+struct frmMainOverrides {
+    grim::Prompter* prompter = nullptr;
+    grim::Random* random = nullptr;
+    grim::Sound* sound = nullptr;
+    QString programFolder;
+};
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    using Overrides = frmMainOverrides;
+
+    explicit frmMain(const Overrides& overrides = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs one core handler, then renders. One event at a time: a handler that arrives
+    // while another runs (a tick or a click delivered inside a modal box's event loop)
+    // waits in a queue and runs after the current one has returned.
+    template <class F> void forward(F&& handler) {
+        if (busy_) {
+            pending_.emplace_back(std::forward<F>(handler));
+            return;
+        }
+        runNow(std::function<void()>(std::forward<F>(handler)));
+    }
+
+    // Shows the core's state in the widgets: only what changed is touched.
+    void render();
+
+  public slots:
+    // Menu handlers of the shell.
+    void smnSoundsOn_Click();
+    void smnSoundsOff_Click();
+    void smnCreator_Click();
+    void smnCredits_Click();
+    void smnComments_Click();
+
+    // The pointer moved over the GAME tab's control with this name (field slots as
+    // "txtAttU1_3"), also over disabled buttons.
+    void controlMouseMove(const QString& name);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // The ports the window owns; declared before core, which refers to them.
+    struct OwnedPorts;
+    std::unique_ptr<OwnedPorts> owned_;
+    static grim::Ports portsFor(OwnedPorts& owned, const Overrides& overrides);
+
+  public:
+    grim::Window core;
+
+  private:
+    QString programFolder_;
+
+    // Building the widget tree, by area.
+    QWidget* buildDeckTab();
+    QWidget* buildGameTab();
+    QWidget* buildHelpTab();
+    QWidget* buildBoard(const QString& u, const QString& title);
+    QWidget* buildStatusPanel();
+    QWidget* buildOnlinePanel();
+    QWidget* buildChatPanel();
+    void buildMenu();
+    void buildTimers();
+
+    // Connecting events to handlers, by area.
+    void wireInputs();
+    void wireDeckTab();
+    void wireGameTab();
+    void wireMenu();
+    void wireTimers();
+    void installHints();
+
+    // Connects a button's, a clickable label's or a menu item's click to a handler slot.
+    void onClick(const char* name, void (frmMain::*handler)());
+    template <class T> T* control(const char* name) const;
+
+    void Form_Load();
+    void Form_Unload();
+
+    // The binding of each core control to its object, in the order of forEachControl.
+    std::vector<grim::app::ControlBinding> bindings_;
+    void bindControls();
+
+    void runNow(std::function<void()> handler);
+    bool busy_ = false;
+    std::deque<std::function<void()>> pending_;
+
+    QTabWidget* tabs_ = nullptr;
+    QWidget* gameTab_ = nullptr;
+    grim::app::HintFilter* hints_ = nullptr;
+};
+
+template <class T> T* frmMain::control(const char* name) const {
+    return findChild<T*>(QString::fromLatin1(name));
+}

@@ -1,0 +1,198 @@
+// The link between the core's controls and the widgets: rendering the core into them,
+// and taking the player's selections, typing and choices back into the core.
+#include "app/frmMain.h"
+
+#include "app/control_binding.h"
+
+#include "board/registry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace grim::app {
+
+namespace {
+
+void showWidget(QWidget* widget, bool visible) {
+    if (widget->isHidden() == visible) widget->setVisible(visible);
+}
+
+void enableWidget(QWidget* widget, bool enabled) {
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
+}
+
+int selectedRow(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void applyAction(QAction* action, const Switch& s) {
+    if (action->isEnabled() != s.enabled) action->setEnabled(s.enabled);
+    if (action->isChecked() != s.checked) action->setChecked(s.checked);
+    if (action->isVisible() != s.visible) action->setVisible(s.visible);
+}
+
+void apply(ControlBinding& b, const Switch& s) {
+    if (auto* action = qobject_cast<QAction*>(b.object)) return applyAction(action, s);
+    if (auto* menu = qobject_cast<QMenu*>(b.object)) return applyAction(menu->menuAction(), s);
+    auto* widget = qobject_cast<QWidget*>(b.object);
+    if (!widget) return;
+    enableWidget(widget, s.enabled);
+    showWidget(widget, s.visible);
+    if (auto* option = qobject_cast<QRadioButton*>(widget); option && option->isChecked() != s.checked) {
+        // An exclusive option button refuses to be unchecked while it is the checked one.
+        option->setAutoExclusive(false);
+        option->setChecked(s.checked);
+        option->setAutoExclusive(true);
+    }
+}
+
+void apply(ControlBinding& b, const TextBox& t) {
+    auto* widget = qobject_cast<QWidget*>(b.object);
+    if (!widget) return;
+    enableWidget(widget, t.enabled);
+    showWidget(widget, t.visible);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = fromCore(t.text);
+        if (line->text() != text) line->setText(text);
+        return;
+    }
+    auto* box = qobject_cast<QPlainTextEdit*>(widget);
+    if (!box || (b.shown && b.text == t.text)) return;
+    // A growing log gets only its new lines and shows the newest; other boxes are rewritten
+    // and show their beginning.
+    const bool appended = b.shown && !b.text.empty() && b.text.back() != '\r' &&
+                          t.text.size() > b.text.size() && t.text.compare(0, b.text.size(), b.text) == 0;
+    if (appended) {
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(displayText(t.text.substr(b.text.size())));
+        box->moveCursor(QTextCursor::End);
+    } else {
+        box->setPlainText(displayText(t.text));
+    }
+    b.text = t.text;
+    b.shown = true;
+}
+
+void apply(ControlBinding& b, const ListBox& l) {
+    auto* widget = qobject_cast<QWidget*>(b.object);
+    if (!widget) return;
+    enableWidget(widget, l.enabled);
+    showWidget(widget, l.visible);
+    const bool itemsChanged = !b.shown || b.items != l.items();
+    if (itemsChanged) {
+        b.items = l.items();
+        b.shown = true;
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        if (itemsChanged) {
+            list->clear();
+            for (const auto& item : l.items())
+                list->addItem(fromCore(item));
+        }
+        if (selectedRow(list) != l.selected() || list->currentRow() != l.selected()) {
+            if (l.hasSelection()) {
+                list->setCurrentRow(l.selected(), QItemSelectionModel::ClearAndSelect);
+            } else {
+                list->clearSelection();
+                list->setCurrentRow(-1);
+            }
+        }
+        if (l.hasSelection() && itemsChanged) list->scrollToItem(list->item(l.selected()));
+        return;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (itemsChanged) {
+            combo->clear();
+            for (const auto& item : l.items())
+                combo->addItem(fromCore(item));
+        }
+        if (combo->currentIndex() != l.selected()) combo->setCurrentIndex(l.selected());
+    }
+}
+
+void apply(ControlBinding& b, const Timer& t) {
+    auto* timer = qobject_cast<QTimer*>(b.object);
+    if (!timer) return;
+    if (!t.on()) {
+        if (timer->isActive()) timer->stop();
+        b.restarts = t.restarts();
+        return;
+    }
+    if (!timer->isActive() || b.restarts != t.restarts()) timer->start(t.interval());
+    b.restarts = t.restarts();
+}
+
+} // namespace
+} // namespace grim::app
+
+using grim::app::ControlBinding;
+
+void frmMain::bindControls() {
+    QHash<QString, QObject*> byName;
+    for (QObject* object : findChildren<QObject*>())
+        if (!object->objectName().isEmpty()) byName.insert(object->objectName(), object);
+    bindings_.clear();
+    grim::forEachControl(core, [&](const std::string& name, auto&) {
+        ControlBinding binding;
+        binding.object = byName.value(QString::fromStdString(name));
+        Q_ASSERT_X(binding.object, "frmMain::bindControls", name.c_str());
+        bindings_.push_back(std::move(binding));
+    });
+}
+
+void frmMain::render() {
+    std::size_t i = 0;
+    grim::forEachControl(core, [&](const std::string&, const auto& control) {
+        ControlBinding& b = bindings_[i++];
+        if (!b.object) return;
+        const QSignalBlocker quiet(b.object);
+        grim::app::apply(b, control);
+    });
+}
+
+// The player's selections, typing and option choices reach the core as they happen, so a
+// handler that runs next reads what the player sees.
+void frmMain::wireInputs() {
+    std::size_t i = 0;
+    grim::forEachControl(core, [&](const std::string&, auto& control) {
+        QObject* object = bindings_[i++].object;
+        using Control = std::decay_t<decltype(control)>;
+        if constexpr (std::is_same_v<Control, grim::ListBox>) {
+            grim::ListBox* l = &control;
+            if (auto* list = qobject_cast<QListWidget*>(object)) {
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, l, list] {
+                    forward([l, row = grim::app::selectedRow(list)] { l->select(row); });
+                });
+            } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
+                connect(combo, &QComboBox::currentIndexChanged, this,
+                        [this, l](int row) { forward([l, row] { l->select(row); }); });
+            }
+        } else if constexpr (std::is_same_v<Control, grim::TextBox>) {
+            grim::TextBox* t = &control;
+            if (auto* line = qobject_cast<QLineEdit*>(object); line && !line->isReadOnly()) {
+                connect(line, &QLineEdit::textEdited, this, [this, t](const QString& text) {
+                    forward([t, text = grim::app::toCore(text)] { t->text = text; });
+                });
+            }
+        } else if constexpr (std::is_same_v<Control, grim::Switch>) {
+            grim::Switch* s = &control;
+            if (auto* option = qobject_cast<QRadioButton*>(object)) {
+                connect(option, &QRadioButton::toggled, this,
+                        [this, s](bool checked) { forward([s, checked] { s->checked = checked; }); });
+            } else if (auto* action = qobject_cast<QAction*>(object); action && action->isCheckable()) {
+                // A checkable item ticks itself when clicked; the core decides what it shows.
+                connect(action, &QAction::triggered, this, &frmMain::render);
+            }
+        }
+    });
+}

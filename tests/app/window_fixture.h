@@ -1,0 +1,37 @@
+// A window for the window tests: fake prompter, sound and random draws, and a program
+// folder of the test's choosing.
+#pragma once
+
+#include "app/frmMain.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace grim::test {
+
+struct WindowUnderTest {
+    FakePrompter prompter;
+    FakeSound sound;
+    ScriptedRandom random;
+    std::unique_ptr<frmMain> window;
+
+    explicit WindowUnderTest(const QString& folder) {
+        frmMain::Overrides o;
+        o.prompter = &prompter;
+        o.sound = &sound;
+        o.random = &random;
+        o.programFolder = folder;
+        window = std::make_unique<frmMain>(o);
+    }
+
+    template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    void trigger(const QString& actionName) const {
+        QAction* action = find<QAction>(actionName);
+        if (action) action->trigger();
+    }
+};
+
+} // namespace grim::test
