@@ -1,7 +1,6 @@
 #include "rules/turn_flow.h"
 
 #include "board/game_subs.h"
-#include "board/log.h"
 #include "board/numbers.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
@@ -196,7 +195,8 @@ void turnTimerTick(Window& w) {
         endTurn(w, "u1");
     else if (w.u2.btnEnd.enabled)
         endTurn(w, "u2");
-    appendLogLine(w, timeUpLogText);
+    // This line ends with its line break instead of starting with one.
+    w.txtChat.text += "<[" + w.ports.clock.timeOfDay() + timeUpLogText + "\r\n";
 }
 
 } // namespace grim::gameSubs

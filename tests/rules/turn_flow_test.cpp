@@ -209,7 +209,7 @@ TEST_F(OfflineGame, ThirdMinuteEndsTheTurnOfTheSideWhoseEndIsEnabled) {
     gameSubs::tmrTurnLimit_Timer(w);
     EXPECT_EQ(t.prompter.messages,
               std::vector<std::string>{"3 minutes have passed. Your turn has automatically ended."});
-    EXPECT_EQ(w.txtChat.text, "\r\n<[10:11:12] 3 minutes have passed. Your turn has automatically ended.>");
+    EXPECT_EQ(w.txtChat.text, "<[10:11:12] 3 minutes have passed. Your turn has automatically ended.>\r\n");
     EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
     EXPECT_EQ(enabledTurnControls(w, "u1"), allTurnControlsButOpen("u1"));
     EXPECT_EQ(w.txtMins.text, "3 MINUTES");
