@@ -3,8 +3,10 @@
 #include "app/about.h"
 #include "app/control_binding.h"
 #include "app/hint_filter.h"
+#include "board/inspection.h"
 #include "board/sound_subs.h"
 #include "board/startup.h"
+#include "online/play_mode.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -114,8 +116,13 @@ void frmMain::smnComments_Click() {
         [this] { core.ports.prompter.message(grim::app::about::comments, grim::app::about::commentsTitle); });
 }
 
+void frmMain::smnOffline_Click() {
+    forward([this] { grim::onlineSubs::smnOffline_Click(core); });
+}
+void frmMain::smnNewGame_Click() {
+    forward([this] { grim::onlineSubs::smnNewGame_Click(core); });
+}
+
 void frmMain::controlMouseMove(const QString& name) {
-    // The hints of the GAME tab's controls and the records of field cards are shown from
-    // here: forward the name to the core's mouse-move handlers.
-    Q_UNUSED(name);
+    forward([this, name = grim::app::toCore(name)] { grim::gameSubs::controlMouseMove(core, name); });
 }

@@ -78,6 +78,41 @@ class frmMain : public QMainWindow {
     void smnCredits_Click();
     void smnComments_Click();
 
+    // Play mode selection.
+    void smnOffline_Click();
+    void smnNewGame_Click();
+
+    // The GAME tab: the turn controls of both players, the turn timer and the card lists.
+    void btnOpenU1_Click();
+    void btnOpenU2_Click();
+    void btnQ5U1_Click();
+    void btnQ5U2_Click();
+    void btnAddU1_Click();
+    void btnAddU2_Click();
+    void btnSacriU1_Click();
+    void btnSacriU2_Click();
+    void lblAttU1_Click(int index);
+    void lblAttU2_Click(int index);
+    void btnSpecialU1_Click();
+    void btnSpecialU2_Click();
+    void btnFieldU1_Click();
+    void btnFieldU2_Click();
+    void btnDirectU1_Click();
+    void btnDirectU2_Click();
+    void btnMasterU1_Click();
+    void btnMasterU2_Click();
+    void btnAttackU1_Click();
+    void btnAttackU2_Click();
+    void btnEndU1_Click();
+    void btnEndU2_Click();
+    void tmrTurnLimit_Timer();
+    void lstDeckU1_Click();
+    void lstDeckU2_Click();
+    void lstHandU1_Click();
+    void lstHandU2_Click();
+    void cmbGraveU1_Click();
+    void cmbGraveU2_Click();
+
     // The pointer moved over the GAME tab's control with this name (field slots as
     // "txtAttU1_3"), also over disabled buttons.
     void controlMouseMove(const QString& name);

@@ -79,12 +79,14 @@ void frmMain::wireMenu() {
     onClick("smnCreator", &frmMain::smnCreator_Click);
     onClick("smnCredits", &frmMain::smnCredits_Click);
     onClick("smnComments", &frmMain::smnComments_Click);
-    // OFFLINE, ONLINE and NEW GAME (smnOffline, smnOnline, smnNewGame): play mode selection.
+    onClick("smnOffline", &frmMain::smnOffline_Click);
+    onClick("smnNewGame", &frmMain::smnNewGame_Click);
+    // ONLINE (smnOnline): online play.
     // R&ESTORE has no action.
 }
 
 void frmMain::wireTimers() {
-    // Each timer's tick is connected here to its handler, e.g.
-    //   connect(control<QTimer>("tmrTurnLimit"), &QTimer::timeout, this, &frmMain::tmrTurnLimit_Timer);
-    // tmrTurnLimit: the turn flow. tmrConnect, tmrWait, tmrUpdate, tmrSynch: online play.
+    // Each timer's tick is connected here to its handler.
+    connect(control<QTimer>("tmrTurnLimit"), &QTimer::timeout, this, &frmMain::tmrTurnLimit_Timer);
+    // tmrConnect, tmrWait, tmrUpdate, tmrSynch: online play.
 }

@@ -12,7 +12,8 @@ void setTurnControls(Side& s, bool enabled, bool includingOpen) {
     s.btnQ5.enabled = enabled;
     s.btnAdd.enabled = enabled;
     s.btnSacri.enabled = enabled;
-    for (auto& label : s.lblAtt) label.enabled = enabled;
+    for (auto& label : s.lblAtt)
+        label.enabled = enabled;
     s.btnSpecial.enabled = enabled;
     s.btnField.enabled = enabled;
     s.btnDirect.enabled = enabled;
@@ -49,6 +50,7 @@ void clearBoard(Window& w) {
     w.u1.turnSacrifices = 0;
     w.u2.turnSacrifices = 0;
     w.timePassed = 0;
+    w.txtMins.text = "3 MINUTES"; // the time shown agrees with timePassed
 }
 
 } // namespace
@@ -64,14 +66,18 @@ void disableSide(Window& w, std::string_view side) {
     }
 }
 
-void enableSide(Window& w, std::string_view side) { setTurnControls(w.side(side), true, false); }
+void enableSide(Window& w, std::string_view side) {
+    setTurnControls(w.side(side), true, false);
+}
 
 void endPreparation(Window& w, std::string_view side) {
     Side& s = w.side(side);
     s.btnQ5.enabled = false;
     s.btnAdd.enabled = false;
     s.btnSacri.enabled = false;
-    for (auto& label : s.lblAtt) label.enabled = true;
+    // A side sacrifices at most two cards a turn; after that the labels stay disabled.
+    for (auto& label : s.lblAtt)
+        label.enabled = s.turnSacrifices < 2;
     s.btnSpecial.enabled = false;
 }
 
@@ -133,8 +139,12 @@ std::string withPower(std::string_view slotText, long long power) {
 }
 
 int occupiedSlots(const Side& s) {
+    return occupiedSlots(s.txtAtt);
+}
+
+int occupiedSlots(const std::array<TextBox, 5>& slots) {
     int n = 0;
-    for (const auto& slot : s.txtAtt)
+    for (const auto& slot : slots)
         if (!slot.text.empty()) ++n;
     return n;
 }

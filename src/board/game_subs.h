@@ -16,7 +16,7 @@ void disableSide(Window& w, std::string_view side);
 // Enables a side's turn controls except its open-deck button; any text but "u1" is player 2.
 void enableSide(Window& w, std::string_view side);
 // Ends drawing, Q5, sacrifice from the hand and special cards for the turn, and
-// enables the slot labels.
+// enables the slot labels unless the side has made its two sacrifices of the turn.
 void endPreparation(Window& w, std::string_view side);
 
 // Shows the result and disables both sides when a side's life points are 0 or below;
@@ -36,7 +36,8 @@ std::optional<std::size_t> lastPosition(std::string_view text, std::string_view 
 std::int16_t slotPower(std::string_view slotText);
 // The slot text with its power replaced; the entry and the blank stay as they were.
 std::string withPower(std::string_view slotText, long long power);
-// The number of occupied slots of a side.
+// The number of occupied slots of a side, or of a field given as its five slots.
 int occupiedSlots(const Side& s);
+int occupiedSlots(const std::array<TextBox, 5>& slots);
 
 } // namespace grim::gameSubs

@@ -68,7 +68,8 @@ void activateSpecial(Window& w, std::string_view side, ListBox& hand) {
 
 void btnSpecial_Click(Window& w, std::string_view side) {
     const std::string_view id = side == "u1" ? "u1" : "u2";
-    activateSpecial(w, id, w.side(id).lstHand);
+    // A disabled button cannot be clicked, not even by a click queued behind a message box.
+    if (w.side(id).btnSpecial.enabled) activateSpecial(w, id, w.side(id).lstHand);
 }
 
 } // namespace grim::activationSubs

@@ -28,6 +28,19 @@ TEST(Activation, RefusesWithoutASelectedSpecialCard) {
     }
 }
 
+TEST(Activation, ADisabledSpecialButtonPlaysNothing) {
+    for (const auto& side : bothSides) {
+        SCOPED_TRACE(side);
+        SpecialTable t;
+        t.hold(side, "[213] LIFEPOINT");
+        t.w.side(side).btnSpecial.enabled = false;
+        const auto before = test::snapshot(t.w);
+        t.play(side);
+        EXPECT_EQ(test::snapshot(t.w), before);
+        EXPECT_TRUE(t.prompter.messages.empty());
+    }
+}
+
 TEST(Activation, CodesAbove228DoNothing) {
     for (const std::string card : {"[229] NOTHING", "[299] NOTHING", "[999] NOTHING"}) {
         SpecialTable t;

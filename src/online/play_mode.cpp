@@ -1,0 +1,52 @@
+#include "online/play_mode.h"
+
+#include "board/game_subs.h"
+#include "online/online_subs.h"
+
+namespace grim::onlineSubs {
+
+namespace {
+
+// Both mode items unchecked and enabled again, NEW GAME disabled, the board empty.
+void backToNoMode(Window& w) {
+    Menu& m = w.menu;
+    m.smnOffline.checked = false;
+    m.smnOffline.enabled = true;
+    m.smnOnline.enabled = true;
+    m.smnOnline.checked = false;
+    m.smnNewGame.enabled = false;
+    gameSubs::newGameReset(w);
+}
+
+} // namespace
+
+void smnOffline_Click(Window& w) {
+    Menu& m = w.menu;
+    if (!m.smnOffline.enabled) return;
+    w.u1.btnOpen.enabled = true;
+    m.smnOffline.enabled = false;
+    m.smnOffline.checked = true;
+    m.smnOnline.enabled = false;
+    m.smnNewGame.enabled = true;
+}
+
+void smnNewGame_Click(Window& w) {
+    if (!w.menu.smnNewGame.enabled) return;
+    if (w.menu.smnOffline.checked) {
+        if (!w.ports.prompter.question(newGameQuestion)) return;
+        backToNoMode(w);
+        return;
+    }
+    if (w.ports.socket.state() == Socket::State::connected) {
+        // While connected, a new game needs the other window's consent: online play sends
+        // it the restart request and resets the board when it agrees.
+        return;
+    }
+    // Online but not connected: a join or hosting that never connected, or a connection
+    // that has ended.
+    backToNoMode(w);
+    disableOnlineControls(w);
+    w.ports.socket.close();
+}
+
+} // namespace grim::onlineSubs

@@ -1,0 +1,16 @@
+// Choosing how the next game is played, and ending the current one: the OFFLINE and
+// NEW GAME items of the options menu (module onlineSubs).
+#pragma once
+
+#include "board/window.h"
+
+namespace grim::onlineSubs {
+
+inline constexpr const char* newGameQuestion = "Start a new game?";
+
+// Play on one machine: player 1 may open a deck; the mode is fixed until NEW GAME.
+void smnOffline_Click(Window& w);
+// Ends the current game and returns to the choice of mode with an empty board.
+void smnNewGame_Click(Window& w);
+
+} // namespace grim::onlineSubs

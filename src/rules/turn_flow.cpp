@@ -1,0 +1,202 @@
+#include "rules/turn_flow.h"
+
+#include "board/game_subs.h"
+#include "board/numbers.h"
+#include "cards/catalogue.h"
+#include "deck/deck_file.h"
+#include "rules/shuffle.h"
+
+#include <algorithm>
+
+namespace grim::gameSubs {
+
+namespace {
+
+const char* const outdatedMessage = "Your deck is outdated. Current deck version is 16.";
+const char* const moreThan40Message = "You have more than 40 cards! The rest will not be loaded!";
+const char* const lessThan40Message =
+    "You have less than 40 cards! To play a real game you need 40. Try again.";
+const char* const noMoreCardsMessage = "There are no more cards in DECK to add to HAND.";
+const char* const handFullMessage = "You can only have 5 cards in your hand.";
+const char* const q5NoCardsMessage = "You don't have any cards in DECK to use Q5.";
+const char* const q5HandFullMessage = "You already have 5 cards in HAND.";
+const char* const q5NotEnoughMessage = "Not enough cards in DECK to use Q5.";
+const char* const timeUpLogText = "] 3 minutes have passed. Your turn has automatically ended.>";
+
+constexpr int handLimit = 5;
+constexpr int turnMinutes = 3;
+constexpr std::size_t shownLineLength = 60;
+
+// Only the exact catalogue entry of a card may be played: "[105] CLOWN", nothing else.
+bool isCatalogueEntry(const std::string& line) {
+    const CardInfo* card = cardSubs::recordOf(line);
+    return card != nullptr && card->name == line;
+}
+
+// Moves the top card of the deck to the end of the hand.
+void moveTopCard(ListBox& deck, ListBox& hand) {
+    hand.add(deck.item(0));
+    deck.remove(0);
+}
+
+void disableDrawing(Switch& btnQ5, Switch& btnAdd) {
+    btnQ5.enabled = false;
+    btnAdd.enabled = false;
+}
+
+// Drawing is refused, with its message, from an empty deck and into a full hand; drawing
+// then ends for the turn.
+bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck, const ListBox& hand,
+                   const char* emptyDeckMessage, const char* fullHandMessage) {
+    const char* message = deck.empty()                ? emptyDeckMessage
+                          : hand.count() >= handLimit ? fullHandMessage
+                                                      : nullptr;
+    if (message == nullptr) return false;
+    w.ports.prompter.message(message);
+    disableDrawing(btnQ5, btnAdd);
+    return true;
+}
+
+bool connected(const Window& w) {
+    return w.online.btnDisconnect.enabled;
+}
+
+} // namespace
+
+std::string notACardMessage(int lineNumber, std::string_view line) {
+    // The line comes from a file: show it printable and of a size that fits a message box.
+    std::string shown;
+    for (char c : line.substr(0, shownLineLength))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    if (line.size() > shownLineLength) shown += "...";
+    return "Line " + std::to_string(lineNumber) + " of your deck file is not a card of the game: \"" + shown +
+           "\". The deck will not be loaded!";
+}
+
+void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, std::string_view side) {
+    Prompter& prompter = w.ports.prompter;
+    const auto path = prompter.openFile(deckFile::filter);
+    if (!path) return;
+
+    const deckFile::Contents file = deckFile::read(*path);
+    if (file.status == deckFile::Contents::Status::unreadable) {
+        prompter.message(deckFile::unreadableMessage(*path));
+        return;
+    }
+    if (file.status == deckFile::Contents::Status::outdated) {
+        prompter.message(outdatedMessage);
+        return;
+    }
+    for (std::size_t i = 0; i < file.entries.size(); ++i) {
+        if (!isCatalogueEntry(file.entries[i])) {
+            prompter.message(notACardMessage(static_cast<int>(i) + 2, file.entries[i]));
+            return;
+        }
+    }
+    if (file.moreThan40) prompter.message(moreThan40Message);
+    if (static_cast<int>(file.entries.size()) < deckFile::maxEntries) {
+        prompter.message(lessThan40Message);
+        return;
+    }
+
+    for (const auto& entry : file.entries)
+        deck.add(entry);
+    btnOpen.enabled = false;
+    writeNumber(deckCnt, deck.count());
+
+    if (prompter.question(shuffleQuestion, true)) {
+        shuffle(w, deck);
+        shuffle(w, deck);
+    }
+
+    const bool player1 = side == "u1";
+    Side& s = w.side(side);
+    if (w.menu.smnOffline.checked) {
+        if (player1) {
+            s.btnQ5.enabled = true;
+            s.btnAdd.enabled = true;
+        } else {
+            enableSide(w, side);
+        }
+        w.timers.tmrTurnLimit.setOn(true);
+    } else {
+        s.btnQ5.enabled = true;
+        s.btnAdd.enabled = true;
+    }
+    if (player1) firstMove(w);
+}
+
+void firstMove(Window& w) {
+    w.blnFirstMove = true;
+    Side& s = w.u1;
+    for (Switch* b : {&s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnField, &s.btnSpecial, &s.btnEnd})
+        b->enabled = true;
+}
+
+void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
+          TextBox& handCnt) {
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, noMoreCardsMessage, handFullMessage)) return;
+    moveTopCard(deck, hand);
+    writeNumber(deckCnt, deck.count());
+    writeNumber(handCnt, hand.count());
+    if (hand.count() >= handLimit) disableDrawing(btnQ5, btnAdd);
+}
+
+void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
+        TextBox& handCnt) {
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, q5NoCardsMessage, q5HandFullMessage)) return;
+    const int n = handLimit - hand.count();
+    if (n > deck.count()) {
+        w.ports.prompter.message(q5NotEnoughMessage);
+        btnQ5.enabled = false; // drawing one card at a time stays possible
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        moveTopCard(deck, hand);
+    disableDrawing(btnQ5, btnAdd);
+    writeNumber(deckCnt, deck.count());
+    writeNumber(handCnt, hand.count());
+}
+
+void endTurn(Window& w, std::string_view side) {
+    const bool player1 = side == "u1";
+    w.timers.tmrTurnLimit.setOn(false);
+    w.txtMins.text = "3 MINUTES";
+    w.timePassed = 0;
+    const std::string result = gameOverCheck(w);
+    disableSide(w, player1 ? "u1" : "u2");
+
+    if (connected(w)) {
+        // Between two windows the board now goes over to the other window; that
+        // hand-over is the online play's, which gives the turn on its arrival.
+        return;
+    }
+    if (result == "over") return;
+    if (player1 && w.blnFirstMove) {
+        // Player 2 opens a deck now, which starts player 2's turn.
+        w.u2.btnOpen.enabled = true;
+        w.blnFirstMove = false;
+        return;
+    }
+    enableSide(w, player1 ? "u2" : "u1");
+    w.timers.tmrTurnLimit.setOn(true);
+}
+
+void turnTimerTick(Window& w) {
+    w.timePassed = saturate(w.timePassed + 1);
+    w.txtMins.text = std::to_string(std::max(0, turnMinutes - w.timePassed)) + " MINUTES";
+    if (w.timePassed < turnMinutes) return;
+
+    w.timers.tmrTurnLimit.setOn(false);
+    w.ports.prompter.message(timeUpMessage);
+    w.timePassed = 0;
+    // A click on a disabled button does nothing, so only an enabled END ends a turn.
+    if (w.u1.btnEnd.enabled)
+        endTurn(w, "u1");
+    else if (w.u2.btnEnd.enabled)
+        endTurn(w, "u2");
+    // This line ends with its line break instead of starting with one.
+    w.txtChat.text += "<[" + w.ports.clock.timeOfDay() + timeUpLogText + "\r\n";
+}
+
+} // namespace grim::gameSubs
