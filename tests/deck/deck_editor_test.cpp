@@ -3,9 +3,9 @@
 #include "deck/deck_subs.h"
 
 #include "cards/catalogue.h"
-#include "scratch_folder.h"
 #include "support/fakes.h"
 #include "support/snapshot.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +14,16 @@
 
 using namespace grim;
 using namespace grim::deckSubs;
-using grim::test::readBytes;
-using grim::test::ScratchFolder;
+using grim::test::entry;
+using grim::test::fileBytes;
 using grim::test::snapshot;
+using grim::test::TempFolder;
 using grim::test::TestWindow;
-using grim::test::writeBytes;
 
 namespace {
 
 using Items = std::vector<std::string>;
 
-std::string entry(int code) {
-    return cardSubs::record(code)->name;
-}
 std::string info(int code) {
     return cardSubs::recordText(*cardSubs::record(code));
 }
@@ -312,17 +309,17 @@ TEST(DeckEditor, CloseReturnsEveryCard) {
 }
 
 TEST(DeckEditor, SaveAndOpenComeBackIdentical) {
-    ScratchFolder dir;
+    TempFolder dir;
     TestWindow t;
     Window& w = t.w;
-    const std::string path = dir.file("three"); // typed without ".ucd": used as given
+    const std::string path = dir.path("three"); // typed without ".ucd": used as given
     for (int code : {164, 200, 105})
         add(w, code);
     t.prompter.files = {path};
     btnSave_Click(w);
     EXPECT_EQ(t.prompter.filters, Items{"Deck File (*.ucd)"});
     EXPECT_EQ(t.prompter.lastMessage(), "Your deck was saved.");
-    EXPECT_EQ(readBytes(path), "version16\r\n[164] HORN BEETLE\r\n[200] LIFELESS\r\n[105] CLOWN\r\n");
+    EXPECT_EQ(fileBytes(path), "version16\r\n[164] HORN BEETLE\r\n[200] LIFELESS\r\n[105] CLOWN\r\n");
     EXPECT_EQ(w.deck.lstRegCards.selected(), 0); // saving selects the first regular card
     EXPECT_EQ(w.deck.txtDesc.text, info(100));
     const auto saved = snapshot(w);
@@ -351,10 +348,10 @@ TEST(DeckEditor, SaveAndOpenComeBackIdentical) {
     expectCounts(w, "3", "64", "28");
 
     // Saving again gives the same bytes.
-    const std::string again = dir.file("again.ucd");
+    const std::string again = dir.path("again.ucd");
     t.prompter.files = {again};
     btnSave_Click(w);
-    EXPECT_EQ(readBytes(again), readBytes(path));
+    EXPECT_EQ(fileBytes(again), fileBytes(path));
 }
 
 TEST(DeckEditor, CancelledDialogsChangeNothing) {
@@ -372,12 +369,12 @@ TEST(DeckEditor, CancelledDialogsChangeNothing) {
 }
 
 TEST(DeckEditor, OpenLoadsAsWritten) {
-    ScratchFolder dir;
+    TempFolder dir;
     TestWindow t;
     Window& w = t.w;
-    const std::string path = dir.file("deck.ucd");
+    const std::string path = dir.path("deck.ucd");
     const auto open = [&](const std::string& bytes) {
-        writeBytes(path, bytes);
+        dir.raw("deck.ucd", bytes);
         t.prompter.files = {path};
         t.prompter.messages.clear();
         btnOpen_Click(w);
@@ -423,14 +420,14 @@ TEST(DeckEditor, OpenLoadsAsWritten) {
     EXPECT_EQ(t.prompter.titles.back(), "Message");
     EXPECT_TRUE(w.deck.lstDeck.empty());
     expectCounts(w, "0", "66", "29");
-    EXPECT_EQ(w.deck.lstSpcCards.items().back(), entry(200));  // returned to the end
+    EXPECT_EQ(w.deck.lstSpcCards.items().back(), entry(200)); // returned to the end
 }
 
 TEST(DeckEditor, HandEditedLinesNeverCorruptTheCatalogue) {
-    ScratchFolder dir;
+    TempFolder dir;
     TestWindow t;
     Window& w = t.w;
-    const std::string path = dir.file("odd.ucd");
+    const std::string path = dir.path("odd.ucd");
     const Items lines{"",
                       "[999] X",
                       "[abc] Y",
@@ -451,7 +448,7 @@ TEST(DeckEditor, HandEditedLinesNeverCorruptTheCatalogue) {
     std::string bytes = "version16\r\n";
     for (const auto& l : lines)
         bytes += l + "\r\n";
-    writeBytes(path, bytes);
+    dir.raw("odd.ucd", bytes);
     t.prompter.files = {path};
     btnOpen_Click(w);
 
@@ -491,14 +488,12 @@ TEST(DeckEditor, HandEditedLinesNeverCorruptTheCatalogue) {
 }
 
 TEST(DeckEditor, FailedSaveSaysSoAndKeepsTheOldDeck) {
-    ScratchFolder dir;
+    TempFolder dir;
     TestWindow t;
     Window& w = t.w;
-    const std::string old = dir.file("old.ucd");
-    writeBytes(old, "version16\r\n[105] CLOWN\r\n");
+    const std::string old = dir.raw("old.ucd", "version16\r\n[105] CLOWN\r\n");
     add(w, 100);
-    for (const std::string& path :
-         {dir.path().string(), old + "/deck.ucd", std::string("/proc/grimward.ucd")}) {
+    for (const std::string& path : {dir.folder(), old + "/deck.ucd", std::string("/proc/grimward.ucd")}) {
         const auto before = snapshot(w);
         t.prompter.files = {path};
         btnSave_Click(w);
@@ -506,5 +501,5 @@ TEST(DeckEditor, FailedSaveSaysSoAndKeepsTheOldDeck) {
         EXPECT_EQ(t.prompter.titles.back(), "Message");
         EXPECT_EQ(snapshot(w), before) << path;
     }
-    EXPECT_EQ(readBytes(old), "version16\r\n[105] CLOWN\r\n");
+    EXPECT_EQ(fileBytes(old), "version16\r\n[105] CLOWN\r\n");
 }

@@ -1,6 +1,6 @@
 #include "deck/deck_file.h"
 
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,8 @@
 #include <unistd.h>
 
 using namespace grim;
-using grim::test::readBytes;
-using grim::test::ScratchFolder;
-using grim::test::writeBytes;
+using grim::test::fileBytes;
+using grim::test::TempFolder;
 using Status = deckFile::Contents::Status;
 namespace fs = std::filesystem;
 
@@ -27,16 +26,14 @@ std::string entryLines(int n, const std::string& end = "\r\n") {
     return text;
 }
 
-deckFile::Contents readText(const ScratchFolder& dir, const std::string& bytes) {
-    const std::string path = dir.file("deck.ucd");
-    writeBytes(path, bytes);
-    return deckFile::read(path);
+deckFile::Contents readText(const TempFolder& dir, const std::string& bytes) {
+    return deckFile::read(dir.raw("deck.ucd", bytes));
 }
 
 } // namespace
 
 TEST(DeckFile, LineEndsAndTheLastLine) {
-    ScratchFolder dir;
+    TempFolder dir;
     const std::vector<std::string> two{"[105] CLOWN", "[200] LIFELESS"};
     struct Case {
         const char* what;
@@ -68,7 +65,7 @@ TEST(DeckFile, LineEndsAndTheLastLine) {
 TEST(DeckFile, CrLfSplitAcrossTheReadBuffer) {
     // The reader takes the file in blocks of 8 KiB: put the CR of a CR LF at every offset
     // around the first block's end; the LF after it must still end the same line.
-    ScratchFolder dir;
+    TempFolder dir;
     const std::string filler =
         "version16\r\n" + std::string(4000, 'y') + "\r\n" + std::string(4000, 'y') + "\r\n";
     for (std::size_t cr = filler.size() + 1; cr < 8200; ++cr) {
@@ -82,9 +79,9 @@ TEST(DeckFile, CrLfSplitAcrossTheReadBuffer) {
 }
 
 TEST(DeckFile, HeaderMustMatchExactly) {
-    ScratchFolder dir;
+    TempFolder dir;
     for (const std::string header : {"Version16", "VERSION16", "version15", "version17", "version16 ",
-                                      " version16", "version1", "version160", "", "\xEF\xBB\xBFversion16"}) {
+                                     " version16", "version1", "version160", "", "\xEF\xBB\xBFversion16"}) {
         const auto deck = readText(dir, header + "\r\n[105] CLOWN\r\n");
         EXPECT_EQ(deck.status, Status::outdated) << header;
         EXPECT_TRUE(deck.entries.empty()) << header;
@@ -93,7 +90,7 @@ TEST(DeckFile, HeaderMustMatchExactly) {
 }
 
 TEST(DeckFile, FortyEntriesAtMost) {
-    ScratchFolder dir;
+    TempFolder dir;
     struct Case {
         int lines;
         std::string tail;
@@ -116,7 +113,7 @@ TEST(DeckFile, FortyEntriesAtMost) {
 }
 
 TEST(DeckFile, GarbageLoadsUnchangedOrIsUnreadable) {
-    ScratchFolder dir;
+    TempFolder dir;
     const std::string nul("[1\0"
                           "5] A\0B",
                           9);
@@ -138,8 +135,7 @@ TEST(DeckFile, GarbageLoadsUnchangedOrIsUnreadable) {
     }
 
     // One 100 MB line of NUL bytes (a sparse file, so the test stays quick).
-    const std::string huge = dir.file("huge.ucd");
-    writeBytes(huge, "version16\r\n");
+    const std::string huge = dir.raw("huge.ucd", "version16\r\n");
     fs::resize_file(huge, 100u * 1024 * 1024);
     deck = deckFile::read(huge);
     EXPECT_EQ(deck.status, Status::unreadable);
@@ -150,43 +146,42 @@ TEST(DeckFile, GarbageLoadsUnchangedOrIsUnreadable) {
 }
 
 TEST(DeckFile, WhatCannotBeOpenedIsUnreadable) {
-    ScratchFolder dir;
-    EXPECT_EQ(deckFile::read(dir.file("missing.ucd")).status, Status::unreadable);
-    EXPECT_EQ(deckFile::read(dir.path().string()).status, Status::unreadable); // a folder
+    TempFolder dir;
+    EXPECT_EQ(deckFile::read(dir.path("missing.ucd")).status, Status::unreadable);
+    EXPECT_EQ(deckFile::read(dir.folder()).status, Status::unreadable); // a folder
     EXPECT_EQ(deckFile::read("").status, Status::unreadable);
     // A pipe would block the program until someone writes to it.
-    const std::string fifo = dir.file("pipe.ucd");
+    const std::string fifo = dir.path("pipe.ucd");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(deckFile::read(fifo).status, Status::unreadable);
 }
 
 TEST(DeckFile, WritesHeaderAndEntriesWithCrLf) {
-    ScratchFolder dir;
-    const std::string path = dir.file("deck.ucd");
+    TempFolder dir;
+    const std::string path = dir.path("deck.ucd");
     ASSERT_TRUE(deckFile::write(path, {"[105] CLOWN", "[200] LIFELESS", "[164] HORN BEETLE"}));
-    EXPECT_EQ(readBytes(path), "version16\r\n[105] CLOWN\r\n[200] LIFELESS\r\n[164] HORN BEETLE\r\n");
+    EXPECT_EQ(fileBytes(path), "version16\r\n[105] CLOWN\r\n[200] LIFELESS\r\n[164] HORN BEETLE\r\n");
     // Replacing an existing file leaves nothing of the old one and no temporary file.
     ASSERT_TRUE(deckFile::write(path, {"[100] GNOME"}));
-    EXPECT_EQ(readBytes(path), "version16\r\n[100] GNOME\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(fileBytes(path), "version16\r\n[100] GNOME\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.folder()), fs::directory_iterator()), 1);
     // A name without ".ucd" is used as given.
-    ASSERT_TRUE(deckFile::write(dir.file("mydeck"), {"[100] GNOME"}));
-    EXPECT_TRUE(fs::is_regular_file(dir.file("mydeck")));
+    ASSERT_TRUE(deckFile::write(dir.path("mydeck"), {"[100] GNOME"}));
+    EXPECT_TRUE(fs::is_regular_file(dir.path("mydeck")));
 }
 
 TEST(DeckFile, FailedSaveLeavesEverythingAsItWas) {
-    ScratchFolder dir;
+    TempFolder dir;
     const std::string old = "version16\r\n[105] CLOWN\r\n";
-    const std::string deck = dir.file("deck.ucd");
-    writeBytes(deck, old);
+    const std::string deck = dir.raw("deck.ucd", old);
     const std::vector<std::string> entries{"[100] GNOME"};
 
-    EXPECT_FALSE(deckFile::write(dir.path().string(), entries));          // a folder
-    EXPECT_FALSE(deckFile::write(dir.file("nowhere/deck.ucd"), entries)); // no such folder
+    EXPECT_FALSE(deckFile::write(dir.folder(), entries));                 // a folder
+    EXPECT_FALSE(deckFile::write(dir.path("nowhere/deck.ucd"), entries)); // no such folder
     EXPECT_FALSE(deckFile::write(deck + "/deck.ucd", entries));           // under a file
     EXPECT_FALSE(deckFile::write("/proc/grimward-deck.ucd", entries));    // no one may write here
     EXPECT_FALSE(deckFile::write("", entries));
-    const std::string fifo = dir.file("pipe.ucd");
+    const std::string fifo = dir.path("pipe.ucd");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(deckFile::write(fifo, entries)); // only plain files are replaced
     EXPECT_TRUE(fs::is_fifo(fifo));
@@ -196,36 +191,35 @@ TEST(DeckFile, FailedSaveLeavesEverythingAsItWas) {
     for (int i = 1; i < 100; ++i)
         fs::create_directory(deck + ".saving" + std::to_string(i));
     EXPECT_FALSE(deckFile::write(deck, entries));
-    EXPECT_EQ(readBytes(deck), old);
+    EXPECT_EQ(fileBytes(deck), old);
     EXPECT_TRUE(fs::is_directory(deck + ".saving"));
 }
 
 TEST(DeckFile, SavingTouchesNoOtherFile) {
-    ScratchFolder dir;
-    const std::string deck = dir.file("deck.ucd");
+    TempFolder dir;
+    const std::string deck = dir.path("deck.ucd");
     // A file of the player's that happens to have the temporary name is not overwritten.
-    writeBytes(deck + ".saving", "mine");
+    dir.raw("deck.ucd.saving", "mine");
     ASSERT_TRUE(deckFile::write(deck, {"[100] GNOME"}));
-    EXPECT_EQ(readBytes(deck + ".saving"), "mine");
-    EXPECT_EQ(readBytes(deck), "version16\r\n[100] GNOME\r\n");
+    EXPECT_EQ(fileBytes(deck + ".saving"), "mine");
+    EXPECT_EQ(fileBytes(deck), "version16\r\n[100] GNOME\r\n");
 
     // Saving through a link replaces the deck it names and keeps the link.
-    const std::string link = dir.file("link.ucd");
+    const std::string link = dir.path("link.ucd");
     fs::create_symlink(deck, link);
     ASSERT_TRUE(deckFile::write(link, {"[101] ELF"}));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readBytes(deck), "version16\r\n[101] ELF\r\n");
+    EXPECT_EQ(fileBytes(deck), "version16\r\n[101] ELF\r\n");
 }
 
 TEST(DeckFile, ReadOnlyDeckIsNotReplaced) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may write any file, so a read-only deck cannot be simulated";
-    ScratchFolder dir;
-    const std::string deck = dir.file("deck.ucd");
-    writeBytes(deck, "version16\r\n[105] CLOWN\r\n");
+    TempFolder dir;
+    const std::string deck = dir.raw("deck.ucd", "version16\r\n[105] CLOWN\r\n");
     fs::permissions(deck, fs::perms::owner_read);
     EXPECT_FALSE(deckFile::write(deck, {"[100] GNOME"}));
-    EXPECT_EQ(readBytes(deck), "version16\r\n[105] CLOWN\r\n");
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(deckFile::write(dir.file("new.ucd"), {"[100] GNOME"}));
-    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(fileBytes(deck), "version16\r\n[105] CLOWN\r\n");
+    fs::permissions(dir.folder(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(deckFile::write(dir.path("new.ucd"), {"[100] GNOME"}));
+    fs::permissions(dir.folder(), fs::perms::owner_all);
 }

@@ -4,8 +4,8 @@
 #include "deck/deck_subs.h"
 
 #include "cards/catalogue.h"
-#include "scratch_folder.h"
 #include "support/fakes.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 
 using namespace grim;
 using namespace grim::deckSubs;
-using grim::test::ScratchFolder;
+using grim::test::TempFolder;
 using grim::test::TestWindow;
 
 namespace {
@@ -63,8 +63,8 @@ void checkInvariants(const Window& w, int step, int action) {
 } // namespace
 
 TEST(DeckEditorProperty, RandomActionsKeepTheListsWhole) {
-    ScratchFolder dir;
-    const std::string path = dir.file("random.ucd");
+    TempFolder dir;
+    const std::string path = dir.path("random.ucd");
     for (std::uint64_t seed : {1u, 2u, 3u}) {
         TestWindow t;
         Window& w = t.w;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -50,6 +51,12 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 // The catalogue entry of a code, e.g. "[105] CLOWN".
 inline std::string entry(int code) {
