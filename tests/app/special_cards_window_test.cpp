@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include <iterator>
@@ -201,6 +200,12 @@ class Duel {
         QCOMPARE(snapshot(), before);
         QVERIFY(enabled(QStringLiteral("btnSpecial") + u));
     }
+    // Player 1 ends its first turn; player 2 opens its deck and takes five cards.
+    void secondPlayerStarts() {
+        end(p1);
+        open(p2);
+        q5(p2);
+    }
     void nextDraws(double fraction) { w_.random.script.push_back(fraction); }
 
   private:
@@ -209,15 +214,13 @@ class Duel {
     std::vector<std::string> decks_[2];
 };
 
-// The games. Player 1 opens first and plays a first turn; player 2 opens its deck after it.
+// The games. Each begins with player 1's first turn, after it has opened its deck and taken
+// five cards.
 
 void lifePoints(Duel& d) {
-    d.q5(p1);
     d.play(p1, 200); // LIFELESS
     QCOMPARE(d.text("txtLpU2"), QStringLiteral("24"));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.play(p2, 213); // LIFEPOINT
     QCOMPARE(d.text("txtLpU2"), QStringLiteral("25"));
     d.end(p2);
@@ -231,14 +234,11 @@ void lifePoints(Duel& d) {
 }
 
 void powers(Duel& d) {
-    d.q5(p1);
     d.field(p1, card(100));
     d.chooseSlotA(p1, 1);
     d.play(p1, 207); // INCREASE
     QCOMPARE(d.slot(p1, 1), QStringLiteral("[100] GNOME 150"));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.field(p2, card(101));
     d.chooseSlotA(p2, 1);
     d.play(p2, 205); // REDUCTION of player 1's slot 1
@@ -262,15 +262,12 @@ void powers(Duel& d) {
 }
 
 void counters(Duel& d) {
-    d.q5(p1);
     d.refused(p1, 214, "Use this card after reaching your sacrifice limit.");
     d.sacrificeFillIns(p1, 2);
     QVERIFY(!d.enabled("btnSacriU1"));
     d.play(p1, 214); // IOU
     QCOMPARE(d.text("txtSacriCntU1"), QStringLiteral("3"));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.play(p2, 217); // INCONVENIENCE
     QCOMPARE(d.text("txtSacriCntU1"), QStringLiteral("2"));
     d.end(p2);
@@ -285,12 +282,9 @@ void counters(Duel& d) {
 }
 
 void godKillerAndDeadlyDice(Duel& d) {
-    d.q5(p1);
     d.refused(p1, 210, "No # selected for SLOT A. This # is opponent's card.");
     d.sacrificeFillIns(p1, 2);
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.sacrificeFillIns(p2, 2);
     d.end(p2);
     for (const QString& u : {p1, p2}) {
@@ -329,12 +323,9 @@ void godKillerAndDeadlyDice(Duel& d) {
 }
 
 void deathAndArmageddon(Duel& d) {
-    d.q5(p1);
     d.sacrificeFillIns(p1, 1);
     d.fieldFillIn(p1);
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.sacrificeFillIns(p2, 2);
     d.fieldFillIn(p2);
     const QString victim = d.slot(p2, 1);
@@ -375,7 +366,6 @@ void deathAndArmageddon(Duel& d) {
 }
 
 void graveyards(Duel& d) {
-    d.q5(p1);
     d.sacrifice(p1, card(116));
     d.chooseGraveItem(p1, card(116));
     d.play(p1, 202); // REVIVAL: 1L
@@ -383,9 +373,7 @@ void graveyards(Duel& d) {
     QCOMPARE(d.text("txtDeckCntU1"), QStringLiteral("36"));
     QCOMPARE(d.grave(p1), QStringList({card(202)}));
     QCOMPARE(d.text("txtLpU1"), QStringLiteral("24"));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.chooseGraveItem(p1, card(202));
     d.play(p2, 211); // GRAVE ROBBER
     QCOMPARE(d.grave(p2), QStringList({card(202), card(211)}));
@@ -410,14 +398,11 @@ void graveyards(Duel& d) {
 }
 
 void decksAndHands(Duel& d) {
-    d.q5(p1);
     const QStringList deck = d.deck(p1);
     d.play(p1, 225); // LUCK
     QVERIFY(d.deck(p1) != deck);
     QCOMPARE(sorted(d.deck(p1)), sorted(deck));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     const QStringList luckyDeck = d.deck(p1);
     const QStringList ownDeck = d.deck(p2);
     d.play(p2, 223); // DISRUPTOR
@@ -444,16 +429,13 @@ void decksAndHands(Duel& d) {
 }
 
 void fieldPowers(Duel& d) {
-    d.q5(p1);
     d.sacrificeFillIns(p1, 2);
     d.field(p1, card(116));
     d.chooseSlotA(p1, 1);
     d.play(p1, 216); // INVIGORATION: 1C, 20 for the one card on the field
     QCOMPARE(d.slot(p1, 1), QStringLiteral("[116] ZOMBIE 120"));
     QCOMPARE(d.text("txtSacriCntU1"), QStringLiteral("1"));
-    d.end(p1);
-    d.open(p2);
-    d.q5(p2);
+    d.secondPlayerStarts();
     d.sacrificeFillIns(p2, 2);
     d.field(p2, card(119));
     d.chooseSlotA(p2, 1);
@@ -508,9 +490,7 @@ class SpecialCardsWindowTest : public QObject {
   private slots:
     void init() {
         w = std::make_unique<WindowUnderTest>(folder.path());
-        w->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w->window.get()));
-        w->window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QVERIFY(w->showGameTab());
     }
     void cleanup() { w.reset(); }
 
@@ -525,6 +505,7 @@ class SpecialCardsWindowTest : public QObject {
         Duel duel(*w, folder.path(), deckOf(g.top1), deckOf(g.top2));
         w->trigger(QStringLiteral("smnOffline"));
         duel.open(p1);
+        duel.q5(p1);
         g.play(duel);
     }
 

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -181,9 +180,7 @@ class WindowEventsTest : public QObject {
 
     void pointerMovesAreReportedOverDisabledControlsToo() {
         WindowUnderTest w(folder.path());
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        w.window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QVERIFY(w.showGameTab());
         QObject* filter = w.window->findChild<QObject*>(QStringLiteral("hintFilter"));
         QVERIFY(filter);
         QSignalSpy spy(filter, SIGNAL(pointerOver(QString)));
@@ -205,10 +202,9 @@ class WindowEventsTest : public QObject {
     // while nothing is selected.
     void aButtonThatDisablesItselfLeavesNoCardLookingPicked() {
         WindowUnderTest w(folder.path());
-        w.window->show();
+        QVERIFY(w.showGameTab());
         w.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        w.window->findChild<QTabWidget*>()->setCurrentIndex(1);
         auto& core = w.window->core;
         w.window->forward([&] {
             for (const char* card :
