@@ -9,9 +9,9 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -98,6 +98,7 @@ class Duel {
             if (widget->objectName().isEmpty()) continue;
             QString line = widget->objectName() + (widget->isEnabled() ? " on" : " off");
             if (auto* box = qobject_cast<QLineEdit*>(widget)) line += " " + box->text();
+            if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) line += " " + box->toPlainText();
             if (auto* list = qobject_cast<QListWidget*>(widget))
                 line +=
                     QStringLiteral(" %1 ").arg(list->currentRow()) + items(widget->objectName()).join('|');
@@ -127,6 +128,7 @@ class Duel {
     void end(const QString& u) { click(QStringLiteral("btnEnd") + u); }
     void pick(const QString& u, const QString& entry) {
         auto* list = w_.find<QListWidget>(QStringLiteral("lstHand") + u);
+        QVERIFY(list);
         const auto found = list->findItems(entry, Qt::MatchExactly);
         QVERIFY2(!found.isEmpty(), qPrintable(entry + " in the hand of " + u));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
@@ -195,7 +197,9 @@ class Duel {
     void refused(const QString& u, int code, const char* message) {
         pick(u, card(code));
         const QStringList before = snapshot();
+        const std::size_t messagesBefore = w_.prompter.messages.size();
         click(QStringLiteral("btnSpecial") + u);
+        QCOMPARE(w_.prompter.messages.size(), messagesBefore + 1);
         QCOMPARE(w_.prompter.lastMessage(), std::string(message));
         QCOMPARE(snapshot(), before);
         QVERIFY(enabled(QStringLiteral("btnSpecial") + u));
