@@ -27,6 +27,10 @@ QPushButton* button(const QString& name, const QString& text) {
     auto* b = new QPushButton(text);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    // A click does not take the keyboard focus: most buttons disable themselves when
+    // clicked, and the focus would then pass to the list beside them and frame its first
+    // card as if it had been picked.
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 

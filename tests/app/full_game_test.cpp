@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 using grim::test::WindowUnderTest;
@@ -84,9 +83,7 @@ class FullGameTest : public QObject {
   private slots:
     void init() {
         w = std::make_unique<WindowUnderTest>(folder.path());
-        w->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w->window.get()));
-        w->window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QVERIFY(w->showGameTab());
     }
     void cleanup() { w.reset(); }
 

@@ -180,9 +180,7 @@ class WindowEventsTest : public QObject {
 
     void pointerMovesAreReportedOverDisabledControlsToo() {
         WindowUnderTest w(folder.path());
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        w.window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QVERIFY(w.showGameTab());
         QObject* filter = w.window->findChild<QObject*>(QStringLiteral("hintFilter"));
         QVERIFY(filter);
         QSignalSpy spy(filter, SIGNAL(pointerOver(QString)));
@@ -197,6 +195,31 @@ class WindowEventsTest : public QObject {
         auto* lp = w.find<QLineEdit>("txtLpU1");
         QTest::mouseMove(lp, lp->rect().center());
         QTRY_COMPARE(spy.last().at(0).toString(), QStringLiteral("txtLpU1"));
+    }
+
+    // Q5 disables itself here. The click must not have moved the keyboard focus onto Q5,
+    // or it would now pass to the hand beside it, whose first card would then look picked
+    // while nothing is selected.
+    void aButtonThatDisablesItselfLeavesNoCardLookingPicked() {
+        WindowUnderTest w(folder.path());
+        QVERIFY(w.showGameTab());
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        auto& core = w.window->core;
+        w.window->forward([&] {
+            for (const char* card :
+                 {"[105] CLOWN", "[120] OGRE", "[200] LIFELESS", "[101] ELF", "[102] FAIRY"})
+                core.u1.lstHand.add(card);
+            core.u1.btnQ5.enabled = true;
+        });
+        auto* q5 = w.find<QPushButton>("btnQ5U1");
+        QTest::mouseClick(q5, Qt::LeftButton);
+        QCOMPARE(w.prompter.lastMessage(), std::string("You don't have any cards in DECK to use Q5."));
+        QVERIFY(!q5->isEnabled());
+        auto* hand = w.find<QListWidget>("lstHandU1");
+        QVERIFY(!hand->hasFocus());
+        QCOMPARE(hand->currentRow(), -1);
+        QVERIFY(!core.u1.lstHand.hasSelection());
     }
 
     void realMessageBoxesRenderFirstAndAnswer() {

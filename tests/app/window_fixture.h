@@ -6,7 +6,9 @@
 #include "support/fakes.h"
 
 #include <QAction>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -25,6 +27,14 @@ struct WindowUnderTest {
         o.random = &random;
         o.programFolder = folder;
         window = std::make_unique<frmMain>(o);
+    }
+
+    // Shows the window on its GAME tab, as a player sees it; false when it never appeared.
+    bool showGameTab() const {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) return false;
+        window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        return true;
     }
 
     template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
