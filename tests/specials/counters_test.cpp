@@ -1,82 +1,56 @@
 #include "special_table.h"
 
-using namespace grim;
-using grim::test::bothSides;
-using grim::test::other;
-using grim::test::SpecialTable;
+namespace grim::test {
 
-TEST(Recovery, TurnsEverySacrificedCardIntoALifePoint) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[220] RECOVERY");
-        t.counters(side, 5, 0);
-        t.expectRefused(side, "You must have at least 1 card sacrificed to use this card.");
-        t.counters(side, 5, -2);
-        t.expectRefused(side, "You must have at least 1 card sacrificed to use this card.");
-
-        t.counters(side, 5, 3);
-        t.playQuietly(side);
-        EXPECT_EQ(t.lp(side), 8);
-        EXPECT_EQ(t.w.side(side).txtSacriCnt.text, "0");
-        EXPECT_EQ(t.lp(other(side)), 25);
-        t.expectSpent(side, "[220] RECOVERY");
-    }
-}
-
-TEST(Iou, AddsASacrificedCardOnlyOnceTheSacrificeLimitIsReached) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[214] IOU");
-        t.counters(side, 25, 2);
-        t.expectRefused(side, "Use this card after reaching your sacrifice limit.");
-
-        t.w.side(side).btnSacri.enabled = false;
-        t.playQuietly(side);
-        EXPECT_EQ(t.sacrificed(side), 3);
-        EXPECT_EQ(t.sacrificed(other(side)), 0);
-        t.expectSpent(side, "[214] IOU");
-    }
-}
-
-TEST(Inconvenience, TakesASacrificedCardFromTheOpponentEvenBelowZero) {
+// The cards that only move LP and sacrificed cards, at no cost. My sacrifice limit is reached
+// (for IOU); I have 7 cards in my graveyard (for SELFISHNESS).
+TEST(CounterCards, MoveLifePointsAndSacrificedCards) {
+    struct Case {
+        std::string card;
+        std::array<int, 4> before, after; // my LP and sacrificed cards, then the opponent's
+    };
+    const Case cases[] = {
+        {"[200] LIFELESS", {7, 0, 1, 0}, {7, 0, 0, 0}}, // the game only ends when the turn does
+        {"[201] LIFELESS", {7, 0, 1, 0}, {7, 0, 0, 0}},
+        {"[212] SUICIDE", {7, 0, 1, 0}, {6, 0, 0, 0}},
+        {"[213] LIFEPOINT", {7, 0, 1, 0}, {8, 0, 1, 0}},
+        {"[220] RECOVERY", {5, 3, 1, 2}, {8, 0, 1, 2}},
+        {"[214] IOU", {5, 2, 1, 2}, {5, 3, 1, 2}},
+        {"[217] INCONVENIENCE", {5, 4, 1, 0}, {5, 4, 1, -1}},
+        {"[217] INCONVENIENCE", {5, 4, 1, -32768}, {5, 4, 1, -32768}},
+        {"[222] SELFISHNESS", {7, 0, 1, 0}, {8, 0, 1, 0}},
+    };
     for (const auto& side : bothSides)
-        for (int before : {3, 0}) {
-            SCOPED_TRACE(side);
-            SpecialTable t;
-            t.hold(side, "[217] INCONVENIENCE");
-            t.counters(side, 25, 4);
-            t.counters(other(side), 25, before);
-            t.playQuietly(side);
-            EXPECT_EQ(t.sacrificed(other(side)), before - 1);
-            EXPECT_EQ(t.sacrificed(side), 4);
-            t.expectSpent(side, "[217] INCONVENIENCE");
+        for (const auto& c : cases) {
+            SpecialTable t(side);
+            t.hold(c.card);
+            t.counters(t.me, c.before[0], c.before[1]);
+            t.counters(t.you, c.before[2], c.before[3]);
+            t.w.side(t.me).btnSacri.enabled = false;
+            t.graveOf(t.me, 7);
+            t.graveOf(t.you, 2);
+            t.plays();
+            EXPECT_EQ((std::array{t.lp(t.me), t.sacrificed(t.me), t.lp(t.you), t.sacrificed(t.you)}),
+                      c.after);
+            EXPECT_EQ(t.w.side(t.me).cmbGrave.count(), c.card == "[222] SELFISHNESS" ? 1 : 8);
+            EXPECT_EQ(t.w.side(t.you).cmbGrave.count(), 2);
         }
 }
 
-TEST(Inconvenience, TheCountStopsAtTheSmallest16BitNumber) {
-    SpecialTable t;
-    t.hold("u1", "[217] INCONVENIENCE");
-    t.w.u2.txtSacriCnt.text = "-32768";
-    t.playQuietly("u1");
-    EXPECT_EQ(t.w.u2.txtSacriCnt.text, "-32768");
-}
-
-TEST(Selfishness, EmptiesTheOwnGraveyardForOneLifePoint) {
+TEST(CounterCards, RefuseWithoutSacrificedCardsTheSacrificeLimitOrAGraveyard) {
     for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[222] SELFISHNESS");
-        t.graveOf(other(side), 2);
-        t.expectRefused(side, "You must have at least 1 card in GRAVEYARD. Action cancelled.");
-
-        t.graveOf(side, 7);
-        t.playQuietly(side);
-        EXPECT_EQ(t.graveItems(side), std::vector<std::string>{"[222] SELFISHNESS"});
-        EXPECT_EQ(t.w.side(side).txtGraveCnt.text, "1");
-        EXPECT_EQ(t.lp(side), 26);
-        EXPECT_EQ(t.graveItems(other(side)).size(), 2u);
-        t.expectSpent(side, "[222] SELFISHNESS");
+        SpecialTable t(side);
+        t.hold("[220] RECOVERY");
+        for (int none : {0, -2}) {
+            t.counters(side, 5, none);
+            t.expectRefused("You must have at least 1 card sacrificed to use this card.");
+        }
+        t.hold("[214] IOU");
+        t.expectRefused("Use this card after reaching your sacrifice limit.");
+        t.hold("[222] SELFISHNESS");
+        t.graveOf(t.you, 2);
+        t.expectRefused("You must have at least 1 card in GRAVEYARD. Action cancelled.");
     }
 }
+
+} // namespace grim::test

@@ -1,147 +1,59 @@
 #include "special_table.h"
 
-using namespace grim;
-using grim::test::bothSides;
-using grim::test::cShort;
-using grim::test::lpShort;
-using grim::test::other;
-using grim::test::SpecialTable;
+namespace grim::test {
 
-TEST(Invigoration, RaisesAnOwnCardBy20ForEveryCardOnBothFields) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[216] INVIGORATION");
-        t.field(side, 1, "[105] CLOWN 100");
-        t.field(side, 3, "[120] OGRE 150");
-        t.field(other(side), 2, "[101] ELF 100");
-        t.expectRefused(side, "No # selected for SLOT A. This # is your card.");
-        t.pickSlotA(side, 2); // full on the opponent's side only
-        t.expectRefused(side, "There is no card to increase in power in selected slot. Action cancelled.");
-        t.pickSlotA(side, 1);
-        t.expectRefused(side, cShort);
-
-        t.counters(side, 25, 1);
-        t.playQuietly(side);
-        EXPECT_EQ(t.slotText(side, 1), "[105] CLOWN 160");
-        EXPECT_EQ(t.slotText(side, 3), "[120] OGRE 150");
-        EXPECT_EQ(t.sacrificed(side), 0);
-        t.expectSpent(side, "[216] INVIGORATION");
-    }
-}
-
-TEST(Devestation, RefusesWithoutAnOpponentsCardInSlotAOrASacrificedCard) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[227] DEVESTATION");
-        t.field(side, 4, "[105] CLOWN 100");
-        t.field(other(side), 2, "[120] OGRE 150");
-        t.w.side(side).cmbSlotB.select(1); // selector B does not name the target
-        t.expectRefused(side, "No # selected for SLOT A. This # is opponent's card.");
-        t.pickSlotA(side, 4);
-        t.expectRefused(side, "Selected slot is empty. Action cancelled.");
-        t.pickSlotA(side, 2);
-        t.expectRefused(side, cShort);
-    }
-}
-
-TEST(Devestation, LowersAnOpponentsCardBy20ForEveryCardOnBothFields) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[227] DEVESTATION");
-        t.counters(side, 25, 1);
-        t.field(side, 1, "[105] CLOWN 100");
-        t.field(other(side), 1, "[101] ELF 100");
-        t.field(other(side), 2, "[120] OGRE 100");
-        t.field(other(side), 5, "[150] ANGEL 250");
-        t.pickSlotA(side, 5);
-        t.playQuietly(side);
-        EXPECT_EQ(t.slotText(other(side), 5), "[150] ANGEL 170");
-        EXPECT_EQ(t.lp(other(side)), 25);
-        EXPECT_EQ(t.sacrificed(side), 0);
-        t.expectSpent(side, "[227] DEVESTATION");
-    }
-}
-
-TEST(Devestation, DestroysACardLoweredToZeroAndItsOwnerLosesALifePoint) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[227] DEVESTATION");
-        t.counters(side, 25, 1);
-        t.grave(other(side), {"[100] GNOME"});
-        t.field(side, 1, "[105] CLOWN 100");
-        t.field(side, 2, "[105] CLOWN 100");
-        t.field(other(side), 1, "[101] ELF 100");
-        t.field(other(side), 3, "[120] OGRE 100");
-        t.field(other(side), 4, "[116] ZOMBIE 100");
-        t.pickSlotA(side, 3);
-        t.playQuietly(side);
-        EXPECT_EQ(t.slotText(other(side), 3), "");
-        EXPECT_EQ(t.graveItems(other(side)), (std::vector<std::string>{"[100] GNOME", "[120] OGRE 100"}));
-        EXPECT_EQ(t.w.side(other(side)).txtGraveCnt.text, "2");
-        EXPECT_EQ(t.lp(other(side)), 24);
-        t.expectSpent(side, "[227] DEVESTATION");
-    }
-}
-
-TEST(SoulStealer, RefusesBeforeAnythingIsPaid) {
-    for (const auto& side : bothSides) {
-        SCOPED_TRACE(side);
-        SpecialTable t;
-        t.hold(side, "[226] SOUL STEALER");
-        t.counters(side, 10, 10);
-        t.field(side, 1, "[120] OGRE 150");
-        t.field(side, 2, "[117] MUMMY 100");
-        t.field(other(side), 3, "[116] ZOMBIE 100");
-        t.graveOf(side, 5);
-        t.expectRefused(side, "No # selected for SLOT A. This # is your card.");
-        t.pickSlotA(side, 3);
-        // Each player has always been told of the empty slot in different words.
-        t.expectRefused(
-            side, side == "u1" ? "Selected slot is empty. Action cancelled."
-                               : "There is no card to increase in power in selected slot. Action cancelled.");
-        t.pickSlotA(side, 1);
-        t.expectRefused(side, "This card isn't a DEAD type.");
-        t.pickSlotA(side, 2);
-        t.expectRefused(side, "Opponent must have at least 1 card in GRAVEYARD.");
-
-        t.graveOf(other(side), 20);
-        t.counters(side, 3, 3);
-        t.expectRefused(side, lpShort);
-        t.counters(side, 4, 2);
-        t.expectRefused(side, cShort);
-        t.graveOf(other(side), 21);
-        t.counters(side, 4, 4);
-        t.expectRefused(side, lpShort);
-        t.counters(side, 5, 3);
-        t.expectRefused(side, cShort);
-    }
-}
-
-TEST(SoulStealer, FeedsADeadCardOnTheOpponentsGraveyard) {
-    struct Case {
-        int graveyard, cost, power;
-    };
-    for (const Case c : {Case{1, 3, 110}, Case{20, 3, 300}, Case{21, 4, 310}})
-        for (const auto& side : bothSides) {
-            SCOPED_TRACE(side + " against " + std::to_string(c.graveyard) + " cards in the graveyard");
-            SpecialTable t;
-            t.hold(side, "[226] SOUL STEALER");
-            t.counters(side, 10, 6);
-            t.graveOf(side, 2);
-            t.graveOf(other(side), c.graveyard);
-            t.field(side, 3, "[116] ZOMBIE 100");
-            t.pickSlotA(side, 3);
-            t.playQuietly(side);
-            EXPECT_EQ(t.slotText(side, 3), "[116] ZOMBIE " + std::to_string(c.power));
-            EXPECT_EQ(t.lp(side), 10 - c.cost);
-            EXPECT_EQ(t.sacrificed(side), 6 - c.cost);
-            EXPECT_TRUE(t.graveItems(other(side)).empty());
-            EXPECT_EQ(t.w.side(other(side)).txtGraveCnt.text, "0");
-            EXPECT_EQ(t.graveItems(side).size(), 3u);
-            t.expectSpent(side, "[226] SOUL STEALER");
+// INCREASE raises my card in SLOT A by 50; INVIGORATION, for one sacrificed card, by 20 for
+// each card on both fields (2 here).
+TEST(PowerCards, RaiseMyCardInSlotA) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"[207] INCREASE", 0, "350"}, {"[208] INCREASE", 0, "350"}, {"[216] INVIGORATION", 1, "340"}};
+    for (const auto& side : bothSides)
+        for (const auto& [card, cost, power] : cases) {
+            SpecialTable t(side);
+            t.hold(card);
+            t.field(side, 2, "[164] HORN BEETLE 300");
+            t.field(t.you, 4, "[120] OGRE 150");
+            t.expectRefused(noSlotOwn);
+            t.slotA(4); // the opponent's slot 4 is full, mine is not
+            t.expectRefused(nothingToIncrease);
+            t.slotA(2);
+            t.pays(0, cost);
+            EXPECT_EQ(t.slot(side, 2), "[164] HORN BEETLE " + power);
+            EXPECT_EQ(t.slot(t.you, 4), "[120] OGRE 150");
         }
 }
+
+// REDUCTION lowers the opponent's card in SLOT A by 50; DEVESTATION, for one sacrificed card,
+// by 20 for each card on both fields (3 here). A card lowered to 0 is destroyed and its owner
+// loses a life point.
+TEST(PowerCards, LowerTheOpponentsCardInSlotAAndDestroyItAtZero) {
+    const std::tuple<std::string, int, int> cases[] = {{"[204] REDUCTION", 0, 50},
+                                                       {"[205] REDUCTION", 0, 50},
+                                                       {"[206] REDUCTION", 0, 50},
+                                                       {"[227] DEVESTATION", 1, 60}};
+    for (const auto& side : bothSides)
+        for (const auto& [card, cost, by] : cases)
+            for (const int power : {by + 1, by}) {
+                SpecialTable t(side);
+                const bool reduction = card != "[227] DEVESTATION", destroyed = power == by;
+                t.hold(card);
+                t.grave(t.you, {"[100] GNOME"});
+                t.field(side, 3, "[105] CLOWN 100");
+                t.field(t.you, 4, "[101] ELF 100");
+                t.field(t.you, 1, "[120] OGRE " + std::to_string(power));
+                // Player 1 has always been told this by REDUCTION with two full stops.
+                t.expectRefused(noSlotOpp + std::string(reduction && side == "u1" ? "." : ""));
+                t.slotA(3);
+                t.expectRefused(
+                    reduction ? "There is no card to reduce in power in selected slot. Action cancelled."
+                              : slotEmpty);
+                t.slotA(1);
+                t.pays(0, cost);
+                EXPECT_EQ(t.slot(t.you, 1), destroyed ? "" : "[120] OGRE 1");
+                t.expectGrave(t.you, destroyed ? Entries{"[100] GNOME", "[120] OGRE " + std::to_string(power)}
+                                               : Entries{"[100] GNOME"});
+                EXPECT_EQ(t.lp(t.you), destroyed ? 24 : 25);
+            }
+}
+
+} // namespace grim::test
