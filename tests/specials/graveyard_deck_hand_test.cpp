@@ -31,88 +31,75 @@ TEST(GraveRobber, MovesThePickedCardOfTheOpponentsGraveyardIntoTheOwn) {
     }
 }
 
+// A pick in the opponent's graveyard, or of a text naming no catalogue card, is no pick.
 TEST(Revival, PutsThePickedCardsCatalogueEntryOnTopOfTheDeckForOneLifePoint) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"[116] ZOMBIE 150", "[116] ZOMBIE"}, // a field card comes back without its power
-        {"[209] CHOSEN ONE", "[209] CHOSEN ONE"}};
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"[166] NOTHING 100", "[116] ZOMBIE 150",
+         "[116] ZOMBIE"}, // a field card comes back without its power
+        {"GARBAGE", "[209] CHOSEN ONE", "[209] CHOSEN ONE"}};
     for (const auto& side : bothSides)
-        for (const auto& [picked, revived] : cases) {
+        for (const auto& [noCard, picked, revived] : cases) {
             SpecialTable t(side);
             t.hold("[202] REVIVAL");
             t.deck(side, {"[100] GNOME", "[101] ELF"});
-            t.grave(side, {"[105] CLOWN", picked, "[120] OGRE 150"});
+            t.grave(side, {noCard, picked, "[120] OGRE 150"});
             t.grave(t.you, {"[101] ELF"});
-            t.w.side(t.you).cmbGrave.select(0); // a pick in the opponent's graveyard does not count
-            t.expectRefused("No card has been selected in GRAVEYARD. Action cancelled.");
+            for (auto* pick : {&t.w.side(t.you).cmbGrave, &t.w.side(side).cmbGrave}) {
+                pick->select(0);
+                t.expectRefused("No card has been selected in GRAVEYARD. Action cancelled.");
+            }
             t.w.side(side).cmbGrave.select(1);
             t.pays(1, 0);
             t.expectDeck(side, {revived, "[100] GNOME", "[101] ELF"});
-            t.expectGrave(side, {"[105] CLOWN", "[120] OGRE 150", "[202] REVIVAL"});
+            t.expectGrave(side, {noCard, "[120] OGRE 150", "[202] REVIVAL"});
         }
-    // A graveyard text naming no catalogue card has nothing to revive.
-    for (const std::string picked : {"[166] NOTHING 100", "[999] NOTHING", "GARBAGE", ""}) {
-        SpecialTable t("u2");
-        t.hold("[202] REVIVAL");
-        t.grave("u2", {picked});
-        t.w.u2.cmbGrave.select(0);
-        t.expectRefused("No card has been selected in GRAVEYARD. Action cancelled.");
-    }
 }
 
 // CHOSEN ONE: a roll of 1-10 hits the opponent's second hand card, 11-20 the fifth, 21-30
 // the fourth, 31-40 the third and 41-50 the first; beyond the hand it spares the hand.
 TEST(ChosenOne, EachBandOfTheRollNamesOneHandPosition) {
-    const int positionOfBand[] = {2, 5, 4, 3, 1};
     const Entries hand{"[100] GNOME", "[101] ELF", "[102] FAIRY", "[103] LEPERCHAUN"};
+    const std::string hitOfBand[] = {hand[1], "", hand[3], hand[2], hand[0]};
     for (const auto& side : bothSides)
         for (int band = 1; band <= 5; ++band) {
             SpecialTable t(side);
             SCOPED_TRACE("rolling in band " + std::to_string(band));
+            const std::string& hit = hitOfBand[band - 1];
             t.hold("[209] CHOSEN ONE", {"[105] CLOWN"});
             t.random.script = {inBand(band)};
             t.expectRefused("There are no cards in opponent's HAND. Action cancelled.");
             t.hand(t.you, hand);
             t.grave(t.you, {"[120] OGRE 150"});
-            const auto position = static_cast<std::size_t>(positionOfBand[band - 1]);
-            t.pays(0, 1, position > hand.size() ? "Opponent's cards were spared." : "");
-            Entries left = hand, grave{"[120] OGRE 150"};
-            if (position <= hand.size()) {
-                grave.push_back(hand[position - 1]);
-                left.erase(left.begin() + static_cast<long>(position) - 1);
-            }
+            t.pays(0, 1, hit.empty() ? "Opponent's cards were spared." : "");
+            Entries left = hand;
+            std::erase(left, hit);
             t.expectHand(t.you, left);
-            t.expectGrave(t.you, grave);
+            t.expectGrave(t.you, hit.empty() ? Entries{"[120] OGRE 150"} : Entries{"[120] OGRE 150", hit});
         }
 }
 
 TEST(DeckShuffles, DisruptorShufflesTheOpponentsDeckAndLuckMine) {
-    const Entries deck{"[100] GNOME", "[101] ELF", "[102] FAIRY", "[103] LEPERCHAUN"};
+    const Entries full{"[100] GNOME", "[101] ELF", "[102] FAIRY", "[103] LEPERCHAUN"}, other{"[111] RAT"};
     for (const auto& side : bothSides)
-        for (const std::string card : {"[223] DISRUPTOR", "[225] LUCK"}) {
-            SpecialTable t(side);
-            const std::string shuffled = card == "[225] LUCK" ? t.me : t.you;
-            const std::string kept = card == "[225] LUCK" ? t.you : t.me;
-            t.hold(card);
-            t.deck(shuffled, deck);
-            t.deck(kept, {"[110] JAGUAR", "[111] RAT"});
-            t.random.script = {0.0, 0.9, 0.4};
-            // What the deck shuffle makes of the same deck with the same draws.
-            TestWindow expected;
-            expected.random.script = t.random.script;
-            ListBox reference;
-            reference.setItems(deck);
-            gameSubs::shuffle(expected.w, reference);
-            ASSERT_NE(reference.items(), deck);
-            t.plays();
-            t.expectDeck(shuffled, reference.items());
-            t.expectDeck(kept, {"[110] JAGUAR", "[111] RAT"});
-            EXPECT_TRUE(t.random.script.empty());
-
-            SpecialTable empty(side); // an empty deck stays empty
-            empty.hold(card);
-            empty.plays();
-            EXPECT_TRUE(empty.w.side(shuffled).lstDeck.empty());
-        }
+        for (const std::string card : {"[223] DISRUPTOR", "[225] LUCK"})
+            for (const Entries& deck : {full, Entries{}}) { // an empty deck stays empty
+                SpecialTable t(side);
+                const bool luck = card == "[225] LUCK";
+                t.hold(card);
+                t.deck(luck ? t.me : t.you, deck);
+                t.deck(luck ? t.you : t.me, other);
+                t.random.script = {0.0, 0.9, 0.4};
+                TestWindow expected; // what the deck shuffle makes of the same deck with the same draws
+                expected.random.script = t.random.script;
+                ListBox reference;
+                reference.setItems(deck);
+                gameSubs::shuffle(expected.w, reference);
+                ASSERT_TRUE(deck.empty() || reference.items() != deck); // the draws do shuffle
+                t.plays();
+                t.expectDeck(luck ? t.me : t.you, reference.items());
+                t.expectDeck(luck ? t.you : t.me, other);
+                EXPECT_EQ(t.random.script, expected.random.script);
+            }
 }
 
 TEST(Exchange, SwapsHandsOfTheSameSizeKeepingTheirOrder) {
