@@ -84,6 +84,7 @@ struct SpecialTable : TestWindow {
         const auto shown = prompter.messages.size();
         activationSubs::btnSpecial_Click(w, me);
         EXPECT_EQ(shownSince(shown), message.empty() ? Entries{} : Entries{message});
+        EXPECT_TRUE(message.empty() || prompter.titles.back() == "Message");
         EXPECT_EQ(snapshot(w), before);
         EXPECT_EQ(random.script, draws);
     }
