@@ -160,6 +160,7 @@ TEST(FieldingRefusals, ChangeNothing) {
         {0, "25", "0", 0, field, "No card has been selected to send to an ATTACK slot."},
         {105, "25", "0", 5, field, "Your ATTACK area is full. Action cancelled."},
         {120, "25", "0", 0, field, "You don't have enough cards SACRIFICED."},
+        {135, "25", "0", 0, field, "You don't have enough cards SACRIFICED."}, // and no life paid
         {135, "1", "1", 0, field, lpMessage}, // level 3 with the last life point
         {105, "0", "0", 0, field, lpMessage}, // level 1 with no life left
         {165, "5", "4", 0, field, lpMessage}, // OMEGA short of both: one message
