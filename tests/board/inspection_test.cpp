@@ -4,62 +4,38 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace grim;
 using grim::test::TestWindow;
 
+// A card in a list, a graveyard (with the power it had) or a field slot under the pointer
+// shows its catalogue record, with the catalogue power.
 TEST(Inspection, ACardShowsItsCatalogueRecordWithTheCataloguePower) {
     const std::string clown =
-        "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\nLevel 1 "
-        "card. NR.";
-    struct Case {
-        const char* what;
-        std::function<void(Window&)> show;
-        std::string record;
+        "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\n"
+        "Level 1 card. NR.";
+    TestWindow t;
+    Window& w = t.w;
+    auto shown = [&](auto&& show) {
+        w.txtDescControls.text.clear();
+        show();
+        return w.txtDescControls.text;
     };
-    const Case cases[] = {
-        {"hand of player 2",
-         [](Window& w) {
-             w.u2.lstHand.setItems({"[120] OGRE", "[105] CLOWN"});
-             w.u2.lstHand.select(1);
-             gameSubs::lstHand_Click(w, "u2");
-         },
-         clown},
-        {"graveyard of player 1, with the power it had",
-         [](Window& w) {
-             w.u1.cmbGrave.setItems({"[105] CLOWN 20", "[228] ABYSS"});
-             w.u1.cmbGrave.select(0);
-             gameSubs::cmbGrave_Click(w, "u1");
-         },
-         clown},
-        {"deck of player 1",
-         [](Window& w) {
-             w.u1.lstDeck.setItems({"[228] ABYSS", "[105] CLOWN"});
-             w.u1.lstDeck.select(1);
-             gameSubs::lstDeck_Click(w, "u1");
-         },
-         clown},
-        {"field slot of player 2 under the pointer",
-         [](Window& w) {
-             w.u2.slot(3).text = "[105] CLOWN 40";
-             gameSubs::controlMouseMove(w, "txtAttU2_3");
-         },
-         clown},
-        {"field slot of player 1, then an empty one",
-         [](Window& w) {
-             w.u1.slot(1).text = "[164] HORN BEETLE 50";
-             gameSubs::txtAtt_MouseMove(w, "u1", 1);
-             gameSubs::controlMouseMove(w, "txtAttU1_2");
-         },
-         cardSubs::recordText(*cardSubs::record(164))},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TestWindow t;
-        c.show(t.w);
-        EXPECT_EQ(t.w.txtDescControls.text, c.record);
-    }
+    w.u2.lstHand.setItems({"[120] OGRE", "[105] CLOWN"});
+    w.u2.lstHand.select(1);
+    EXPECT_EQ(shown([&] { gameSubs::lstHand_Click(w, "u2"); }), clown);
+    w.u1.cmbGrave.setItems({"[105] CLOWN 20", "[228] ABYSS"});
+    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, "u1"); }), "");
+    w.u1.cmbGrave.select(0);
+    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, "u1"); }), clown);
+    w.u1.lstDeck.setItems({"[228] ABYSS", "[105] CLOWN"});
+    w.u1.lstDeck.select(1);
+    EXPECT_EQ(shown([&] { gameSubs::lstDeck_Click(w, "u1"); }), clown);
+    w.u2.slot(3).text = "[105] CLOWN 40";
+    EXPECT_EQ(shown([&] { gameSubs::controlMouseMove(w, "txtAttU2_3"); }), clown);
+    w.u1.slot(1).text = "[164] HORN BEETLE 50";
+    gameSubs::txtAtt_MouseMove(w, "u1", 1);
+    gameSubs::controlMouseMove(w, "txtAttU1_2"); // an empty slot keeps the record shown
+    EXPECT_EQ(w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(164)));
 }
 
 TEST(Inspection, TextsOfNoCatalogueCardShowNothing) {

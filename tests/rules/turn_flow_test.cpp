@@ -230,58 +230,45 @@ TEST(OnlineTurns, TheOtherWindowGivesTheTurn) {
     EXPECT_FALSE(t.w.timers.tmrTurnLimit.on());
 }
 
-// Drawing: the hand holds at most 5 cards and the deck's top card is drawn first.
-TEST(Drawing, DrawAndQ5TakeTheTopCards) {
+// Drawing: the hand holds at most 5 cards and the deck's top card is drawn first; after a
+// full hand or a refusal (with its message) drawing ends, and Q5 short of cards leaves ADD.
+TEST(Drawing, DrawAndQ5) {
     struct Case {
         void (*click)(Window&, std::string_view);
-        int hand;
-        Texts handAfter;
-    };
-    const Texts deck = entries(3, 140);
-    const Case cases[] = {
-        {gameSubs::btnAdd_Click, 4, {entry(100), entry(101), entry(102), entry(103), entry(140)}},
-        {gameSubs::btnQ5_Click, 2, {entry(100), entry(101), entry(140), entry(141), entry(142)}}};
-    for (const Case& c : cases) {
-        TestWindow t;
-        startTurn(t.w, "u2");
-        Side& s = t.w.u2;
-        setList(s.lstDeck, deck, s.txtDeckCnt);
-        setList(s.lstHand, entries(c.hand), s.txtHandCnt);
-        c.click(t.w, "u2");
-        EXPECT_EQ(s.lstHand.items(), c.handAfter);
-        EXPECT_EQ(s.lstDeck.items(), Texts(deck.begin() + (5 - c.hand), deck.end()));
-        EXPECT_EQ(s.txtDeckCnt.text, std::to_string(s.lstDeck.count()));
-        EXPECT_EQ(s.txtHandCnt.text, "5");
-        EXPECT_FALSE(s.btnAdd.enabled || s.btnQ5.enabled);
-        EXPECT_TRUE(s.btnField.enabled);
-        EXPECT_TRUE(t.prompter.messages.empty());
-    }
-}
-
-TEST(Drawing, RefusalsDisableDrawingAndChangeNothingElse) {
-    struct Case {
-        int deck, hand;
-        void (*click)(Window&, std::string_view);
-        std::string message;
+        int deck, hand, drawn;
+        std::string message; // "" when none
         std::set<std::string> disabled;
     };
+    const auto add = gameSubs::btnAdd_Click, q5 = gameSubs::btnQ5_Click;
     const std::set<std::string> both{"btnQ5U1", "btnAddU1"};
     const Case cases[] = {
-        {0, 2, gameSubs::btnAdd_Click, "There are no more cards in DECK to add to HAND.", both},
-        {3, 5, gameSubs::btnAdd_Click, "You can only have 5 cards in your hand.", both},
-        {0, 2, gameSubs::btnQ5_Click, "You don't have any cards in DECK to use Q5.", both},
-        {3, 5, gameSubs::btnQ5_Click, "You already have 5 cards in HAND.", both},
-        {2, 2, gameSubs::btnQ5_Click, "Not enough cards in DECK to use Q5.", {"btnQ5U1"}},
+        {add, 3, 4, 1, "", both},
+        {q5, 3, 2, 3, "", both},
+        {add, 0, 2, 0, "There are no more cards in DECK to add to HAND.", both},
+        {add, 3, 5, 0, "You can only have 5 cards in your hand.", both},
+        {q5, 0, 2, 0, "You don't have any cards in DECK to use Q5.", both},
+        {q5, 3, 5, 0, "You already have 5 cards in HAND.", both},
+        {q5, 2, 2, 0, "Not enough cards in DECK to use Q5.", {"btnQ5U1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         TestWindow t;
+        Side& s = t.w.u1;
         startTurn(t.w, "u1");
-        setList(t.w.u1.lstDeck, entries(c.deck, 130), t.w.u1.txtDeckCnt);
-        setList(t.w.u1.lstHand, entries(c.hand), t.w.u1.txtHandCnt);
-        const auto before = snapshot(t.w);
+        const Texts deck = entries(c.deck, 140);
+        setList(s.lstDeck, deck, s.txtDeckCnt);
+        setList(s.lstHand, entries(c.hand), s.txtHandCnt);
+        auto before = snapshot(t.w);
         c.click(t.w, "u1");
-        EXPECT_EQ(t.prompter.messages, Texts{c.message});
+        EXPECT_EQ(t.prompter.messages, c.message.empty() ? Texts{} : Texts{c.message});
+        Texts hand = entries(c.hand);
+        hand.insert(hand.end(), deck.begin(), deck.begin() + c.drawn);
+        EXPECT_EQ(s.lstHand.items(), hand);
+        EXPECT_EQ(s.lstDeck.items(), Texts(deck.begin() + c.drawn, deck.end()));
+        EXPECT_EQ(s.txtDeckCnt.text, std::to_string(c.deck - c.drawn));
+        EXPECT_EQ(s.txtHandCnt.text, std::to_string(c.hand + c.drawn));
+        for (const char* moved : {"lstDeckU1", "lstHandU1", "txtDeckCntU1", "txtHandCntU1"})
+            before[moved] = snapshot(t.w).at(moved);
         EXPECT_EQ(changed(before, snapshot(t.w)), c.disabled);
     }
 }
