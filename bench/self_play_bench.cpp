@@ -1,6 +1,6 @@
 // Whole games on one machine per second, played by the self-play driver through the
 // same handlers the window's buttons call, with the board checked after every action.
-#include "support/self_play.h"
+#include "self_play.h"
 #include "support/temp_folder.h"
 
 #include <benchmark/benchmark.h>

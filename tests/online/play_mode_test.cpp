@@ -8,91 +8,8 @@ using namespace grim::test;
 
 namespace {
 
-// A board in the middle of a game.
-void midGame(Window& w) {
-    startTurn(w, "u2");
-    for (Side* s : {&w.u1, &w.u2}) {
-        setList(s->lstDeck, entries(30), s->txtDeckCnt);
-        setList(s->lstHand, entries(3, 130), s->txtHandCnt);
-        setList(s->cmbGrave, entries(2, 150), s->txtGraveCnt);
-        s->slot(2).text = fielded(141);
-        s->txtLp.text = "17";
-        s->txtSacriCnt.text = "3";
-    }
-    w.u2.turnSacrifices = 1;
-    w.timePassed = 2;
-    w.txtMins.text = "1 MINUTES";
-}
-
-void expectOpeningMenu(const Window& w) {
-    EXPECT_TRUE(w.menu.smnOffline.enabled);
-    EXPECT_FALSE(w.menu.smnOffline.checked);
-    EXPECT_TRUE(w.menu.smnOnline.enabled);
-    EXPECT_FALSE(w.menu.smnOnline.checked);
-    EXPECT_FALSE(w.menu.smnNewGame.enabled);
-}
-
-void expectEmptyBoard(const Window& w) {
-    for (const Side* s : {&w.u1, &w.u2}) {
-        EXPECT_TRUE(s->lstDeck.empty() && s->lstHand.empty() && s->cmbGrave.empty());
-        EXPECT_TRUE(s->lstDeck.visible && s->lstHand.visible);
-        for (const auto& slot : s->txtAtt)
-            EXPECT_EQ(slot.text, "");
-        EXPECT_EQ(s->txtLp.text, "25");
-        EXPECT_EQ(s->txtSacriCnt.text, "0");
-        EXPECT_EQ(s->txtDeckCnt.text, "0");
-    }
-    EXPECT_TRUE(enabledTurnControls(w, "u1").empty());
-    EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
-    EXPECT_FALSE(w.timers.tmrTurnLimit.on());
-    EXPECT_EQ(w.timePassed, 0);
-    EXPECT_EQ(w.txtMins.text, "3 MINUTES");
-}
-
-} // namespace
-
-TEST(PlayMode, OfflineLetsPlayer1OpenADeckAndFixesTheMode) {
-    TestWindow t;
-    Window& w = t.w;
-    expectOpeningMenu(w);
-    const auto before = snapshot(w);
-    onlineSubs::smnOffline_Click(w);
-    EXPECT_EQ(changed(before, snapshot(w)),
-              (std::set<std::string>{"btnOpenU1", "smnOffline", "smnOnline", "smnNewGame"}));
-    EXPECT_TRUE(w.u1.btnOpen.enabled);
-    EXPECT_TRUE(w.menu.smnOffline.checked);
-    EXPECT_FALSE(w.menu.smnOffline.enabled || w.menu.smnOnline.enabled);
-    EXPECT_TRUE(w.menu.smnNewGame.enabled);
-
-    const auto chosen = snapshot(w);
-    onlineSubs::smnOffline_Click(w); // disabled now
-    EXPECT_EQ(snapshot(w), chosen);
-}
-
-TEST(PlayMode, NewGameOnOneMachineAsksFirst) {
-    TestWindow t;
-    Window& w = t.w;
-    onlineSubs::smnOffline_Click(w);
-    midGame(w);
-    const auto before = snapshot(w);
-    onlineSubs::smnNewGame_Click(w); // answered No
-    EXPECT_EQ(t.prompter.questions, std::vector<std::string>{"Start a new game?"});
-    EXPECT_EQ(snapshot(w), before);
-
-    t.prompter.answers.push_back(true);
-    onlineSubs::smnNewGame_Click(w);
-    expectEmptyBoard(w);
-    expectOpeningMenu(w);
-    EXPECT_TRUE(t.prompter.messages.empty());
-
-    // And a new game on one machine can start again.
-    onlineSubs::smnOffline_Click(w);
-    EXPECT_TRUE(w.u1.btnOpen.enabled);
-}
-
-namespace {
 struct RecordingSocket : Socket {
-    State current = State::listening;
+    State current = State::closed;
     int closes = 0;
     void close() override {
         ++closes;
@@ -104,42 +21,79 @@ struct RecordingSocket : Socket {
     State state() const override { return current; }
     void send(const std::string&) override {}
 };
+
+// A window in the middle of a game, on one machine or between two windows.
+struct Game {
+    TestWindow t;
+    RecordingSocket socket;
+    Window w{Ports{t.prompter, t.sound, t.clock, t.random, socket}};
+    std::map<std::string, std::string> opening;
+
+    explicit Game(bool online) {
+        formLoad(w, "/nonexistent-grimward-folder");
+        opening = snapshot(w);
+        socket.closes = 0;
+        online ? (void)(w.menu.smnOnline.checked = true) : onlineSubs::smnOffline_Click(w);
+        w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
+        w.online.btnDisconnect.enabled = w.online.txtMsg.enabled = online;
+        startTurn(w, "u2");
+        w.menu.smnOffline.checked = !online;
+        for (Side* s : {&w.u1, &w.u2}) {
+            setList(s->lstDeck, entries(30), s->txtDeckCnt);
+            setList(s->lstHand, entries(3, 130), s->txtHandCnt);
+            setList(s->cmbGrave, entries(2, 150), s->txtGraveCnt);
+            s->slot(2).text = fielded(141);
+            s->txtLp.text = "17";
+            s->txtSacriCnt.text = "3";
+        }
+        w.u2.turnSacrifices = 1;
+        w.timePassed = 2;
+        w.txtMins.text = "1 MINUTES";
+    }
+};
+
 } // namespace
 
-TEST(PlayMode, NewGameOnlineWithoutAConnectionResetsWithoutAsking) {
-    FakePrompter prompter;
-    FakeSound sound;
-    FakeClock clock;
-    ScriptedRandom random;
-    RecordingSocket socket;
-    Window w{Ports{prompter, sound, clock, random, socket}};
-    formLoad(w, "/nonexistent-grimward-folder");
-    socket.current = RecordingSocket::State::listening; // hosting, nobody joined yet
-    socket.closes = 0;
-    w.menu.smnOnline.checked = true;
-    w.menu.smnOnline.enabled = false;
-    w.menu.smnOffline.enabled = false;
-    w.menu.smnNewGame.enabled = true;
-    w.online.btnDisconnect.enabled = true;
-    w.online.txtMsg.enabled = true;
-    midGame(w);
-    w.menu.smnOffline.checked = false;
+TEST(PlayMode, OfflineLetsPlayer1OpenADeckAndFixesTheMode) {
+    TestWindow t;
+    const auto before = snapshot(t.w);
+    onlineSubs::smnOffline_Click(t.w);
+    EXPECT_EQ(changed(before, snapshot(t.w)),
+              (std::set<std::string>{"btnOpenU1", "smnOffline", "smnOnline", "smnNewGame"}));
+    EXPECT_TRUE(t.w.u1.btnOpen.enabled && t.w.menu.smnOffline.checked && t.w.menu.smnNewGame.enabled);
+    EXPECT_FALSE(t.w.menu.smnOffline.enabled || t.w.menu.smnOnline.enabled);
+    const auto chosen = snapshot(t.w);
+    onlineSubs::smnOffline_Click(t.w); // disabled now
+    EXPECT_EQ(snapshot(t.w), chosen);
+}
 
-    onlineSubs::smnNewGame_Click(w);
-    EXPECT_TRUE(prompter.questions.empty());
-    expectEmptyBoard(w);
-    expectOpeningMenu(w);
-    EXPECT_FALSE(w.online.btnDisconnect.enabled || w.online.txtMsg.enabled || w.online.btnHost.enabled);
-    EXPECT_EQ(socket.closes, 1);
-    EXPECT_FALSE(w.timers.tmrWait.on());
+// NEW GAME brings the window back to its state after start-up: on one machine after Yes to a
+// question; between two windows without asking while nobody is connected, and not at all
+// while connected (the other window must agree first).
+TEST(PlayMode, NewGame) {
+    Game offline(false);
+    const auto playing = snapshot(offline.w);
+    onlineSubs::smnNewGame_Click(offline.w); // answered No
+    EXPECT_EQ(offline.t.prompter.questions, std::vector<std::string>{"Start a new game?"});
+    EXPECT_EQ(snapshot(offline.w), playing);
+    offline.t.prompter.answers.push_back(true);
+    onlineSubs::smnNewGame_Click(offline.w);
+    EXPECT_EQ(changed(offline.opening, snapshot(offline.w)), std::set<std::string>{});
+    onlineSubs::smnOffline_Click(offline.w); // and a new game can start again
+    EXPECT_TRUE(offline.w.u1.btnOpen.enabled);
 
-    // While connected the other window must agree first: nothing changes here.
-    socket.current = RecordingSocket::State::connected;
-    w.menu.smnNewGame.enabled = true;
-    midGame(w);
-    w.menu.smnOffline.checked = false;
-    const auto before = snapshot(w);
-    onlineSubs::smnNewGame_Click(w);
-    EXPECT_EQ(snapshot(w), before);
-    EXPECT_EQ(socket.closes, 1);
+    Game hosting(true);
+    hosting.socket.current = Socket::State::listening;
+    onlineSubs::smnNewGame_Click(hosting.w);
+    EXPECT_TRUE(hosting.t.prompter.questions.empty());
+    EXPECT_EQ(changed(hosting.opening, snapshot(hosting.w)), std::set<std::string>{});
+    EXPECT_EQ(hosting.socket.closes, 1);
+
+    Game connected(true);
+    connected.socket.current = Socket::State::connected;
+    const auto before = snapshot(connected.w);
+    onlineSubs::smnNewGame_Click(connected.w);
+    EXPECT_EQ(snapshot(connected.w), before);
+    EXPECT_EQ(connected.socket.closes, 0);
+    EXPECT_TRUE(offline.t.prompter.messages.empty() && hosting.t.prompter.messages.empty());
 }

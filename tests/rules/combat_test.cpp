@@ -6,157 +6,76 @@
 
 using namespace grim;
 using namespace grim::test;
+using Texts = std::vector<std::string>;
 
 namespace {
-
-// A card attack by the side from its slot a on the opponent's slot b.
-struct Fight {
-    TestWindow t;
-    Window& w = t.w;
-
-    Fight(std::string_view side, const std::string& attacker, int a, const std::string& defender, int b) {
-        startTurn(w, side);
-        w.side(side).slot(a).text = attacker;
-        w.opponent(side).slot(b).text = defender;
-        w.side(side).cmbSlotA.select(a - 1);
-        w.side(side).cmbSlotB.select(b - 1);
-        gameSubs::btnAttack_Click(w, side);
-    }
-};
-
 std::set<std::string> onlyEnd(std::string_view side) {
     return {side == "u1" ? "btnEndU1" : "btnEndU2"};
 }
-
 } // namespace
 
-TEST(Combat, TheStrongerCardSurvivesWithTheDifference) {
-    for (std::string_view side : {"u1", "u2"}) {
-        SCOPED_TRACE(side);
-        Fight f(side, "[120] OGRE 150", 2, "[105] CLOWN 100", 4);
-        const Side& own = f.w.side(side);
-        const Side& opponent = f.w.opponent(side);
-        EXPECT_EQ(own.slot(2).text, "[120] OGRE 50");
-        EXPECT_EQ(opponent.slot(4).text, "");
-        EXPECT_EQ(opponent.cmbGrave.items(), std::vector<std::string>{"[105] CLOWN 100"});
-        EXPECT_EQ(opponent.txtGraveCnt.text, "1");
-        EXPECT_EQ(opponent.txtLp.text, "24");
-        EXPECT_EQ(own.txtLp.text, "25");
-        EXPECT_TRUE(own.cmbGrave.empty());
-        EXPECT_EQ(f.t.sound.played, std::vector<std::string>{"attack.wav"});
-        EXPECT_TRUE(f.t.prompter.messages.empty());
-        EXPECT_EQ(enabledTurnControls(f.w, side), onlyEnd(side));
-        // The selectors keep their selection.
-        EXPECT_EQ(own.cmbSlotA.selectedText(), "2");
-        EXPECT_EQ(own.cmbSlotB.selectedText(), "4");
-    }
-}
-
-TEST(Combat, TheWeakerAttackerIsDestroyedAndItsOwnerLosesALifePoint) {
-    for (std::string_view side : {"u2", "u1"}) {
-        SCOPED_TRACE(side);
-        Fight f(side, "[105] CLOWN 100", 1, "[120] OGRE 150", 1);
-        const Side& own = f.w.side(side);
-        const Side& opponent = f.w.opponent(side);
-        EXPECT_EQ(own.slot(1).text, "");
-        EXPECT_EQ(own.cmbGrave.items(), std::vector<std::string>{"[105] CLOWN 100"});
-        EXPECT_EQ(own.txtGraveCnt.text, "1");
-        EXPECT_EQ(own.txtLp.text, "24");
-        EXPECT_EQ(opponent.slot(1).text, "[120] OGRE 50");
-        EXPECT_EQ(opponent.txtLp.text, "25");
-        EXPECT_EQ(enabledTurnControls(f.w, side), onlyEnd(side));
-    }
-}
-
-TEST(Combat, EqualCardsBothGoAndNobodyLosesLife) {
-    for (std::string_view side : {"u1", "u2"}) {
-        SCOPED_TRACE(side);
-        Fight f(side, "[116] ZOMBIE 150", 5, "[121] DWARF 150", 3);
-        const Side& own = f.w.side(side);
-        const Side& opponent = f.w.opponent(side);
-        EXPECT_EQ(own.slot(5).text, "");
-        EXPECT_EQ(opponent.slot(3).text, "");
-        EXPECT_EQ(own.cmbGrave.items(), std::vector<std::string>{"[116] ZOMBIE 150"});
-        EXPECT_EQ(opponent.cmbGrave.items(), std::vector<std::string>{"[121] DWARF 150"});
-        EXPECT_EQ(own.txtGraveCnt.text, "1");
-        EXPECT_EQ(opponent.txtGraveCnt.text, "1");
-        EXPECT_EQ(own.txtLp.text, "25");
-        EXPECT_EQ(opponent.txtLp.text, "25");
-    }
-}
-
-TEST(Combat, ANameWithABlankKeepsItsEntry) {
-    Fight win("u1", "[164] HORN BEETLE 300", 3, "[150] ANGEL 250", 1);
-    EXPECT_EQ(win.w.u1.slot(3).text, "[164] HORN BEETLE 50");
-
-    Fight lose("u2", "[150] ANGEL 250", 1, "[164] HORN BEETLE 300", 3);
-    EXPECT_EQ(lose.w.u1.slot(3).text, "[164] HORN BEETLE 50");
-    EXPECT_EQ(lose.w.u2.cmbGrave.items(), std::vector<std::string>{"[150] ANGEL 250"});
-}
-
-TEST(Combat, PowersAreReadAfterTheLastBlankAndStayIn16Bits) {
-    Fight raised("u2", "[105] CLOWN 130", 1, "[106] NERD 100", 1); // raised by an effect earlier
-    EXPECT_EQ(raised.w.u2.slot(1).text, "[105] CLOWN 30");
-
-    Fight huge("u1", "[165] OMEGA 32767", 1, "[116] ZOMBIE -32768", 2);
-    EXPECT_EQ(huge.w.u1.slot(1).text, "[165] OMEGA 32767");
-    EXPECT_EQ(huge.w.u2.cmbGrave.items(), std::vector<std::string>{"[116] ZOMBIE -32768"});
-}
-
-TEST(Combat, RefusedAttacksChangeNothing) {
+// The stronger card survives with the difference of the powers and the loser's owner loses
+// a life point; equal cards both go and nobody loses life. Powers are read after the last
+// blank. Afterwards only END is left: one attack a turn.
+TEST(Combat, CardAttacks) {
     struct Case {
-        int selectA, selectB; // -1: nothing selected
-        bool ownCard, theirCard;
-        const char* message;
+        const char* side;
+        const char* attacker;
+        int a;
+        const char* defender;
+        int b;
+        char survivor; // 'A'ttacker, 'D'efender or '-' for none
+        const char* survivorAfter;
     };
     const Case cases[] = {
-        {-1, 0, true, true, "You need to select both slot #s."},
-        {0, -1, true, true, "You need to select both slot #s."},
-        {0, 0, false, true, "You can't ATTACK from an empty slot."},
-        {0, 0, false, false, "You can't ATTACK from an empty slot."},
-        {0, 0, true, false, "You can't ATTACK an empty slot."},
+        {"u1", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
+        {"u2", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
+        {"u2", "[105] CLOWN 100", 1, "[120] OGRE 150", 1, 'D', "[120] OGRE 50"},
+        {"u1", "[105] CLOWN 100", 3, "[120] OGRE 150", 5, 'D', "[120] OGRE 50"},
+        {"u1", "[116] ZOMBIE 150", 5, "[121] DWARF 150", 3, '-', ""},
+        {"u1", "[164] HORN BEETLE 300", 3, "[150] ANGEL 250", 1, 'A', "[164] HORN BEETLE 50"},
+        {"u2", "[150] ANGEL 250", 1, "[164] HORN BEETLE 300", 3, 'D', "[164] HORN BEETLE 50"},
+        {"u2", "[105] CLOWN 130", 1, "[106] NERD 100", 1, 'A', "[105] CLOWN 30"},
+        {"u1", "[165] OMEGA 32767", 1, "[116] ZOMBIE -32768", 2, 'A', "[165] OMEGA 32767"},
     };
-    for (std::string_view side : {"u1", "u2"}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(side) + " " + c.message);
-            TestWindow t;
-            startTurn(t.w, side);
-            t.w.side(side).slot(2).text = fielded(141);
-            t.w.opponent(side).slot(4).text = fielded(120);
-            if (c.ownCard) t.w.side(side).slot(1).text = fielded(105);
-            if (c.theirCard) t.w.opponent(side).slot(1).text = fielded(106);
-            t.w.side(side).cmbSlotA.select(c.selectA);
-            t.w.side(side).cmbSlotB.select(c.selectB);
-            const auto before = snapshot(t.w);
-            gameSubs::btnAttack_Click(t.w, side);
-            EXPECT_EQ(t.prompter.messages, std::vector<std::string>{c.message});
-            EXPECT_EQ(snapshot(t.w), before);
-            EXPECT_TRUE(t.sound.played.empty());
-        }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.side) + " " + c.attacker + " on " + c.defender);
+        TestWindow t;
+        Window& w = t.w;
+        w.menu.smnSoundsOn.checked = c.b != 2; // no sound while sounds are off
+        startTurn(w, c.side);
+        Side& own = w.side(c.side);
+        Side& theirs = w.opponent(c.side);
+        own.slot(c.a).text = c.attacker;
+        theirs.slot(c.b).text = c.defender;
+        const int other = c.b == 1 ? 2 : 1; // a target for a second attack
+        theirs.slot(other).text = fielded(106);
+        own.cmbSlotA.select(c.a - 1);
+        own.cmbSlotB.select(c.b - 1);
+        gameSubs::btnAttack_Click(w, c.side);
+
+        const bool attackerLives = c.survivor == 'A', defenderLives = c.survivor == 'D';
+        EXPECT_EQ(own.slot(c.a).text, attackerLives ? c.survivorAfter : "");
+        EXPECT_EQ(theirs.slot(c.b).text, defenderLives ? c.survivorAfter : "");
+        EXPECT_EQ(own.cmbGrave.items(), attackerLives ? Texts{} : Texts{c.attacker});
+        EXPECT_EQ(theirs.cmbGrave.items(), defenderLives ? Texts{} : Texts{c.defender});
+        EXPECT_EQ(own.txtGraveCnt.text, std::to_string(own.cmbGrave.count()));
+        EXPECT_EQ(theirs.txtGraveCnt.text, std::to_string(theirs.cmbGrave.count()));
+        EXPECT_EQ(own.txtLp.text, defenderLives ? "24" : "25");
+        EXPECT_EQ(theirs.txtLp.text, attackerLives ? "24" : "25");
+        EXPECT_EQ(t.sound.played, c.b != 2 ? Texts{"attack.wav"} : Texts{});
+        EXPECT_EQ(enabledTurnControls(w, c.side), onlyEnd(c.side));
+        EXPECT_EQ(own.cmbSlotA.selectedText(), std::to_string(c.a)); // the selectors keep their selection
+        EXPECT_EQ(own.cmbSlotB.selectedText(), std::to_string(c.b));
+
+        const auto before = snapshot(w);
+        own.cmbSlotB.select(other - 1);
+        gameSubs::btnAttack_Click(w, c.side);
+        gameSubs::btnDirect_Click(w, c.side);
+        own.cmbSlotB.select(c.b - 1);
+        EXPECT_EQ(snapshot(w), before);
+        EXPECT_TRUE(t.prompter.messages.empty());
     }
-}
-
-TEST(Combat, OneAttackATurn) {
-    Fight f("u1", "[141] GORILLA 200", 1, "[105] CLOWN 100", 1);
-    f.w.u2.slot(2).text = fielded(106);
-    f.w.u1.cmbSlotB.select(1);
-    const auto before = snapshot(f.w);
-    gameSubs::btnAttack_Click(f.w, "u1");
-    gameSubs::btnDirect_Click(f.w, "u1");
-    EXPECT_EQ(snapshot(f.w), before);
-}
-
-TEST(Combat, SoundOnlyWhileSoundsAreOn) {
-    TestWindow t;
-    t.w.menu.smnSoundsOn.checked = false;
-    startTurn(t.w, "u1");
-    t.w.u1.slot(1).text = fielded(141);
-    t.w.u2.slot(1).text = fielded(105);
-    t.w.u1.cmbSlotA.select(0);
-    t.w.u1.cmbSlotB.select(0);
-    gameSubs::btnAttack_Click(t.w, "u1");
-    EXPECT_TRUE(t.sound.played.empty());
-    EXPECT_EQ(t.w.u2.txtLp.text, "24");
 }
 
 TEST(DirectAttack, TakesOneLifePointWhenTheOpponentsFieldIsEmpty) {
@@ -168,33 +87,54 @@ TEST(DirectAttack, TakesOneLifePointWhenTheOpponentsFieldIsEmpty) {
         t.w.opponent(side).txtLp.text = "1";
         gameSubs::btnDirect_Click(t.w, side);
         EXPECT_EQ(t.w.opponent(side).txtLp.text, "0");
+        EXPECT_EQ(t.w.side(side).txtLp.text, "25");
         EXPECT_EQ(t.w.side(side).slot(5).text, "[105] CLOWN 100");
         EXPECT_EQ(enabledTurnControls(t.w, side), onlyEnd(side));
         EXPECT_TRUE(t.prompter.messages.empty()); // the game ends only with the turn
         EXPECT_TRUE(t.sound.played.empty());
-        EXPECT_EQ(t.w.txtChat.text, "");
     }
 }
 
-TEST(DirectAttack, RefusalsChangeNothing) {
-    const char* noAttacker = "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.";
-    const char* targets =
+// Each refusal shows its one message and changes nothing; of two reasons the first is shown.
+TEST(Combat, RefusalsChangeNothing) {
+    const std::string noAttacker =
+        "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.";
+    const std::string targets =
         "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.";
     struct Case {
-        bool own, theirs;
-        const char* message;
+        const char* side;
+        void (*click)(Window&, std::string_view);
+        int selectA, selectB; // -1: nothing selected
+        std::vector<int> own, theirs;
+        std::string message;
     };
-    for (const Case& c :
-         {Case{false, false, noAttacker}, Case{false, true, noAttacker}, Case{true, true, targets}}) {
-        for (std::string_view side : {"u1", "u2"}) {
-            TestWindow t;
-            startTurn(t.w, side);
-            if (c.own) t.w.side(side).slot(3).text = fielded(105);
-            if (c.theirs) t.w.opponent(side).slot(5).text = fielded(105);
-            const auto before = snapshot(t.w);
-            gameSubs::btnDirect_Click(t.w, side);
-            EXPECT_EQ(t.prompter.messages, std::vector<std::string>{c.message});
-            EXPECT_EQ(snapshot(t.w), before);
-        }
+    const auto attack = gameSubs::btnAttack_Click, direct = gameSubs::btnDirect_Click;
+    const Case cases[] = {
+        {"u1", attack, -1, 0, {1, 2}, {1, 4}, "You need to select both slot #s."},
+        {"u2", attack, 0, -1, {1, 2}, {1, 4}, "You need to select both slot #s."},
+        {"u2", attack, 0, 0, {2}, {1, 4}, "You can't ATTACK from an empty slot."},
+        {"u1", attack, 0, 0, {2}, {4}, "You can't ATTACK from an empty slot."},
+        {"u1", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
+        {"u2", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
+        {"u2", direct, -1, -1, {}, {}, noAttacker},
+        {"u1", direct, -1, -1, {}, {5}, noAttacker},
+        {"u2", direct, -1, -1, {3}, {5}, targets},
+        {"u1", direct, -1, -1, {3}, {1}, targets},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.side) + " " + c.message);
+        TestWindow t;
+        startTurn(t.w, c.side);
+        for (int i : c.own)
+            t.w.side(c.side).slot(i).text = fielded(141);
+        for (int i : c.theirs)
+            t.w.opponent(c.side).slot(i).text = fielded(105);
+        t.w.side(c.side).cmbSlotA.select(c.selectA);
+        t.w.side(c.side).cmbSlotB.select(c.selectB);
+        const auto before = snapshot(t.w);
+        c.click(t.w, c.side);
+        EXPECT_EQ(t.prompter.messages, Texts{c.message});
+        EXPECT_EQ(snapshot(t.w), before);
+        EXPECT_TRUE(t.sound.played.empty());
     }
 }

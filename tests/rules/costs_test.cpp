@@ -5,89 +5,60 @@
 
 using namespace grim;
 using namespace grim::test;
-using gameSubs::fieldingCost;
 
 TEST(Costs, TableByCodeAtEveryBoundary) {
     struct Case {
         int code, life, sacrificed;
     };
-    const Case cases[] = {{100, 0, 0}, {119, 0, 0}, {120, 0, 1}, {134, 0, 1}, {135, 1, 1},
+    const Case cases[] = {{99, 0, 0},  {119, 0, 0}, {120, 0, 1}, {134, 0, 1}, {135, 1, 1},
                           {149, 1, 1}, {150, 1, 2}, {159, 1, 2}, {160, 2, 2}, {164, 2, 2},
-                          {165, 5, 5}, {166, 0, 0}, {200, 0, 0}, {228, 0, 0}, {99, 0, 0}};
+                          {165, 5, 5}, {166, 0, 0}, {228, 0, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
-        EXPECT_EQ(fieldingCost(c.code).life, c.life);
-        EXPECT_EQ(fieldingCost(c.code).sacrificed, c.sacrificed);
+        EXPECT_EQ(gameSubs::fieldingCost(c.code).life, c.life) << c.code;
+        EXPECT_EQ(gameSubs::fieldingCost(c.code).sacrificed, c.sacrificed) << c.code;
     }
 }
 
-TEST(Costs, LifePointsMustStayAboveZero) {
-    TestWindow t;
-    Window& w = t.w;
-    w.u2.txtLp.text = "3";
-    EXPECT_EQ(gameSubs::payLifePoints(w, "u2", 2), "passed");
-    EXPECT_EQ(w.u2.txtLp.text, "1");
-    EXPECT_EQ(w.u1.txtLp.text, "25");
-
-    const auto before = snapshot(w);
-    EXPECT_EQ(gameSubs::payLifePoints(w, "u2", 1), "failed");
-    EXPECT_EQ(gameSubs::payLifePoints(w, "someone", 1), "failed"); // any other text is player 2
-    EXPECT_EQ(snapshot(w), before);
-    EXPECT_EQ(t.prompter.messages,
-              std::vector<std::string>(2, "The LP cost of this card would reduce your LP to "
-                                          "zero. Action cancelled."));
-    EXPECT_EQ(t.prompter.titles.front(), "Message");
-
-    w.u1.txtLp.text = "0";
-    EXPECT_EQ(gameSubs::payLifePoints(w, "u1", 0), "failed");
-}
-
-TEST(Costs, SacrificedCardsMayBeSpentToZero) {
-    TestWindow t;
-    Window& w = t.w;
-    w.u1.txtSacriCnt.text = "2";
-    EXPECT_EQ(gameSubs::paySacrificed(w, "u1", 3), "failed");
-    EXPECT_EQ(t.prompter.lastMessage(), "You don't have enough cards SACRIFICED.");
-    EXPECT_EQ(w.u1.txtSacriCnt.text, "2");
-    EXPECT_EQ(gameSubs::paySacrificed(w, "u1", 2), "passed");
-    EXPECT_EQ(w.u1.txtSacriCnt.text, "0");
-    EXPECT_EQ(gameSubs::paySacrificed(w, "u1", 0), "passed");
-}
-
-TEST(Costs, BothAreCheckedBeforeEitherIsPaid) {
+// Life points must stay above zero; sacrificed cards may be spent to zero. Paying both
+// checks both before paying either, the life points first (more through fielding).
+TEST(Costs, PaymentsAndRefusals) {
+    const std::string lpMessage = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+    enum Pay { life, sacrificed, both };
     struct Case {
-        const char* lp;
-        const char* c;
-        int life, sacrificed;
+        Pay pay;
+        const char* side; // any text but "u1" is player 2
+        const char *lp, *c;
+        int l, s;
         const char* result;
-        const char* message; // "" when none
-        const char* lpAfter;
-        const char* cAfter;
+        std::string message; // "" when none
+        const char *lpAfter, *cAfter;
     };
-    const char* lpMessage = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-    const char* cMessage = "You don't have enough cards SACRIFICED.";
     const Case cases[] = {
-        {"2", "1", 1, 1, "passed", "", "1", "0"},        // level 3 with 2L and 1C
-        {"1", "1", 1, 1, "failed", lpMessage, "1", "1"}, // the last life point cannot be paid
-        {"25", "0", 0, 1, "failed", cMessage, "25", "0"},
-        {"1", "0", 1, 1, "failed", lpMessage, "1", "0"}, // both short: only the LP message
-        {"5", "0", 0, 0, "passed", "", "5", "0"},
-        {"0", "3", 0, 0, "failed", lpMessage, "0", "3"},
-        {"-32768", "32767", 0, 5, "failed", lpMessage, "-32768", "32767"},
-        {"32767", "32767", 5, 5, "passed", "", "32762", "32762"},
+        {life, "u2", "3", "0", 2, 0, "passed", "", "1", "0"},
+        {life, "someone", "1", "0", 1, 0, "failed", lpMessage, "1", "0"},
+        {life, "u1", "0", "0", 0, 0, "failed", lpMessage, "0", "0"},
+        {sacrificed, "u1", "25", "2", 0, 3, "failed", "You don't have enough cards SACRIFICED.", "25", "2"},
+        {sacrificed, "u2", "25", "2", 0, 2, "passed", "", "25", "0"},
+        {both, "u2", "-32768", "32767", 0, 5, "failed", lpMessage, "-32768", "32767"},
+        {both, "u1", "32767", "32767", 5, 5, "passed", "", "32762", "32762"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.lp) + "L " + c.c + "C");
+        SCOPED_TRACE(std::string(c.side) + " " + c.lp + "L " + c.c + "C");
         TestWindow t;
-        t.w.u1.txtLp.text = c.lp;
-        t.w.u1.txtSacriCnt.text = c.c;
-        EXPECT_EQ(gameSubs::payLifeAndSacrificed(t.w, "u1", c.life, c.sacrificed), c.result);
-        if (*c.message)
-            EXPECT_EQ(t.prompter.messages, std::vector<std::string>{c.message});
-        else
-            EXPECT_TRUE(t.prompter.messages.empty());
-        EXPECT_EQ(t.w.u1.txtLp.text, c.lpAfter);
-        EXPECT_EQ(t.w.u1.txtSacriCnt.text, c.cAfter);
-        EXPECT_EQ(t.w.u2.txtLp.text, "25");
+        Side& s = t.w.side(c.side);
+        s.txtLp.text = c.lp;
+        s.txtSacriCnt.text = c.c;
+        const std::string result = c.pay == life ? gameSubs::payLifePoints(t.w, c.side, c.l)
+                                   : c.pay == sacrificed
+                                       ? gameSubs::paySacrificed(t.w, c.side, c.s)
+                                       : gameSubs::payLifeAndSacrificed(t.w, c.side, c.l, c.s);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(t.prompter.messages,
+                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(t.prompter.titles, std::vector<std::string>(t.prompter.messages.size(), "Message"));
+        EXPECT_EQ(s.txtLp.text, c.lpAfter);
+        EXPECT_EQ(s.txtSacriCnt.text, c.cAfter);
+        EXPECT_EQ(t.w.opponent(c.side).txtLp.text, "25");
+        EXPECT_EQ(t.w.opponent(c.side).txtSacriCnt.text, "0");
     }
 }

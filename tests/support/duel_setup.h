@@ -33,28 +33,21 @@ inline void setList(ListBox& list, const std::vector<std::string>& items, TextBo
 inline std::set<std::string> changed(const std::map<std::string, std::string>& before,
                                      const std::map<std::string, std::string>& after) {
     std::set<std::string> names;
-    for (const auto& [name, state] : after) {
-        const auto it = before.find(name);
-        if (it == before.end() || it->second != state) names.insert(name);
-    }
+    for (const auto& [name, state] : after)
+        if (before.count(name) == 0 || before.at(name) != state) names.insert(name);
     return names;
 }
 
-// The turn controls of a side that are enabled, by name ("btnAddU1", "lblAttU1_3", ...).
+// The turn controls ("btnAddU1", "lblAttU1_3", ...) of a side that are enabled.
 inline std::set<std::string> enabledTurnControls(const Window& w, std::string_view side) {
     const std::string u = side == "u1" ? "U1" : "U2";
-    const Side& s = side == "u1" ? w.u1 : w.u2;
     std::set<std::string> names;
-    const std::pair<const char*, const Switch*> buttons[] = {
-        {"btnOpen", &s.btnOpen},     {"btnQ5", &s.btnQ5},           {"btnAdd", &s.btnAdd},
-        {"btnSacri", &s.btnSacri},   {"btnSpecial", &s.btnSpecial}, {"btnField", &s.btnField},
-        {"btnDirect", &s.btnDirect}, {"btnMaster", &s.btnMaster},   {"btnAttack", &s.btnAttack},
-        {"btnEnd", &s.btnEnd}};
-    for (const auto& [name, b] : buttons)
-        if (b->enabled) names.insert(name + u);
-    for (int i = 1; i <= 5; ++i)
-        if (s.lblAtt[static_cast<std::size_t>(i - 1)].enabled)
-            names.insert("lblAtt" + u + "_" + std::to_string(i));
+    forEachControl(w, [&](const std::string& name, const auto& control) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(control)>, Switch>)
+            if (control.enabled && (name.rfind("btn", 0) == 0 || name.rfind("lblAtt", 0) == 0) &&
+                name.find(u) != std::string::npos)
+                names.insert(name);
+    });
     return names;
 }
 

@@ -5,29 +5,27 @@
 #include "board/registry.h"
 
 #include <map>
-#include <sstream>
 #include <string>
-#include <variant>
-#include <vector>
 
 namespace grim::test {
 
 inline std::string describe(const Switch& s) {
-    return std::string("enabled=") + (s.enabled ? "1" : "0") + " checked=" + (s.checked ? "1" : "0") +
-           " visible=" + (s.visible ? "1" : "0");
+    return "enabled=" + std::to_string(s.enabled) + " checked=" + std::to_string(s.checked) +
+           " visible=" + std::to_string(s.visible);
 }
 inline std::string describe(const TextBox& t) {
-    return "text=[" + t.text + "] enabled=" + (t.enabled ? "1" : "0") + " visible=" + (t.visible ? "1" : "0");
+    return "text=[" + t.text + "] enabled=" + std::to_string(t.enabled) +
+           " visible=" + std::to_string(t.visible);
 }
 inline std::string describe(const ListBox& l) {
-    std::ostringstream out;
-    out << "selected=" << l.selected() << " enabled=" << l.enabled << " visible=" << l.visible << " items=";
+    std::string items;
     for (const auto& item : l.items())
-        out << "[" << item << "]";
-    return out.str();
+        items += "[" + item + "]";
+    return "selected=" + std::to_string(l.selected()) + " enabled=" + std::to_string(l.enabled) +
+           " visible=" + std::to_string(l.visible) + " items=" + items;
 }
 inline std::string describe(const Timer& t) {
-    return std::string("on=") + (t.on() ? "1" : "0");
+    return "on=" + std::to_string(t.on());
 }
 
 // Every control by name, and the window's counters and flags.
@@ -37,51 +35,12 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
     state["turnSacrificesU1"] = std::to_string(w.u1.turnSacrifices);
     state["turnSacrificesU2"] = std::to_string(w.u2.turnSacrifices);
     state["timePassed"] = std::to_string(w.timePassed);
-    state["blnFirstMove"] = w.blnFirstMove ? "1" : "0";
+    state["blnFirstMove"] = std::to_string(w.blnFirstMove);
     state["waitTicks"] = std::to_string(w.waitTicks);
     state["partsSent"] = std::to_string(w.partsSent);
     state["partsReceived"] = std::to_string(w.partsReceived);
     state["synchTicks"] = std::to_string(w.synchTicks);
     return state;
-}
-
-// The same comparison as snapshot(a) == snapshot(b), without building texts: for checks
-// after many thousands of actions.
-inline bool sameControl(const Switch& a, const Switch& b) {
-    return a.enabled == b.enabled && a.checked == b.checked && a.visible == b.visible;
-}
-inline bool sameControl(const TextBox& a, const TextBox& b) {
-    return a.text == b.text && a.enabled == b.enabled && a.visible == b.visible;
-}
-inline bool sameControl(const ListBox& a, const ListBox& b) {
-    return a.selected() == b.selected() && a.enabled == b.enabled && a.visible == b.visible &&
-           a.items() == b.items();
-}
-inline bool sameControl(const Timer& a, const Timer& b) {
-    return a.on() == b.on();
-}
-
-inline bool sameState(const Window& a, const Window& b) {
-    using Control = std::variant<const Switch*, const TextBox*, const ListBox*, const Timer*>;
-    auto controls = [](const Window& w) {
-        std::vector<Control> v;
-        forEachControl(w, [&v](const std::string&, const auto& control) { v.emplace_back(&control); });
-        return v;
-    };
-    const auto ca = controls(a);
-    const auto cb = controls(b);
-    for (std::size_t i = 0; i < ca.size(); ++i) {
-        const bool same = std::visit(
-            [&](auto pa) {
-                using P = decltype(pa);
-                return sameControl(*pa, *std::get<P>(cb[i]));
-            },
-            ca[i]);
-        if (!same) return false;
-    }
-    return a.u1.turnSacrifices == b.u1.turnSacrifices && a.u2.turnSacrifices == b.u2.turnSacrifices &&
-           a.timePassed == b.timePassed && a.blnFirstMove == b.blnFirstMove && a.waitTicks == b.waitTicks &&
-           a.partsSent == b.partsSent && a.partsReceived == b.partsReceived && a.synchTicks == b.synchTicks;
 }
 
 } // namespace grim::test

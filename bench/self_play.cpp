@@ -1,0 +1,381 @@
+#include "self_play.h"
+
+#include "board/inspection.h"
+#include "board/registry.h"
+#include "board/startup.h"
+#include "cards/catalogue.h"
+#include "deck/deck_file.h"
+#include "online/play_mode.h"
+#include "rules/fielding.h"
+#include "rules/game_handlers.h"
+#include "specials/activation.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <set>
+#include <tuple>
+
+namespace grim::test {
+
+namespace {
+
+constexpr std::size_t maxFailures = 50;
+
+// The first message of an action that must leave the window as it was.
+const std::set<std::string, std::less<>> refusals{
+    "No card has been selected to send to an ATTACK slot.",
+    "Your ATTACK area is full. Action cancelled.",
+    "No card in HAND selected for sacrifice. Sacrifice will not take place.",
+    "There is no card to sacrifice in this slot. Sacrifice will not take place.",
+    "You must have 5 cards on the FIELD to use MASTER.",
+    "The LP cost of this card would reduce your LP to zero. Action cancelled.",
+    "You don't have enough cards SACRIFICED.",
+    "You need to select both slot #s.",
+    "You can't ATTACK from an empty slot.",
+    "You can't ATTACK an empty slot.",
+    "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.",
+    "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.",
+    "Your deck is outdated. Current deck version is 16.",
+    "You have less than 40 cards! To play a real game you need 40. Try again.",
+    "No HAND card selected to activate special ability.",
+    "Selected card is not a SPECIAL card.",
+};
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// Empty, or a catalogue entry, a blank and a 16-bit number written the usual way.
+bool validSlot(const std::string& text) {
+    if (text.empty()) return true;
+    const auto blank = text.rfind(' ');
+    if (blank == std::string::npos) return false;
+    const CardInfo* card = cardSubs::recordOf(text.substr(0, blank));
+    const std::string number = text.substr(blank + 1);
+    int value = 0;
+    (void)std::from_chars(number.data(), number.data() + number.size(), value);
+    return card != nullptr && card->name == text.substr(0, blank) && number == std::to_string(value) &&
+           value >= -32768 && value <= 32767;
+}
+
+bool hasTurn(const Side& s) {
+    for (const Switch* b : {&s.btnOpen, &s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnSpecial, &s.btnField,
+                            &s.btnDirect, &s.btnMaster, &s.btnAttack, &s.btnEnd})
+        if (b->enabled) return true;
+    return std::any_of(s.lblAtt.begin(), s.lblAtt.end(), [](const Switch& l) { return l.enabled; });
+}
+
+// 0-based numbers of the occupied slots of a side.
+std::vector<int> occupied(const Side& s) {
+    std::vector<int> v;
+    for (int i = 0; i < 5; ++i)
+        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty()) v.push_back(i);
+    return v;
+}
+
+// What snapshot(a) == snapshot(b) tells, without building texts: for a check after every action.
+bool same(const Switch& a, const Switch& b) {
+    return a.enabled == b.enabled && a.checked == b.checked && a.visible == b.visible;
+}
+bool same(const TextBox& a, const TextBox& b) {
+    return a.text == b.text && a.enabled == b.enabled && a.visible == b.visible;
+}
+bool same(const ListBox& a, const ListBox& b) {
+    return a.selected() == b.selected() && a.enabled == b.enabled && a.visible == b.visible &&
+           a.items() == b.items();
+}
+bool same(const Timer& a, const Timer& b) {
+    return a.on() == b.on();
+}
+bool sameWindow(const Window& a, const Window& b) {
+    std::vector<const void*> controls; // b's controls, visited in the same order as a's
+    forEachControl(b, [&](const std::string&, const auto& c) { controls.push_back(&c); });
+    std::size_t i = 0;
+    bool equal = true;
+    forEachControl(a, [&](const std::string&, const auto& c) {
+        equal = equal && same(c, *static_cast<const std::decay_t<decltype(c)>*>(controls[i++]));
+    });
+    auto counters = [](const Window& w) {
+        return std::tuple(w.u1.turnSacrifices, w.u2.turnSacrifices, w.timePassed, w.blnFirstMove, w.waitTicks,
+                          w.partsSent, w.partsReceived, w.synchTicks);
+    };
+    return equal && counters(a) == counters(b);
+}
+
+} // namespace
+
+SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
+    : options_(options), choices_(options.seed * 2 + 1), draws_(options.seed * 2 + 2),
+      w_(Ports{*this, silence_, clock_, draws_, socket_}) {
+    formLoad(w_, deckFolder);
+    forEachControl(w_, [this](const std::string& name, const auto&) { controlNames_.push_back(name); });
+    writeDecks(deckFolder);
+    addDefaultActions();
+}
+
+void SelfPlay::message(const std::string& text, const std::string&) {
+    shown_.push_back(text);
+    if (text == "Player 1 wins." || text == "Player 2 wins." || text == "Game is a draw.") result_ = text;
+}
+
+bool SelfPlay::question(const std::string& text, bool) {
+    bool yes = chance(0.5);
+    if (!answers_.empty()) {
+        yes = answers_.front();
+        answers_.pop_front();
+    }
+    // Declining to sacrifice or to field a special card cancels the action.
+    if (!yes && (text == gameSubs::sacrificeQuestion || text == gameSubs::specialFieldQuestion))
+        cancelled_ = true;
+    return yes;
+}
+
+std::optional<std::string> SelfPlay::openFile(const std::string&) {
+    std::optional<std::string> file;
+    if (!files_.empty()) {
+        file = files_.front();
+        files_.pop_front();
+    }
+    if (!file) cancelled_ = true;
+    return file;
+}
+
+int SelfPlay::pick(int n) {
+    return std::min(static_cast<int>(choices_.next() * n), n - 1);
+}
+
+std::optional<std::string> SelfPlay::someDeck() {
+    if (chance(0.8)) return goodDecks_[static_cast<std::size_t>(pick(static_cast<int>(goodDecks_.size())))];
+    return badDecks_[static_cast<std::size_t>(pick(static_cast<int>(badDecks_.size())))];
+}
+
+void SelfPlay::selectSome(ListBox& list) {
+    if (list.empty() || chance(0.1))
+        list.clearSelection();
+    else
+        list.select(pick(list.count()));
+}
+
+void SelfPlay::writeDecks(const std::string& folder) {
+    std::vector<std::string> regular, special;
+    for (const auto& c : regCards())
+        regular.push_back(c.name);
+    for (const auto& c : spcCards())
+        special.push_back(c.name);
+    // Regular cards with a few special ones among them, in a random order.
+    auto randomDeck = [&](int size) {
+        std::vector<std::string> pool = regular, deck;
+        for (int i = 0; i < 6; ++i)
+            pool.push_back(special[static_cast<std::size_t>(pick(static_cast<int>(special.size())))]);
+        while (static_cast<int>(deck.size()) < size) {
+            const auto i = static_cast<std::ptrdiff_t>(pick(static_cast<int>(pool.size())));
+            deck.push_back(pool[static_cast<std::size_t>(i)]);
+            pool.erase(pool.begin() + i);
+        }
+        return deck;
+    };
+    auto write = [&](const std::string& name, const std::vector<std::string>& entries) {
+        const std::string path = folder + "/" + name + ".ucd";
+        deckFile::write(path, entries);
+        return path;
+    };
+    for (int i = 0; i < 4; ++i)
+        goodDecks_.push_back(write("good" + std::to_string(i), randomDeck(40)));
+    goodDecks_.push_back(write("long", randomDeck(41))); // the first 40 are loaded
+    auto misspelt = randomDeck(40);
+    misspelt[17] = "[105] CLOWNS";
+    const std::string outdated = folder + "/outdated.ucd";
+    std::ofstream(outdated, std::ios::binary) << "version15\r\n" << regular.front() << "\r\n";
+    badDecks_ = {write("short", randomDeck(39)),
+                 write("misspelt", misspelt),
+                 outdated,
+                 folder + "/missing.ucd",
+                 folder,
+                 std::nullopt};
+}
+
+void SelfPlay::addDefaultActions() {
+    using namespace gameSubs;
+    auto on = [](const Switch Side::*control) {
+        return [control](const Window&, const Side& s) { return (s.*control).enabled; };
+    };
+    auto handler = [](void (*click)(Window&, std::string_view)) {
+        return [click](SelfPlay& d, std::string_view side) { click(d.window(), side); };
+    };
+    auto selectAndAnswer = [](double yes) {
+        return [yes](SelfPlay& d, Side& s) {
+            d.selectSome(s.lstHand);
+            d.answerNext(d.chance(yes));
+        };
+    };
+    actions = {
+        {"open", 10, on(&Side::btnOpen),
+         [](SelfPlay& d, Side&) {
+             d.chooseFile(d.someDeck());
+             d.answerNext(d.chance(0.5));
+         },
+         handler(btnOpen_Click)},
+        {"draw", 6, on(&Side::btnAdd), nullptr, handler(btnAdd_Click)},
+        {"q5", 4, on(&Side::btnQ5), nullptr, handler(btnQ5_Click)},
+        {"sacrifice hand card", 2, on(&Side::btnSacri), selectAndAnswer(0.85), handler(btnSacri_Click)},
+        {"sacrifice field card", 2,
+         [](const Window&, const Side& s) {
+             return std::any_of(s.lblAtt.begin(), s.lblAtt.end(), [](const Switch& l) { return l.enabled; });
+         },
+         [](SelfPlay& d, Side& s) {
+             do
+                 d.chosenSlot = d.pick(5) + 1;
+             while (!s.lblAtt[static_cast<std::size_t>(d.chosenSlot - 1)].enabled);
+             d.answerNext(d.chance(0.85));
+         },
+         [](SelfPlay& d, std::string_view side) { lblAtt_Click(d.window(), side, d.chosenSlot); }},
+        {"field", 8, on(&Side::btnField), selectAndAnswer(0.6), handler(btnField_Click)},
+        {"special", 4, on(&Side::btnSpecial),
+         [](SelfPlay& d, Side& s) {
+             // Mostly a special card of the hand, with a random slot chosen for its effect.
+             std::vector<int> specials;
+             for (int i = 0; i < s.lstHand.count(); ++i)
+                 if (cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(i)).value_or(0)))
+                     specials.push_back(i);
+             if (!specials.empty() && d.chance(0.8))
+                 s.lstHand.select(
+                     specials[static_cast<std::size_t>(d.pick(static_cast<int>(specials.size())))]);
+             else
+                 d.selectSome(s.lstHand);
+             s.cmbSlotA.select(d.pick(6) - 1); // -1 selects nothing
+         },
+         [](SelfPlay& d, std::string_view side) { activationSubs::btnSpecial_Click(d.window(), side); }},
+        {"direct attack", 10, on(&Side::btnDirect), nullptr, handler(btnDirect_Click)},
+        {"master", 10, on(&Side::btnMaster), nullptr, handler(btnMaster_Click)},
+        {"attack", 10, on(&Side::btnAttack),
+         [](SelfPlay& d, Side& s) {
+             // Mostly occupied slots on both sides, now and then any or none.
+             auto choose = [&d](ListBox& selector, const Side& field) {
+                 const auto used = occupied(field);
+                 selector.select(!used.empty() && d.chance(0.9)
+                                     ? used[static_cast<std::size_t>(d.pick(static_cast<int>(used.size())))]
+                                     : d.pick(6) - 1);
+             };
+             choose(s.cmbSlotA, s);
+             choose(s.cmbSlotB, &s == &d.window().u1 ? d.window().u2 : d.window().u1);
+         },
+         handler(btnAttack_Click)},
+        {"end turn", 3, on(&Side::btnEnd), nullptr, handler(btnEnd_Click)},
+        {"minute passes", 1, [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
+         [](SelfPlay& d, std::string_view) { tmrTurnLimit_Timer(d.window()); }},
+        {"inspect", 1, [](const Window&, const Side&) { return true; },
+         [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
+         [](SelfPlay& d, std::string_view side) {
+             lstHand_Click(d.window(), side);
+             const auto& names = d.controlNames_;
+             controlMouseMove(d.window(),
+                              names[static_cast<std::size_t>(d.pick(static_cast<int>(names.size())))]);
+         }},
+    };
+}
+
+void SelfPlay::fail(const std::string& action, const std::string& what) {
+    if (failures.size() < maxFailures)
+        failures.push_back("seed " + std::to_string(options_.seed) + ", game " + std::to_string(game_) +
+                           ", after " + action + ": " + what);
+}
+
+void SelfPlay::check(const std::string& action) {
+    int withTurn = 0;
+    for (const Side* s : {&w_.u1, &w_.u2}) {
+        const std::string u = s == &w_.u1 ? "U1" : "U2";
+        auto expect = [&](bool ok, const char* what) {
+            if (!ok) fail(action, what + u);
+        };
+        expect(s->txtDeckCnt.text == std::to_string(s->lstDeck.count()), "wrong txtDeckCnt");
+        expect(s->txtHandCnt.text == std::to_string(s->lstHand.count()), "wrong txtHandCnt");
+        expect(s->txtGraveCnt.text == std::to_string(s->cmbGrave.count()), "wrong txtGraveCnt");
+        expect(s->lstHand.count() <= 5, "more than 5 cards in lstHand");
+        expect(s->lstDeck.count() <= 40, "more than 40 cards in lstDeck");
+        expect(s->turnSacrifices >= 0 && s->turnSacrifices <= 2, "not 0 to 2 sacrifices this turn on ");
+        for (const auto& slot : s->txtAtt)
+            if (!validSlot(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
+        withTurn += hasTurn(*s) ? 1 : 0;
+    }
+    if (withTurn > 1) fail(action, "both sides have the turn");
+    if (!result_.empty() && withTurn != 0) fail(action, "a side has the turn after the end");
+}
+
+bool SelfPlay::refused() const {
+    if (cancelled_) return true;
+    if (shown_.empty()) return false;
+    const std::string& first = shown_.front();
+    return refusals.count(first) != 0 || startsWith(first, "Line ") || startsWith(first, "The deck file");
+}
+
+GameRecord SelfPlay::playGame() {
+    ++game_;
+    GameRecord record;
+    result_.clear();
+    onlineSubs::smnOffline_Click(w_);
+    check("OFFLINE");
+
+    const Side* turnOf = nullptr;
+    for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
+        if (acting != turnOf) {
+            turnOf = acting;
+            if (++record.turns > options_.maxTurns) break;
+        }
+        Side& side = acting == &w_.u1 ? w_.u1 : w_.u2;
+        const std::string_view id = acting == &w_.u1 ? "u1" : "u2";
+
+        // A weighted choice among the possible actions.
+        int total = 0;
+        for (const Action& a : actions)
+            total += a.possible(w_, side) ? a.weight : 0;
+        if (total == 0) {
+            fail("turn", "the side whose turn it is can do nothing");
+            break;
+        }
+        int roll = pick(total);
+        const Action* chosen = nullptr;
+        for (const Action& a : actions) {
+            if (!a.possible(w_, side)) continue;
+            if (roll < a.weight) {
+                chosen = &a;
+                break;
+            }
+            roll -= a.weight;
+        }
+        const Action& action = *chosen;
+
+        shown_.clear();
+        cancelled_ = false;
+        if (action.prepare) action.prepare(*this, side);
+        std::optional<Window> before;
+        if (options_.checkRefusals) before.emplace(w_);
+        action.click(*this, id);
+        ++record.actions;
+        answers_.clear();
+        files_.clear();
+
+        check(action.name);
+        if (before && refused() && !sameWindow(*before, w_))
+            fail(action.name, "a refused action changed the window (" +
+                                  (shown_.empty() ? std::string("no message") : shown_.front()) + ")");
+    }
+
+    record.result = result_ == "Player 1 wins."    ? GameResult::player1
+                    : result_ == "Player 2 wins."  ? GameResult::player2
+                    : result_ == "Game is a draw." ? GameResult::draw
+                                                   : GameResult::unfinished;
+    answerNext(true);
+    onlineSubs::smnNewGame_Click(w_);
+    answers_.clear();
+    check("NEW GAME");
+    for (const Side* s : {&w_.u1, &w_.u2})
+        if (!s->lstDeck.empty() || !s->lstHand.empty() || !s->cmbGrave.empty() || s->txtLp.text != "25" ||
+            s->txtSacriCnt.text != "0" || hasTurn(*s))
+            fail("NEW GAME", "the board was not reset");
+    if (!w_.menu.smnOffline.enabled || w_.menu.smnOffline.checked || w_.menu.smnNewGame.enabled)
+        fail("NEW GAME", "the menu is not back in its opening state");
+    return record;
+}
+
+} // namespace grim::test

@@ -1,0 +1,104 @@
+// A headless driver that plays whole games on one machine through the handlers the window's
+// buttons call, choosing random actions among the enabled controls of the side whose turn it
+// is, and checking the board after every action. The self-play test and benchmark use it.
+#pragma once
+
+#include "board/ports.h"
+#include "board/window.h"
+#include "support/fakes.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grim::test {
+
+struct SelfPlayOptions {
+    std::uint64_t seed = 1;
+    // Compare the whole window before and after every refused action (slower).
+    bool checkRefusals = false;
+    // A game that has not ended after this many turns is abandoned with NEW GAME.
+    int maxTurns = 1000;
+};
+
+enum class GameResult { player1, player2, draw, unfinished };
+
+struct GameRecord {
+    GameResult result = GameResult::unfinished;
+    int turns = 0;
+    long actions = 0;
+};
+
+class SelfPlay : Prompter {
+  public:
+    struct Action {
+        std::string name;
+        int weight = 1;
+        // Whether the side may take the action now (its control is enabled).
+        std::function<bool(const Window&, const Side&)> possible;
+        // Makes the selections and scripts the answers a player would give (may be empty).
+        std::function<void(SelfPlay&, Side&)> prepare;
+        // The click: calls the window's handler.
+        std::function<void(SelfPlay&, std::string_view side)> click;
+    };
+
+    // Writes the driver's good and bad deck files into deckFolder.
+    SelfPlay(const std::string& deckFolder, SelfPlayOptions options = {});
+    SelfPlay(const SelfPlay&) = delete;
+    SelfPlay& operator=(const SelfPlay&) = delete;
+
+    // Plays one game from OFFLINE to its end, then starts over with NEW GAME.
+    GameRecord playGame();
+
+    // Every broken rule seen, with the seed, game, action and what was wrong.
+    std::vector<std::string> failures;
+    std::vector<Action> actions;
+
+    // For actions: the window, random choices (0..n-1; true with probability p), scripted
+    // answers and file dialog results, and a slot number chosen in prepare for the click.
+    Window& window() { return w_; }
+    int pick(int n);
+    bool chance(double p) { return choices_.next() < p; }
+    void answerNext(bool yes) { answers_.push_back(yes); }
+    void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    std::optional<std::string> someDeck(); // mostly a good deck file, now and then a bad one
+    void selectSome(ListBox& list);        // a random item, or now and then nothing
+    int chosenSlot = 1;
+
+  private:
+    void message(const std::string& text, const std::string& title) override;
+    bool question(const std::string& text, bool defaultNo) override;
+    std::optional<std::string> openFile(const std::string& filter) override;
+    std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
+
+    void addDefaultActions();
+    void writeDecks(const std::string& folder);
+    void check(const std::string& action);
+    bool refused() const;
+    void fail(const std::string& action, const std::string& what);
+
+    SelfPlayOptions options_;
+    SeededRandom choices_, draws_;
+    struct : Sound {
+        void play(const std::string&) override {}
+    } silence_;
+    FakeClock clock_;
+    ClosedSocket socket_;
+    Window w_;
+    std::deque<bool> answers_;
+    std::deque<std::optional<std::string>> files_;
+    // What the current action showed, and whether it was cancelled in a dialog; the result
+    // message of the current game.
+    std::vector<std::string> shown_;
+    bool cancelled_ = false;
+    std::string result_;
+    std::vector<std::string> goodDecks_, controlNames_;
+    std::vector<std::optional<std::string>> badDecks_;
+    int game_ = 0;
+};
+
+} // namespace grim::test
