@@ -22,10 +22,17 @@ class WindowStartupTest : public QObject {
     QTemporaryDir folder;
     std::unique_ptr<WindowUnderTest> w;
 
-    // The "text" of a line box, button or label, the "plainText" of a text box.
+    // What a widget shows: its text, or for a list its count, first and last item.
     QString shown(const QString& name) const {
         auto* widget = w->find<QWidget>(name);
-        if (!widget) return QStringLiteral("<no %1>").arg(name);
+        QStringList items;
+        if (auto* list = qobject_cast<QListWidget*>(widget)) items = grim::test::itemsOf(list);
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+        if (!widget) return QStringLiteral("<none>");
+        if (!items.isEmpty())
+            return QStringLiteral("%1 %2..%3").arg(items.size()).arg(items.first(), items.last());
         const QVariant text = widget->property("text");
         return text.isValid() ? text.toString() : widget->property("plainText").toString();
     }
@@ -52,96 +59,56 @@ class WindowStartupTest : public QObject {
     }
 
     void everyTextAndWhatIsEnabled() {
-        QStringList shows{"lstRegCards",     "[100] GNOME",
-                          "lstSpcCards",     "[200] LIFELESS",
-                          "txtRegCnt",       "66",
-                          "txtSpcCnt",       "29",
-                          "txtDeckCount",    "0",
-                          "txtDesc",         "",
-                          "btnUp",           "UP",
-                          "btnDown",         "DOWN",
-                          "btnTop",          "TOP",
-                          "txtBottom",       "BOTTOM",
-                          "btnSave",         "SAVE",
-                          "btnOpen",         "OPEN",
-                          "btnClose",        "CLOSE",
-                          "txtMins",         "3 MINUTES",
-                          "txtUpdates",      "0 of 8",
-                          "txtDescControls", "",
-                          "txtChat",         "",
-                          "txtPlayer",       "ACE",
-                          "txtPort",         "33221",
-                          "txtMsg",          "",
-                          "btnHost",         "HOST GAME",
-                          "btnJoin",         "JOIN GAME",
-                          "btnDisconnect",   "DISCONNECT",
-                          "btnSet",          "SET",
-                          "optPlayer1",      "PLAYER 1",
-                          "optPlayer2",      "PLAYER 2"};
-        QStringList disabled{"btnHost",   "btnJoin", "btnDisconnect", "btnSet",     "txtMsg",
-                             "txtPlayer", "txtIp",   "txtPort",       "optPlayer1", "optPlayer2"};
-        const QStringList turn{"btnOpen",     "",       "btnQ5",      "Q5",     "btnAdd",      "",
-                               "btnSacri",    "X",      "btnSpecial", "S",      "btnField",    "F",
-                               "btnDirect",   "DIRECT", "btnMaster",  "MASTER", "btnAttack",   "ATTACK",
-                               "btnEnd",      "END",    "txtDeckCnt", "0",      "txtHandCnt",  "0",
-                               "txtGraveCnt", "0",      "txtLp",      "25",     "txtSacriCnt", "0"};
+        // "name=text", with "!=" for what is disabled.
+        QStringList shows =
+            QStringLiteral(
+                "lstRegCards=66 [100] GNOME..[165] OMEGA|lstSpcCards=29 [200] LIFELESS..[228] ABYSS|"
+                "lstDeck=|txtRegCnt=66|txtSpcCnt=29|txtDeckCount=0|txtDesc=|btnUp=UP|btnDown=DOWN|"
+                "btnTop=TOP|txtBottom=BOTTOM|btnSave=SAVE|btnOpen=OPEN|btnClose=CLOSE|txtMins=3 MINUTES|"
+                "txtUpdates=0 of 8|txtDescControls=|txtChat=|txtPlayer!=ACE|txtPort!=33221|txtMsg!=|"
+                "btnHost!=HOST GAME|btnJoin!=JOIN GAME|btnDisconnect!=DISCONNECT|btnSet!=SET|"
+                "optPlayer1!=PLAYER 1|optPlayer2!=PLAYER 2")
+                .split('|');
+        shows << "txtIp!=" + shown("txtIp");
+        const QStringList side =
+            QStringLiteral(
+                "btnOpen!=|btnQ5!=Q5|btnAdd!=|btnSacri!=X|btnSpecial!=S|btnField!=F|btnDirect!=DIRECT|"
+                "btnMaster!=MASTER|btnAttack!=ATTACK|btnEnd!=END|txtDeckCnt=0|txtHandCnt=0|txtGraveCnt=0|"
+                "txtLp=25|txtSacriCnt=0|lstDeck=|lstHand=|cmbGrave=|cmbSlotA=5 1..5|cmbSlotB=5 1..5")
+                .split('|');
         for (const QString u : {"U1", "U2"}) {
-            for (int i = 0; i < turn.size(); i += 2) {
-                shows << turn[i] + u << turn[i + 1];
-                if (turn[i].startsWith("btn")) disabled << turn[i] + u;
-            }
-            for (int i = 1; i <= 5; ++i) {
-                shows << QStringLiteral("lblAtt%1_%2").arg(u).arg(i) << QStringLiteral("SLOT %1").arg(i)
-                      << QStringLiteral("txtAtt%1_%2").arg(u).arg(i) << "";
-                disabled << QStringLiteral("lblAtt%1_%2").arg(u).arg(i);
-            }
-            for (const QString list : {"lstDeck", "lstHand"})
-                QCOMPARE(w->find<QListWidget>(list + u)->count(), 0);
-            QCOMPARE(w->find<QComboBox>("cmbGrave" + u)->count(), 0);
+            for (const QString& turn : side)
+                shows << QString(turn).insert(turn.indexOf(QRegularExpression("!?=")), u);
+            for (int i = 1; i <= 5; ++i)
+                shows << QStringLiteral("lblAtt%1_%2!=SLOT %2").arg(u).arg(i)
+                      << QStringLiteral("txtAtt%1_%2=").arg(u).arg(i);
             QVERIFY(!w->find<QPushButton>("btnOpen" + u)->icon().isNull());
             QVERIFY(!w->find<QPushButton>("btnAdd" + u)->icon().isNull());
         }
-        for (int i = 0; i < shows.size(); i += 2) {
-            auto* list = w->find<QListWidget>(shows[i]);
-            QCOMPARE(list ? list->item(0)->text() : shown(shows[i]), shows[i + 1]);
+        for (const QString& line : shows) {
+            const QString name = line.section('=', 0, 0).remove('!');
+            QCOMPARE(name + "=" + shown(name), name + "=" + line.section('=', 1));
+            QVERIFY2(w->find<QWidget>(name)->isEnabled() != line.contains("!="), qPrintable(name));
         }
-        for (const QString& name : disabled)
-            QVERIFY2(!w->find<QWidget>(name)->isEnabled(), qPrintable(name));
-
-        QCOMPARE(w->find<QListWidget>("lstRegCards")->count(), 66);
-        QCOMPARE(w->find<QListWidget>("lstRegCards")->item(65)->text(), QStringLiteral("[165] OMEGA"));
-        QCOMPARE(w->find<QListWidget>("lstSpcCards")->count(), 29);
-        QCOMPARE(w->find<QListWidget>("lstSpcCards")->item(28)->text(), QStringLiteral("[228] ABYSS"));
-        QCOMPARE(w->find<QListWidget>("lstDeck")->count(), 0);
         QCOMPARE(shown("txtInstruct"), QString::fromLatin1(grim::deckSubs::instructions));
         QVERIFY(
             QRegularExpression(QStringLiteral(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d{1,3}){2,3}$)"))
                 .match(shown("txtIp"))
                 .hasMatch()); // a private address
+        for (auto* selector : w->window->findChildren<QComboBox*>())
+            QCOMPARE(selector->currentIndex(), -1);
+        for (auto* list : w->window->findChildren<QListWidget*>())
+            QVERIFY(list->selectedItems().isEmpty());
         for (const char* name : {"optPlayer1", "optPlayer2"})
             QVERIFY(!w->find<QRadioButton>(name)->isChecked());
         for (const char* name : {"tmrTurnLimit", "tmrConnect", "tmrWait", "tmrUpdate", "tmrSynch"})
             QVERIFY2(!w->find<QTimer>(name)->isActive(), name);
-    }
-
-    void boxesThePlayerCannotTypeInto() {
-        for (auto* box : w->window->findChildren<QLineEdit*>()) {
-            const bool typed =
-                QStringList{"txtMsg", "txtPlayer", "txtIp", "txtPort"}.contains(box->objectName()) ||
-                box->parent()->inherits("QComboBox") || box->parent()->inherits("QFileDialog");
-            QVERIFY2(box->isReadOnly() != typed, qPrintable(box->objectName()));
-        }
+        const QStringList typedInto{"txtMsg", "txtPlayer", "txtIp", "txtPort"}; // the online settings
+        for (auto* box : w->window->findChildren<QLineEdit*>())
+            QVERIFY2(box->isReadOnly() != typedInto.contains(box->objectName()),
+                     qPrintable(box->objectName()));
         for (auto* box : w->window->findChildren<QPlainTextEdit*>())
             QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-        for (const char* name : {"txtDescControls", "txtChat", "txtHelp"})
-            QCOMPARE(w->find<QPlainTextEdit>(name)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        for (const char* name : {"cmbSlotAU1", "cmbSlotBU1", "cmbSlotAU2", "cmbSlotBU2"}) {
-            auto* selector = w->find<QComboBox>(name);
-            QCOMPARE(selector->count(), 5);
-            for (int i = 0; i < 5; ++i)
-                QCOMPARE(selector->itemText(i), QString::number(i + 1));
-            QCOMPARE(selector->currentIndex(), -1);
-        }
     }
 
     void fixedLabelsAndFrames() {
@@ -176,7 +143,8 @@ class WindowStartupTest : public QObject {
     void menuBarCaptionsSeparatorsAndStates() {
         const auto menus = w->window->menuBar()->actions();
         QCOMPARE(menus.size(), 2);
-        // Per item: name (empty for a separator), caption, enabled, checked.
+        QCOMPARE(menus[0]->text() + menus[1]->text(), QStringLiteral("&OPTIONS&ABOUT"));
+        // Per item: name (empty for a separator), caption, enabled and checked.
         const auto check = [](QMenu* menu, const QStringList& items) {
             QStringList seen;
             for (QAction* a : menu->actions())
@@ -184,7 +152,6 @@ class WindowStartupTest : public QObject {
                      << QString::number(a->isEnabled()) + QString::number(a->isChecked());
             QCOMPARE(seen, items);
         };
-        QCOMPARE(menus[0]->text() + menus[1]->text(), QStringLiteral("&OPTIONS&ABOUT"));
         check(menus[0]->menu(),
               {"smnOffline", "O&FFLINE", "10",         "smnOnline", "O&NLINE",   "10",         "",
                "",           "10",       "smnRestore", "R&ESTORE",  "00",        "smnNewGame", "NEW &GAME",
