@@ -7,43 +7,40 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
 
+using grim::test::itemsOf;
 using grim::test::WindowUnderTest;
 
 namespace {
 
-QStringList itemsOf(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 QString entry(int code) {
     return QString::fromStdString(grim::cardSubs::record(code)->name);
 }
-
+QStringList entries(std::initializer_list<int> codes) {
+    QStringList list;
+    for (int code : codes)
+        list << entry(code);
+    return list;
+}
 QString recordOf(int code) {
     return QString::fromStdString(grim::cardSubs::recordText(*grim::cardSubs::record(code)))
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// A double-click as the mouse makes it: press and release, then the second press (the
-// double-click event) and its release.
-void doubleClick(QListWidget* list, QListWidgetItem* item) {
-    list->scrollToItem(item);
-    const QPoint at = list->visualItemRect(item).center();
+// A click, or a double-click as the mouse makes it: press and release, then the second press
+// (the double-click event) and its release.
+void click(QListWidget* list, int code, bool twice = false) {
+    const auto found = list->findItems(entry(code), Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(entry(code)));
+    list->scrollToItem(found.front());
+    const QPoint at = list->visualItemRect(found.front()).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (!twice) return;
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
@@ -53,223 +50,141 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Answers the modal boxes and dialogs that open, in order. An action waits until a visible
-// box of its kind is the active modal window, and is tried again on the next tick until it
-// reports that it is done (a file dialog may refuse a name before its folder is loaded).
-class ModalScript : public QObject {
-  public:
-    template <class Box> void then(std::function<bool(Box*)> action) {
-        actions_.push_back([action](QWidget* modal) {
-            auto* box = qobject_cast<Box*>(modal);
-            return box && box->isVisible() && action(box);
-        });
-    }
-    int left() const { return static_cast<int>(actions_.size()); }
-    ModalScript() {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && !actions_.empty() && actions_.front()(modal)) actions_.pop_front();
-        });
-        timer_.start(20);
-    }
-
-  private:
-    QTimer timer_;
-    std::deque<std::function<bool(QWidget*)>> actions_;
-};
-
 } // namespace
 
 class DeckEditorWindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
-    std::unique_ptr<WindowUnderTest> w;
-    QListWidget *deck = nullptr, *reg = nullptr, *spc = nullptr;
-
-    void click(QListWidget* list, const QString& text, bool twice = false) {
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        QVERIFY2(found.size() == 1, qPrintable(text));
-        if (twice) return doubleClick(list, found.front());
-        list->scrollToItem(found.front());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-    }
-    void press(const char* name) {
-        auto* b = w->find<QPushButton>(QLatin1String(name));
-        QVERIFY(b);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    QString text(const char* name) const {
-        if (auto* line = w->find<QLineEdit>(QLatin1String(name))) return line->text();
-        return w->find<QPlainTextEdit>(QLatin1String(name))->toPlainText();
-    }
-    QString selected(QListWidget* list) const {
-        const auto items = list->selectedItems();
-        return items.isEmpty() ? QString() : items.front()->text();
-    }
 
   private slots:
-    void init() {
-        w = std::make_unique<WindowUnderTest>(folder.path());
-        w->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w->window.get()));
-        deck = w->find<QListWidget>(QStringLiteral("lstDeck"));
-        reg = w->find<QListWidget>(QStringLiteral("lstRegCards"));
-        spc = w->find<QListWidget>(QStringLiteral("lstSpcCards"));
-        QVERIFY(deck && reg && spc);
-    }
-    void cleanup() { w.reset(); }
-
     void buildSaveCloseReopen() {
+        WindowUnderTest w(folder.path());
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto *deck = w.find<QListWidget>("lstDeck"), *reg = w.find<QListWidget>("lstRegCards"),
+             *spc = w.find<QListWidget>("lstSpcCards");
+        const auto counts = [&] {
+            return w.text("txtDeckCount") + " " + w.text("txtRegCnt") + " " + w.text("txtSpcCnt");
+        };
+        const auto selected = [&] {
+            return deck->selectedItems().value(0) ? deck->selectedItems()[0]->text() : "";
+        };
+        for (const char* button : {"btnTop", "txtBottom", "btnSave", "btnClose"})
+            w.click(QLatin1String(button));
+        QCOMPARE(w.prompter.messages, (std::vector<std::string>{"No item selected in DECK to move to top.",
+                                                                "No item selected in DECK to move to bottom.",
+                                                                "There are no cards in your deck to save.",
+                                                                "There are no cards in deck to close."}));
+        w.prompter.messages.clear();
+
         // A click shows the record; a double-click moves the card into the deck.
-        click(reg, entry(105));
-        QCOMPARE(text("txtDesc"), recordOf(105));
+        click(reg, 105);
+        QCOMPARE(w.text("txtDesc"), recordOf(105));
         for (int code : {105, 164, 100, 120})
-            click(reg, entry(code), true);
+            click(reg, code, true);
         for (int code : {228, 203})
-            click(spc, entry(code), true);
-        QCOMPARE(itemsOf(deck),
-                 (QStringList{entry(105), entry(164), entry(100), entry(120), entry(228), entry(203)}));
-        QCOMPARE(text("txtDeckCount"), QStringLiteral("6"));
-        QCOMPARE(text("txtRegCnt"), QStringLiteral("62"));
-        QCOMPARE(text("txtSpcCnt"), QStringLiteral("27"));
-        // Taking 203 selected the entry above it, and its record is shown.
-        QCOMPARE(selected(spc), entry(202));
-        QCOMPARE(text("txtDesc"), recordOf(202));
+            click(spc, code, true);
+        QCOMPARE(itemsOf(deck), entries({105, 164, 100, 120, 228, 203}));
+        QCOMPARE(counts(), QStringLiteral("6 62 27"));
+        QCOMPARE(spc->selectedItems().value(0)->text(), entry(202)); // the entry above the one taken
+        QCOMPARE(w.text("txtDesc"), recordOf(202));
 
-        // Order the deck with the buttons.
-        click(deck, entry(228));
-        QCOMPARE(text("txtDesc"), recordOf(228));
-        press("btnTop"); // 228 to the top; index i - 1 of the new order is selected
-        QCOMPARE(itemsOf(deck),
-                 (QStringList{entry(228), entry(105), entry(164), entry(100), entry(120), entry(203)}));
-        QCOMPARE(selected(deck), entry(100));
-        QCOMPARE(text("txtDesc"), recordOf(100));
-        press("btnUp");
-        press("btnUp");
-        QCOMPARE(selected(deck), entry(100));
-        click(deck, entry(105));
-        press("txtBottom"); // the entry that stood above 105 (100) is selected
-        QCOMPARE(selected(deck), entry(100));
-        press("btnDown");
-        QCOMPARE(itemsOf(deck),
-                 (QStringList{entry(228), entry(164), entry(100), entry(120), entry(203), entry(105)}));
-        QCOMPARE(selected(deck), entry(100));
-        QCOMPARE(text("txtDesc"), recordOf(100));
-        QVERIFY(w->prompter.messages.empty());
-
-        // A card taken back out returns to its place; the entry above it is selected.
-        click(deck, entry(100), true);
+        // Order the deck with the buttons; take one card back out.
+        click(deck, 228);
+        w.click(QStringLiteral("btnTop")); // the entry that stood above the moved one is selected
+        QCOMPARE(itemsOf(deck), entries({228, 105, 164, 100, 120, 203}));
+        QCOMPARE(selected(), entry(100));
+        w.click(QStringLiteral("btnUp"));
+        w.click(QStringLiteral("btnUp"));
+        click(deck, 105);
+        w.click(QStringLiteral("txtBottom"));
+        w.click(QStringLiteral("btnDown"));
+        QCOMPARE(itemsOf(deck), entries({228, 164, 100, 120, 203, 105}));
+        QCOMPARE(selected(), entry(100));
+        QCOMPARE(w.text("txtDesc"), recordOf(100));
+        click(deck, 100, true);
         QCOMPARE(reg->item(0)->text(), entry(100));
-        QCOMPARE(text("txtRegCnt"), QStringLiteral("63"));
-        QCOMPARE(text("txtDeckCount"), QStringLiteral("5"));
-        QCOMPARE(selected(deck), entry(164));
-        QCOMPARE(text("txtDesc"), recordOf(164));
+        QCOMPARE(selected(), entry(164));
+        QCOMPARE(counts(), QStringLiteral("5 63 27"));
+        QVERIFY(w.prompter.messages.empty());
 
-        const QStringList built = itemsOf(deck);
-        const QStringList regBefore = itemsOf(reg), spcBefore = itemsOf(spc);
+        const QStringList built = itemsOf(deck), regBefore = itemsOf(reg), spcBefore = itemsOf(spc);
         const QString path = folder.filePath(QStringLiteral("built.ucd"));
-        w->prompter.files = {QFile::encodeName(path).toStdString()};
-        press("btnSave");
-        QCOMPARE(w->prompter.filters, std::vector<std::string>{"Deck File (*.ucd)"});
-        QCOMPARE(w->prompter.lastMessage(), std::string("Your deck was saved."));
+        w.prompter.files = {QFile::encodeName(path).toStdString()};
+        w.click(QStringLiteral("btnSave"));
+        QCOMPARE(w.prompter.lastMessage(), std::string("Your deck was saved."));
         QCOMPARE(fileBytes(path), QByteArray("version16\r\n[228] ABYSS\r\n[164] HORN BEETLE\r\n[120] OGRE\r\n"
                                              "[203] DOUBLE TEAM\r\n[105] CLOWN\r\n"));
-
-        w->prompter.answers = {true};
-        press("btnClose");
+        w.prompter.answers = {true};
+        w.click(QStringLiteral("btnClose"));
         QVERIFY(itemsOf(deck).isEmpty());
-        QCOMPARE(text("txtDeckCount"), QStringLiteral("0"));
-        QCOMPARE(text("txtRegCnt"), QStringLiteral("66"));
-        QCOMPARE(text("txtSpcCnt"), QStringLiteral("29"));
-
-        w->prompter.files = {QFile::encodeName(path).toStdString()};
-        press("btnOpen");
+        QCOMPARE(counts(), QStringLiteral("0 66 29"));
+        w.prompter.files = {QFile::encodeName(path).toStdString()};
+        w.click(QStringLiteral("btnOpen"));
         QCOMPARE(itemsOf(deck), built);
         QCOMPARE(itemsOf(reg), regBefore);
         QCOMPARE(itemsOf(spc), spcBefore);
-        QCOMPARE(text("txtDeckCount"), QStringLiteral("5"));
-        QCOMPARE(text("txtRegCnt"), QStringLiteral("63"));
-        QCOMPARE(text("txtSpcCnt"), QStringLiteral("27"));
-        QCOMPARE(selected(deck), entry(228));
-        QCOMPARE(text("txtDesc"), recordOf(228));
+        QCOMPARE(counts(), QStringLiteral("5 63 27"));
+        QCOMPARE(selected(), entry(228));
+        QCOMPARE(w.text("txtDesc"), recordOf(228));
     }
 
-    void refusalsShowTheirMessage() {
-        press("btnTop");
-        press("txtBottom");
-        press("btnSave");
-        press("btnClose");
-        QCOMPARE(w->prompter.messages,
-                 (std::vector<std::string>{"No item selected in DECK to move to top.",
-                                           "No item selected in DECK to move to bottom.",
-                                           "There are no cards in your deck to save.",
-                                           "There are no cards in deck to close."}));
-    }
-};
-
-// The real file dialog and message boxes of the window.
-class DeckEditorDialogsTest : public QObject {
-    Q_OBJECT
-
-    QTemporaryDir folder;
-
-  private slots:
+    // The real file dialog and message boxes: the name is typed without ".ucd" and saved as
+    // typed; cancelling the open dialog keeps the deck.
     void saveAndOpenThroughTheFileDialog() {
         frmMain::Overrides o;
         o.programFolder = folder.path();
         frmMain window(o);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* reg = window.findChild<QListWidget*>(QStringLiteral("lstRegCards"));
-        doubleClick(reg, reg->item(0));
+        click(window.findChild<QListWidget*>(QStringLiteral("lstRegCards")), 100, true);
         QCOMPARE(window.core.deck.lstDeck.count(), 1);
 
-        ModalScript script;
+        // Each step waits until a visible box of its kind is the active modal window, and is tried
+        // again on the next tick until it reports done (a dialog may refuse a name before its
+        // folder is loaded).
+        std::deque<std::function<bool(QWidget*)>> steps;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible() && !steps.empty() && steps.front()(modal)) steps.pop_front();
+        });
+        ticks.start(20);
         QStringList filters;
         QString suffix = QStringLiteral("unset");
-        // The name is typed without ".ucd": it is saved as typed.
-        const QString path = folder.filePath(QStringLiteral("typed"));
-        script.then<QFileDialog>([&](QFileDialog* dialog) {
+        const auto pressOk = [](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            return box && (box->accept(), true);
+        };
+        steps.push_back([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!name) return false;
             filters = dialog->nameFilters();
             suffix = dialog->defaultSuffix();
-            // The player types the name into the dialog's file name box in the folder.
             dialog->setDirectory(folder.path());
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (!name) return false;
             name->setText(QStringLiteral("typed"));
             static_cast<QDialog*>(dialog)->accept(); // takes the typed name, as Save does
             return !dialog->isVisible();
         });
-        script.then<QMessageBox>([](QMessageBox* box) { // "Your deck was saved."
-            box->accept();
-            return true;
-        });
+        steps.push_back(pressOk); // "Your deck was saved."
         window.findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
         QCOMPARE(filters, QStringList{QStringLiteral("Deck File (*.ucd)")});
         QCOMPARE(suffix, QString());
-        QCOMPARE(fileBytes(path), QByteArray("version16\r\n[100] GNOME\r\n"));
+        QCOMPARE(fileBytes(folder.filePath(QStringLiteral("typed"))),
+                 QByteArray("version16\r\n[100] GNOME\r\n"));
 
-        // Cancelling the open dialog ends OPEN silently: the deck stays.
-        script.then<QMessageBox>([](QMessageBox* box) { // the warning before the dialog
-            box->accept();
-            return true;
-        });
-        script.then<QFileDialog>([](QFileDialog* dialog) {
-            dialog->reject();
-            return true;
+        steps.push_back(pressOk); // the warning before the dialog
+        steps.push_back([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            return dialog && (dialog->reject(), true);
         });
         window.findChild<QPushButton*>(QStringLiteral("btnOpen"))->click();
-        QCOMPARE(script.left(), 0);
+        QVERIFY(steps.empty());
         QCOMPARE(window.core.deck.lstDeck.items(), std::vector<std::string>{"[100] GNOME"});
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    DeckEditorWindowTest editor;
-    DeckEditorDialogsTest dialogs;
-    return QTest::qExec(&editor, argc, argv) | QTest::qExec(&dialogs, argc, argv);
-}
-
+QTEST_MAIN(DeckEditorWindowTest)
 #include "deck_editor_window_test.moc"

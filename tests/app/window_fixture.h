@@ -6,6 +6,10 @@
 #include "support/fakes.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +46,25 @@ struct WindowUnderTest {
         QAction* action = find<QAction>(actionName);
         if (action) action->trigger();
     }
+    // The text a box shows, one-line or many-line.
+    QString text(const QString& name) const {
+        if (auto* line = find<QLineEdit>(name)) return line->text();
+        auto* box = find<QPlainTextEdit>(name);
+        return box ? box->toPlainText() : QStringLiteral("<no box %1>").arg(name);
+    }
+    // A mouse click on a button, which must be there and enabled.
+    void click(const QString& name) const {
+        auto* button = find<QPushButton>(name);
+        QVERIFY2(button && button->isEnabled(), qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 };
+
+inline QStringList itemsOf(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
 
 } // namespace grim::test

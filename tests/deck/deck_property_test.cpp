@@ -15,136 +15,75 @@
 
 using namespace grim;
 using namespace grim::deckSubs;
-using grim::test::TempFolder;
-using grim::test::TestWindow;
 
 namespace {
 
-int pick(Random& r, int n) {
-    return static_cast<int>(r.next() * n);
-}
-
-// Selects a random item of list, or nothing now and then, as the player's click would.
-void clickSomewhere(Random& r, ListBox& list) {
-    const int i = pick(r, list.count() + 1);
-    list.select(i < list.count() ? i : ListBox::none);
-}
-
-void checkInvariants(const Window& w, int step, int action) {
-    const auto& d = w.deck;
-    SCOPED_TRACE("step " + std::to_string(step) + ", action " + std::to_string(action));
+// Every catalogue card in exactly one list, and in the right one; the counters agree.
+void checkInvariants(const DeckEditor& d) {
     ASSERT_EQ(d.txtDeckCount.text, std::to_string(d.lstDeck.count()));
     ASSERT_EQ(d.txtRegCnt.text, std::to_string(d.lstRegCards.count()));
     ASSERT_EQ(d.txtSpcCnt.text, std::to_string(d.lstSpcCards.count()));
-    ASSERT_EQ(d.lstDeck.count() + d.lstRegCards.count() + d.lstSpcCards.count(), 95);
     ASSERT_LE(d.lstDeck.count(), 40);
     ASSERT_TRUE(std::is_sorted(d.lstRegCards.items().begin(), d.lstRegCards.items().end()));
-
-    // Every catalogue card in exactly one list, and in the right one.
     std::map<std::string, int> seen;
-    for (const auto& e : d.lstDeck.items())
-        ++seen[e];
-    for (const auto& e : d.lstRegCards.items()) {
-        ++seen[e];
-        ASSERT_FALSE(cardSubs::isSpecial(cardSubs::cardCode(e).value_or(0))) << e;
-    }
-    for (const auto& e : d.lstSpcCards.items()) {
-        ++seen[e];
-        ASSERT_TRUE(cardSubs::isSpecial(cardSubs::cardCode(e).value_or(0))) << e;
-    }
+    for (const ListBox* list : {&d.lstDeck, &d.lstRegCards, &d.lstSpcCards})
+        for (const auto& e : list->items()) {
+            ASSERT_EQ(++seen[e], 1) << e;
+            const CardInfo* card = cardSubs::recordOf(e);
+            ASSERT_TRUE(card && card->name == e) << e;
+            const bool special = cardSubs::isSpecial(*cardSubs::cardCode(e));
+            ASSERT_TRUE(list == &d.lstDeck || special == (list == &d.lstSpcCards)) << e;
+        }
     ASSERT_EQ(seen.size(), 95u);
-    for (const auto& [e, n] : seen) {
-        ASSERT_EQ(n, 1) << e;
-        const CardInfo* card = cardSubs::recordOf(e);
-        ASSERT_TRUE(card && card->name == e) << e;
-    }
 }
 
 } // namespace
 
 TEST(DeckEditorProperty, RandomActionsKeepTheListsWhole) {
-    TempFolder dir;
+    grim::test::TempFolder dir;
     const std::string path = dir.path("random.ucd");
     for (std::uint64_t seed : {1u, 2u, 3u}) {
-        TestWindow t;
-        Window& w = t.w;
+        grim::test::TestWindow t;
+        auto& d = t.w.deck;
         SeededRandom r(seed);
-        auto& d = w.deck;
-        for (int step = 0; step < 1500; ++step) {
-            const int action = pick(r, 20);
-            switch (action) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-                clickSomewhere(r, d.lstRegCards);
-                lstRegCards_DblClick(w);
-                break;
-            case 5:
-            case 6:
-            case 7:
-                clickSomewhere(r, d.lstSpcCards);
-                lstSpcCards_DblClick(w);
-                break;
-            case 8:
-            case 9:
-            case 10:
-                clickSomewhere(r, d.lstDeck);
-                lstDeck_DblClick(w);
-                break;
-            case 11:
-                clickSomewhere(r, d.lstDeck);
-                btnUp_Click(w);
-                break;
-            case 12:
-                clickSomewhere(r, d.lstDeck);
-                btnDown_Click(w);
-                break;
-            case 13:
-                clickSomewhere(r, d.lstDeck);
-                btnTop_Click(w);
-                break;
-            case 14:
-                clickSomewhere(r, d.lstDeck);
-                txtBottom_Click(w);
-                break;
-            case 15:
-                lstDeck_DblClick(w); // whatever is still selected
-                break;
-            case 16:
-                // Close only now and then, so the deck often grows to its limit.
-                if (pick(r, 8) == 0) {
-                    t.prompter.answers = {pick(r, 2) == 0};
-                    btnClose_Click(w);
-                }
-                break;
-            case 17:
-            case 18: {
-                // Save the deck, then open it again: it comes back identical.
-                const auto before = d.lstDeck.items();
-                t.prompter.files = {path};
-                btnSave_Click(w);
-                t.prompter.files = {pick(r, 4) == 0 ? std::nullopt : std::optional<std::string>(path)};
-                btnOpen_Click(w);
-                if (!before.empty()) {
-                    ASSERT_EQ(d.lstDeck.items(), before) << step;
-                }
-                break;
+        const auto pick = [&](int n) { return static_cast<int>(r.next() * n); };
+        // How often, which list is clicked first (if any), and the handler. Adding is the
+        // likeliest, so the deck often reaches its limit.
+        const struct {
+            int weight;
+            ListBox* clicked;
+            void (*handler)(Window&);
+        } actions[] = {{5, &d.lstRegCards, lstRegCards_DblClick},
+                       {3, &d.lstSpcCards, lstSpcCards_DblClick},
+                       {3, &d.lstDeck, lstDeck_DblClick},
+                       {1, nullptr, lstDeck_DblClick},
+                       {1, &d.lstDeck, btnUp_Click},
+                       {1, &d.lstDeck, btnDown_Click},
+                       {1, &d.lstDeck, btnTop_Click},
+                       {1, &d.lstDeck, txtBottom_Click},
+                       {1, &d.lstDeck, lstDeck_Click},
+                       {1, nullptr, btnClose_Click},
+                       {2, nullptr, [](Window& w) { btnSave_Click(w), btnOpen_Click(w); }}};
+        for (int step = 0; step < 1500 && !testing::Test::HasFatalFailure(); ++step) {
+            int roll = pick(20), i = 0;
+            while (roll >= actions[i].weight)
+                roll -= actions[i++].weight;
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
+            if (ListBox* list = actions[i].clicked) { // a click on an item, or beside them all
+                const int at = pick(list->count() + 1);
+                list->select(at < list->count() ? at : ListBox::none);
             }
-            default:
-                clickSomewhere(r, d.lstDeck);
-                lstDeck_Click(w);
-                break;
-            }
-            checkInvariants(w, step, action);
-            if (testing::Test::HasFatalFailure()) return;
+            t.prompter.answers = {pick(16) == 0}; // CLOSE only now and then
+            t.prompter.files = {path, pick(4) == 0 ? std::nullopt : std::optional<std::string>(path)};
+            const auto before = d.lstDeck.items();
+            actions[i].handler(t.w);
+            checkInvariants(d);
+            ASSERT_TRUE(i != 10 || before.empty() || d.lstDeck.items() == before); // saved, opened again
         }
         // The run reached the deck's limit and the refusals, not only the easy paths.
         const auto& shown = t.prompter.messages;
-        EXPECT_GT(std::count(shown.begin(), shown.end(), "You cannot have more than 40 cards!"), 0) << seed;
-        EXPECT_GT(std::count(shown.begin(), shown.end(), "Your deck was saved."), 0) << seed;
-        EXPECT_GT(std::count(shown.begin(), shown.end(), "No item selected in DECK to move to top."), 0)
-            << seed;
+        for (const char* message : {"You cannot have more than 40 cards!", "Your deck was saved.",
+                                    "No item selected in DECK to move to top."})
+            EXPECT_GT(std::count(shown.begin(), shown.end(), message), 0) << seed << message;
     }
 }
