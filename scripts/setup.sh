@@ -27,7 +27,7 @@ fi
 case "$mode" in
 run)
     cmake --preset release
-    cmake --build --preset release
+    cmake --build --preset release --target grimward
     exec "$here/build/release/bin/grimward"
     ;;
 test)
