@@ -77,7 +77,7 @@ void endPreparation(Window& w, std::string_view side) {
     s.btnSacri.enabled = false;
     // A side sacrifices at most two cards a turn; after that the labels stay disabled.
     for (auto& label : s.lblAtt)
-        label.enabled = s.turnSacrifices < 2;
+        label.enabled = s.turnSacrifices < sacrificesPerTurn;
     s.btnSpecial.enabled = false;
 }
 

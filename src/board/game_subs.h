@@ -10,6 +10,9 @@
 
 namespace grim::gameSubs {
 
+// A side sacrifices at most this many cards a turn.
+inline constexpr int sacrificesPerTurn = 2;
+
 // Disables every turn control of "u1", "u2" or "both"; "u1" and "u2" also reset that
 // side's sacrifices of the turn. Any other text does nothing.
 void disableSide(Window& w, std::string_view side);

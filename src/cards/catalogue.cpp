@@ -27,6 +27,11 @@ const CardInfo* recordOf(std::string_view text) {
     return code ? record(*code) : nullptr;
 }
 
+bool isCatalogueEntry(std::string_view text) {
+    const CardInfo* card = recordOf(text);
+    return card != nullptr && card->name == text;
+}
+
 int power(const CardInfo& card) {
     int value = 0;
     std::from_chars(card.power.data(), card.power.data() + card.power.size(), value);

@@ -10,9 +10,9 @@
 namespace grim {
 
 struct CardInfo {
-    std::string name;         // the card entry, e.g. "[105] CLOWN"
-    std::string type;         // type of a regular card, category of a special card
-    std::string power;        // decimal text
+    std::string name;  // the card entry, e.g. "[105] CLOWN"
+    std::string type;  // type of a regular card, category of a special card
+    std::string power; // decimal text
     std::string description;
 };
 
@@ -32,12 +32,17 @@ namespace cardSubs {
 std::optional<int> cardCode(std::string_view text);
 
 // A code of 200 or more is a special card.
-inline bool isSpecial(int code) { return code >= firstSpecial; }
+inline bool isSpecial(int code) {
+    return code >= firstSpecial;
+}
 
 // The record of a catalogue code; nullptr for any code outside 100-165 and 200-228.
 const CardInfo* record(int code);
 // The record of the code in a text; nullptr when the text names no catalogue card.
 const CardInfo* recordOf(std::string_view text);
+
+// True when the text is exactly the card entry of a catalogue card ("[105] CLOWN").
+bool isCatalogueEntry(std::string_view text);
 
 // The power field as a number.
 int power(const CardInfo& card);

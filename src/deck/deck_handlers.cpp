@@ -33,11 +33,6 @@ void moveToEnd(Window& w, bool top, const char* refusal) {
     selectEntry(w, deck, p >= 0 ? p : 0);
 }
 
-void refreshCatalogueCounts(Window& w) {
-    writeNumber(w.deck.txtRegCnt, w.deck.lstRegCards.count());
-    writeNumber(w.deck.txtSpcCnt, w.deck.lstSpcCards.count());
-}
-
 } // namespace
 
 void lstRegCards_Click(Window& w) {
@@ -62,7 +57,7 @@ void lstSpcCards_DblClick(Window& w) {
 
 void lstDeck_DblClick(Window& w) {
     removeFromDeck(w);
-    refreshCatalogueCounts(w);
+    refreshCounts(w);
 }
 
 void btnUp_Click(Window& w) {
@@ -90,7 +85,7 @@ void txtBottom_Click(Window& w) {
 
 void btnClose_Click(Window& w) {
     closeDeck(w, 1);
-    refreshCatalogueCounts(w);
+    refreshCounts(w);
 }
 
 void btnSave_Click(Window& w) {
@@ -130,12 +125,11 @@ void btnOpen_Click(Window& w) {
         d.lstDeck.add(std::move(entry));
     if (file.moreThan40)
         w.ports.prompter.message("You have more than 40 cards! The rest will not be loaded.");
-    writeNumber(d.txtDeckCount, d.lstDeck.count());
     if (!d.lstDeck.empty()) selectEntry(w, d.lstDeck, 0);
     for (const auto& entry : d.lstDeck.items())
         for (ListBox* list : {&d.lstRegCards, &d.lstSpcCards})
             list->remove(findEntry(*list, entry));
-    refreshCatalogueCounts(w);
+    refreshCounts(w);
 }
 
 } // namespace grim::deckSubs

@@ -68,9 +68,8 @@ void removeFromDeck(Window& w) {
 
 void returnCardToCatalogue(Window& w, std::optional<int> code, const ListBox& list) {
     if (!code) return;
-    const CardInfo* card = cardSubs::record(*code);
     const std::string entry = list.selectedText(); // a copy: the lists change below
-    if (!card || card->name != entry) return;
+    if (!cardSubs::isCatalogueEntry(entry)) return;
     auto& d = w.deck;
     if (!cardSubs::isSpecial(*code)) {
         if (findEntry(d.lstRegCards, entry) != ListBox::none) return;

@@ -18,7 +18,6 @@ const char* const emptySlotMessage =
 const char* const masterMessage = "You must have 5 cards on the FIELD to use MASTER.";
 
 constexpr int slotCount = 5;
-constexpr int sacrificesPerTurn = 2;
 
 void setSlotLabels(Side& s, bool enabled) {
     for (auto& label : s.lblAtt)

@@ -27,12 +27,6 @@ constexpr int handLimit = 5;
 constexpr int turnMinutes = 3;
 constexpr std::size_t shownLineLength = 60;
 
-// Only the exact catalogue entry of a card may be played: "[105] CLOWN", nothing else.
-bool isCatalogueEntry(const std::string& line) {
-    const CardInfo* card = cardSubs::recordOf(line);
-    return card != nullptr && card->name == line;
-}
-
 // Moves the top card of the deck to the end of the hand.
 void moveTopCard(ListBox& deck, ListBox& hand) {
     hand.add(deck.item(0));
@@ -88,7 +82,8 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
         return;
     }
     for (std::size_t i = 0; i < file.entries.size(); ++i) {
-        if (!isCatalogueEntry(file.entries[i])) {
+        // Only the exact catalogue entry of a card may be played: "[105] CLOWN", nothing else.
+        if (!cardSubs::isCatalogueEntry(file.entries[i])) {
             prompter.message(notACardMessage(static_cast<int>(i) + 2, file.entries[i]));
             return;
         }
