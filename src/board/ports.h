@@ -43,13 +43,16 @@ public:
 };
 
 // The one TCP connection to the other window. Each send is delivered to the other side
-// as one whole message.
+// as one whole message (framed as online/framing.h says). Events (connection request,
+// connected, data arrival, closed by the peer, error) reach the window's handlers, one at a time.
 class Socket {
 public:
     enum class State { closed, listening, connecting, connected, error };
     virtual ~Socket() = default;
+    // Closes a listening or connected socket; harmless when closed; no event follows.
     virtual void close() = 0;
-    virtual bool listen(std::uint16_t port) = 0;
+    // Listens on all interfaces. On failure returns false and puts the reason in whyNot.
+    virtual bool listen(std::uint16_t port, std::string& whyNot) = 0;
     virtual void accept(std::int32_t requestId) = 0;
     virtual void connect(const std::string& host, std::uint16_t port) = 0;
     virtual State state() const = 0;
@@ -70,7 +73,10 @@ private:
 class ClosedSocket final : public Socket {
 public:
     void close() override {}
-    bool listen(std::uint16_t) override { return false; }
+    bool listen(std::uint16_t, std::string& whyNot) override {
+        whyNot = "this window plays on one machine only";
+        return false;
+    }
     void accept(std::int32_t) override {}
     void connect(const std::string&, std::uint16_t) override {}
     State state() const override { return State::closed; }

@@ -15,7 +15,7 @@ struct RecordingSocket : Socket {
         ++closes;
         current = State::closed;
     }
-    bool listen(std::uint16_t) override { return true; }
+    bool listen(std::uint16_t, std::string&) override { return true; }
     void accept(std::int32_t) override {}
     void connect(const std::string&, std::uint16_t) override {}
     State state() const override { return current; }
