@@ -46,19 +46,6 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// Empty, or a catalogue entry, a blank and a 16-bit number written the usual way.
-bool validSlot(const std::string& text) {
-    if (text.empty()) return true;
-    const auto blank = text.rfind(' ');
-    if (blank == std::string::npos) return false;
-    const CardInfo* card = cardSubs::recordOf(text.substr(0, blank));
-    const std::string number = text.substr(blank + 1);
-    int value = 0;
-    (void)std::from_chars(number.data(), number.data() + number.size(), value);
-    return card != nullptr && card->name == text.substr(0, blank) && number == std::to_string(value) &&
-           value >= -32768 && value <= 32767;
-}
-
 bool hasTurn(const Side& s) {
     for (const Switch* b : {&s.btnOpen, &s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnSpecial, &s.btnField,
                             &s.btnDirect, &s.btnMaster, &s.btnAttack, &s.btnEnd})
@@ -295,7 +282,7 @@ void SelfPlay::check(const std::string& action) {
         expect(s->lstDeck.count() <= 40, "more than 40 cards in lstDeck");
         expect(s->turnSacrifices >= 0 && s->turnSacrifices <= 2, "not 0 to 2 sacrifices this turn on ");
         for (const auto& slot : s->txtAtt)
-            if (!validSlot(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
+            if (!cardSubs::isSlotText(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
         withTurn += hasTurn(*s) ? 1 : 0;
     }
     if (withTurn > 1) fail(action, "both sides have the turn");

@@ -1,6 +1,7 @@
 #include "cards/catalogue.h"
 
 #include <charconv>
+#include <string>
 
 namespace grim::cardSubs {
 
@@ -30,6 +31,17 @@ const CardInfo* recordOf(std::string_view text) {
 bool isCatalogueEntry(std::string_view text) {
     const CardInfo* card = recordOf(text);
     return card != nullptr && card->name == text;
+}
+
+bool isSlotText(std::string_view text) {
+    if (text.empty()) return true;
+    const auto blank = text.rfind(' ');
+    if (blank == std::string_view::npos || !isCatalogueEntry(text.substr(0, blank))) return false;
+    const std::string_view number = text.substr(blank + 1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    return error == std::errc{} && end == number.data() + number.size() && value >= -32768 &&
+           value <= 32767 && number == std::to_string(value);
 }
 
 int power(const CardInfo& card) {

@@ -44,6 +44,10 @@ const CardInfo* recordOf(std::string_view text);
 // True when the text is exactly the card entry of a catalogue card ("[105] CLOWN").
 bool isCatalogueEntry(std::string_view text);
 
+// True when the text is a field slot as the rules write it: empty (a free slot), or a
+// catalogue card entry, one blank and a 16-bit whole number in plain decimal ("[105] CLOWN 4").
+bool isSlotText(std::string_view text);
+
 // The power field as a number.
 int power(const CardInfo& card);
 
