@@ -4,6 +4,7 @@
 
 #include "board/controls.h"
 #include "board/ports.h"
+#include "board/side_id.h"
 
 #include <array>
 #include <cstdint>
@@ -77,6 +78,9 @@ struct Window {
     // The controls of a side identifier: "u1" is player 1, any other text player 2.
     Side& side(std::string_view id) { return id == "u1" ? u1 : u2; }
     Side& opponent(std::string_view id) { return id == "u1" ? u2 : u1; }
+    Side& side(SideId id) { return id == SideId::u1 ? u1 : u2; }
+    const Side& side(SideId id) const { return id == SideId::u1 ? u1 : u2; }
+    Side& opponent(SideId id) { return side(other(id)); }
 };
 
 } // namespace grim
