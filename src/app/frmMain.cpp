@@ -2,13 +2,14 @@
 
 #include "app/about.h"
 #include "app/control_binding.h"
+#include "app/data_folder.h"
 #include "app/hint_filter.h"
+#include "app/icons.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
 #include "board/startup.h"
 #include "online/play_mode.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTabWidget>
@@ -25,7 +26,8 @@ struct frmMain::OwnedPorts {
 
 namespace {
 QString folderOrDefault(const QString& folder) {
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+    if (!folder.isEmpty()) return folder;
+    return grim::app::findDataFolder(grim::app::dataFolderCandidates(QCoreApplication::applicationDirPath()));
 }
 } // namespace
 
@@ -43,14 +45,22 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabMain"));
-    tabs_->addTab(buildDeckTab(), QStringLiteral("DECK"));
-    tabs_->addTab(buildGameTab(), QStringLiteral("GAME"));
+    tabs_->addTab(scrolled(buildDeckTab()), QStringLiteral("DECK"));
+    tabs_->addTab(scrolled(buildGameTab()), QStringLiteral("GAME"));
     tabs_->addTab(buildHelpTab(), QStringLiteral("HELP"));
     setCentralWidget(tabs_);
     // Frame titles and the captions of areas in bold; everything else in the normal font.
-    setStyleSheet(QStringLiteral("QGroupBox, QLabel[caption=\"true\"] { font-weight: bold; } "
-                                 "QGroupBox QWidget { font-weight: normal; }"));
-    resize(1240, 720);
+    // The two boards have a border of their own, green around the side to move.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox, QLabel[caption=\"true\"] { font-weight: bold; } "
+        "QGroupBox QWidget { font-weight: normal; } "
+        "QGroupBox#fraBoardU1, QGroupBox#fraBoardU2 { border: 2px solid palette(mid); border-radius: 4px; "
+        "margin-top: 1.5ex; padding-top: 1ex; } "
+        "QGroupBox#fraBoardU1::title, QGroupBox#fraBoardU2::title { subcontrol-origin: margin; left: 8px; "
+        "padding: 0 3px; } "
+        "QGroupBox[turn=\"true\"] { border: 3px solid #2f9e44; background-color: rgba(47, 158, 68, 28); }"));
+    setWindowIcon(grim::app::programIcon());
+    fitToScreen();
     buildMenu();
     buildTimers();
 
@@ -61,6 +71,8 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     wireMenu();
     wireTimers();
     installHints();
+    wireKeys();
+    setBoardTabOrder();
 
     Form_Load();
 }
@@ -89,11 +101,6 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
     forward([this] { grim::formUnload(core); });
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
 }
 
 void frmMain::smnSoundsOn_Click() {

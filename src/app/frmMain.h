@@ -142,6 +142,8 @@ class frmMain : public QMainWindow {
     QWidget* buildChatPanel();
     void buildMenu();
     void buildTimers();
+    static QWidget* scrolled(QWidget* content); // a tab's content, scrolling when squeezed
+    void fitToScreen();
 
     // Connecting events to handlers, by area.
     void wireInputs();
@@ -150,6 +152,10 @@ class frmMain : public QMainWindow {
     void wireMenu();
     void wireTimers();
     void installHints();
+    void wireKeys();
+    void setBoardTabOrder();
+    // Marks the frame of the side whose turn controls are enabled.
+    void showTurn();
 
     // Connects a button's, a clickable label's or a menu item's click to a handler slot.
     void onClick(const char* name, void (frmMain::*handler)());

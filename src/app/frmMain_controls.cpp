@@ -158,6 +158,7 @@ void frmMain::render() {
         const QSignalBlocker quiet(b.object);
         grim::app::apply(b, control);
     });
+    showTurn();
 }
 
 // The player's selections, typing and option choices reach the core as they happen, so a

@@ -61,4 +61,46 @@ QIcon drawCardIcon() {
     return QIcon(pixmap);
 }
 
+namespace {
+// A card of the program's icon, on the icon's 64-unit grid, turned by angle degrees about
+// (cx, cy).
+void iconCard(QPainter& p, qreal angle, qreal cx, qreal cy, const QRectF& r) {
+    p.save();
+    p.translate(cx, cy);
+    p.rotate(angle);
+    p.translate(-cx, -cy);
+    p.setPen(QPen(QColor(0x22, 0x22, 0x22), 2));
+    p.setBrush(QColor(0xf4, 0xef, 0xe1));
+    p.drawRoundedRect(r, 3, 3);
+}
+} // namespace
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x4a, 0x14, 0x14));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+        iconCard(p, -14, 27, 29, QRectF(14, 10, 26, 38));
+        p.restore();
+        iconCard(p, 10, 37, 33, QRectF(24, 14, 26, 38));
+        const QColor red(0xb3, 0x26, 0x1e);
+        p.setPen(QPen(red, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(28, 18, 18, 30));
+        p.setPen(Qt::NoPen);
+        p.setBrush(red);
+        p.drawPolygon(QPolygonF({{37, 24}, {42, 33}, {37, 42}, {32, 33}}));
+        p.restore();
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace grim::app

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
 
@@ -33,21 +34,25 @@ bool QtPrompter::question(const std::string& text, bool defaultNo) {
     return box.exec() == QMessageBox::Yes;
 }
 
-namespace {
-std::optional<std::string> chosenPath(const QString& path) {
+QString QtPrompter::startFolder() const {
+    if (!lastFolder_.isEmpty()) return lastFolder_;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+std::optional<std::string> QtPrompter::chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(path).absolutePath();
     return QFile::encodeName(path).toStdString();
 }
-} // namespace
 
 std::optional<std::string> QtPrompter::openFile(const std::string& filter) {
     if (beforeModal_) beforeModal_();
-    return chosenPath(QFileDialog::getOpenFileName(parent_, QString(), QString(), fromCore(filter)));
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), startFolder(), fromCore(filter)));
 }
 
 std::optional<std::string> QtPrompter::saveFile(const std::string& filter) {
     if (beforeModal_) beforeModal_();
-    return chosenPath(QFileDialog::getSaveFileName(parent_, QString(), QString(), fromCore(filter)));
+    return chosen(QFileDialog::getSaveFileName(parent_, QString(), startFolder(), fromCore(filter)));
 }
 
 QtSound::QtSound(QString folder) : folder_(std::move(folder)) {}

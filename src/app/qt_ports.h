@@ -24,9 +24,15 @@ class QtPrompter final : public Prompter {
     std::optional<std::string> openFile(const std::string& filter) override;
     std::optional<std::string> saveFile(const std::string& filter) override;
 
+    // The folder the next file dialog starts in: that of the last deck file chosen in this
+    // run, before any the user's documents folder.
+    QString startFolder() const;
+
   private:
     QWidget* parent_;
     std::function<void()> beforeModal_;
+    QString lastFolder_;
+    std::optional<std::string> chosen(const QString& path);
 };
 
 // Plays the WAV files of the program's folder with QSoundEffect. Playing never waits;

@@ -1,4 +1,5 @@
-// The clickable "SLOT 1" to "SLOT 5" labels beside the field slots.
+// The clickable "SLOT 1" to "SLOT 5" labels beside the field slots. They take the focus
+// from the Tab key, and Space or Return on a focused label acts as a click.
 #pragma once
 
 #include <QLabel>
@@ -15,6 +16,8 @@ class SlotLabel final : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace grim::app

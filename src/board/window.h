@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grim {
 
@@ -32,6 +33,7 @@ struct DeckEditor {
     ListBox lstDeck, lstRegCards, lstSpcCards;
     TextBox txtDeckCount{"0"}, txtRegCnt{"0"}, txtSpcCnt{"0"}, txtDesc, txtInstruct;
     Switch btnUp, btnDown, btnTop, txtBottom, btnSave, btnOpen, btnClose;
+    std::vector<std::string> savedDeck; // the deck list as last saved or opened
 };
 
 // The "ONLINE SETTINGS" frame and the chat input.

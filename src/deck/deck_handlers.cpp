@@ -100,6 +100,7 @@ void btnSave_Click(Window& w) {
         w.ports.prompter.message(deckFile::saveFailedMessage(*path));
         return;
     }
+    d.savedDeck = d.lstDeck.items();
     w.ports.prompter.message("Your deck was saved.");
     selectEntry(w, d.lstRegCards, 0);
 }
@@ -118,6 +119,7 @@ void btnOpen_Click(Window& w) {
         w.ports.prompter.message(file.status == deckFile::Contents::Status::outdated
                                      ? "Your deck is outdated. Current deck version is 16."
                                      : deckFile::unreadableMessage(*path));
+        d.savedDeck.clear();
         refreshCounts(w);
         return;
     }
@@ -129,6 +131,7 @@ void btnOpen_Click(Window& w) {
     for (const auto& entry : d.lstDeck.items())
         for (ListBox* list : {&d.lstRegCards, &d.lstSpcCards})
             list->remove(findEntry(*list, entry));
+    d.savedDeck = d.lstDeck.items();
     refreshCounts(w);
 }
 

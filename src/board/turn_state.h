@@ -1,0 +1,18 @@
+// What the board says about the duel as a whole: whose move it is and whether a game is
+// under way. Nothing is stored for this; it is read from the controls.
+#pragma once
+
+#include "board/window.h"
+
+namespace grim {
+
+// The side may act now: one of its turn controls (the open-deck button included) is
+// enabled. This is what "its turn" means on the board.
+bool hasTurn(const Side& s);
+
+// A game is under way: one machine's game was chosen (OFFLINE) or a connection to another
+// window is open, and the game has not ended. It has ended when a side's life points are
+// 0 or below and neither side may act (the end-of-game check has disabled both).
+bool gameRunning(const Window& w);
+
+} // namespace grim

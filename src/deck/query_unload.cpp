@@ -1,0 +1,21 @@
+#include "deck/query_unload.h"
+
+#include "board/turn_state.h"
+
+namespace grim {
+
+bool unsavedDeckChanges(const DeckEditor& d) {
+    return !d.lstDeck.empty() && d.lstDeck.items() != d.savedDeck;
+}
+
+bool formQueryUnload(Window& w) {
+    const bool deck = unsavedDeckChanges(w.deck);
+    const bool game = gameRunning(w);
+    if (!deck && !game) return true;
+    return w.ports.prompter.question(deck && game ? deckAndGameQuestion
+                                     : deck       ? unsavedDeckQuestion
+                                                  : runningGameQuestion,
+                                     true);
+}
+
+} // namespace grim
