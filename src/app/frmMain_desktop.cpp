@@ -19,7 +19,7 @@ namespace {
 // The window's size on a screen with room enough; a smaller screen gets all it has.
 constexpr QSize preferredSize(1240, 720);
 // Room left for the window's title bar and borders, which the toolkit adds outside.
-constexpr QSize decorations(16, 48);
+constexpr QSize decorations(10, 48);
 } // namespace
 
 QWidget* frmMain::scrolled(QWidget* content) {

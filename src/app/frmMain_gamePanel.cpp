@@ -84,6 +84,8 @@ QWidget* frmMain::buildChatPanel() {
     auto* message = lineBox(QStringLiteral("txtMsg"), false);
     auto* label = new QLabel(QStringLiteral("TYPE MESSAGE BELOW - [press ENTER key to send]"));
     label->setBuddy(message);
+    // On a narrow screen the caption is cut at the right rather than widening the panel.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(label);
     layout->addWidget(message);
     return messages;

@@ -27,8 +27,8 @@ using namespace grim::app;
 QWidget* frmMain::buildGameTab() {
     gameTab_ = new QWidget();
     auto* layout = new QHBoxLayout(gameTab_);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(8);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(6);
 
     auto* boards = new QVBoxLayout();
     boards->setSpacing(6);
@@ -103,7 +103,7 @@ QWidget* frmMain::buildBoard(const QString& u, const QString& title) {
         grid->addWidget(label, i, 2);
         auto* slot = lineBox(QStringLiteral("txtAtt") + u + index, true);
         slot->setMinimumWidth(
-            slot->fontMetrics().horizontalAdvance(QStringLiteral("[164] HORN BEETLE 32767")) + 12);
+            slot->fontMetrics().horizontalAdvance(QStringLiteral("[164] HORN BEETLE 32767")) + 8);
         slot->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(slot, i, 3);
     }
@@ -117,7 +117,7 @@ QWidget* frmMain::buildBoard(const QString& u, const QString& title) {
     static_cast<QHBoxLayout*>(graveHeader->layout())->addWidget(graveCount);
     grid->addWidget(graveHeader, 0, 4, 1, 2);
     auto* grave = dropDown(QStringLiteral("cmbGrave") + u);
-    grave->setMinimumContentsLength(18);
+    grave->setMinimumContentsLength(10);
     grave->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     grid->addWidget(grave, 1, 4, 1, 2);
     const std::pair<const char*, QWidget*> counters[] = {
