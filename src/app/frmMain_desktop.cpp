@@ -9,10 +9,10 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
 
 namespace {
@@ -20,6 +20,29 @@ namespace {
 constexpr QSize preferredSize(1240, 720);
 // Room left for the window's title bar and borders, which the toolkit adds outside.
 constexpr QSize decorations(10, 48);
+
+// Runs an action when one of its keys is pressed on the watched widget, instead of the
+// widget's own handling of that key.
+class KeyAction final : public QObject {
+  public:
+    KeyAction(QWidget* watched, std::initializer_list<Qt::Key> keys, std::function<void()> action)
+        : QObject(watched), keys_(keys), action_(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!keys_.contains(Qt::Key(key->key())) || key->modifiers() & ~Qt::KeypadModifier) return false;
+        action_();
+        return true;
+    }
+
+  private:
+    QList<Qt::Key> keys_;
+    std::function<void()> action_;
+};
 } // namespace
 
 QWidget* frmMain::scrolled(QWidget* content) {
@@ -44,15 +67,11 @@ void frmMain::wireKeys() {
     const auto onKeys = [this](const char* name, std::initializer_list<Qt::Key> keys,
                                void (frmMain::*doubleClick)()) {
         auto* list = control<QListWidget>(name);
-        for (Qt::Key key : keys) {
-            auto* shortcut = new QShortcut(QKeySequence(key), list);
-            shortcut->setContext(Qt::WidgetShortcut);
-            connect(shortcut, &QShortcut::activated, this, [this, list, doubleClick] {
-                if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
-                    list->setCurrentItem(current, QItemSelectionModel::ClearAndSelect);
-                (this->*doubleClick)();
-            });
-        }
+        new KeyAction(list, keys, [this, list, doubleClick] {
+            if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
+                list->setCurrentItem(current, QItemSelectionModel::ClearAndSelect);
+            (this->*doubleClick)();
+        });
     };
     onKeys("lstRegCards", {Qt::Key_Return, Qt::Key_Enter}, &frmMain::lstRegCards_DblClick);
     onKeys("lstSpcCards", {Qt::Key_Return, Qt::Key_Enter}, &frmMain::lstSpcCards_DblClick);
