@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that every file is where a desktop
+# looks for it and that the launcher entry and the metadata pass their validators.
+#   check_install.sh <build dir>
+set -euo pipefail
+build="$1"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+status=0
+for f in bin/grimward share/grimward/instructions.txt \
+         share/grimward/im.wav share/grimward/update.wav share/grimward/attack.wav share/grimward/over.wav \
+         share/applications/org.grimward.Grimward.desktop \
+         share/metainfo/org.grimward.Grimward.metainfo.xml \
+         share/icons/hicolor/scalable/apps/org.grimward.Grimward.svg; do
+    if [ ! -s "$prefix/$f" ]; then echo "missing or empty: $f"; status=1; fi
+done
+[ -x "$prefix/bin/grimward" ] || { echo "not executable: bin/grimward"; status=1; }
+# Nothing but the program sits in bin/: the data is found from there.
+extra="$(ls "$prefix/bin" | grep -vx grimward || true)"
+[ -z "$extra" ] || { echo "unexpected in bin/: $extra"; status=1; }
+
+desktop-file-validate "$prefix/share/applications/org.grimward.Grimward.desktop" || status=1
+appstreamcli validate --no-net "$prefix/share/metainfo/org.grimward.Grimward.metainfo.xml" || status=1
+exit $status
