@@ -2,6 +2,7 @@
 // the side to move and the question before closing. Real widgets and real key events.
 #include "app/data_folder.h"
 #include "app/frmMain.h"
+#include "app/qt_ports.h"
 #include "deck/query_unload.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -69,7 +72,37 @@ void writeFile(const QString& path) {
 class DesktopTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(home_.isValid());
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral(".config")).toLocal8Bit());
+        QVERIFY(QDir(home_.path()).mkpath(QStringLiteral("Documents")));
+    }
+
+    // The file dialogs start in the documents folder, then where the last deck was chosen.
+    void fileDialogsStartWhereTheLastDeckWas() {
+        QTemporaryDir decks;
+        app::QtPrompter prompter(nullptr, {});
+        QStringList startedIn;
+        const auto choose = [&](const QString& file) {
+            QTimer::singleShot(0, [&, file] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                startedIn << dialog->directory().absolutePath();
+                dialog->selectFile(file);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        choose(decks.filePath(QStringLiteral("new.ucd")));
+        QCOMPARE(prompter.saveFile("Deck File (*.ucd)"),
+                 QFile::encodeName(decks.filePath("new.ucd")).toStdString());
+        writeFile(decks.filePath(QStringLiteral("new.ucd")));
+        choose(decks.filePath(QStringLiteral("new.ucd")));
+        QVERIFY(prompter.openFile("Deck File (*.ucd)").has_value());
+        QCOMPARE(startedIn, (QStringList{QDir(home_.filePath(QStringLiteral("Documents"))).absolutePath(),
+                                         QDir(decks.path()).absolutePath()}));
+    }
 
     void dataFolderBesideTheProgramThenInstalled() {
         QTemporaryDir prefix;
@@ -149,7 +182,8 @@ class DesktopTest : public QObject {
         for (const QString u : {"U1", "U2"})
             for (QString part : parts)
                 expected << part.insert(part.contains('_') ? part.indexOf('_') : part.size(), u);
-        QWidget* w = d.find("lstDeckU1");
+        // The chain is a ring: walk it from the start of the GAME tab.
+        QWidget* w = d.window->findChild<QTabWidget*>()->widget(1);
         for (int i = 0; i < 500 && seen.size() < expected.size(); w = w->nextInFocusChain(), ++i)
             if (expected.contains(w->objectName()) && w->focusPolicy() & Qt::TabFocus)
                 seen << w->objectName();
@@ -182,6 +216,7 @@ class DesktopTest : public QObject {
         TempFolder files;
         {
             Desk d; // nothing to lose
+            QVERIFY(!d.window->windowIcon().isNull());
             QVERIFY(d.window->close());
             QVERIFY(d.prompter.questions.empty());
         }
@@ -227,6 +262,7 @@ class DesktopTest : public QObject {
     }
 
   private:
+    QTemporaryDir home_;
     static QWidget* find(const Desk& d, const char* name) { return d.find(name); }
 };
 
