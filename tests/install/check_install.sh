@@ -22,6 +22,12 @@ done
 extra="$(ls "$prefix/bin" | grep -vx grimward || true)"
 [ -z "$extra" ] || { echo "unexpected in bin/: $extra"; status=1; }
 
+# The launcher entry names the installed icon and program; the metadata names the entry.
+grep -qx 'Icon=org.grimward.Grimward' "$prefix/share/applications/org.grimward.Grimward.desktop" || { echo "icon name"; status=1; }
+grep -qx 'Exec=grimward' "$prefix/share/applications/org.grimward.Grimward.desktop" || { echo "exec line"; status=1; }
+grep -q '<launchable type="desktop-id">org.grimward.Grimward.desktop</launchable>' \
+    "$prefix/share/metainfo/org.grimward.Grimward.metainfo.xml" || { echo "launchable"; status=1; }
+
 desktop-file-validate "$prefix/share/applications/org.grimward.Grimward.desktop" || status=1
 appstreamcli validate --no-net "$prefix/share/metainfo/org.grimward.Grimward.metainfo.xml" || status=1
 exit $status
