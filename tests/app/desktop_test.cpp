@@ -1,5 +1,5 @@
 // The window as a desktop program: where it finds its data, the keyboard paths, the mark of
-// the side to move and the question before closing. Real widgets and real key events.
+// the side to move, the file dialogs' folder and the question before closing.
 #include "app/data_folder.h"
 #include "app/frmMain.h"
 #include "app/qt_ports.h"
@@ -9,19 +9,14 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace grim;
 using namespace grim::test;
@@ -32,238 +27,198 @@ struct Desk {
     FakePrompter prompter;
     FakeSound sound;
     ScriptedRandom random;
-    std::unique_ptr<frmMain> window;
+    frmMain window{frmMain::Overrides{&prompter, &random, &sound, QStringLiteral("/nonexistent-grimward")}};
 
     Desk() {
-        frmMain::Overrides o;
-        o.prompter = &prompter;
-        o.sound = &sound;
-        o.random = &random;
-        o.programFolder = QStringLiteral("/nonexistent-grimward-folder");
-        window = std::make_unique<frmMain>(o);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
     }
-    template <class T = QWidget> T* find(const char* name) const {
-        auto* w = window->findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no control %s", name);
-        return w;
+    template <class T = QWidget> T* find(const char* name) {
+        if (auto* w = window.findChild<T*>(QLatin1String(name))) return w;
+        qFatal("no control %s", name);
     }
-    QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
-    void tab(int index) const { window->findChild<QTabWidget*>()->setCurrentIndex(index); }
-    // Key clicks on a widget that holds the keyboard focus, as the player gives it.
-    void keys(QWidget* target, std::initializer_list<Qt::Key> sequence) const {
-        target->setFocus(Qt::TabFocusReason);
+    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+    QString counts() { return text("txtDeckCount") + "/" + text("txtRegCnt") + "/" + text("txtSpcCnt"); }
+    QString item(const char* list, int row) { return find<QListWidget>(list)->item(row)->text(); }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void keys(const char* name, std::initializer_list<Qt::Key> sequence) { // focus by Tab, then keys
+        find(name)->setFocus(Qt::TabFocusReason);
         for (Qt::Key key : sequence)
-            QTest::keyClick(target, key);
+            QTest::keyClick(find(name), key);
     }
-    bool marked(const char* frame) const { return find<QGroupBox>(frame)->property("turn").toBool(); }
+    QString marked() { // the frames marked as the side to move
+        return QString(find<QGroupBox>("fraBoardU1")->property("turn").toBool() ? "1" : "") +
+               (find<QGroupBox>("fraBoardU2")->property("turn").toBool() ? "2" : "");
+    }
 };
 
-void writeFile(const QString& path) {
+bool touch(const QString& path) {
     QFile file(path);
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly);
 }
 
 } // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
+
   private slots:
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
-        QVERIFY(home_.isValid());
         qputenv("HOME", home_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral(".config")).toLocal8Bit());
-        QVERIFY(QDir(home_.path()).mkpath(QStringLiteral("Documents")));
-    }
-
-    // The file dialogs start in the documents folder, then where the last deck was chosen.
-    void fileDialogsStartWhereTheLastDeckWas() {
-        QTemporaryDir decks;
-        app::QtPrompter prompter(nullptr, {});
-        QStringList startedIn;
-        const auto choose = [&](const QString& file) {
-            QTimer::singleShot(0, [&, file] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                if (!dialog) return;
-                startedIn << dialog->directory().absolutePath();
-                dialog->selectFile(file);
-                static_cast<QDialog*>(dialog)->accept();
-            });
-        };
-        choose(decks.filePath(QStringLiteral("new.ucd")));
-        QCOMPARE(prompter.saveFile("Deck File (*.ucd)"),
-                 QFile::encodeName(decks.filePath("new.ucd")).toStdString());
-        writeFile(decks.filePath(QStringLiteral("new.ucd")));
-        choose(decks.filePath(QStringLiteral("new.ucd")));
-        QVERIFY(prompter.openFile("Deck File (*.ucd)").has_value());
-        QCOMPARE(startedIn, (QStringList{QDir(home_.filePath(QStringLiteral("Documents"))).absolutePath(),
-                                         QDir(decks.path()).absolutePath()}));
+        qputenv("XDG_CONFIG_HOME", home_.filePath(".config").toLocal8Bit());
+        QVERIFY(QDir(home_.path()).mkpath("Documents"));
     }
 
     void dataFolderBesideTheProgramThenInstalled() {
         QTemporaryDir prefix;
-        const QString bin = prefix.filePath(QStringLiteral("bin"));
-        const QString share = prefix.filePath(QStringLiteral("share/grimward"));
-        QDir().mkpath(bin);
+        const QString bin = prefix.filePath("bin"), share = prefix.filePath("share/grimward");
         const QStringList candidates = app::dataFolderCandidates(bin);
-        QCOMPARE(candidates.mid(0, 2), (QStringList{QDir::cleanPath(bin), QDir::cleanPath(share)}));
-        QCOMPARE(app::findDataFolder(candidates), QDir::cleanPath(bin)); // nothing anywhere
-        writeFile(share + QStringLiteral("/instructions.txt"));
-        QCOMPARE(app::findDataFolder(candidates), QDir::cleanPath(share));
-        writeFile(bin + QStringLiteral("/instructions.txt"));
-        QCOMPARE(app::findDataFolder(candidates), QDir::cleanPath(bin));
+        QCOMPARE(candidates.mid(0, 2), (QStringList{bin, share}));
+        QCOMPARE(app::findDataFolder(candidates), bin); // found nowhere: the help tab says so
+        QVERIFY(touch(share + "/instructions.txt"));
+        QCOMPARE(app::findDataFolder(candidates), share);
+        QVERIFY(touch(bin + "/instructions.txt"));
+        QCOMPARE(app::findDataFolder(candidates), bin);
+    }
+
+    void fileDialogsStartWhereTheLastDeckWas() {
+        QTemporaryDir decks;
+        const QString deck = decks.filePath("new.ucd");
+        app::QtPrompter prompter(nullptr, {});
+        QStringList startedIn;
+        const auto answer = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                startedIn << dialog->directory().absolutePath();
+                dialog->selectFile(deck);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        answer();
+        QCOMPARE(prompter.saveFile("Deck File (*.ucd)"), QFile::encodeName(deck).toStdString());
+        QVERIFY(touch(deck));
+        answer();
+        QVERIFY(prompter.openFile("Deck File (*.ucd)"));
+        QCOMPARE(startedIn, (QStringList{home_.filePath("Documents"), decks.path()}));
     }
 
     // A whole deck built with the keyboard alone, and taken apart again.
     void deckBuiltWithTheKeyboard() {
         Desk d;
-        auto* regular = d.find<QListWidget>("lstRegCards");
-        auto* special = d.find<QListWidget>("lstSpcCards");
-        auto* deck = d.find<QListWidget>("lstDeck");
-        // Tabbing into a list stands on its first card without picking it; Return adds it.
-        d.keys(special, {Qt::Key_Return});
-        QCOMPARE(deck->count(), 1);
-        QCOMPARE(deck->item(0)->text(), QStringLiteral("[200] LIFELESS"));
-        d.keys(regular, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter});
-        QCOMPARE(deck->item(1)->text(), QStringLiteral("[102] FAIRY"));
+        d.keys("lstSpcCards", {Qt::Key_Return}); // Tab stands on the first card; Return takes it
+        d.keys("lstRegCards", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter});
+        QCOMPARE(d.item("lstDeck", 0) + d.item("lstDeck", 1), "[200] LIFELESS[102] FAIRY");
         for (int i = 0; i < 38; ++i)
-            QTest::keyClick(regular, Qt::Key_Return);
-        QCOMPARE(deck->count(), 40);
+            d.keys("lstRegCards", {Qt::Key_Return});
+        QCOMPARE(d.counts(), "40/27/28");
         QVERIFY(d.prompter.messages.empty());
-        QTest::keyClick(regular, Qt::Key_Return);
-        QCOMPARE(QString::fromStdString(d.prompter.lastMessage()),
-                 QStringLiteral("You cannot have more than 40 cards!"));
-        QCOMPARE(d.text("txtDeckCount") + d.text("txtRegCnt") + d.text("txtSpcCnt"),
-                 QStringLiteral("402728"));
-
-        d.keys(deck, {Qt::Key_Home, Qt::Key_Delete});
-        QCOMPARE(special->item(special->count() - 1)->text(), QStringLiteral("[200] LIFELESS"));
-        QCOMPARE(deck->item(0)->text(), QStringLiteral("[102] FAIRY"));
-        QTest::keyClick(deck, Qt::Key_Return);
-        QCOMPARE(regular->item(0)->text(), QStringLiteral("[102] FAIRY")); // back in code order
-        QCOMPARE(d.text("txtDeckCount") + d.text("txtRegCnt") + d.text("txtSpcCnt"),
-                 QStringLiteral("382829"));
-        QCOMPARE(deck->count(), 38);
-        // Delete on a catalogue list does nothing.
-        d.keys(regular, {Qt::Key_Delete});
-        QCOMPARE(deck->count(), 38);
+        d.keys("lstRegCards", {Qt::Key_Return, Qt::Key_Delete});
+        QCOMPARE(d.prompter.messages, std::vector<std::string>{"You cannot have more than 40 cards!"});
+        d.keys("lstDeck", {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Return});
+        QCOMPARE(d.item("lstSpcCards", 28) + d.item("lstRegCards", 0), "[200] LIFELESS[102] FAIRY");
+        QCOMPARE(d.counts(), "38/28/29");
     }
 
     void slotLabelsActOnSpaceAndReturn() {
         Desk d;
-        d.tab(1);
         d.prompter.answers = {true, true};
-        for (int i : {1, 2}) {
-            d.window->core.u1.slot(i).text = fielded(105 + i);
-            d.window->core.u1.lblAtt.at(static_cast<std::size_t>(i - 1)).enabled = true;
+        for (std::size_t i : {0, 1}) {
+            d.window.core.u1.txtAtt.at(i).text = fielded(106 + int(i));
+            d.window.core.u1.lblAtt.at(i).enabled = true;
         }
-        d.window->render();
-        d.keys(d.find("lblAttU1_1"), {Qt::Key_Space});
-        d.keys(d.find("lblAttU1_2"), {Qt::Key_Return});
-        QCOMPARE(d.prompter.questions.size(), std::size_t(2));
-        QCOMPARE(d.text("txtAttU1_1") + d.text("txtAttU1_2"), QString());
-        QCOMPARE(d.text("txtSacriCntU1"), QStringLiteral("2"));
+        d.window.render();
+        d.keys("lblAttU1_1", {Qt::Key_Space});
+        d.keys("lblAttU1_2", {Qt::Key_Return});
+        QCOMPARE(d.prompter.questions.size(), 2u);
+        QCOMPARE(d.text("txtAttU1_1") + d.text("txtAttU1_2") + "|" + d.text("txtSacriCntU1"), "|2");
         QCOMPARE(d.find<QComboBox>("cmbGraveU1")->count(), 2);
-        QCOMPARE(d.text("txtAttU1_3"), QString()); // nothing else moved
     }
 
     void tabOrderFollowsTheBoard() {
         Desk d;
-        QStringList seen;
-        const QStringList parts{"lstDeck",  "btnOpen",    "btnAdd",   "btnQ5",     "lstHand",
-                                "btnSacri", "btnSpecial", "btnField", "lblAtt_1",  "lblAtt_2",
-                                "lblAtt_3", "lblAtt_4",   "lblAtt_5", "btnDirect", "btnMaster",
-                                "cmbGrave", "cmbSlotA",   "cmbSlotB", "btnAttack", "btnEnd"};
-        QStringList expected;
-        for (const QString u : {"U1", "U2"})
-            for (QString part : parts)
+        QStringList expected, seen;
+        for (const char* u : {"U1", "U2"})
+            for (QString part :
+                 {"lstDeck",   "btnOpen",  "btnAdd",   "btnQ5",    "lstHand",   "btnSacri", "btnSpecial",
+                  "btnField",  "lblAtt_1", "lblAtt_2", "lblAtt_3", "lblAtt_4",  "lblAtt_5", "btnDirect",
+                  "btnMaster", "cmbGrave", "cmbSlotA", "cmbSlotB", "btnAttack", "btnEnd"})
                 expected << part.insert(part.contains('_') ? part.indexOf('_') : part.size(), u);
-        // The chain is a ring: walk it from the start of the GAME tab.
-        QWidget* w = d.window->findChild<QTabWidget*>()->widget(1);
+        // The focus chain is a ring: walk it from the start of the GAME tab.
+        QWidget* w = d.window.findChild<QTabWidget*>()->widget(1);
         for (int i = 0; i < 500 && seen.size() < expected.size(); w = w->nextInFocusChain(), ++i)
             if (expected.contains(w->objectName()) && w->focusPolicy() & Qt::TabFocus)
                 seen << w->objectName();
         QCOMPARE(seen, expected);
     }
 
-    // The frame of the side that may act is marked, through a whole hand-over of the turn;
-    // a hand that takes the focus shows no card as picked.
+    // The side to move is marked through a hand-over of the turn; a hand that takes the focus
+    // shows no card as picked.
     void turnMarkerAndHandFocus() {
         TempFolder files;
         Desk d;
-        d.tab(1);
-        QVERIFY(!d.marked("fraBoardU1") && !d.marked("fraBoardU2"));
+        QVERIFY(!d.window.windowIcon().isNull());
+        QCOMPARE(d.marked(), "");
         d.find<QAction>("smnOffline")->trigger();
-        QVERIFY(d.marked("fraBoardU1") && !d.marked("fraBoardU2"));
+        QCOMPARE(d.marked(), "1");
         d.prompter.files = {files.deck("a.ucd", entries(40))};
-        QTest::mouseClick(d.find<QPushButton>("btnOpenU1"), Qt::LeftButton);
-        QTest::mouseClick(d.find<QPushButton>("btnQ5U1"), Qt::LeftButton);
+        d.click("btnOpenU1");
+        d.click("btnQ5U1");
         auto* hand = d.find<QListWidget>("lstHandU1");
-        QCOMPARE(hand->count(), 5);
         hand->setFocus(Qt::TabFocusReason);
+        QCOMPARE(hand->count(), 5);
         QCOMPARE(hand->currentRow(), -1);
-        QVERIFY(hand->selectedItems().isEmpty());
-        QTest::mouseClick(d.find<QPushButton>("btnEndU1"), Qt::LeftButton);
-        QVERIFY(!d.marked("fraBoardU1") && d.marked("fraBoardU2"));
-        QVERIFY(find(d, "fraBoardU2")->styleSheet().isEmpty()); // the window's style sheet marks it
+        d.click("btnEndU1");
+        QCOMPARE(d.marked(), "2");
     }
 
     void closingAsksOnlyWhenSomethingWouldBeLost() {
         TempFolder files;
+        const auto asked = [](Desk& d) {
+            return d.prompter.questions.empty() ? "" : d.prompter.questions.back();
+        };
         {
             Desk d; // nothing to lose
-            QVERIFY(!d.window->windowIcon().isNull());
-            QVERIFY(d.window->close());
+            QVERIFY(d.window.close());
             QVERIFY(d.prompter.questions.empty());
         }
         {
-            Desk d; // a deck being built: No keeps the window, saving makes it safe
-            d.keys(d.find("lstRegCards"), {Qt::Key_Return});
-            QVERIFY(!d.window->close());
-            QVERIFY(d.window->isVisible());
-            QCOMPARE(d.prompter.questions.back(), std::string(unsavedDeckQuestion));
+            Desk d; // a deck being built: No keeps the window; once saved it closes at once
+            d.keys("lstRegCards", {Qt::Key_Return});
+            QVERIFY(!d.window.close() && d.window.isVisible());
+            QCOMPARE(asked(d), unsavedDeckQuestion);
             d.prompter.files = {files.path("built.ucd")};
-            QTest::mouseClick(d.find<QPushButton>("btnSave"), Qt::LeftButton);
-            QCOMPARE(d.prompter.lastMessage(), std::string("Your deck was saved."));
-            QVERIFY(d.window->close());
-            QCOMPARE(d.prompter.questions.size(), std::size_t(1));
+            d.click("btnSave");
+            QVERIFY(d.window.close());
+            QCOMPARE(d.prompter.questions.size(), 1u);
         }
         {
-            Desk d; // a changed deck and a running game; Yes closes
+            Desk d; // an opened deck is safe, a game is not; a changed deck and a game: Yes closes
             d.prompter.files = {files.path("built.ucd")};
-            QTest::mouseClick(d.find<QPushButton>("btnOpen"), Qt::LeftButton);
+            d.click("btnOpen");
             d.find<QAction>("smnOffline")->trigger();
-            QCOMPARE(d.find<QListWidget>("lstDeck")->count(), 1);
-            QVERIFY(d.window->close() == false); // opened as saved: only the game is at stake
-            QCOMPARE(d.prompter.questions.back(), std::string(runningGameQuestion));
-            d.keys(d.find("lstSpcCards"), {Qt::Key_Return});
+            QVERIFY(!d.window.close());
+            QCOMPARE(asked(d), runningGameQuestion);
+            d.keys("lstSpcCards", {Qt::Key_Return});
             d.prompter.answers = {true};
-            QVERIFY(d.window->close());
-            QCOMPARE(d.prompter.questions.back(), std::string(deckAndGameQuestion));
+            QVERIFY(d.window.close());
+            QCOMPARE(asked(d), deckAndGameQuestion);
         }
         {
-            Desk d; // a game runs until it is over
+            Desk d; // a game that is over has nothing to lose
             d.find<QAction>("smnOffline")->trigger();
-            QVERIFY(!d.window->close());
-            QCOMPARE(d.prompter.questions.back(), std::string(runningGameQuestion));
             d.prompter.files = {files.deck("b.ucd", entries(40))};
-            QTest::mouseClick(d.find<QPushButton>("btnOpenU1"), Qt::LeftButton);
-            d.window->core.u2.txtLp.text = "0";
-            QTest::mouseClick(d.find<QPushButton>("btnEndU1"), Qt::LeftButton);
-            QCOMPARE(d.prompter.lastMessage(), std::string("Player 1 wins."));
-            const auto asked = d.prompter.questions.size();
-            QVERIFY(d.window->close());
-            QCOMPARE(d.prompter.questions.size(), asked);
+            d.click("btnOpenU1");
+            d.window.core.u2.txtLp.text = "0";
+            d.click("btnEndU1");
+            QCOMPARE(d.prompter.lastMessage(), "Player 1 wins.");
+            QVERIFY(d.window.close());
+            QVERIFY(d.prompter.questions.size() == 1u); // only the shuffle question
         }
     }
-
-  private:
-    QTemporaryDir home_;
-    static QWidget* find(const Desk& d, const char* name) { return d.find(name); }
 };
 
 QTEST_MAIN(DesktopTest)
