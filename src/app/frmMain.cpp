@@ -16,7 +16,9 @@
 
 struct frmMain::OwnedPorts {
     OwnedPorts(frmMain* window, const QString& folder)
-        : prompter(window, [window] { window->render(); }), sound(folder), random(grim::app::clockSeed()) {}
+        : folder(folder), prompter(window, [window] { window->render(); }), sound(folder),
+          random(grim::app::clockSeed()) {}
+    QString folder; // where the help file and the sounds are
     grim::app::QtPrompter prompter;
     grim::app::QtSound sound;
     grim::app::QtClock clock;
@@ -39,7 +41,7 @@ grim::Ports frmMain::portsFor(OwnedPorts& owned, const Overrides& o) {
 frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     : QMainWindow(parent),
       owned_(std::make_unique<OwnedPorts>(this, folderOrDefault(overrides.programFolder))),
-      core(portsFor(*owned_, overrides)), programFolder_(folderOrDefault(overrides.programFolder)) {
+      core(portsFor(*owned_, overrides)), programFolder_(owned_->folder) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("GRIMWARD - [VERSION 16]"));
 
