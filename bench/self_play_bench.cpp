@@ -1,15 +1,18 @@
 // Whole games on one machine per second, played by the self-play driver through the
 // same handlers the window's buttons call, with the board checked after every action.
-#include "self_play.h"
-#include "support/temp_folder.h"
+#include "selfplay/self_play.h"
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 namespace {
 
 void BM_SelfPlayGames(benchmark::State& state) {
-    grim::test::TempFolder folder;
-    grim::test::SelfPlay driver(folder.folder(), {static_cast<std::uint64_t>(state.range(0)), false, 1000});
+    const auto folder = std::filesystem::temp_directory_path() / "grimward-self-play-bench";
+    std::filesystem::create_directories(folder);
+    grim::selfplay::SelfPlay driver(folder.string(),
+                                    {static_cast<std::uint64_t>(state.range(0)), false, 1000});
     long actions = 0;
     for (auto _ : state) {
         const auto record = driver.playGame();

@@ -7,8 +7,8 @@
 #include "app/icons.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
-#include "board/startup.h"
 #include "online/play_mode.h"
+#include "program/startup.h"
 
 #include <QCoreApplication>
 #include <QFile>

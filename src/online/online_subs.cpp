@@ -1,5 +1,7 @@
 #include "online/online_subs.h"
 
+#include "board/game_subs.h"
+
 namespace grim::onlineSubs {
 
 void disableOnlineControls(Window& w) {
@@ -24,10 +26,7 @@ void enableConnectionControls(Window& w) {
 }
 
 void hideDeckAndHandLists(Window& w) {
-    w.u1.lstDeck.visible = false;
-    w.u1.lstHand.visible = false;
-    w.u2.lstDeck.visible = false;
-    w.u2.lstHand.visible = false;
+    gameSubs::setListsVisible(w, false);
 }
 
 void lockConnectionFields(Window& w) {

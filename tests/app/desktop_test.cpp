@@ -5,7 +5,6 @@
 #include "app/qt_ports.h"
 #include "deck/query_unload.h"
 #include "support/fakes.h"
-#include "support/temp_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,6 +22,16 @@ using namespace grim;
 using namespace grim::test;
 
 namespace {
+
+// Deck files for one test, in a folder removed afterwards.
+struct DeckFolder {
+    QTemporaryDir dir;
+    std::string path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string deck(const std::string& name, const std::vector<std::string>& items) const {
+        deckFile::write(path(name), items);
+        return path(name);
+    }
+};
 
 struct Desk {
     FakePrompter prompter;
@@ -158,7 +168,7 @@ class DesktopTest : public QObject {
     // The side to move is marked through a hand-over of the turn; a hand that takes the focus
     // shows no card as picked.
     void turnMarkerAndHandFocus() {
-        TempFolder files;
+        DeckFolder files;
         Desk d;
         QVERIFY(!d.window.windowIcon().isNull());
         QCOMPARE(d.marked(), "");
@@ -176,7 +186,7 @@ class DesktopTest : public QObject {
     }
 
     void closingAsksOnlyWhenSomethingWouldBeLost() {
-        TempFolder files;
+        DeckFolder files;
         const auto asked = [](Desk& d) {
             return d.prompter.questions.empty() ? "" : d.prompter.questions.back();
         };

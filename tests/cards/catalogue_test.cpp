@@ -1,41 +1,52 @@
-#include "cards/catalogue.h"
-
-#include <gtest/gtest.h>
+#include "rules/costs.h"
+#include "support/fakes.h"
 
 using namespace grim;
-using namespace grim::cardSubs;
 
-TEST(Catalogue, CodesAndRecordsMatchEveryEntryInCodeOrder) {
-    for (int code = 100; code <= 228; code = code == 165 ? 200 : code + 1) {
-        const CardInfo* card = record(code);
-        ASSERT_NE(card, nullptr) << code;
-        EXPECT_EQ(cardCode(card->name), code);
-        if (code < 200)
-            EXPECT_EQ(card, &regCards()[static_cast<std::size_t>(code - 100)]);
-        else
-            EXPECT_EQ(card->power, "50");
+// Each regular card's level decides its power and its cost, so a slip in either shows.
+TEST(Catalogue, PowerAndCostFollowTheLevel) {
+    struct Level {
+        int first, last, power, life, sacrificed;
+    };
+    const Level levels[] = {{100, 119, 100, 0, 0}, {120, 134, 150, 0, 1}, {135, 149, 200, 1, 1},
+                            {150, 159, 250, 1, 2}, {160, 164, 300, 2, 2}, {165, 165, 600, 5, 5}};
+    for (const Level& l : levels)
+        for (int code = l.first; code <= l.last; ++code) {
+            SCOPED_TRACE(code);
+            const CardInfo* card = cardSubs::record(code);
+            ASSERT_NE(card, nullptr);
+            EXPECT_EQ(cardSubs::power(*card), l.power);
+            const auto cost = gameSubs::fieldingCost(code);
+            EXPECT_EQ(std::pair(cost.life, cost.sacrificed), std::pair(l.life, l.sacrificed));
+            EXPECT_EQ(card->name.substr(0, 6), "[" + std::to_string(code) + "] ");
+        }
+    for (int code = 200; code <= 228; ++code) {
+        EXPECT_EQ(cardSubs::record(code)->power, "50");
+        EXPECT_EQ(gameSubs::fieldingCost(code).life + gameSubs::fieldingCost(code).sacrificed, 0);
+        EXPECT_EQ(cardSubs::cardCode(cardSubs::record(code)->name), code);
     }
-    for (int code : {0, 99, 166, 199, 229, 999})
-        EXPECT_EQ(record(code), nullptr) << code;
-    for (const char* text : {"", "[", "[12", "[abc] Y", "[-10] Z", "[ 12] W", "[229] NONE"})
-        EXPECT_EQ(recordOf(text), nullptr) << text;
-    EXPECT_EQ(cardCode("[999] X"), 999);
+    EXPECT_EQ(regCards()[16].type, "DEAD");
+    EXPECT_EQ(regCards()[5].name, "[105] CLOWN");
+    EXPECT_EQ(spcCards()[27].name, "[227] DEVESTATION");
+    for (int code : {99, 166, 199, 229, -1})
+        EXPECT_EQ(cardSubs::record(code), nullptr) << code;
 }
 
-TEST(Catalogue, QuirksOfTheTable) {
-    const CardInfo& beetle = *recordOf("[164] HORN BEETLE 300");
-    EXPECT_EQ(beetle.name, "[164] HORN BEETLE");
-    EXPECT_EQ(beetle.description, "Level 5 card. 2L & 2C."); // no "Requires" on level 5
-    EXPECT_EQ(record(165)->type, "GOD");
-    EXPECT_EQ(record(126)->type, "[R] BIRD");
-    EXPECT_EQ(record(129)->type, "INSECT");
-    EXPECT_EQ(record(204)->name.substr(6), record(206)->name.substr(6));
-    EXPECT_NE(record(204)->description.find("one of"), std::string::npos);
-    EXPECT_NE(record(206)->description.find("1 of"), std::string::npos);
-    // The power of a regular card follows its level.
-    for (auto [code, p] : {std::pair{119, 100}, {120, 150}, {149, 200}, {150, 250}, {160, 300}, {165, 600}})
-        EXPECT_EQ(power(*record(code)), p) << code;
+TEST(Catalogue, CodesEntriesAndSlotTexts) {
+    EXPECT_EQ(cardSubs::cardCode("[105] CLOWN"), 105);
+    EXPECT_EQ(cardSubs::cardCode("[1a5] CLOWN"), std::nullopt);
+    EXPECT_EQ(cardSubs::cardCode("[10"), std::nullopt);
+    EXPECT_TRUE(cardSubs::isSpecial(200));
+    EXPECT_FALSE(cardSubs::isSpecial(199));
+    EXPECT_TRUE(cardSubs::isCatalogueEntry("[105] CLOWN"));
+    for (const char* bad : {"[105] CLOWNS", "[105] clown", "[105]CLOWN", "[166] CLOWN", ""})
+        EXPECT_FALSE(cardSubs::isCatalogueEntry(bad)) << bad;
+    for (const char* good : {"", "[105] CLOWN 4", "[165] OMEGA -32768", "[200] LIFELESS 32767"})
+        EXPECT_TRUE(cardSubs::isSlotText(good)) << good;
+    for (const char* bad : {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4",
+                            "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
+        EXPECT_FALSE(cardSubs::isSlotText(bad)) << bad;
     EXPECT_EQ(
-        recordText(*record(105)),
+        cardSubs::recordText(*cardSubs::record(105)),
         "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\nLevel 1 card. NR.");
 }

@@ -1,140 +1,80 @@
-#include "rules/combat.h"
 #include "rules/game_handlers.h"
-#include "support/duel_setup.h"
-
-#include <gtest/gtest.h>
+#include "support/fakes.h"
 
 using namespace grim;
 using namespace grim::test;
-using Texts = std::vector<std::string>;
 
-namespace {
-std::set<std::string> onlyEnd(std::string_view side) {
-    return {side == "u1" ? "btnEndU1" : "btnEndU2"};
+TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
+    // own card in slot a, opposing card in slot b; what is left in each slot and the life points.
+    const std::tuple<int, const char*, int, const char*, const char*, const char*, const char*> cases[] = {
+        {5, "[120] OGRE 150", 1, "[105] CLOWN 100", "[120] OGRE 50", "", "25 24"},
+        {1, "[105] CLOWN 100", 5, "[120] OGRE 150", "", "[120] OGRE 50", "24 25"},
+        {3, "[116] ZOMBIE 150", 3, "[121] DWARF 150", "", "", "25 25"},
+        {2, "[165] OMEGA 32767", 4, "[116] ZOMBIE -32768", "[165] OMEGA 32767", "", "25 24"}};
+    for (SideId side : {SideId::u1, SideId::u2})
+        for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
+            TestWindow t(side);
+            t.myTurn();
+            t.mine().slot(a).text = own;
+            t.theirs().slot(b).text = theirs;
+            t.mine().cmbSlotA.select(a - 1);
+            t.mine().cmbSlotB.select(b - 1);
+            t.theirs().cmbSlotA.select(0); // the other side's selectors play no part
+            gameSubs::btnAttack_Click(t.w, side);
+            EXPECT_EQ(t.mine().slot(a).text, ownAfter);
+            EXPECT_EQ(t.theirs().slot(b).text, theirsAfter);
+            EXPECT_EQ(t.mine().txtLp.text + " " + t.theirs().txtLp.text, lps);
+            for (Side* s : {&t.mine(), &t.theirs()}) {
+                EXPECT_EQ(std::to_string(s->cmbGrave.count()), s->txtGraveCnt.text);
+                if (s->cmbGrave.count()) {
+                    EXPECT_EQ(s->cmbGrave.item(0), s == &t.mine() ? own : theirs);
+                }
+            }
+            EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
+            EXPECT_TRUE(t.mine().btnEnd.enabled);
+            EXPECT_FALSE(t.mine().btnAttack.enabled || t.mine().btnField.enabled ||
+                         t.mine().lblAtt[0].enabled);
+        }
 }
-} // namespace
 
-// The stronger card survives with the difference of the powers and the loser's owner loses
-// a life point; equal cards both go and nobody loses life. Powers are read after the last
-// blank. Afterwards only END is left: one attack a turn.
-TEST(Combat, CardAttacks) {
-    struct Case {
-        const char* side;
-        const char* attacker;
-        int a;
-        const char* defender;
-        int b;
-        char survivor; // 'A'ttacker, 'D'efender or '-' for none
-        const char* survivorAfter;
-    };
-    const Case cases[] = {
-        {"u1", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
-        {"u2", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
-        {"u2", "[105] CLOWN 100", 1, "[120] OGRE 150", 1, 'D', "[120] OGRE 50"},
-        {"u1", "[105] CLOWN 100", 3, "[120] OGRE 150", 5, 'D', "[120] OGRE 50"},
-        {"u1", "[116] ZOMBIE 150", 5, "[121] DWARF 150", 3, '-', ""},
-        {"u1", "[164] HORN BEETLE 300", 3, "[150] ANGEL 250", 1, 'A', "[164] HORN BEETLE 50"},
-        {"u2", "[150] ANGEL 250", 1, "[164] HORN BEETLE 300", 3, 'D', "[164] HORN BEETLE 50"},
-        {"u2", "[105] CLOWN 130", 1, "[106] NERD 100", 1, 'A', "[105] CLOWN 30"},
-        {"u1", "[165] OMEGA 32767", 1, "[116] ZOMBIE -32768", 2, 'A', "[165] OMEGA 32767"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.side) + " " + c.attacker + " on " + c.defender);
-        TestWindow t;
-        Window& w = t.w;
-        w.menu.smnSoundsOn.checked = c.b != 2; // no sound while sounds are off
-        startTurn(w, c.side);
-        Side& own = w.side(c.side);
-        Side& theirs = w.opponent(c.side);
-        own.slot(c.a).text = c.attacker;
-        theirs.slot(c.b).text = c.defender;
-        const int other = c.b == 1 ? 2 : 1; // a target for a second attack
-        theirs.slot(other).text = fielded(106);
-        own.cmbSlotA.select(c.a - 1);
-        own.cmbSlotB.select(c.b - 1);
-        gameSubs::btnAttack_Click(w, c.side);
-
-        const bool attackerLives = c.survivor == 'A', defenderLives = c.survivor == 'D';
-        EXPECT_EQ(own.slot(c.a).text, attackerLives ? c.survivorAfter : "");
-        EXPECT_EQ(theirs.slot(c.b).text, defenderLives ? c.survivorAfter : "");
-        EXPECT_EQ(own.cmbGrave.items(), attackerLives ? Texts{} : Texts{c.attacker});
-        EXPECT_EQ(theirs.cmbGrave.items(), defenderLives ? Texts{} : Texts{c.defender});
-        EXPECT_EQ(own.txtGraveCnt.text, std::to_string(own.cmbGrave.count()));
-        EXPECT_EQ(theirs.txtGraveCnt.text, std::to_string(theirs.cmbGrave.count()));
-        EXPECT_EQ(own.txtLp.text, defenderLives ? "24" : "25");
-        EXPECT_EQ(theirs.txtLp.text, attackerLives ? "24" : "25");
-        EXPECT_EQ(t.sound.played, c.b != 2 ? Texts{"attack.wav"} : Texts{});
-        EXPECT_EQ(enabledTurnControls(w, c.side), onlyEnd(c.side));
-        EXPECT_EQ(own.cmbSlotA.selectedText(), std::to_string(c.a)); // the selectors keep their selection
-        EXPECT_EQ(own.cmbSlotB.selectedText(), std::to_string(c.b));
-
-        const auto before = snapshot(w);
-        own.cmbSlotB.select(other - 1);
-        gameSubs::btnAttack_Click(w, c.side);
-        gameSubs::btnDirect_Click(w, c.side);
-        own.cmbSlotB.select(c.b - 1);
-        EXPECT_EQ(snapshot(w), before);
-        EXPECT_TRUE(t.prompter.messages.empty());
+TEST(Attack, RefusalsChangeNothing) {
+    for (SideId side : {SideId::u1, SideId::u2}) {
+        TestWindow t(side);
+        t.myTurn();
+        auto attack = [&] { gameSubs::btnAttack_Click(t.w, side); };
+        t.mine().slot(1).text = fielded(100);
+        t.theirs().slot(5).text = fielded(100);
+        t.mine().cmbSlotA.select(0);
+        EXPECT_TRUE(t.refused(attack, "You need to select both slot #s."));
+        t.mine().cmbSlotA.clearSelection();
+        t.mine().cmbSlotB.select(4);
+        EXPECT_TRUE(t.refused(attack, "You need to select both slot #s."));
+        t.mine().cmbSlotA.select(1);
+        EXPECT_TRUE(t.refused(attack, "You can't ATTACK from an empty slot."));
+        t.mine().cmbSlotA.select(0);
+        t.mine().cmbSlotB.select(3);
+        EXPECT_TRUE(t.refused(attack, "You can't ATTACK an empty slot."));
     }
 }
 
-TEST(DirectAttack, TakesOneLifePointWhenTheOpponentsFieldIsEmpty) {
-    for (std::string_view side : {"u1", "u2"}) {
-        SCOPED_TRACE(side);
-        TestWindow t;
-        startTurn(t.w, side);
-        t.w.side(side).slot(5).text = fielded(105);
-        t.w.opponent(side).txtLp.text = "1";
-        gameSubs::btnDirect_Click(t.w, side);
-        EXPECT_EQ(t.w.opponent(side).txtLp.text, "0");
-        EXPECT_EQ(t.w.side(side).txtLp.text, "25");
-        EXPECT_EQ(t.w.side(side).slot(5).text, "[105] CLOWN 100");
-        EXPECT_EQ(enabledTurnControls(t.w, side), onlyEnd(side));
-        EXPECT_TRUE(t.prompter.messages.empty()); // the game ends only with the turn
-        EXPECT_TRUE(t.sound.played.empty());
-    }
-}
-
-// Each refusal shows its one message and changes nothing; of two reasons the first is shown.
-TEST(Combat, RefusalsChangeNothing) {
-    const std::string noAttacker =
-        "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.";
-    const std::string targets =
-        "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.";
-    struct Case {
-        const char* side;
-        void (*click)(Window&, std::string_view);
-        int selectA, selectB; // -1: nothing selected
-        std::vector<int> own, theirs;
-        std::string message;
-    };
-    const auto attack = gameSubs::btnAttack_Click, direct = gameSubs::btnDirect_Click;
-    const Case cases[] = {
-        {"u1", attack, -1, 0, {1, 2}, {1, 4}, "You need to select both slot #s."},
-        {"u2", attack, 0, -1, {1, 2}, {1, 4}, "You need to select both slot #s."},
-        {"u2", attack, 0, 0, {2}, {1, 4}, "You can't ATTACK from an empty slot."},
-        {"u1", attack, 0, 0, {2}, {4}, "You can't ATTACK from an empty slot."},
-        {"u1", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
-        {"u2", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
-        {"u2", direct, -1, -1, {}, {}, noAttacker},
-        {"u1", direct, -1, -1, {}, {5}, noAttacker},
-        {"u2", direct, -1, -1, {3}, {5}, targets},
-        {"u1", direct, -1, -1, {3}, {1}, targets},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.side) + " " + c.message);
-        TestWindow t;
-        startTurn(t.w, c.side);
-        for (int i : c.own)
-            t.w.side(c.side).slot(i).text = fielded(141);
-        for (int i : c.theirs)
-            t.w.opponent(c.side).slot(i).text = fielded(105);
-        t.w.side(c.side).cmbSlotA.select(c.selectA);
-        t.w.side(c.side).cmbSlotB.select(c.selectB);
-        const auto before = snapshot(t.w);
-        c.click(t.w, c.side);
-        EXPECT_EQ(t.prompter.messages, Texts{c.message});
-        EXPECT_EQ(snapshot(t.w), before);
-        EXPECT_TRUE(t.sound.played.empty());
+TEST(DirectAttack, OnlyAtAnEmptyField) {
+    for (SideId side : {SideId::u1, SideId::u2}) {
+        TestWindow t(side);
+        t.myTurn();
+        auto direct = [&] { gameSubs::btnDirect_Click(t.w, side); };
+        EXPECT_TRUE(t.refused(
+            direct, "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."));
+        t.mine().slot(5).text = fielded(100);
+        t.theirs().slot(5).text = fielded(100);
+        EXPECT_TRUE(t.refused(direct,
+                              "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent "
+                              "has no cards on FIELD."));
+        t.theirs().slot(5).text.clear();
+        direct();
+        EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text, "2425");
+        EXPECT_TRUE(t.mine().btnEnd.enabled && !t.mine().btnDirect.enabled && t.p.log.size() == 2);
+        t.mine().btnEnd.enabled = false;
+        EXPECT_TRUE(
+            t.refused([&] { gameSubs::btnEnd_Click(t.w, side); }, "")); // a disabled button does nothing
     }
 }

@@ -1,59 +1,41 @@
 // Seeded random games through the handlers the buttons call, with the board checked after
-// every action (see bench/self_play.h).
-#include "self_play.h"
-#include "support/temp_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <array>
+// every action.
+#include "selfplay/self_play.h"
+#include "support/fakes.h"
 
 using namespace grim;
-using namespace grim::test;
+using namespace grim::selfplay;
 
-namespace {
-
-// Games by result, for seeds first..first+seeds-1; every broken rule is a test failure.
-std::array<int, 4> play(std::uint64_t first, int seeds, int gamesPerSeed, bool checkRefusals) {
-    TempFolder folder;
+TEST(SelfPlay, SeededGamesKeepTheBoardConsistentToTheEnd) {
+    grim::test::TempFolder dir;
     std::array<int, 4> results{};
-    for (std::uint64_t seed = first; seed < first + static_cast<std::uint64_t>(seeds); ++seed) {
-        SelfPlay driver(folder.folder(), {seed, checkRefusals, 1000});
-        for (int g = 0; g < gamesPerSeed; ++g)
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        SelfPlay driver(dir.dir.string(), {seed, seed <= 3, 1000});
+        for (int g = 0; g < 10; ++g)
             ++results[static_cast<std::size_t>(driver.playGame().result)];
         for (const auto& f : driver.failures)
             ADD_FAILURE() << f;
     }
-    return results;
+    EXPECT_LE(results[static_cast<std::size_t>(GameResult::unfinished)], 3);
+    EXPECT_GT(results[static_cast<std::size_t>(GameResult::player1)], 30);
+    EXPECT_GT(results[static_cast<std::size_t>(GameResult::player2)], 30);
 }
 
-} // namespace
-
-TEST(SelfPlay, SeededGamesKeepTheBoardConsistentToTheEnd) {
-    const auto r = play(1, 30, 10, false);
-    // Random play ends nearly every game, and either player can win it.
-    EXPECT_LE(r[static_cast<std::size_t>(GameResult::unfinished)], 3);
-    EXPECT_GT(r[static_cast<std::size_t>(GameResult::player1)], 30);
-    EXPECT_GT(r[static_cast<std::size_t>(GameResult::player2)], 30);
-}
-
-TEST(SelfPlay, RefusedActionsChangeNothing) {
-    play(1001, 4, 5, true);
-}
-
-TEST(SelfPlay, ReportsABoardThatBreaksTheRulesAndReplaysASeed) {
-    TempFolder folder;
-    SelfPlay broken(folder.folder(), {7, false, 50});
+TEST(SelfPlay, ReportsABrokenBoardAndAGameThatCannotGoOn) {
+    grim::test::TempFolder dir;
+    SelfPlay broken(dir.dir.string(), {7, false, 50});
     broken.actions.push_back({"miscount", 1000, [](const Window&, const Side&) { return true; }, nullptr,
-                              [](SelfPlay& d, std::string_view) { d.window().u2.txtHandCnt.text = "9"; }});
+                              [](SelfPlay& d, SideId) { d.window().u2.txtHandCnt.text = "9"; }});
     broken.playGame();
     ASSERT_FALSE(broken.failures.empty());
     EXPECT_EQ(broken.failures.front(), "seed 7, game 1, after miscount: wrong txtHandCntU2");
-
-    SelfPlay a(folder.folder(), {42, false, 1000});
-    SelfPlay b(folder.folder(), {42, false, 1000});
-    for (int g = 0; g < 3; ++g) {
-        const GameRecord ra = a.playGame(), rb = b.playGame();
-        EXPECT_EQ(ra.actions, rb.actions);
-        EXPECT_EQ(ra.result, rb.result);
-    }
+    SelfPlay stuck(dir.dir.string(), {3, false, 1000, 200});
+    stuck.actions.erase(stuck.actions.begin()); // no deck is ever opened
+    stuck.actions.push_back({"wait", 1,
+                             [](const Window& w, const Side& s) { return s.btnOpen.enabled && &s == &w.u1; },
+                             nullptr, [](SelfPlay&, SideId) {}});
+    EXPECT_EQ(stuck.playGame().result, GameResult::unfinished);
+    ASSERT_EQ(stuck.failures.size(), 1u);
+    EXPECT_EQ(stuck.failures[0],
+              "seed 3, game 1, after turn: no progress: the turn has not passed after 200 actions");
 }

@@ -1,53 +1,103 @@
-// Test doubles for the core's ports: they record what the program showed and played,
-// and answer questions, file dialogs and random draws from a script.
+// Test doubles for the core's ports and what the core tests share. Every message,
+// question, sound and send goes into one ordered event log, so a test sees their order.
 #pragma once
 
-#include "board/ports.h"
-#include "board/startup.h"
-#include "board/window.h"
+#include "board/game_subs.h"
+#include "board/registry.h"
+#include "cards/catalogue.h"
+#include "deck/deck_file.h"
+#include "program/startup.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
-#include <optional>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
+namespace grim {
+inline std::ostream& operator<<(std::ostream& o, SideId s) {
+    return o << idText(s);
+}
+} // namespace grim
+
 namespace grim::test {
 
+using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
+
+struct FakePorts : Prompter, Sound, Clock, Random, Socket {
+    Log log;
+    std::deque<bool> answers;                     // unscripted questions answer No
+    std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
+    std::deque<double> fractions;                 // then a seeded sequence
+    SeededRandom seeded{12345};
+    State socketState = State::closed;
+
+    void message(const std::string& text, const std::string& title) override {
+        log.push_back((title == "Message" ? "message: " : title + ": ") + text);
+    }
+    bool question(const std::string& text, bool) override {
+        log.push_back("question: " + text);
+        return pop(answers, false);
+    }
+    std::optional<std::string> openFile(const std::string&) override { return pop(files, std::nullopt); }
+    std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
+    void play(const std::string& name) override { log.push_back("sound: " + name); }
+    std::string timeOfDay() override { return "9:05:31 PM"; }
+    double next() override { return fractions.empty() ? seeded.next() : pop(fractions, 0.0); }
+    void close() override { socketState = State::closed; }
+    bool listen(std::uint16_t, std::string&) override { return true; }
+    void accept(std::int32_t) override {}
+    void connect(const std::string&, std::uint16_t) override {}
+    State state() const override { return socketState; }
+    void send(const std::string& m) override { log.push_back("send: " + m); }
+
+    template <class T, class D> static T pop(std::deque<T>& q, D fallback) {
+        if (q.empty()) return fallback;
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+// The window tests' fakes: each records its own kind of event, and all of them also into
+// one shared ordered log when events points at one.
 struct FakePrompter : Prompter {
-    std::vector<std::string> messages;      // every message box text, in order
-    std::vector<std::string> titles;        // their titles
-    std::vector<std::string> questions;     // every question asked
-    std::deque<bool> answers;               // scripted answers; unscripted questions answer No
-    std::deque<std::optional<std::string>> files;  // scripted dialog results; unscripted cancel
-    std::vector<std::string> filters;
+    std::vector<std::string> messages, titles, questions, filters;
+    std::deque<bool> answers;                     // unscripted questions answer No
+    std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
+    Log* events = nullptr;
 
     void message(const std::string& text, const std::string& title) override {
         messages.push_back(text);
         titles.push_back(title);
+        if (events) events->push_back("message: " + text);
     }
     bool question(const std::string& text, bool) override {
         questions.push_back(text);
-        if (answers.empty()) return false;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        if (events) events->push_back("question: " + text);
+        return FakePorts::pop(answers, false);
     }
     std::optional<std::string> nextFile(const std::string& filter) {
         filters.push_back(filter);
-        if (files.empty()) return std::nullopt;
-        auto f = files.front();
-        files.pop_front();
-        return f;
+        return FakePorts::pop(files, std::nullopt);
     }
     std::optional<std::string> openFile(const std::string& filter) override { return nextFile(filter); }
     std::optional<std::string> saveFile(const std::string& filter) override { return nextFile(filter); }
-
     std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 };
 
 struct FakeSound : Sound {
     std::vector<std::string> played;
-    void play(const std::string& name) override { played.push_back(name); }
+    Log* events = nullptr;
+    void play(const std::string& name) override {
+        played.push_back(name);
+        if (events) events->push_back("sound: " + name);
+    }
 };
 
 struct FakeClock : Clock {
@@ -59,25 +109,109 @@ struct FakeClock : Clock {
 struct ScriptedRandom : Random {
     std::deque<double> script;
     SeededRandom fallback{12345};
-    double next() override {
-        if (script.empty()) return fallback.next();
-        const double r = script.front();
-        script.pop_front();
-        return r;
+    double next() override { return script.empty() ? fallback.next() : FakePorts::pop(script, 0.0); }
+};
+
+// The whole window as text: every control by name, and the counters and flags.
+inline std::map<std::string, std::string> snapshot(const Window& w) {
+    std::map<std::string, std::string> s;
+    auto flags = [](bool e, bool v) { return std::to_string(e) + std::to_string(v); };
+    forEachControl(w, [&](const std::string& name, const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, Switch>)
+            s[name] = flags(c.enabled, c.visible) + std::to_string(c.checked);
+        else if constexpr (std::is_same_v<C, TextBox>)
+            s[name] = flags(c.enabled, c.visible) + c.text;
+        else if constexpr (std::is_same_v<C, Timer>)
+            s[name] = std::to_string(c.on());
+        else {
+            s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected());
+            for (const auto& i : c.items())
+                s[name] += "|" + i;
+        }
+    });
+    s["counters"] = std::to_string(w.u1.turnSacrifices) + " " + std::to_string(w.u2.turnSacrifices) + " " +
+                    std::to_string(w.timePassed) + " " + std::to_string(w.blnFirstMove);
+    return s;
+}
+
+// A window core after start-up, with its side of interest ("me") and helpers to lay out a board.
+struct TestWindow {
+    FakePorts p;
+    Window w{Ports{p, p, p, p, p}};
+    SideId me;
+    explicit TestWindow(SideId side = SideId::u1, const std::string& folder = "/nonexistent-grimward")
+        : me(side) {
+        formLoad(w, folder);
+    }
+    Side& mine() { return w.side(me); }
+    Side& theirs() { return w.opponent(me); }
+    // A game on one machine in which it is my full turn.
+    void myTurn() {
+        w.menu.smnOffline.checked = true;
+        w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
+        w.menu.smnNewGame.enabled = true;
+        gameSubs::enableSide(w, me);
+        w.timers.tmrTurnLimit.setOn(true);
+    }
+    static void fill(ListBox& list, TextBox& count, const std::vector<std::string>& items) {
+        list.setItems(items);
+        count.text = std::to_string(items.size());
+    }
+    // The action is refused: it shows exactly this message (nothing at all for an empty one;
+    // a text beginning "question: " is a question answered No) and changes nothing else.
+    testing::AssertionResult refused(const std::function<void()>& act, const std::string& message) {
+        const auto before = snapshot(w);
+        const auto logged = p.log.size();
+        act();
+        const Log shown(p.log.begin() + static_cast<long>(logged), p.log.end());
+        const Log expected = message.empty()                       ? Log{}
+                             : message.rfind("question: ", 0) == 0 ? Log{message}
+                                                                   : Log{"message: " + message};
+        if (shown != expected)
+            return testing::AssertionFailure() << "shown: " << testing::PrintToString(shown);
+        const auto after = snapshot(w);
+        for (const auto& [name, state] : after)
+            if (before.at(name) != state)
+                return testing::AssertionFailure() << name << " changed to " << state;
+        return testing::AssertionSuccess();
     }
 };
 
-// A complete window core with fake ports, after start-up.
-struct TestWindow {
-    FakePrompter prompter;
-    FakeSound sound;
-    FakeClock clock;
-    ScriptedRandom random;
-    ClosedSocket socket;
-    Window w{Ports{prompter, sound, clock, random, socket}};
+inline std::string entry(int code) {
+    return cardSubs::record(code)->name;
+}
+inline std::string fielded(int code) {
+    return entry(code) + " " + cardSubs::record(code)->power;
+}
+// count entries of codes first, first+1, ... (regular codes stop at 165).
+inline std::vector<std::string> entries(int count, int first = 100) {
+    std::vector<std::string> v;
+    for (int i = 0; i < count; ++i)
+        v.push_back(entry(first + i % 66));
+    return v;
+}
 
-    explicit TestWindow(const std::string& programFolder = "/nonexistent-grimward-folder") {
-        formLoad(w, programFolder);
+// A temporary folder for the files a test writes, removed with everything in it.
+struct TempFolder {
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("grimward-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempFolder() { std::filesystem::create_directories(dir); }
+    ~TempFolder() { std::filesystem::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    std::string raw(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+        return path(name);
+    }
+    std::string deck(const std::string& name, const std::vector<std::string>& items) const {
+        deckFile::write(path(name), items);
+        return path(name);
+    }
+    std::string bytes(const std::string& name) const {
+        std::ifstream in(path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 };
 

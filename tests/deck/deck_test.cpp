@@ -1,0 +1,140 @@
+#include "deck/deck_handlers.h"
+#include "deck/deck_subs.h"
+#include "support/fakes.h"
+
+using namespace grim;
+using namespace grim::test;
+
+TEST(DeckFile, ReadsAnyLineEndAndWritesCrLf) {
+    TempFolder dir;
+    using S = deckFile::Contents::Status;
+    const std::tuple<std::string, S, std::vector<std::string>> cases[] = {
+        {"version16\r\n[105] CLOWN\r[999] ODD\n\n[100] GNOME",
+         S::ok,
+         {"[105] CLOWN", "[999] ODD", "", "[100] GNOME"}},
+        {"version15\r\n[105] CLOWN\r\n", S::outdated, {}},
+        {"", S::outdated, {}},
+        {"Version16\r\n", S::outdated, {}},
+        {"version16\r\n" + std::string(5000, 'x') + "\r\n", S::unreadable, {}},
+    };
+    for (const auto& [bytes, status, items] : cases) {
+        const auto file = deckFile::read(dir.raw("d.ucd", bytes));
+        EXPECT_EQ(file.status, status) << bytes.substr(0, 20);
+        EXPECT_EQ(file.entries, items);
+    }
+    EXPECT_EQ(deckFile::read(dir.path("none.ucd")).status, S::unreadable);
+    const auto many = deckFile::read(dir.deck("many.ucd", entries(41)));
+    EXPECT_EQ(many.entries, entries(40));
+    EXPECT_TRUE(many.moreThan40);
+    EXPECT_FALSE(deckFile::read(dir.deck("forty.ucd", entries(40))).moreThan40);
+    EXPECT_TRUE(deckFile::write(dir.path("w.ucd"), {"[105] CLOWN", "[200] LIFELESS"}));
+    EXPECT_EQ(dir.bytes("w.ucd"), "version16\r\n[105] CLOWN\r\n[200] LIFELESS\r\n");
+    EXPECT_FALSE(deckFile::write(dir.path("no/such/folder.ucd"), {"x"}));
+    EXPECT_FALSE(deckFile::write(dir.dir.string(), {"x"})); // a folder is never replaced
+    EXPECT_EQ(dir.bytes("w.ucd"), "version16\r\n[105] CLOWN\r\n[200] LIFELESS\r\n");
+}
+
+TEST(DeckEditor, TakingAndReturningCards) {
+    TestWindow t;
+    auto& d = t.w.deck;
+    auto counts = [&] { return d.txtDeckCount.text + " " + d.txtRegCnt.text + " " + d.txtSpcCnt.text; };
+    d.lstRegCards.select(5);
+    deckSubs::lstRegCards_DblClick(t.w);
+    EXPECT_EQ(d.lstRegCards.selectedText(), entry(104)); // the entry above the taken one
+    EXPECT_EQ(t.w.deck.txtDesc.text, cardSubs::recordText(*cardSubs::record(104)));
+    d.lstSpcCards.select(0);
+    deckSubs::lstSpcCards_DblClick(t.w);
+    EXPECT_EQ(d.lstSpcCards.selectedText(), entry(201)); // no entry above: the first
+    EXPECT_EQ(d.lstDeck.items(), (std::vector<std::string>{entry(105), entry(200)}));
+    EXPECT_EQ(counts(), "2 65 28");
+    d.lstDeck.select(0);
+    deckSubs::lstDeck_DblClick(t.w); // back to its sorted place
+    EXPECT_EQ(d.lstRegCards.item(5), entry(105));
+    EXPECT_EQ(d.lstDeck.selectedText(), entry(200));
+    deckSubs::lstDeck_DblClick(t.w); // a special card goes to the end
+    EXPECT_EQ(d.lstSpcCards.items().back(), entry(200));
+    EXPECT_EQ(counts(), "0 66 29");
+    EXPECT_TRUE(t.refused([&] { deckSubs::lstDeck_DblClick(t.w); }, "There is no card selected to remove."));
+    d.lstRegCards.clearSelection();
+    EXPECT_TRUE(
+        t.refused([&] { deckSubs::lstRegCards_DblClick(t.w); }, "There is no card selected to add to deck."));
+    for (int i = 0; i < 40; ++i) {
+        d.lstRegCards.select(0);
+        deckSubs::lstRegCards_DblClick(t.w);
+    }
+    d.lstSpcCards.select(0);
+    EXPECT_TRUE(
+        t.refused([&] { deckSubs::lstSpcCards_DblClick(t.w); }, "You cannot have more than 40 cards!"));
+    EXPECT_EQ(counts(), "40 26 29");
+    t.p.answers = {false, true};
+    EXPECT_TRUE(t.refused([&] { deckSubs::btnClose_Click(t.w); },
+                          "question: This will close your current deck without saving any changes!"));
+    deckSubs::btnClose_Click(t.w);
+    EXPECT_EQ(counts(), "0 66 29");
+    EXPECT_EQ(d.lstRegCards.items(), TestWindow().w.deck.lstRegCards.items());
+    EXPECT_TRUE(t.refused([&] { deckSubs::btnClose_Click(t.w); }, "There are no cards in deck to close."));
+}
+
+TEST(DeckEditor, MovingCards) {
+    TestWindow t;
+    auto& deck = t.w.deck.lstDeck;
+    auto order = [&] {
+        std::string s;
+        for (const auto& e : deck.items())
+            s += e.substr(3, 1);
+        return s + " " + std::to_string(deck.selected());
+    };
+    deck.setItems(entries(5)); // codes 100..104: shown by their last digit
+    EXPECT_TRUE(t.refused([&] { deckSubs::btnTop_Click(t.w); }, "No item selected in DECK to move to top."));
+    EXPECT_TRUE(
+        t.refused([&] { deckSubs::txtBottom_Click(t.w); }, "No item selected in DECK to move to bottom."));
+    EXPECT_TRUE(t.refused([&] { deckSubs::btnUp_Click(t.w); }, ""));
+    const std::pair<void (*)(Window&), const char*> steps[] = {
+        {deckSubs::btnUp_Click, "01324 2"},     {deckSubs::btnUp_Click, "03124 1"},
+        {deckSubs::btnDown_Click, "01324 2"},   {deckSubs::btnTop_Click, "30124 1"},
+        {deckSubs::txtBottom_Click, "31240 0"}, {deckSubs::btnUp_Click, "31240 0"},
+        {deckSubs::txtBottom_Click, "12403 0"}, {deckSubs::btnTop_Click, "12403 0"}};
+    deck.select(3);
+    for (const auto& [step, after] : steps) {
+        step(t.w);
+        EXPECT_EQ(order(), after);
+    }
+    deck.select(4);
+    deckSubs::btnDown_Click(t.w);
+    EXPECT_EQ(order(), "12403 4");
+}
+
+TEST(DeckEditor, SaveAndOpen) {
+    TempFolder dir;
+    TestWindow t;
+    auto& d = t.w.deck;
+    EXPECT_TRUE(t.refused([&] { deckSubs::btnSave_Click(t.w); }, "There are no cards in your deck to save."));
+    d.lstDeck.setItems({entry(105), entry(228)});
+    t.p.files = {dir.path("a.ucd")};
+    deckSubs::btnSave_Click(t.w);
+    EXPECT_EQ(t.p.log.back(), "message: Your deck was saved.");
+    EXPECT_EQ(dir.bytes("a.ucd"), "version16\r\n[105] CLOWN\r\n[228] ABYSS\r\n");
+    t.p.files = {dir.dir.string()};
+    deckSubs::btnSave_Click(t.w);
+    EXPECT_EQ(t.p.log.back(), "message: " + deckFile::saveFailedMessage(dir.dir.string()));
+
+    dir.raw("odd.ucd", "version16\r\n[105] CLOWN\r\n[105] CLOWN\r\n[999] GHOSTLY\r\n[106] nerd\r\n");
+    TestWindow o;
+    o.p.files = {dir.path("odd.ucd")};
+    deckSubs::btnOpen_Click(o.w);
+    auto& e = o.w.deck;
+    EXPECT_EQ(e.lstDeck.items(),
+              (std::vector<std::string>{entry(105), entry(105), "[999] GHOSTLY", "[106] nerd"}));
+    EXPECT_EQ(e.lstDeck.selected(), 0);
+    EXPECT_EQ(e.txtDeckCount.text + " " + e.txtRegCnt.text, "4 65");
+    deckSubs::btnClose_Click(o.w); // unanswered: No
+    o.p.answers = {true};
+    deckSubs::btnClose_Click(o.w); // odd lines vanish, each card comes back once
+    EXPECT_EQ(e.lstRegCards.items(), TestWindow().w.deck.lstRegCards.items());
+    o.p.files = {dir.raw("old.ucd", "version15\r\n")};
+    e.lstDeck.setItems({entry(150)});
+    e.lstRegCards.remove(50);
+    deckSubs::btnOpen_Click(o.w);
+    EXPECT_EQ(o.p.log.back(), "message: Your deck is outdated. Current deck version is 16.");
+    EXPECT_EQ(e.txtDeckCount.text + " " + e.txtRegCnt.text, "0 66"); // the open deck was closed first
+}

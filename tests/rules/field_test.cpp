@@ -1,0 +1,123 @@
+#include "rules/costs.h"
+#include "rules/fielding.h"
+#include "rules/game_handlers.h"
+#include "support/fakes.h"
+
+using namespace grim;
+using namespace grim::test;
+
+namespace {
+const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+const char* const cShort = "You don't have enough cards SACRIFICED.";
+} // namespace
+
+TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {119, "1", "0", "1 0"}, {120, "25", "1", "25 0"}, {149, "2", "1", "1 0"},
+        {150, "2", "3", "1 1"}, {164, "3", "2", "1 0"},   {165, "6", "5", "1 0"}};
+    for (SideId side : {SideId::u1, SideId::u2})
+        for (const auto& [code, lp, c, after] : cases) {
+            TestWindow t(side);
+            t.myTurn();
+            TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, {entry(105), entry(code)});
+            t.mine().lstHand.select(1);
+            t.mine().slot(1).text = fielded(100);
+            t.mine().txtLp.text = lp;
+            t.mine().txtSacriCnt.text = c;
+            gameSubs::btnField_Click(t.w, side);
+            EXPECT_EQ(t.mine().slot(2).text, fielded(code));
+            EXPECT_EQ(t.mine().txtLp.text + " " + t.mine().txtSacriCnt.text, after) << code;
+            EXPECT_EQ(t.mine().txtHandCnt.text, "1");
+            EXPECT_FALSE(t.mine().btnField.enabled || t.mine().btnQ5.enabled || t.mine().btnSacri.enabled ||
+                         t.mine().lblAtt[4].enabled);
+            EXPECT_TRUE(t.mine().btnAttack.enabled && t.theirs().slot(2).text.empty() && t.p.log.empty());
+        }
+    TestWindow s(SideId::u2);
+    s.myTurn();
+    TestWindow::fill(s.mine().lstHand, s.mine().txtHandCnt, {entry(213)});
+    s.mine().lstHand.select(0);
+    EXPECT_TRUE(s.refused([&] { gameSubs::btnField_Click(s.w, SideId::u2); },
+                          std::string("question: ") + gameSubs::specialFieldQuestion));
+    s.p.answers = {true};
+    gameSubs::btnField_Click(s.w, SideId::u2);
+    EXPECT_EQ(s.w.u2.slot(1).text, "[213] LIFEPOINT 50");
+}
+
+TEST(Field, RefusalsChangeNothing) {
+    const std::tuple<int, int, const char*, const char*, const char*> cases[] = {
+        {0, 0, "25", "5", "No card has been selected to send to an ATTACK slot."},
+        {120, 5, "25", "5", "Your ATTACK area is full. Action cancelled."},
+        {135, 0, "1", "5", lpShort},
+        {165, 0, "5", "9", lpShort},
+        {160, 0, "3", "1", cShort},
+        {120, 0, "25", "0", cShort}};
+    for (const auto& [code, filled, lp, c, message] : cases) {
+        TestWindow t(SideId::u2);
+        t.myTurn();
+        TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, {entry(code ? code : 100)});
+        if (code) t.mine().lstHand.select(0);
+        for (int i = 1; i <= filled; ++i)
+            t.mine().slot(i).text = fielded(100);
+        t.mine().txtLp.text = lp;
+        t.mine().txtSacriCnt.text = c;
+        EXPECT_TRUE(t.refused([&] { gameSubs::btnField_Click(t.w, SideId::u2); }, message)) << message;
+    }
+}
+
+TEST(Sacrifice, TwoATurnFromTheHandOrAnySlot) {
+    for (SideId side : {SideId::u1, SideId::u2}) {
+        TestWindow t(side);
+        t.myTurn();
+        TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(2, 140));
+        t.mine().lstHand.select(1);
+        t.mine().slot(5).text = "[120] OGRE 40";
+        t.p.answers = {true, true};
+        gameSubs::btnSacri_Click(t.w, side);
+        EXPECT_TRUE(t.mine().btnSacri.enabled && t.mine().lblAtt[4].enabled && !t.mine().btnAdd.enabled);
+        gameSubs::lblAtt_Click(t.w, side, 5);
+        EXPECT_EQ(t.mine().cmbGrave.items(), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
+        EXPECT_EQ(t.mine().txtGraveCnt.text + t.mine().txtSacriCnt.text + t.mine().txtHandCnt.text, "221");
+        EXPECT_TRUE(t.mine().slot(5).text.empty());
+        EXPECT_FALSE(t.mine().btnSacri.enabled || t.mine().lblAtt[0].enabled || t.mine().btnQ5.enabled);
+        EXPECT_TRUE(t.mine().btnField.enabled && t.theirs().cmbGrave.empty());
+        EXPECT_EQ(t.p.log, Log(2, "question: Do you want to sacrifice this card?"));
+    }
+    TestWindow t;
+    t.myTurn();
+    TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(1));
+    EXPECT_TRUE(t.refused([&] { gameSubs::btnSacri_Click(t.w, SideId::u1); },
+                          "No card in HAND selected for sacrifice. Sacrifice will not take place."));
+    EXPECT_TRUE(t.refused([&] { gameSubs::lblAtt_Click(t.w, SideId::u1, 5); },
+                          "There is no card to sacrifice in this slot. Sacrifice will not take place."));
+    t.mine().slot(3).text = fielded(100);
+    EXPECT_TRUE(t.refused([&] { gameSubs::lblAtt_Click(t.w, SideId::u1, 3); },
+                          std::string("question: ") + gameSubs::sacrificeQuestion));
+}
+
+TEST(Master, AFullFieldTakesOneLifePoint) {
+    for (SideId side : {SideId::u1, SideId::u2}) {
+        TestWindow t(side);
+        t.myTurn();
+        for (int i = 1; i <= 4; ++i)
+            t.mine().slot(i).text = fielded(100);
+        EXPECT_TRUE(t.refused([&] { gameSubs::btnMaster_Click(t.w, side); },
+                              "You must have 5 cards on the FIELD to use MASTER."));
+        t.mine().slot(5).text = fielded(100);
+        gameSubs::btnMaster_Click(t.w, side);
+        EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text, "2425");
+        EXPECT_FALSE(t.mine().btnMaster.enabled || t.mine().btnField.enabled || t.mine().btnSpecial.enabled);
+        EXPECT_TRUE(t.mine().btnAttack.enabled);
+    }
+}
+
+TEST(Costs, PaymentsNeedMoreLifeThanTheCost) {
+    TestWindow t(SideId::u2);
+    t.mine().txtLp.text = "3";
+    t.mine().txtSacriCnt.text = "2";
+    EXPECT_EQ(gameSubs::payLifePoints(t.w, SideId::u2, 3), gameSubs::Verdict::failed);
+    EXPECT_EQ(gameSubs::payLifePoints(t.w, SideId::u2, 2), gameSubs::Verdict::passed);
+    EXPECT_EQ(gameSubs::paySacrificed(t.w, SideId::u2, 3), gameSubs::Verdict::failed);
+    EXPECT_EQ(gameSubs::paySacrificed(t.w, SideId::u2, 2), gameSubs::Verdict::passed);
+    EXPECT_EQ(t.mine().txtLp.text + t.mine().txtSacriCnt.text + t.theirs().txtLp.text, "1025");
+    EXPECT_EQ(t.p.log, (Log{std::string("message: ") + lpShort, std::string("message: ") + cShort}));
+}
