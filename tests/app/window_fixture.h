@@ -27,9 +27,9 @@ namespace wintest {
 // and sounds ("~name") in the order they happen; answers and file choices from a script.
 struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     QStringList log;
-    std::deque<bool> answers;   // unscripted questions answer No
-    std::deque<QString> files;  // unscripted file dialogs are cancelled
-    int spinMs = 0;             // a message box runs its own event loop this long
+    std::deque<bool> answers;  // unscripted questions answer No
+    std::deque<QString> files; // unscripted file dialogs are cancelled
+    int spinMs = 0;            // a message box runs its own event loop this long
     int open = 0;
     void message(const std::string& text, const std::string& title) override {
         log << (open ? "NESTED " : "") + QStringLiteral("!") +
@@ -67,14 +67,19 @@ struct Win {
     Recorder rec;
     std::unique_ptr<frmMain> window;
 
-    explicit Win(const QString& programFolder = QString()) {
+    // realBoxes: the window's own message boxes and file dialogs instead of the recorder.
+    explicit Win(const QString& programFolder = QString(), bool realBoxes = false) {
         frmMain::Overrides o;
-        o.prompter = &rec;
+        o.prompter = realBoxes ? nullptr : &rec;
         o.sound = &rec;
         o.random = &rec;
         o.programFolder = programFolder.isNull() ? folder.path() : programFolder;
         window = std::make_unique<frmMain>(o);
+        for (const char* name : {"lstRegCards", "lstSpcCards"})
+            for (int i = 0; i < find<QListWidget>(name)->count(); ++i)
+                catalogue << find<QListWidget>(name)->item(i)->text();
     }
+    QStringList catalogue; // every card's entry, as the deck editor lists them at start
     bool show(int tab) {
         window->show();
         window->findChild<QTabWidget*>()->setCurrentIndex(tab);
@@ -86,12 +91,10 @@ struct Win {
         auto* box = find<QPlainTextEdit>(name);
         return box ? box->toPlainText() : "<no " + name + ">";
     }
-    // The catalogue entry of a card code, as the deck editor lists it at start.
     QString entry(int code) const {
-        auto* list = find<QListWidget>(code < 200 ? "lstRegCards" : "lstSpcCards");
         const QString prefix = QStringLiteral("[%1] ").arg(code);
-        for (int i = 0; i < list->count(); ++i)
-            if (list->item(i)->text().startsWith(prefix)) return list->item(i)->text();
+        for (const QString& card : catalogue)
+            if (card.startsWith(prefix)) return card;
         return "<no card " + prefix + ">";
     }
     // "{105}" in a text becomes the card's entry.
@@ -116,15 +119,19 @@ struct Win {
     bool act(const QString& action) {
         QStringList words = cards(action).split(' ');
         for (; words.size() > 1; words.pop_front()) {
-            if (words[0] == "yes") rec.answers.push_back(true);
-            else if (words[0].startsWith("file:")) rec.files.push_back(folder.filePath(words[0].mid(5)));
-            else break;
+            if (words[0] == "yes")
+                rec.answers.push_back(true);
+            else if (words[0].startsWith("file:"))
+                rec.files.push_back(folder.filePath(words[0].mid(5)));
+            else
+                break;
         }
         if (words.size() < 2) return false;
         const QString verb = words.takeFirst(), name = words.takeFirst(), item = words.join(' ');
         QObject* object = window->findChild<QObject*>(name);
         auto* widget = qobject_cast<QWidget*>(object);
-        if (auto* a = qobject_cast<QAction*>(object); a && verb == "menu") return a->isEnabled() && (a->trigger(), true);
+        if (auto* a = qobject_cast<QAction*>(object); a && verb == "menu")
+            return a->isEnabled() && (a->trigger(), true);
         if (!widget || !widget->isVisible()) return false;
         if (verb == "hover") {
             const QString before = text("txtDescControls");
@@ -152,7 +159,8 @@ struct Win {
         combo->showPopup();
         auto* view = combo->view();
         if (!QTest::qWaitForWindowExposed(view->window())) return false;
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
         return !view->isVisible();
     }
 
@@ -167,10 +175,14 @@ struct Win {
             auto* w = qobject_cast<QWidget*>(o);
             QStringList items;
             int selected = -1;
-            if (auto* a = qobject_cast<QAction*>(o)) v = QString(a->isEnabled() ? "on" : "off") + (a->isChecked() ? "+" : "");
-            else if (!w) continue;
-            else if (auto* line = qobject_cast<QLineEdit*>(w)) v = line->text();
-            else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) v = box->toPlainText().section('\n', 0, 0);
+            if (auto* a = qobject_cast<QAction*>(o))
+                v = QString(a->isEnabled() ? "on" : "off") + (a->isChecked() ? "+" : "");
+            else if (!w)
+                continue;
+            else if (auto* line = qobject_cast<QLineEdit*>(w))
+                v = line->text();
+            else if (auto* box = qobject_cast<QPlainTextEdit*>(w))
+                v = box->toPlainText().section('\n', 0, 0);
             else if (auto* list = qobject_cast<QListWidget*>(w)) {
                 for (int i = 0; i < list->count(); ++i)
                     items << list->item(i)->text();
@@ -179,10 +191,14 @@ struct Win {
                 for (int i = 0; i < combo->count(); ++i)
                     items << combo->itemText(i);
                 selected = combo->currentIndex();
-            } else v = QString(w->isEnabled() ? "on" : "off") + (qobject_cast<QRadioButton*>(w) && static_cast<QRadioButton*>(w)->isChecked() ? "+" : "");
+            } else
+                v = QString(w->isEnabled() ? "on" : "off") +
+                    (qobject_cast<QRadioButton*>(w) && static_cast<QRadioButton*>(w)->isChecked() ? "+" : "");
             if (qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w))
-                v = (items.size() > 6 ? QString::number(items.size()) : items.join('|')) + (selected >= 0 ? "@" + items[selected] : "");
-            if (w && !w->isEnabled() && (qobject_cast<QLineEdit*>(w) || items.size() || qobject_cast<QListWidget*>(w)))
+                v = (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
+                    (selected >= 0 ? "@" + items[selected] : "");
+            if (w && !w->isEnabled() &&
+                (qobject_cast<QLineEdit*>(w) || items.size() || qobject_cast<QListWidget*>(w)))
                 v = "off:" + v;
             state[o->objectName()] = v;
         }
@@ -201,7 +217,10 @@ struct Win {
         QCoreApplication::processEvents();
         const auto after = snapshot();
         QStringList wantLog, got, errors;
-        const QString own = action.contains("U1") ? "U1" : action.contains("U2") ? "U2" : "", other = own == "U1" ? "U2" : "U1";
+        const QString own = action.contains("U1")   ? "U1"
+                            : action.contains("U2") ? "U2"
+                                                    : "",
+                      other = own == "U1" ? "U2" : "U1";
         bool namesOther = false;
         for (const QString& token : cards(expect).split(';', Qt::SkipEmptyParts)) {
             if (QStringLiteral("!?~").contains(token[0])) {
@@ -212,7 +231,8 @@ struct Win {
             namesOther |= !own.isEmpty() && name.contains(other);
             const QString now = after.count(name) ? after.at(name) : "<none>";
             const bool matches = want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want;
-            if (!matches || (before.count(name) && before.at(name) == now)) errors << name + " shows [" + now + "], not [" + want + "]";
+            if (!matches || (before.count(name) && before.at(name) == now))
+                errors << name + " shows [" + now + "], not [" + want + "]";
         }
         for (const auto& [name, value] : after)
             if (!own.isEmpty() && !namesOther && name.contains(other) && before.at(name) != value)

@@ -19,14 +19,16 @@ const Step firstTurns[] = {
     {"click btnAddU1", "lstHandU1={200};txtHandCntU1=1;txtDeckCntU1=39"},
     {"click btnQ5U1", "lstHandU1={200}|{207}|{100}|{101}|{102};txtHandCntU1=5;txtDeckCntU1=35"},
     {"pick lstHandU1 {101}", "lstHandU1={200}|{207}|{100}|{101}|{102}@{101};txtDescControls=NAME = {101}"},
-    {"yes click btnSacriU1", "?Do you want to sacrifice this card?;cmbGraveU1={101};txtGraveCntU1=1;txtSacriCntU1=1"},
+    {"yes click btnSacriU1",
+     "?Do you want to sacrifice this card?;cmbGraveU1={101};txtGraveCntU1=1;txtSacriCntU1=1"},
     {"pick lstDeckU1 {103}", "txtDescControls=NAME = {103}"},
     {"choose cmbGraveU1 {101}", "txtDescControls=NAME = {101}"},
     {"pick lstHandU1 {100}", "txtDescControls=NAME = {100}"},
     {"click btnFieldU1", "txtAttU1_1={100} 100;txtHandCntU1=3;btnFieldU1=off;btnSacriU1=off"},
     {"set cmbSlotAU1 1", "cmbSlotAU1=1|2|3|4|5@1"},
     {"pick lstHandU1 {207}", "txtDescControls=NAME = {207}"},
-    {"click btnSpecialU1", "txtAttU1_1={100} 150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
+    {"click btnSpecialU1",
+     "txtAttU1_1={100} 150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
     {"click btnEndU1", "btnEndU1=off;btnOpenU2=on"},
     {"file:deck2.ucd click btnOpenU2",
      "?Do you want to shuffle your deck?;txtDeckCntU2=40;btnOpenU2=off;btnAttackU2=on;lblAttU2_5=on"},
@@ -38,18 +40,21 @@ const Step firstTurns[] = {
     {"click lblAttU2_4", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
     {"click lblAttU2_5", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
     {"pick lstHandU2 {111}", "txtDescControls=NAME = {111}"},
-    {"yes click btnSacriU2", "?Do you want to sacrifice this card?;cmbGraveU2={111};txtGraveCntU2=1;txtSacriCntU2=1"},
+    {"yes click btnSacriU2",
+     "?Do you want to sacrifice this card?;cmbGraveU2={111};txtGraveCntU2=1;txtSacriCntU2=1"},
     {"pick lstDeckU2 {113}", "txtDescControls=NAME = {113}"},
     {"choose cmbGraveU2 {111}", "txtDescControls=NAME = {111}"},
     {"pick lstHandU2 {110}", "txtDescControls=NAME = {110}"},
     {"click btnFieldU2", "txtAttU2_1={110} 100;txtHandCntU2=3;lblAttU2_1=off"},
     {"set cmbGraveU1 {207}", "cmbGraveU1={101}|{207}@{207}"},
     {"pick lstHandU2 {211}", "txtDescControls=NAME = {211}"},
-    {"click btnSpecialU2", "cmbGraveU1={101}*;txtGraveCntU1=1;cmbGraveU2={111}|{207}|{211}@{111};txtGraveCntU2=3"},
+    {"click btnSpecialU2",
+     "cmbGraveU1={101}*;txtGraveCntU1=1;cmbGraveU2={111}|{207}|{211}@{111};txtGraveCntU2=3"},
     {"menu smnSoundsOff", "smnSoundsOff=off+;smnSoundsOn=on"},
     {"set cmbSlotAU2 1", "cmbSlotAU2=1|2|3|4|5@1"},
     {"set cmbSlotBU2 1", "cmbSlotBU2=1|2|3|4|5@1"},
-    {"click btnAttackU2", "txtAttU2_1=;txtLpU2=24;cmbGraveU2={111}|{207}|{211}|{110} 100@{111};txtAttU1_1={100} 50;btnAttackU2=off"},
+    {"click btnAttackU2", "txtAttU2_1=;txtLpU2=24;cmbGraveU2={111}|{207}|{211}|{110} "
+                          "100@{111};txtAttU1_1={100} 50;btnAttackU2=off"},
     {"menu smnSoundsOn", "smnSoundsOn=off+;smnSoundsOff=on"},
     {"click btnEndU2", "btnEndU2=off;btnAttackU1=on;lblAttU1_5=on"},
     {"click lblAttU1_1", "?Do you want to sacrifice this card?"}, // answered No
@@ -117,9 +122,10 @@ class WindowPlayTest : public QObject {
         }
         w.rec.spinMs = 50;
         timer->start(1);
-        const QString third = w.step("click btnMasterU1", "!You must have 5 cards on the FIELD to use MASTER.;"
-                                                          "!3 minutes have passed. Your turn has automatically ended.;"
-                                                          "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on");
+        const QString third =
+            w.step("click btnMasterU1", "!You must have 5 cards on the FIELD to use MASTER.;"
+                                        "!3 minutes have passed. Your turn has automatically ended.;"
+                                        "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on");
         QVERIFY2(third.isEmpty(), qPrintable(third));
         w.rec.spinMs = 0;
         timer->setSingleShot(false);
@@ -146,8 +152,9 @@ class WindowPlayTest : public QObject {
         QCOMPARE(w.rec.log.mid(w.rec.log.size() - 2), QStringList({"~over.wav", "!Player 1 wins."}));
         QVERIFY(!anyTurnControlEnabled(w) && !timer->isActive());
 
-        const QString reset = w.step("yes menu smnNewGame", "?Start a new game?;txtLpU2=25;txtAttU1_1=;txtDeckCntU1=0;"
-                                                            "lstDeckU1=;smnOffline=on;smnNewGame=off");
+        const QString reset =
+            w.step("yes menu smnNewGame", "?Start a new game?;txtLpU2=25;txtAttU1_1=;txtDeckCntU1=0;"
+                                          "lstDeckU1=;smnOffline=on;smnNewGame=off");
         QVERIFY2(reset.isEmpty(), qPrintable(reset));
         QVERIFY(!anyTurnControlEnabled(w));
     }
