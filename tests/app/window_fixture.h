@@ -1,5 +1,5 @@
-// The window under test with recording ports, the player's ways of using it (by control
-// name) and a step that checks what one action changed.
+// The window under test with recording ports, the player's actions by control name, and a
+// step that checks what one action changed.
 #pragma once
 
 #include "app/frmMain.h"
@@ -23,20 +23,19 @@
 
 namespace wintest {
 
-// Messages ("!text", with "title: " when the title is not "Message"), questions ("?text")
+// Messages ("!text", "!title: text" when the title is not "Message"), questions ("?text")
 // and sounds ("~name") in the order they happen; answers and file choices from a script.
 struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     QStringList log;
     std::deque<bool> answers;  // unscripted questions answer No
     std::deque<QString> files; // unscripted file dialogs are cancelled
-    int spinMs = 0;            // a message box runs its own event loop this long
-    int open = 0;
+    int spinMs = 0, open = 0;  // a message box runs its own event loop for spinMs
     void message(const std::string& text, const std::string& title) override {
-        log << (open ? "NESTED " : "") + QStringLiteral("!") +
-                   (title == "Message" ? QString() : QString::fromLatin1(title.c_str()) + ": ") +
+        log << QString(open ? "NESTED !" : "!") +
+                   (title == "Message" ? "" : QString::fromStdString(title + ": ")) +
                    QString::fromLatin1(text.c_str());
         ++open;
-        if (spinMs) QTest::qWait(spinMs);
+        QTest::qWait(spinMs);
         --open;
     }
     bool question(const std::string& text, bool) override {
@@ -45,9 +44,8 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
         if (!answers.empty()) answers.pop_front();
         return yes;
     }
-    std::optional<std::string> openFile(const std::string&) override { return nextFile(); }
-    std::optional<std::string> saveFile(const std::string&) override { return nextFile(); }
-    std::optional<std::string> nextFile() {
+    std::optional<std::string> openFile(const std::string&) override { return saveFile(""); }
+    std::optional<std::string> saveFile(const std::string&) override {
         if (files.empty()) return std::nullopt;
         const QString f = files.front();
         files.pop_front();
@@ -57,15 +55,11 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     double next() override { return 0.5; }
 };
 
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 struct Win {
     QTemporaryDir folder;
     Recorder rec;
     std::unique_ptr<frmMain> window;
+    QStringList catalogue; // every card's entry, as the deck editor lists them at start
 
     // realBoxes: the window's own message boxes and file dialogs instead of the recorder.
     explicit Win(const QString& programFolder = QString(), bool realBoxes = false) {
@@ -76,10 +70,9 @@ struct Win {
         o.programFolder = programFolder.isNull() ? folder.path() : programFolder;
         window = std::make_unique<frmMain>(o);
         for (const char* name : {"lstRegCards", "lstSpcCards"})
-            for (int i = 0; i < find<QListWidget>(name)->count(); ++i)
-                catalogue << find<QListWidget>(name)->item(i)->text();
+            for (auto* item : find<QListWidget>(name)->findItems("*", Qt::MatchWildcard))
+                catalogue << item->text();
     }
-    QStringList catalogue; // every card's entry, as the deck editor lists them at start
     bool show(int tab) {
         window->show();
         window->findChild<QTabWidget*>()->setCurrentIndex(tab);
@@ -88,51 +81,39 @@ struct Win {
     template <class T = QWidget> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QString text(const QString& name) const {
         if (auto* line = find<QLineEdit>(name)) return line->text();
-        auto* box = find<QPlainTextEdit>(name);
-        return box ? box->toPlainText() : "<no " + name + ">";
+        return find<QPlainTextEdit>(name)->toPlainText();
     }
-    QString entry(int code) const {
-        const QString prefix = QStringLiteral("[%1] ").arg(code);
-        for (const QString& card : catalogue)
-            if (card.startsWith(prefix)) return card;
-        return "<no card " + prefix + ">";
-    }
-    // "{105}" in a text becomes the card's entry.
+    // "{105}" in a text becomes that card's entry.
     QString cards(QString text) const {
         static const QRegularExpression code(QStringLiteral(R"(\{(\d{3})\})"));
         for (auto m = code.match(text); m.hasMatch(); m = code.match(text))
-            text.replace(m.captured(0), entry(m.captured(1).toInt()));
+            text.replace(m.captured(0),
+                         catalogue.filter(QRegularExpression("^\\[" + m.captured(1))).value(0));
         return text;
     }
     bool writeDeck(const QString& name, const QList<int>& codes) const {
         QByteArray bytes = "version16\r\n";
         for (int code : codes)
-            bytes += entry(code).toLatin1() + "\r\n";
+            bytes += cards(QStringLiteral("{%1}\r\n").arg(code)).toLatin1();
         QFile file(folder.filePath(name));
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
-    // One player action, by the control's name: "click NAME", "menu NAME", "pick NAME ITEM"
-    // (a click on a list item), "dbl NAME ITEM", "set NAME ITEM" (a selector's choice),
-    // "choose NAME ITEM" (picked from the drop-down), "hover NAME". Leading "yes" scripts a
-    // Yes to the next question, "file:NAME" the next file dialog. False if it cannot be done.
+    // One player action: "click NAME", "menu NAME", "pick LIST ITEM" (a click on the item),
+    // "dbl LIST ITEM", "set SELECTOR ITEM", "choose SELECTOR ITEM" (from its drop-down),
+    // "hover NAME". A leading "yes" scripts a Yes to the next question, "file:NAME" the next
+    // file dialog. False when the control is missing, hidden or disabled.
     bool act(const QString& action) {
         QStringList words = cards(action).split(' ');
-        for (; words.size() > 1; words.pop_front()) {
-            if (words[0] == "yes")
-                rec.answers.push_back(true);
-            else if (words[0].startsWith("file:"))
-                rec.files.push_back(folder.filePath(words[0].mid(5)));
-            else
-                break;
-        }
-        if (words.size() < 2) return false;
-        const QString verb = words.takeFirst(), name = words.takeFirst(), item = words.join(' ');
-        QObject* object = window->findChild<QObject*>(name);
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (auto* a = qobject_cast<QAction*>(object); a && verb == "menu")
+        for (; words.size() > 2 && (words[0] == "yes" || words[0].startsWith("file:")); words.pop_front())
+            words[0] == "yes" ? rec.answers.push_back(true)
+                              : rec.files.push_back(folder.filePath(words[0].mid(5)));
+        const QString verb = words.takeFirst(), name = words.value(0), item = words.mid(1).join(' ');
+        if (auto* a = window->findChild<QAction*>(name); a && verb == "menu")
             return a->isEnabled() && (a->trigger(), true);
-        if (!widget || !widget->isVisible()) return false;
+        auto* widget = find(name);
+        if (!widget || !widget->isVisible() || (!widget->isEnabled() && verb != "hover")) return false;
+        if (verb == "click") return QTest::mouseClick(widget, Qt::LeftButton), true;
         if (verb == "hover") {
             const QString before = text("txtDescControls");
             QTest::mouseMove(widget, widget->rect().center());
@@ -140,9 +121,7 @@ struct Win {
                 QTest::qWait(5);
             return true;
         }
-        if (!widget->isEnabled()) return false;
-        if (verb == "click") return QTest::mouseClick(widget, Qt::LeftButton), true;
-        if (auto* list = qobject_cast<QListWidget*>(widget); list && (verb == "pick" || verb == "dbl")) {
+        if (auto* list = qobject_cast<QListWidget*>(widget)) {
             const auto found = list->findItems(item, Qt::MatchExactly);
             if (found.isEmpty()) return false;
             list->scrollToItem(found.front());
@@ -153,9 +132,7 @@ struct Win {
         }
         auto* combo = qobject_cast<QComboBox*>(widget);
         const int row = combo ? combo->findText(item) : -1;
-        if (row < 0) return false;
-        if (verb == "set") return combo->setCurrentIndex(row), true;
-        if (verb != "choose") return false;
+        if (row < 0 || verb == "set") return row >= 0 && (combo->setCurrentIndex(row), true);
         combo->showPopup();
         auto* view = combo->view();
         if (!QTest::qWaitForWindowExposed(view->window())) return false;
@@ -164,63 +141,53 @@ struct Win {
         return !view->isVisible();
     }
 
-    // What each named control shows: "on"/"off" for buttons and labels, "+" after a checked
-    // item; a box's text (its first line); a list's items (its count when over six) and
-    // "@" with the selected one; "off:" before a disabled box or list.
+    // What each named control shows: "on"/"off" for buttons, labels and menu items, "+" when
+    // checked; a box's text (its first line); a list's items (their count when over six)
+    // and "@" with the selected one; "off:" before a disabled box or list.
     std::map<QString, QString> snapshot() const {
-        static const QRegularExpression named(QStringLiteral(R"(^(btn|txt|lst|cmb|lbl|opt|smn)\w+$)"));
         std::map<QString, QString> state;
-        for (QObject* o : window->findChildren<QObject*>(named)) {
-            QString v;
+        for (QObject* o :
+             window->findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn)"))) {
             auto* w = qobject_cast<QWidget*>(o);
-            QStringList items;
-            int selected = -1;
-            if (auto* a = qobject_cast<QAction*>(o))
-                v = QString(a->isEnabled() ? "on" : "off") + (a->isChecked() ? "+" : "");
-            else if (!w)
-                continue;
-            else if (auto* line = qobject_cast<QLineEdit*>(w))
-                v = line->text();
-            else if (auto* box = qobject_cast<QPlainTextEdit*>(w))
-                v = box->toPlainText().section('\n', 0, 0);
-            else if (auto* list = qobject_cast<QListWidget*>(w)) {
-                for (int i = 0; i < list->count(); ++i)
-                    items << list->item(i)->text();
-                selected = list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems().front());
-            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-                for (int i = 0; i < combo->count(); ++i)
-                    items << combo->itemText(i);
-                selected = combo->currentIndex();
+            auto* a = qobject_cast<QAction*>(o);
+            auto* list = qobject_cast<QListWidget*>(o);
+            auto* combo = qobject_cast<QComboBox*>(o);
+            const bool on = a ? a->isEnabled() : w && w->isEnabled();
+            QString v = on ? "" : "off:";
+            if (auto* line = qobject_cast<QLineEdit*>(o))
+                v += line->text();
+            else if (auto* box = qobject_cast<QPlainTextEdit*>(o))
+                v += box->toPlainText().section('\n', 0, 0);
+            else if (list || combo) {
+                QAbstractItemModel* m = list ? list->model() : combo->model();
+                QStringList items;
+                for (int i = 0; i < m->rowCount(); ++i)
+                    items << m->index(i, 0).data().toString();
+                const auto picked = list ? list->selectionModel()->selectedRows() : QModelIndexList();
+                const int at = list ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
+                v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
+                     (at >= 0 ? "@" + items[at] : "");
+            } else if (a || w) {
+                v = QString(on ? "on" : "off") + (o->property("checked").toBool() ? "+" : "");
             } else
-                v = QString(w->isEnabled() ? "on" : "off") +
-                    (qobject_cast<QRadioButton*>(w) && static_cast<QRadioButton*>(w)->isChecked() ? "+" : "");
-            if (qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w))
-                v = (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
-                    (selected >= 0 ? "@" + items[selected] : "");
-            if (w && !w->isEnabled() &&
-                (qobject_cast<QLineEdit*>(w) || items.size() || qobject_cast<QListWidget*>(w)))
-                v = "off:" + v;
+                continue;
             state[o->objectName()] = v;
         }
         return state;
     }
 
-    // Does the action and compares its effect with expect, ";"-separated: the log entries it
-    // adds, exactly and in order, and "name=value" (value ending in "*": a prefix) for the
-    // controls that must change to that. A control of the other side (the one whose suffix
-    // the action's control does not carry) may change only when expect names one of them.
-    // Returns what went wrong, or nothing.
+    // Does the action and checks its effect against expect, ";"-separated: the log entries
+    // it adds, exactly and in order, and "name=value" (a value ending in "*": a prefix) for
+    // each control that must change to that. A control of the other player (the action's
+    // control ends in U1 or U2) may change only when expect names one. Returns the faults.
     QString step(const QString& action, const QString& expect) {
         const auto before = snapshot();
         const qsizetype logged = rec.log.size();
         if (!act(action)) return action + ": cannot be done";
         QCoreApplication::processEvents();
-        const auto after = snapshot();
-        QStringList wantLog, got, errors;
-        const QString own = action.contains("U1")   ? "U1"
-                            : action.contains("U2") ? "U2"
-                                                    : "",
-                      other = own == "U1" ? "U2" : "U1";
+        auto after = snapshot();
+        const QString other = action.contains("U1") ? "U2" : action.contains("U2") ? "U1" : "none";
+        QStringList wantLog, errors;
         bool namesOther = false;
         for (const QString& token : cards(expect).split(';', Qt::SkipEmptyParts)) {
             if (QStringLiteral("!?~").contains(token[0])) {
@@ -228,17 +195,16 @@ struct Win {
                 continue;
             }
             const QString name = token.section('=', 0, 0), want = token.section('=', 1);
-            namesOther |= !own.isEmpty() && name.contains(other);
-            const QString now = after.count(name) ? after.at(name) : "<none>";
-            const bool matches = want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want;
-            if (!matches || (before.count(name) && before.at(name) == now))
+            const QString now = after.count(name) ? after[name] : "<no control>";
+            namesOther |= name.contains(other);
+            if (!(want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want) ||
+                (before.count(name) && before.at(name) == now))
                 errors << name + " shows [" + now + "], not [" + want + "]";
         }
         for (const auto& [name, value] : after)
-            if (!own.isEmpty() && !namesOther && name.contains(other) && before.at(name) != value)
-                errors << name + " of the other side changed to [" + value + "]";
-        got = rec.log.mid(logged);
-        if (got != wantLog) errors << "log [" + got.join(';') + "], not [" + wantLog.join(';') + "]";
+            if (!namesOther && name.contains(other) && before.at(name) != value)
+                errors << name + " of the other player changed to [" + value + "]";
+        if (rec.log.mid(logged) != wantLog) errors << "log [" + rec.log.mid(logged).join(';') + "]";
         return errors.isEmpty() ? QString() : action + ": " + errors.join("; ");
     }
 };

@@ -10,17 +10,19 @@ using wintest::Step;
 
 namespace {
 
+#define EMPTY "!There is no card to sacrifice in this slot. Sacrifice will not take place."
+#define SACRIFICE "?Do you want to sacrifice this card?"
+#define SHUFFLE "?Do you want to shuffle your deck?"
+
 // Each row's effect can only come from the right handler of the right side: the other
 // side's controls are disabled in the core, so a control wired across shows nothing.
 const Step firstTurns[] = {
     {"menu smnOffline", "smnOffline=off+;smnOnline=off;btnOpenU1=on"},
-    {"file:deck1.ucd click btnOpenU1",
-     "?Do you want to shuffle your deck?;txtDeckCntU1=40;btnOpenU1=off;btnAddU1=on;btnQ5U1=on"},
+    {"file:deck1.ucd click btnOpenU1", SHUFFLE ";txtDeckCntU1=40;btnOpenU1=off;btnAddU1=on;btnQ5U1=on"},
     {"click btnAddU1", "lstHandU1={200};txtHandCntU1=1;txtDeckCntU1=39"},
     {"click btnQ5U1", "lstHandU1={200}|{207}|{100}|{101}|{102};txtHandCntU1=5;txtDeckCntU1=35"},
     {"pick lstHandU1 {101}", "lstHandU1={200}|{207}|{100}|{101}|{102}@{101};txtDescControls=NAME = {101}"},
-    {"yes click btnSacriU1",
-     "?Do you want to sacrifice this card?;cmbGraveU1={101};txtGraveCntU1=1;txtSacriCntU1=1"},
+    {"yes click btnSacriU1", SACRIFICE ";cmbGraveU1={101};txtGraveCntU1=1;txtSacriCntU1=1"},
     {"pick lstDeckU1 {103}", "txtDescControls=NAME = {103}"},
     {"choose cmbGraveU1 {101}", "txtDescControls=NAME = {101}"},
     {"pick lstHandU1 {100}", "txtDescControls=NAME = {100}"},
@@ -30,18 +32,16 @@ const Step firstTurns[] = {
     {"click btnSpecialU1",
      "txtAttU1_1={100} 150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
     {"click btnEndU1", "btnEndU1=off;btnOpenU2=on"},
-    {"file:deck2.ucd click btnOpenU2",
-     "?Do you want to shuffle your deck?;txtDeckCntU2=40;btnOpenU2=off;btnAttackU2=on;lblAttU2_5=on"},
+    {"file:deck2.ucd click btnOpenU2", SHUFFLE ";txtDeckCntU2=40;btnOpenU2=off;btnAttackU2=on;lblAttU2_5=on"},
     {"click btnAddU2", "txtHandCntU2=1"},
     {"click btnQ5U2", "lstHandU2={200}|{211}|{110}|{111}|{112};txtHandCntU2=5"},
-    {"click lblAttU2_1", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU2_2", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU2_3", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU2_4", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU2_5", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
+    {"click lblAttU2_1", EMPTY},
+    {"click lblAttU2_2", EMPTY},
+    {"click lblAttU2_3", EMPTY},
+    {"click lblAttU2_4", EMPTY},
+    {"click lblAttU2_5", EMPTY},
     {"pick lstHandU2 {111}", "txtDescControls=NAME = {111}"},
-    {"yes click btnSacriU2",
-     "?Do you want to sacrifice this card?;cmbGraveU2={111};txtGraveCntU2=1;txtSacriCntU2=1"},
+    {"yes click btnSacriU2", SACRIFICE ";cmbGraveU2={111};txtGraveCntU2=1;txtSacriCntU2=1"},
     {"pick lstDeckU2 {113}", "txtDescControls=NAME = {113}"},
     {"choose cmbGraveU2 {111}", "txtDescControls=NAME = {111}"},
     {"pick lstHandU2 {110}", "txtDescControls=NAME = {110}"},
@@ -57,11 +57,11 @@ const Step firstTurns[] = {
                           "100@{111};txtAttU1_1={100} 50;btnAttackU2=off"},
     {"menu smnSoundsOn", "smnSoundsOn=off+;smnSoundsOff=on"},
     {"click btnEndU2", "btnEndU2=off;btnAttackU1=on;lblAttU1_5=on"},
-    {"click lblAttU1_1", "?Do you want to sacrifice this card?"}, // answered No
-    {"click lblAttU1_2", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU1_3", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU1_4", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
-    {"click lblAttU1_5", "!There is no card to sacrifice in this slot. Sacrifice will not take place."},
+    {"click lblAttU1_1", SACRIFICE}, // answered No
+    {"click lblAttU1_2", EMPTY},
+    {"click lblAttU1_3", EMPTY},
+    {"click lblAttU1_4", EMPTY},
+    {"click lblAttU1_5", EMPTY},
     {"set cmbSlotBU1 2", "cmbSlotBU1=1|2|3|4|5@2"},
     {"click btnAttackU1", "!You can't ATTACK an empty slot."},
     {"hover btnDirectU1", "txtDescControls=Click this button to take 1L from opponent. Opponent must*"},
