@@ -25,7 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -35,9 +35,9 @@ namespace {
 // and sounds ("~name") in the order they happen; answers and file choices from a script.
 struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     QStringList log;
-    std::deque<bool> answers;  // unscripted questions answer No
-    std::deque<QString> files; // unscripted file dialogs are cancelled
-    int spinMs = 0, open = 0;  // a message box runs its own event loop for spinMs
+    QList<bool> answers;      // unscripted questions answer No
+    QStringList files;        // unscripted file dialogs are cancelled
+    int spinMs = 0, open = 0; // a message box runs its own event loop for spinMs
     void message(const std::string& text, const std::string& title) override {
         log << QString(open ? "NESTED !" : "!") +
                    (title == "Message" ? "" : QString::fromStdString(title + ": ")) +
@@ -48,16 +48,12 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     }
     bool question(const std::string& text, bool) override {
         log << "?" + QString::fromLatin1(text.c_str());
-        const bool yes = !answers.empty() && answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return yes;
+        return !answers.isEmpty() && answers.takeFirst();
     }
     std::optional<std::string> openFile(const std::string&) override { return saveFile(""); }
     std::optional<std::string> saveFile(const std::string&) override {
-        if (files.empty()) return std::nullopt;
-        const QString f = files.front();
-        files.pop_front();
-        return QFile::encodeName(f).toStdString();
+        if (files.isEmpty()) return std::nullopt;
+        return QFile::encodeName(files.takeFirst()).toStdString();
     }
     void play(const std::string& name) override { log << "~" + QString::fromLatin1(name.c_str()); }
     double next() override { return 0.5; }
@@ -71,12 +67,8 @@ struct Win {
 
     // realBoxes: the window's own message boxes and file dialogs instead of the recorder.
     explicit Win(const QString& programFolder = QString(), bool realBoxes = false) {
-        frmMain::Overrides o;
-        o.prompter = realBoxes ? nullptr : &rec;
-        o.sound = &rec;
-        o.random = &rec;
-        o.programFolder = programFolder.isNull() ? folder.path() : programFolder;
-        window = std::make_unique<frmMain>(o);
+        window = std::make_unique<frmMain>(frmMain::Overrides{
+            realBoxes ? nullptr : &rec, &rec, &rec, programFolder.isNull() ? folder.path() : programFolder});
         for (const char* name : {"lstRegCards", "lstSpcCards"})
             for (auto* item : find<QListWidget>(name)->findItems("*", Qt::MatchWildcard))
                 catalogue << item->text();
@@ -88,8 +80,8 @@ struct Win {
     }
     template <class T = QWidget> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QString text(const QString& name) const {
-        if (auto* line = find<QLineEdit>(name)) return line->text();
-        return find<QPlainTextEdit>(name)->toPlainText();
+        return find<QLineEdit>(name) ? find<QLineEdit>(name)->text()
+                                     : find<QPlainTextEdit>(name)->toPlainText();
     }
     // "{105}" in a text becomes that card's entry.
     QString cards(QString text) const {
@@ -112,11 +104,8 @@ struct Win {
     // "hover NAME". A leading "yes" scripts a Yes to the next question, "file:NAME" the next
     // file dialog. False when the control is missing, hidden or disabled.
     bool act(const QString& actions) {
-        if (actions.contains(", ")) {
-            for (const QString& action : actions.split(", "))
-                if (!act(action)) return false;
-            return true;
-        }
+        if (actions.contains(", "))
+            return std::ranges::all_of(actions.split(", "), [this](const QString& a) { return act(a); });
         QStringList words = cards(actions).split(' ');
         for (; words.size() > 2 && (words[0] == "yes" || words[0].startsWith("file:")); words.pop_front())
             words[0] == "yes" ? rec.answers.push_back(true)
@@ -220,12 +209,15 @@ struct Win {
         if (rec.log.mid(logged) != wantLog) errors << "log [" + rec.log.mid(logged).join(';') + "]";
         return errors.isEmpty() ? QString() : action + ": " + errors.join("; ");
     }
+    // The steps of a table in order, up to the first that fails.
+    template <std::size_t N> QString steps(const std::pair<const char*, const char*> (&table)[N]) {
+        for (const auto& [action, expect] : table)
+            if (QString failed = step(action, expect); !failed.isEmpty()) return failed;
+        return {};
+    }
 };
 
-struct Step {
-    const char* action;
-    const char* expect;
-};
+using Step = std::pair<const char*, const char*>; // an action and its effect, for Win::step
 
 #define EMPTY "!There is no card to sacrifice in this slot. Sacrifice will not take place."
 #define SACRIFICE "?Do you want to sacrifice this card?"
@@ -387,10 +379,8 @@ class WindowTest : public QObject {
         auto* timer = w.find<QTimer>("tmrTurnLimit");
         timer->setTimerType(Qt::PreciseTimer); // so that its remaining time can be compared
 
-        for (const Step& s : firstTurns) {
-            const QString failed = w.step(s.action, s.expect);
-            QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        }
+        const QString failed = w.steps(firstTurns);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QVERIFY(w.text("txtDescControls").contains("POWER = 100")); // the catalogue's, not the slot's
 
         // END switches the running timer off and on within one event: it starts afresh.
@@ -577,10 +567,8 @@ class WindowTest : public QObject {
     void deckEditorThroughItsWidgets() {
         Win w;
         QVERIFY(w.show(0));
-        for (const Step& s : editor) {
-            const QString failed = w.step(s.action, s.expect);
-            QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        }
+        const QString failed = w.steps(editor);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QCOMPARE(bytesOf(w.folder.filePath("built.ucd")),
                  QByteArray("version16\r\n[228] ABYSS\r\n[164] HORN BEETLE\r\n[120] OGRE\r\n[203] DOUBLE "
                             "TEAM\r\n[105] CLOWN\r\n"));
