@@ -467,10 +467,8 @@ class WindowTest : public QObject {
                 menus << item->text();
         QCOMPARE(menus.join('|'), "&OPTIONS|O&FFLINE|O&NLINE||R&ESTORE|NEW &GAME||&SOUNDS|O&N|O&FF|"
                                   "&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS");
-        for (auto* label : w.window->findChildren<QLabel*>())
-            labels << label->text();
-        for (auto* frame : w.window->findChildren<QGroupBox*>())
-            labels << frame->title();
+        for (QWidget* label : w.window->findChildren<QWidget*>()) // captions and frame titles
+            labels << label->property(qobject_cast<QGroupBox*>(label) ? "title" : "text").toString();
         for (const QString& text :
              QStringLiteral("PLAYER 1|PLAYER 2|DECK|HAND|GRAVEYARD|SLOT A|SLOT B|TIME LEFT|UPDATE|"
                             "DESCRIPTION OF GAME CONTROLS|ACTUAL DECK|REGULAR CARDS|SPECIAL "
