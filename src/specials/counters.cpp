@@ -11,7 +11,7 @@ void recovery(Window& w, SideId side) {
     const int s = readNumber(own.txtSacriCnt);
     if (s < 1) return refuse(w, "You must have at least 1 card sacrificed to use this card.");
     addNumber(own.txtLp, s);
-    own.txtSacriCnt.text = "0";
+    writeNumber(own.txtSacriCnt, 0);
     gameSubs::finishSpecial(w, side);
 }
 
@@ -32,7 +32,7 @@ void selfishness(Window& w, SideId side) {
     if (own.cmbGrave.empty())
         return refuse(w, "You must have at least 1 card in GRAVEYARD. Action cancelled.");
     own.cmbGrave.clear();
-    own.txtGraveCnt.text = "0";
+    writeNumber(own.txtGraveCnt, 0);
     addNumber(own.txtLp, 1);
     gameSubs::finishSpecial(w, side);
 }

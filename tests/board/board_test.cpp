@@ -11,7 +11,7 @@ TEST(ListBox, SelectionFollowsItsItem) {
     ListBox l;
     l.setItems({"a", "b", "c"});
     l.select(1);
-    l.insert(0, "x"); // above: the selection moves down with "b"
+    l.insert(1, "x"); // at or above: the selection moves down with "b"
     EXPECT_EQ(l.selectedText(), "b");
     l.insert(3, "y"); // below: stays
     l.remove(0);      // above: moves up
@@ -23,7 +23,7 @@ TEST(ListBox, SelectionFollowsItsItem) {
     EXPECT_FALSE(l.hasSelection());
     EXPECT_EQ(l.selectedText(), "");
     l.insert(99, "z");
-    EXPECT_EQ(l.items(), (std::vector<std::string>{"a", "c", "z"}));
+    EXPECT_EQ(l.items(), (std::vector<std::string>{"x", "c", "z"}));
     for (int i : {-1, 3}) {
         l.select(i);
         EXPECT_EQ(l.selected(), ListBox::none);
@@ -134,27 +134,28 @@ TEST(NewGame, EmptiesTheBoardOnOneMachineOrOnline) {
 }
 
 TEST(Inspection, RecordsAndHints) {
-    for (SideId side : {SideId::u1, SideId::u2}) {
-        TestWindow t(side);
-        t.mine().lstHand.setItems({entry(105), "[999] NOTHING"});
-        t.mine().lstHand.select(0);
-        gameSubs::lstHand_Click(t.w, side);
-        EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(105)));
-        t.mine().lstHand.select(1);
-        gameSubs::lstHand_Click(t.w, side); // no catalogue card: the box stays
-        EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(105)));
-        t.mine().slot(5).text = "[163] DRAGON 20";
-        gameSubs::controlMouseMove(t.w, std::string("txtAtt") + (side == SideId::u1 ? "U1" : "U2") + "_5");
-        EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(163)));
-        t.mine().cmbGrave.setItems({entry(200)});
-        t.mine().cmbGrave.select(0);
-        gameSubs::cmbGrave_Click(t.w, side);
-        EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(200)));
-        t.mine().lstDeck.setItems({entry(140)});
-        t.mine().lstDeck.select(0);
-        gameSubs::lstDeck_Click(t.w, side);
-        EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(140)));
-    }
+    using Click = void (*)(Window&, SideId);
+    const std::tuple<ListBox Side::*, Click, int> lists[] = {{&Side::lstHand, gameSubs::lstHand_Click, 105},
+                                                             {&Side::cmbGrave, gameSubs::cmbGrave_Click, 200},
+                                                             {&Side::lstDeck, gameSubs::lstDeck_Click, 140}};
+    for (SideId side : {SideId::u1, SideId::u2})
+        for (const auto& [list, click, code] : lists) {
+            TestWindow t(side);
+            auto shows = [&](int c) {
+                return t.w.txtDescControls.text == cardSubs::recordText(*cardSubs::record(c));
+            };
+            (t.mine().*list).setItems({entry(code), "[999] NOTHING"});
+            (t.mine().*list).select(0);
+            click(t.w, side);
+            EXPECT_TRUE(shows(code));
+            (t.mine().*list).select(1);
+            click(t.w, side); // no catalogue card: the box stays
+            EXPECT_TRUE(shows(code));
+            t.mine().slot(5).text = "[163] DRAGON 20";
+            gameSubs::controlMouseMove(t.w,
+                                       std::string("txtAtt") + (side == SideId::u1 ? "U1" : "U2") + "_5");
+            EXPECT_TRUE(shows(163));
+        }
     EXPECT_EQ(gameSubs::controlHint("lblAttU2_5"), "Click this number to SACRIFICE this card.");
     EXPECT_EQ(gameSubs::controlHint("btnEndU1"), "Click this button to end your turn.");
     EXPECT_EQ(gameSubs::controlHint("btnDirectU2").substr(0, 45),

@@ -18,7 +18,7 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
             EXPECT_EQ(cardSubs::power(*card), l.power);
             const auto cost = gameSubs::fieldingCost(code);
             EXPECT_EQ(std::pair(cost.life, cost.sacrificed), std::pair(l.life, l.sacrificed));
-            EXPECT_EQ(card->name.substr(0, 6), "[" + std::to_string(code) + "] ");
+            EXPECT_EQ(cardSubs::cardCode(card->name), code);
         }
     for (int code = 200; code <= 228; ++code) {
         EXPECT_EQ(cardSubs::record(code)->power, "50");

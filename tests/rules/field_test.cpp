@@ -109,15 +109,3 @@ TEST(Master, AFullFieldTakesOneLifePoint) {
         EXPECT_TRUE(t.mine().btnAttack.enabled);
     }
 }
-
-TEST(Costs, PaymentsNeedMoreLifeThanTheCost) {
-    TestWindow t(SideId::u2);
-    t.mine().txtLp.text = "3";
-    t.mine().txtSacriCnt.text = "2";
-    EXPECT_EQ(gameSubs::payLifePoints(t.w, SideId::u2, 3), gameSubs::Verdict::failed);
-    EXPECT_EQ(gameSubs::payLifePoints(t.w, SideId::u2, 2), gameSubs::Verdict::passed);
-    EXPECT_EQ(gameSubs::paySacrificed(t.w, SideId::u2, 3), gameSubs::Verdict::failed);
-    EXPECT_EQ(gameSubs::paySacrificed(t.w, SideId::u2, 2), gameSubs::Verdict::passed);
-    EXPECT_EQ(t.mine().txtLp.text + t.mine().txtSacriCnt.text + t.theirs().txtLp.text, "1025");
-    EXPECT_EQ(t.p.log, (Log{std::string("message: ") + lpShort, std::string("message: ") + cShort}));
-}

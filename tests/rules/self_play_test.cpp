@@ -1,5 +1,6 @@
 // Seeded random games through the handlers the buttons call, with the board checked after
 // every action.
+#include "board/numbers.h"
 #include "selfplay/self_play.h"
 #include "support/fakes.h"
 
@@ -25,7 +26,7 @@ TEST(SelfPlay, ReportsABrokenBoardAndAGameThatCannotGoOn) {
     grim::test::TempFolder dir;
     SelfPlay broken(dir.dir.string(), {7, false, 50});
     broken.actions.push_back({"miscount", 1000, [](const Window&, const Side&) { return true; }, nullptr,
-                              [](SelfPlay& d, SideId) { d.window().u2.txtHandCnt.text = "9"; }});
+                              [](SelfPlay& d, SideId) { writeNumber(d.window().u2.txtHandCnt, 9); }});
     broken.playGame();
     ASSERT_FALSE(broken.failures.empty());
     EXPECT_EQ(broken.failures.front(), "seed 7, game 1, after miscount: wrong txtHandCntU2");

@@ -122,6 +122,12 @@ TEST(EndTurn, PassesTheTurnOrEndsTheGame) {
         EXPECT_EQ(n.w.txtMins.text + std::to_string(n.w.timePassed) + std::to_string(n.mine().turnSacrifices),
                   "3 MINUTES00");
     }
+    TestWindow online(SideId::u2); // between two windows the board's hand-over gives the turn
+    online.myTurn();
+    online.w.online.btnDisconnect.enabled = true;
+    gameSubs::btnEnd_Click(online.w, SideId::u2);
+    EXPECT_FALSE(online.w.u1.btnEnd.enabled || online.w.u2.btnEnd.enabled ||
+                 online.w.timers.tmrTurnLimit.on());
     TestWindow over(SideId::u2);
     over.myTurn();
     over.w.u1.txtLp.text = "0";
