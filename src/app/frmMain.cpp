@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/control_binding.h"
 #include "app/hint_filter.h"
+#include "app/qt_socket.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
 #include "board/startup.h"
@@ -20,7 +21,7 @@ struct frmMain::OwnedPorts {
     grim::app::QtSound sound;
     grim::app::QtClock clock;
     grim::SeededRandom random;
-    grim::ClosedSocket socket;
+    grim::QtSocket socket;
 };
 
 namespace {
@@ -60,12 +61,17 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     wireGameTab();
     wireMenu();
     wireTimers();
+    wireOnline();
     installHints();
 
     Form_Load();
 }
 
 frmMain::~frmMain() = default;
+
+grim::QtSocket& frmMain::socket_() {
+    return owned_->socket;
+}
 
 void frmMain::runNow(std::function<void()> handler) {
     busy_ = true;
