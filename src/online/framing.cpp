@@ -25,8 +25,7 @@ bool Decoder::feed(std::string_view bytes, std::vector<std::string>& out) {
             bytes.remove_prefix(take);
             if (buffer_.size() < headerSize) break;
             std::uint32_t n = 0;
-            for (const char c : buffer_)
-                n = (n << 8) | static_cast<unsigned char>(c);
+            for (const char c : buffer_) n = (n << 8) | static_cast<unsigned char>(c);
             buffer_.clear();
             if (n > maxMessage) {
                 broken_ = true;

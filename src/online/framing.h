@@ -18,7 +18,7 @@ std::string frame(std::string_view message);
 
 // Turns the received byte stream back into whole messages, however it was split or joined.
 class Decoder {
-  public:
+public:
     // Takes the next received bytes and appends every message they complete to out, in
     // order. Returns false once a frame announces a length over maxMessage: that frame's
     // bytes are never buffered, and the stream stays broken (later bytes are ignored).
@@ -28,9 +28,9 @@ class Decoder {
     std::size_t pending() const { return buffer_.size(); }
     void reset();
 
-  private:
+private:
     std::string buffer_;
-    std::size_t expected_ = 0; // body length of the frame being read, once its header is in
+    std::size_t expected_ = 0;  // body length of the frame being read, once its header is in
     bool haveHeader_ = false;
     bool broken_ = false;
 };
