@@ -117,6 +117,9 @@ TEST(Framing, RefusesAnOversizedFrameBeforeBufferingAndStaysBroken) {
     EXPECT_FALSE(d.feed(wire::frame("later"), out)); // stays broken
     EXPECT_TRUE(out.empty());
     d.reset(); // a new connection starts afresh
+    EXPECT_TRUE(d.feed(wire::frame("fresh").substr(0, 6), out));
+    EXPECT_EQ(d.pending(), 6u); // header included
+    d.reset();
     EXPECT_TRUE(d.feed(wire::frame("fresh"), out));
     EXPECT_EQ(out, std::vector<std::string>{"fresh"});
 }
