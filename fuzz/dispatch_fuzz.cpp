@@ -53,19 +53,19 @@ struct LoopSocket : Socket {
 void setUp(Window& w, LoopSocket& socket, unsigned which) {
     onlineSubs::smnOnline_Click(w);
     switch (which % 5) {
-    case 0:  // connected, versions not yet checked
+    case 0: // connected, versions not yet checked
         break;
-    case 1:  // the duel is open on the host, sides not chosen
+    case 1: // the duel is open on the host, sides not chosen
         onlineSubs::Winsock_DataArrival(w, "</gameVersion=16/>");
         break;
-    case 2:  // player 2 in the middle of receiving a hand-over
+    case 2: // player 2 in the middle of receiving a hand-over
         onlineSubs::openDuel(w);
         onlineSubs::Winsock_DataArrival(w, "</set1/>");
         onlineSubs::Winsock_DataArrival(w, "[100] GNOME@[101] ELF@");
         onlineSubs::Winsock_DataArrival(w, "e@");
         onlineSubs::Winsock_DataArrival(w, "[200] LIFELESS@");
         break;
-    case 3:  // player 1 with a board and its turn
+    case 3: // player 1 with a board and its turn
         onlineSubs::openDuel(w);
         onlineSubs::Winsock_DataArrival(w, "</set2/>");
         w.u1.lstHand.setItems({"[100] GNOME", "[101] ELF"});
@@ -73,7 +73,7 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
         w.u1.txtHandCnt.text = "2";
         gameSubs::enableSide(w, "u1");
         break;
-    default:  // not connected at all
+    default: // not connected at all
         socket.close();
         break;
     }
@@ -81,13 +81,27 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
 
 void localEvent(Window& w, unsigned e) {
     switch (e % 8) {
-    case 0: onlineSubs::tmrUpdate_Timer(w); break;
-    case 1: onlineSubs::tmrSynch_Timer(w); break;
-    case 2: onlineSubs::btnSet_Click(w); break;
-    case 3: gameSubs::btnEnd_Click(w, "u1"); break;
-    case 4: gameSubs::btnEnd_Click(w, "u2"); break;
-    case 5: onlineSubs::smnNewGame_Click(w); break;
-    case 6: onlineSubs::tmrConnect_Timer(w); break;
+    case 0:
+        onlineSubs::tmrUpdate_Timer(w);
+        break;
+    case 1:
+        onlineSubs::tmrSynch_Timer(w);
+        break;
+    case 2:
+        onlineSubs::btnSet_Click(w);
+        break;
+    case 3:
+        gameSubs::btnEnd_Click(w, "u1");
+        break;
+    case 4:
+        gameSubs::btnEnd_Click(w, "u2");
+        break;
+    case 5:
+        onlineSubs::smnNewGame_Click(w);
+        break;
+    case 6:
+        onlineSubs::tmrConnect_Timer(w);
+        break;
     default:
         w.online.txtMsg.text = "hi";
         onlineSubs::txtMsg_KeyPress(w, 13);

@@ -40,7 +40,7 @@ struct OnlineWindow {
         o.programFolder = folder;
         window = std::make_unique<frmMain>(o);
         window->show();
-        window->findChild<QTabWidget*>()->setCurrentIndex(1);  // the GAME tab, as a player sees it
+        window->findChild<QTabWidget*>()->setCurrentIndex(1); // the GAME tab, as a player sees it
     }
     template <class T> T* find(const char* name) const { return window->findChild<T*>(QLatin1String(name)); }
     QString log() const { return find<QPlainTextEdit>("txtChat")->toPlainText(); }
