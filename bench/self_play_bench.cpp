@@ -1,6 +1,6 @@
 // Whole games on one machine per second, played by the self-play driver through the
 // same handlers the window's buttons call, with the board checked after every action.
-#include "self_play.h"
+#include "selfplay/self_play.h"
 #include "support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
@@ -9,7 +9,8 @@ namespace {
 
 void BM_SelfPlayGames(benchmark::State& state) {
     grim::test::TempFolder folder;
-    grim::test::SelfPlay driver(folder.folder(), {static_cast<std::uint64_t>(state.range(0)), false, 1000});
+    grim::selfplay::SelfPlay driver(folder.folder(),
+                                    {static_cast<std::uint64_t>(state.range(0)), false, 1000});
     long actions = 0;
     for (auto _ : state) {
         const auto record = driver.playGame();

@@ -71,7 +71,7 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
         w.u1.lstHand.setItems({"[100] GNOME", "[101] ELF"});
         w.u1.slot(2).text = "[120] OGRE 150";
         w.u1.txtHandCnt.text = "2";
-        gameSubs::enableSide(w, "u1");
+        gameSubs::enableSide(w, SideId::u1);
         break;
     default: // not connected at all
         socket.close();
@@ -91,10 +91,10 @@ void localEvent(Window& w, unsigned e) {
         onlineSubs::btnSet_Click(w);
         break;
     case 3:
-        gameSubs::btnEnd_Click(w, "u1");
+        gameSubs::btnEnd_Click(w, SideId::u1);
         break;
     case 4:
-        gameSubs::btnEnd_Click(w, "u2");
+        gameSubs::btnEnd_Click(w, SideId::u2);
         break;
     case 5:
         onlineSubs::smnNewGame_Click(w);
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoopSocket socket;
     Window w{Ports{prompts, quiet, clock, random, socket}};
     // The board's and the panel's share of start-up; the editor's lists play no part here.
-    gameSubs::disableSide(w, "both");
+    gameSubs::disableBoth(w);
     onlineSubs::disableOnlineControls(w);
     socket.current = Socket::State::connected;
     setUp(w, socket, data[0]);

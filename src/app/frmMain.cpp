@@ -6,8 +6,8 @@
 #include "app/qt_socket.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
-#include "board/startup.h"
 #include "online/play_mode.h"
+#include "program/startup.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

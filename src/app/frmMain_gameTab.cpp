@@ -190,91 +190,91 @@ void frmMain::wireGameTab() {
 }
 
 void frmMain::btnOpenU1_Click() {
-    forward([this] { grim::gameSubs::btnOpen_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnOpen_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnOpenU2_Click() {
-    forward([this] { grim::gameSubs::btnOpen_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnOpen_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnQ5U1_Click() {
-    forward([this] { grim::gameSubs::btnQ5_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnQ5_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnQ5U2_Click() {
-    forward([this] { grim::gameSubs::btnQ5_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnQ5_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnAddU1_Click() {
-    forward([this] { grim::gameSubs::btnAdd_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnAdd_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnAddU2_Click() {
-    forward([this] { grim::gameSubs::btnAdd_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnAdd_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnSacriU1_Click() {
-    forward([this] { grim::gameSubs::btnSacri_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnSacri_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnSacriU2_Click() {
-    forward([this] { grim::gameSubs::btnSacri_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnSacri_Click(core, grim::SideId::u2); });
 }
 void frmMain::lblAttU1_Click(int index) {
-    forward([this, index] { grim::gameSubs::lblAtt_Click(core, "u1", index); });
+    forward([this, index] { grim::gameSubs::lblAtt_Click(core, grim::SideId::u1, index); });
 }
 void frmMain::lblAttU2_Click(int index) {
-    forward([this, index] { grim::gameSubs::lblAtt_Click(core, "u2", index); });
+    forward([this, index] { grim::gameSubs::lblAtt_Click(core, grim::SideId::u2, index); });
 }
 void frmMain::btnSpecialU1_Click() {
-    forward([this] { grim::activationSubs::btnSpecial_Click(core, "u1"); });
+    forward([this] { grim::activationSubs::btnSpecial_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnSpecialU2_Click() {
-    forward([this] { grim::activationSubs::btnSpecial_Click(core, "u2"); });
+    forward([this] { grim::activationSubs::btnSpecial_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnFieldU1_Click() {
-    forward([this] { grim::gameSubs::btnField_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnField_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnFieldU2_Click() {
-    forward([this] { grim::gameSubs::btnField_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnField_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnDirectU1_Click() {
-    forward([this] { grim::gameSubs::btnDirect_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnDirect_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnDirectU2_Click() {
-    forward([this] { grim::gameSubs::btnDirect_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnDirect_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnMasterU1_Click() {
-    forward([this] { grim::gameSubs::btnMaster_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnMaster_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnMasterU2_Click() {
-    forward([this] { grim::gameSubs::btnMaster_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnMaster_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnAttackU1_Click() {
-    forward([this] { grim::gameSubs::btnAttack_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnAttack_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnAttackU2_Click() {
-    forward([this] { grim::gameSubs::btnAttack_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnAttack_Click(core, grim::SideId::u2); });
 }
 void frmMain::btnEndU1_Click() {
-    forward([this] { grim::gameSubs::btnEnd_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::btnEnd_Click(core, grim::SideId::u1); });
 }
 void frmMain::btnEndU2_Click() {
-    forward([this] { grim::gameSubs::btnEnd_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::btnEnd_Click(core, grim::SideId::u2); });
 }
 void frmMain::tmrTurnLimit_Timer() {
     forward([this] { grim::gameSubs::tmrTurnLimit_Timer(core); });
 }
 void frmMain::lstDeckU1_Click() {
-    forward([this] { grim::gameSubs::lstDeck_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::lstDeck_Click(core, grim::SideId::u1); });
 }
 void frmMain::lstDeckU2_Click() {
-    forward([this] { grim::gameSubs::lstDeck_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::lstDeck_Click(core, grim::SideId::u2); });
 }
 void frmMain::lstHandU1_Click() {
-    forward([this] { grim::gameSubs::lstHand_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::lstHand_Click(core, grim::SideId::u1); });
 }
 void frmMain::lstHandU2_Click() {
-    forward([this] { grim::gameSubs::lstHand_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::lstHand_Click(core, grim::SideId::u2); });
 }
 void frmMain::cmbGraveU1_Click() {
-    forward([this] { grim::gameSubs::cmbGrave_Click(core, "u1"); });
+    forward([this] { grim::gameSubs::cmbGrave_Click(core, grim::SideId::u1); });
 }
 void frmMain::cmbGraveU2_Click() {
-    forward([this] { grim::gameSubs::cmbGrave_Click(core, "u2"); });
+    forward([this] { grim::gameSubs::cmbGrave_Click(core, grim::SideId::u2); });
 }
 
 void frmMain::installHints() {

@@ -12,8 +12,7 @@ void setTurnControls(Side& s, bool enabled, bool includingOpen) {
     s.btnQ5.enabled = enabled;
     s.btnAdd.enabled = enabled;
     s.btnSacri.enabled = enabled;
-    for (auto& label : s.lblAtt)
-        label.enabled = enabled;
+    setSlotLabels(s, enabled);
     s.btnSpecial.enabled = enabled;
     s.btnField.enabled = enabled;
     s.btnDirect.enabled = enabled;
@@ -22,69 +21,75 @@ void setTurnControls(Side& s, bool enabled, bool includingOpen) {
     s.btnEnd.enabled = enabled;
 }
 
-void setListsVisible(Window& w, bool visible) {
-    w.u1.lstDeck.visible = visible;
-    w.u1.lstHand.visible = visible;
-    w.u2.lstDeck.visible = visible;
-    w.u2.lstHand.visible = visible;
-}
-
 void clearBoard(Window& w) {
     for (Side* s : {&w.u1, &w.u2}) {
         s->lstDeck.clear();
         s->lstHand.clear();
         s->cmbGrave.clear();
     }
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= slotCount; ++i) {
         w.u1.slot(i).text.clear();
         w.u2.slot(i).text.clear();
     }
     for (Side* s : {&w.u1, &w.u2}) {
-        s->txtDeckCnt.text = "0";
-        s->txtHandCnt.text = "0";
-        s->txtSacriCnt.text = "0";
-        s->txtGraveCnt.text = "0";
+        for (TextBox* count : {&s->txtDeckCnt, &s->txtHandCnt, &s->txtSacriCnt, &s->txtGraveCnt})
+            writeNumber(*count, 0);
     }
     w.u1.txtLp.text = "25";
     w.u2.txtLp.text = "25";
     w.u1.turnSacrifices = 0;
     w.u2.turnSacrifices = 0;
     w.timePassed = 0;
-    w.txtMins.text = "3 MINUTES"; // the time shown agrees with timePassed
+    w.txtMins.text = minutesText(turnMinutes); // the time shown agrees with timePassed
 }
 
 } // namespace
 
-void disableSide(Window& w, std::string_view side) {
-    if (side == "u1" || side == "u2") {
-        Side& s = w.side(side);
-        s.turnSacrifices = 0;
-        setTurnControls(s, false, true);
-    } else if (side == "both") {
-        setTurnControls(w.u1, false, true);
-        setTurnControls(w.u2, false, true);
+void disableSide(Window& w, SideId side) {
+    Side& s = w.side(side);
+    s.turnSacrifices = 0;
+    setTurnControls(s, false, true);
+}
+
+void disableBoth(Window& w) {
+    setTurnControls(w.u1, false, true);
+    setTurnControls(w.u2, false, true);
+}
+
+void disableDrawing(Switch& btnQ5, Switch& btnAdd) {
+    btnQ5.enabled = false;
+    btnAdd.enabled = false;
+}
+
+void setSlotLabels(Side& s, bool enabled) {
+    for (auto& label : s.lblAtt)
+        label.enabled = enabled;
+}
+
+void setListsVisible(Window& w, bool visible) {
+    for (Side* s : {&w.u1, &w.u2}) {
+        s->lstDeck.visible = visible;
+        s->lstHand.visible = visible;
     }
 }
 
-void enableSide(Window& w, std::string_view side) {
+void enableSide(Window& w, SideId side) {
     setTurnControls(w.side(side), true, false);
 }
 
-void endPreparation(Window& w, std::string_view side) {
+void endPreparation(Window& w, SideId side) {
     Side& s = w.side(side);
-    s.btnQ5.enabled = false;
-    s.btnAdd.enabled = false;
+    disableDrawing(s.btnQ5, s.btnAdd);
     s.btnSacri.enabled = false;
     // A side sacrifices at most two cards a turn; after that the labels stay disabled.
-    for (auto& label : s.lblAtt)
-        label.enabled = s.turnSacrifices < sacrificesPerTurn;
+    setSlotLabels(s, s.turnSacrifices < sacrificesPerTurn);
     s.btnSpecial.enabled = false;
 }
 
-std::string gameOverCheck(Window& w) {
+GameOverResult gameOverCheck(Window& w) {
     const int p1 = readNumber(w.u1.txtLp);
     const int p2 = readNumber(w.u2.txtLp);
-    if (p1 > 0 && p2 > 0) return {};
+    if (p1 > 0 && p2 > 0) return GameOverResult::notOver;
     setListsVisible(w, true);
     w.timers.tmrTurnLimit.setOn(false);
     soundSubs::playSound(w, soundSubs::over);
@@ -94,19 +99,19 @@ std::string gameOverCheck(Window& w) {
         w.ports.prompter.message("Player 2 wins.");
     else
         w.ports.prompter.message("Player 1 wins.");
-    disableSide(w, "both");
-    return "over";
+    disableBoth(w);
+    return GameOverResult::over;
 }
 
 void newGameReset(Window& w) {
-    disableSide(w, "both");
+    disableBoth(w);
     clearBoard(w);
     setListsVisible(w, true);
     w.timers.tmrTurnLimit.setOn(false);
 }
 
 void newGameResetOnline(Window& w) {
-    disableSide(w, "both");
+    disableBoth(w);
     w.online.optPlayer1.enabled = true;
     w.online.optPlayer2.enabled = true;
     clearBoard(w);
@@ -134,15 +139,29 @@ std::int16_t slotPower(std::string_view slotText) {
 
 std::string withPower(std::string_view slotText, long long power) {
     const auto pos = lastPosition(slotText, " ");
-    std::string prefix(pos ? slotText.substr(0, *pos) : std::string_view{});
-    return prefix + std::to_string(saturate(power));
+    std::string result(pos ? slotText.substr(0, *pos) : std::string_view{});
+    result.append(std::to_string(saturate(power)));
+    return result;
+}
+
+std::optional<int> selectedSlot(const ListBox& selector) {
+    if (!selector.hasSelection()) return std::nullopt;
+    const int n = readNumber(selector.selectedText());
+    if (n < 1 || n > slotCount) return std::nullopt;
+    return n;
+}
+
+void toGraveyard(Side& owner, TextBox& slot) {
+    owner.cmbGrave.add(slot.text);
+    writeNumber(owner.txtGraveCnt, owner.cmbGrave.count());
+    slot.text.clear();
 }
 
 int occupiedSlots(const Side& s) {
     return occupiedSlots(s.txtAtt);
 }
 
-int occupiedSlots(const std::array<TextBox, 5>& slots) {
+int occupiedSlots(const Field& slots) {
     int n = 0;
     for (const auto& slot : slots)
         if (!slot.text.empty()) ++n;

@@ -13,18 +13,28 @@ namespace grim::gameSubs {
 // A side sacrifices at most this many cards a turn.
 inline constexpr int sacrificesPerTurn = 2;
 
-// Disables every turn control of "u1", "u2" or "both"; "u1" and "u2" also reset that
-// side's sacrifices of the turn. Any other text does nothing.
-void disableSide(Window& w, std::string_view side);
-// Enables a side's turn controls except its open-deck button; any text but "u1" is player 2.
-void enableSide(Window& w, std::string_view side);
+// What the end-of-game check found.
+enum class GameOverResult { notOver, over };
+
+// Disables every turn control of a side and resets its sacrifices of the turn.
+void disableSide(Window& w, SideId side);
+// Disables every turn control of both sides (the sacrifices of the turn stay).
+void disableBoth(Window& w);
+// Enables a side's turn controls except its open-deck button.
+void enableSide(Window& w, SideId side);
+// Ends drawing (Q5 and ADD) for the turn.
+void disableDrawing(Switch& btnQ5, Switch& btnAdd);
+// Enables or disables the five slot labels (sacrifice from the field).
+void setSlotLabels(Side& s, bool enabled);
 // Ends drawing, Q5, sacrifice from the hand and special cards for the turn, and
 // enables the slot labels unless the side has made its two sacrifices of the turn.
-void endPreparation(Window& w, std::string_view side);
+void endPreparation(Window& w, SideId side);
 
 // Shows the result and disables both sides when a side's life points are 0 or below;
-// returns "over" then, else an empty text.
-std::string gameOverCheck(Window& w);
+// answers over then, else notOver.
+GameOverResult gameOverCheck(Window& w);
+// Shows or hides both sides' deck and hand lists.
+void setListsVisible(Window& w, bool visible);
 
 // Clears the board for a new game on one machine.
 void newGameReset(Window& w);
@@ -39,8 +49,15 @@ std::optional<std::size_t> lastPosition(std::string_view text, std::string_view 
 std::int16_t slotPower(std::string_view slotText);
 // The slot text with its power replaced; the entry and the blank stay as they were.
 std::string withPower(std::string_view slotText, long long power);
+// The slot number 1 to 5 a slot selector names; nothing when it names none.
+std::optional<int> selectedSlot(const ListBox& selector);
+
+// The card of a field slot goes to its owner's graveyard, whose count box follows, and
+// the slot becomes free.
+void toGraveyard(Side& owner, TextBox& slot);
+
 // The number of occupied slots of a side, or of a field given as its five slots.
 int occupiedSlots(const Side& s);
-int occupiedSlots(const std::array<TextBox, 5>& slots);
+int occupiedSlots(const Field& slots);
 
 } // namespace grim::gameSubs

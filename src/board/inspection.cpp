@@ -3,6 +3,7 @@
 #include "cards/catalogue.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace grim::gameSubs {
@@ -50,14 +51,14 @@ constexpr std::array namedHints{
 };
 
 bool isSlotIndex(std::string_view s) {
-    return s.size() == 1 && s[0] >= '1' && s[0] <= '5';
+    return s.size() == 1 && s[0] >= '1' && s[0] < '1' + slotCount;
 }
 
 // Splits "txtAttU2_3" into ("txtAtt", "u2", 3); the index is 0 when the name has none.
-// Names without a side suffix give an empty side.
+// Names without a side suffix give no side.
 struct SideName {
     std::string_view base;
-    std::string_view side;
+    std::optional<SideId> side;
     int index = 0;
 };
 
@@ -68,7 +69,7 @@ SideName splitSideName(std::string_view name) {
         name.remove_suffix(2);
     }
     if (name.size() > 2 && name[name.size() - 2] == 'U' && (name.back() == '1' || name.back() == '2')) {
-        result.side = name.back() == '1' ? "u1" : "u2";
+        result.side = name.back() == '1' ? SideId::u1 : SideId::u2;
         result.base = name.substr(0, name.size() - 2);
     }
     return result;
@@ -89,7 +90,7 @@ std::string_view controlHint(std::string_view controlName) {
     for (const Hint& h : namedHints)
         if (h.control == controlName) return h.text;
     const SideName n = splitSideName(controlName);
-    if (n.side.empty()) return {};
+    if (!n.side) return {};
     if (n.index != 0 && n.base != "lblAtt") return {}; // of the arrays only the slot labels have a hint
     for (const Hint& h : sideHints)
         if (h.control == n.base) return h.text;
@@ -98,26 +99,26 @@ std::string_view controlHint(std::string_view controlName) {
 
 void controlMouseMove(Window& w, std::string_view controlName) {
     const SideName n = splitSideName(controlName);
-    if (n.base == "txtAtt" && n.index != 0) {
-        txtAtt_MouseMove(w, n.side, n.index);
+    if (n.base == "txtAtt" && n.index != 0 && n.side) {
+        txtAtt_MouseMove(w, *n.side, n.index);
         return;
     }
     const std::string_view hint = controlHint(controlName);
     if (!hint.empty()) w.txtDescControls.text = hint;
 }
 
-void cmbGrave_Click(Window& w, std::string_view side) {
+void cmbGrave_Click(Window& w, SideId side) {
     showSelected(w, w.side(side).cmbGrave);
 }
-void lstDeck_Click(Window& w, std::string_view side) {
+void lstDeck_Click(Window& w, SideId side) {
     showSelected(w, w.side(side).lstDeck);
 }
-void lstHand_Click(Window& w, std::string_view side) {
+void lstHand_Click(Window& w, SideId side) {
     showSelected(w, w.side(side).lstHand);
 }
 
-void txtAtt_MouseMove(Window& w, std::string_view side, int i) {
-    if (i < 1 || i > 5) return;
+void txtAtt_MouseMove(Window& w, SideId side, int i) {
+    if (i < 1 || i > slotCount) return;
     const TextBox& slot = w.side(side).slot(i);
     if (!slot.text.empty()) showCardRecord(w, slot.text);
 }

@@ -22,10 +22,10 @@ void controlMouseMove(Window& w, std::string_view controlName);
 std::string_view controlHint(std::string_view controlName);
 
 // Clicks on an item of a side's graveyard, deck or hand list.
-void cmbGrave_Click(Window& w, std::string_view side);
-void lstDeck_Click(Window& w, std::string_view side);
-void lstHand_Click(Window& w, std::string_view side);
+void cmbGrave_Click(Window& w, SideId side);
+void lstDeck_Click(Window& w, SideId side);
+void lstHand_Click(Window& w, SideId side);
 // The pointer moved over field slot i (1 to 5) of a side.
-void txtAtt_MouseMove(Window& w, std::string_view side, int i);
+void txtAtt_MouseMove(Window& w, SideId side, int i);
 
 } // namespace grim::gameSubs

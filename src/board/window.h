@@ -9,21 +9,32 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace grim {
+
+// Each side's field has this many attack slots.
+inline constexpr int slotCount = 5;
+// A turn lasts this many minutes.
+inline constexpr int turnMinutes = 3;
+// The turn time as txtMins shows it: "3 MINUTES".
+inline std::string minutesText(int minutes) {
+    return std::to_string(minutes) + " MINUTES";
+}
+
+// A side's attack slots, slot 1 at index 0.
+using Field = std::array<TextBox, slotCount>;
 
 // One player's board. The window holds two: u1 (player 1) and u2 (player 2).
 struct Side {
     ListBox lstDeck, lstHand, cmbGrave;
     TextBox txtDeckCnt{"0"}, txtHandCnt{"0"}, txtGraveCnt{"0"}, txtLp{"25"}, txtSacriCnt{"0"};
-    std::array<TextBox, 5> txtAtt;  // slots 1 to 5 at indices 0 to 4
-    std::array<Switch, 5> lblAtt;   // the slot labels "SLOT 1" to "SLOT 5"
+    Field txtAtt;                         // slots 1 to 5 at indices 0 to 4
+    std::array<Switch, slotCount> lblAtt; // the slot labels "SLOT 1" to "SLOT 5"
     ListBox cmbSlotA, cmbSlotB;
     Switch btnOpen, btnQ5, btnAdd, btnSacri, btnSpecial, btnField, btnDirect, btnMaster, btnAttack, btnEnd;
-    std::int16_t turnSacrifices = 0;  // sacrifices made in the current turn
+    std::int16_t turnSacrifices = 0; // sacrifices made in the current turn
 
-    TextBox& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); }  // i = 1..5
+    TextBox& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); } // i = 1..5
     const TextBox& slot(int i) const { return txtAtt.at(static_cast<std::size_t>(i - 1)); }
 };
 
@@ -67,7 +78,7 @@ struct Window {
     Menu menu;
     Timers timers;
 
-    TextBox txtMins{"3 MINUTES"}, txtUpdates{"0 of 8"}, txtDescControls, txtChat, txtHelp;
+    TextBox txtMins{minutesText(turnMinutes)}, txtUpdates{"0 of 8"}, txtDescControls, txtChat, txtHelp;
 
     std::int16_t timePassed = 0;
     bool blnFirstMove = false;
@@ -75,12 +86,11 @@ struct Window {
 
     Ports ports;
 
-    // The controls of a side identifier: "u1" is player 1, any other text player 2.
-    Side& side(std::string_view id) { return id == "u1" ? u1 : u2; }
-    Side& opponent(std::string_view id) { return id == "u1" ? u2 : u1; }
+    // The controls of a side, and of the other side.
     Side& side(SideId id) { return id == SideId::u1 ? u1 : u2; }
     const Side& side(SideId id) const { return id == SideId::u1 ? u1 : u2; }
     Side& opponent(SideId id) { return side(other(id)); }
+    const Side& opponent(SideId id) const { return side(other(id)); }
 };
 
 } // namespace grim

@@ -1,6 +1,5 @@
 #include "deck/deck_handlers.h"
 
-#include "board/numbers.h"
 #include "deck/deck_file.h"
 #include "deck/deck_subs.h"
 
@@ -47,17 +46,14 @@ void lstDeck_Click(Window& w) {
 
 void lstRegCards_DblClick(Window& w) {
     addToDeck(w, w.deck.lstRegCards);
-    writeNumber(w.deck.txtRegCnt, w.deck.lstRegCards.count());
 }
 
 void lstSpcCards_DblClick(Window& w) {
     addToDeck(w, w.deck.lstSpcCards);
-    writeNumber(w.deck.txtSpcCnt, w.deck.lstSpcCards.count());
 }
 
 void lstDeck_DblClick(Window& w) {
     removeFromDeck(w);
-    refreshCounts(w);
 }
 
 void btnUp_Click(Window& w) {
@@ -84,8 +80,7 @@ void txtBottom_Click(Window& w) {
 }
 
 void btnClose_Click(Window& w) {
-    closeDeck(w, 1);
-    refreshCounts(w);
+    closeDeck(w, CloseMode::asking);
 }
 
 void btnSave_Click(Window& w) {
@@ -111,7 +106,7 @@ void btnOpen_Click(Window& w) {
         "Clicking cancel in next window will abort this.");
     const auto path = w.ports.prompter.openFile(deckFile::filter);
     if (!path) return;
-    closeDeck(w, 0);
+    closeDeck(w, CloseMode::silent);
 
     deckFile::Contents file = deckFile::read(*path);
     if (file.status != deckFile::Contents::Status::ok) {

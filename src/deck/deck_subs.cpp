@@ -2,6 +2,7 @@
 
 #include "board/numbers.h"
 #include "cards/catalogue.h"
+#include "deck/deck_file.h"
 
 #include <algorithm>
 
@@ -42,14 +43,14 @@ void addToDeck(Window& w, ListBox& list) {
         w.ports.prompter.message("There is no card selected to add to deck.");
         return;
     }
-    if (d.lstDeck.count() >= 40) {
+    if (d.lstDeck.count() >= deckFile::maxEntries) {
         w.ports.prompter.message("You cannot have more than 40 cards!");
         return;
     }
     const int p = list.selected() - 1;
     d.lstDeck.add(list.selectedText());
-    writeNumber(d.txtDeckCount, d.lstDeck.count());
     list.remove(list.selected());
+    refreshCounts(w);
     selectEntry(w, list, p >= 0 ? p : 0);
 }
 
@@ -62,7 +63,7 @@ void removeFromDeck(Window& w) {
     const int p = deck.selected() - 1;
     returnCardToCatalogue(w, cardSubs::cardCode(deck.selectedText()), deck);
     deck.remove(deck.selected());
-    writeNumber(w.deck.txtDeckCount, deck.count());
+    refreshCounts(w);
     selectEntry(w, deck, p >= 0 ? p : 0);
 }
 
@@ -82,9 +83,9 @@ void returnCardToCatalogue(Window& w, std::optional<int> code, const ListBox& li
     }
 }
 
-void closeDeck(Window& w, int mode) {
+void closeDeck(Window& w, CloseMode mode) {
     auto& deck = w.deck.lstDeck;
-    if (mode == 1) {
+    if (mode == CloseMode::asking) {
         if (deck.empty()) {
             w.ports.prompter.message("There are no cards in deck to close.");
             return;
@@ -97,7 +98,7 @@ void closeDeck(Window& w, int mode) {
         returnCardToCatalogue(w, cardSubs::cardCode(deck.selectedText()), deck);
         deck.remove(0);
     }
-    if (mode == 1) writeNumber(w.deck.txtDeckCount, deck.count());
+    if (mode == CloseMode::asking) refreshCounts(w);
 }
 
 } // namespace grim::deckSubs

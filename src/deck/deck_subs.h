@@ -11,11 +11,12 @@ namespace grim::deckSubs {
 
 // Moves the selected entry of list (the regular or the special card list) to the end
 // of the deck list, refusing with a message when nothing is selected or the deck holds
-// 40 cards. The entry above the taken one, or else the first entry, becomes selected.
+// 40 cards. The entry above the taken one, or else the first entry, becomes selected;
+// the count boxes follow.
 void addToDeck(Window& w, ListBox& list);
 
 // Moves the selected deck entry back to its catalogue list; the entry above it, or else
-// the first deck entry, becomes selected.
+// the first deck entry, becomes selected; the count boxes follow.
 void removeFromDeck(Window& w);
 
 // Returns the selected entry of list to its catalogue list: code below 200 to its sorted
@@ -25,10 +26,12 @@ void removeFromDeck(Window& w);
 // lists never hold anything but catalogue cards, each once.
 void returnCardToCatalogue(Window& w, std::optional<int> code, const ListBox& list);
 
-// Empties the deck list into the catalogue lists. Mode 0 does it silently and leaves the
-// count boxes to its caller; mode 1 refuses an empty deck, asks first and sets the deck
-// count to 0.
-void closeDeck(Window& w, int mode);
+// How the deck list is emptied: silently, leaving the count boxes to the caller, or
+// (CLOSE) refusing an empty deck and asking first, then rewriting the count boxes.
+enum class CloseMode { silent, asking };
+
+// Empties the deck list into the catalogue lists.
+void closeDeck(Window& w, CloseMode mode);
 
 // Writes the record of a catalogue code into the description box; any other code
 // leaves the box as it is.

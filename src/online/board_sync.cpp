@@ -53,9 +53,9 @@ void completeUpdate(Window& w) {
     w.partsReceived = 0;
     logLine(w, "] Changes from other player updated successfully.>");
     soundSubs::playSound(w, soundSubs::update);
-    if (gameSubs::gameOverCheck(w) == "over") return;
+    if (gameSubs::gameOverCheck(w) == gameSubs::GameOverResult::over) return;
     w.timers.tmrTurnLimit.setOn(true);
-    gameSubs::enableSide(w, w.online.optPlayer1.checked ? "u1" : "u2");
+    gameSubs::enableSide(w, w.online.optPlayer1.checked ? SideId::u1 : SideId::u2);
 }
 
 } // namespace grim::onlineSubs

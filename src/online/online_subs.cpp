@@ -1,5 +1,6 @@
 #include "online/online_subs.h"
 
+#include "board/game_subs.h"
 #include "board/message_log.h"
 #include "board/sound_subs.h"
 #include "online/online_handlers.h"
@@ -75,10 +76,7 @@ void enableConnectionControls(Window& w) {
 }
 
 void hideDeckAndHandLists(Window& w) {
-    w.u1.lstDeck.visible = false;
-    w.u1.lstHand.visible = false;
-    w.u2.lstDeck.visible = false;
-    w.u2.lstHand.visible = false;
+    gameSubs::setListsVisible(w, false);
 }
 
 void lockConnectionFields(Window& w) {

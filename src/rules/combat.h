@@ -5,16 +5,13 @@
 
 #include "board/window.h"
 
-#include <array>
-#include <string_view>
-
 namespace grim::attackSubs {
 
 // Own slot A fights the opponent's slot B (selectors of the attacking side). The weaker
 // card goes to its owner's graveyard and its owner loses 1 life point; the stronger keeps
 // the difference of the powers; equal cards both go.
-void attack(Window& w, std::string_view side, ListBox& cmbSlotA, ListBox& cmbSlotB,
-            std::array<TextBox, 5>& ownField, std::array<TextBox, 5>& opponentField);
+void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field& ownField,
+            Field& opponentField);
 
 } // namespace grim::attackSubs
 
@@ -22,7 +19,6 @@ namespace grim::gameSubs {
 
 // Takes 1 life point from the opponent; needs a card on the own field and none on the
 // opponent's.
-void directAttack(Window& w, std::array<TextBox, 5>& ownField, std::array<TextBox, 5>& opponentField,
-                  TextBox& opponentLp, std::string_view side);
+void directAttack(Window& w, Field& ownField, Field& opponentField, TextBox& opponentLp, SideId side);
 
 } // namespace grim::gameSubs

@@ -19,43 +19,43 @@ Cost fieldingCost(int code) {
     return {0, 0};
 }
 
-std::string payLifePoints(Window& w, std::string_view side, int life) {
+Verdict payLifePoints(Window& w, SideId side, int life) {
     Side& s = w.side(side);
     const int p = readNumber(s.txtLp);
     if (p > life) {
         writeNumber(s.txtLp, p - life);
-        return passed;
+        return Verdict::passed;
     }
     w.ports.prompter.message(lifeMessage);
-    return failed;
+    return Verdict::failed;
 }
 
-std::string paySacrificed(Window& w, std::string_view side, int sacrificed) {
+Verdict paySacrificed(Window& w, SideId side, int sacrificed) {
     Side& s = w.side(side);
     const int c = readNumber(s.txtSacriCnt);
     if (c >= sacrificed) {
         writeNumber(s.txtSacriCnt, c - sacrificed);
-        return passed;
+        return Verdict::passed;
     }
     w.ports.prompter.message(sacrificedMessage);
-    return failed;
+    return Verdict::failed;
 }
 
-std::string payLifeAndSacrificed(Window& w, std::string_view side, int life, int sacrificed) {
+Verdict payLifeAndSacrificed(Window& w, SideId side, int life, int sacrificed) {
     Side& s = w.side(side);
     const int p = readNumber(s.txtLp);
     if (p <= life) {
         w.ports.prompter.message(lifeMessage);
-        return failed;
+        return Verdict::failed;
     }
     const int c = readNumber(s.txtSacriCnt);
     if (c < sacrificed) {
         w.ports.prompter.message(sacrificedMessage);
-        return failed;
+        return Verdict::failed;
     }
     writeNumber(s.txtLp, p - life);
     writeNumber(s.txtSacriCnt, c - sacrificed);
-    return passed;
+    return Verdict::passed;
 }
 
 } // namespace grim::gameSubs

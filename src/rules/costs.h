@@ -1,16 +1,12 @@
 // Paying for cards: life points ("L") and sacrificed cards ("C"). Each payment shows its
-// own message and answers "failed" when the side cannot afford it, changing nothing.
+// own message and answers failed when the side cannot afford it, changing nothing.
 #pragma once
 
 #include "board/window.h"
 
-#include <string>
-#include <string_view>
-
 namespace grim::gameSubs {
 
-inline constexpr const char* passed = "passed";
-inline constexpr const char* failed = "failed";
+enum class Verdict { passed, failed };
 
 struct Cost {
     int life = 0;
@@ -21,10 +17,10 @@ struct Cost {
 Cost fieldingCost(int code);
 
 // The side's life points must stay above 0 after paying.
-std::string payLifePoints(Window& w, std::string_view side, int life);
+Verdict payLifePoints(Window& w, SideId side, int life);
 // The side's sacrificed count must be at least the cost.
-std::string paySacrificed(Window& w, std::string_view side, int sacrificed);
+Verdict paySacrificed(Window& w, SideId side, int sacrificed);
 // Both tested before either is paid.
-std::string payLifeAndSacrificed(Window& w, std::string_view side, int life, int sacrificed);
+Verdict payLifeAndSacrificed(Window& w, SideId side, int life, int sacrificed);
 
 } // namespace grim::gameSubs

@@ -17,17 +17,9 @@ const char* const emptySlotMessage =
     "There is no card to sacrifice in this slot. Sacrifice will not take place.";
 const char* const masterMessage = "You must have 5 cards on the FIELD to use MASTER.";
 
-constexpr int slotCount = 5;
-
-void setSlotLabels(Side& s, bool enabled) {
-    for (auto& label : s.lblAtt)
-        label.enabled = enabled;
-}
-
 // What every sacrifice does once its card is in the graveyard.
 void finishSacrifice(Side& s) {
-    s.btnQ5.enabled = false;
-    s.btnAdd.enabled = false;
+    disableDrawing(s.btnQ5, s.btnAdd);
     s.turnSacrifices = saturate(s.turnSacrifices + 1);
     addNumber(s.txtSacriCnt, 1);
     writeNumber(s.txtGraveCnt, s.cmbGrave.count());
@@ -39,7 +31,7 @@ void finishSacrifice(Side& s) {
 
 } // namespace
 
-void field(Window& w, ListBox& hand, std::array<TextBox, 5>& slots, std::string_view side) {
+void field(Window& w, ListBox& hand, Field& slots, SideId side) {
     Prompter& prompter = w.ports.prompter;
     if (!hand.hasSelection()) {
         prompter.message(noCardToFieldMessage);
@@ -64,7 +56,7 @@ void field(Window& w, ListBox& hand, std::array<TextBox, 5>& slots, std::string_
     }
 
     const Cost cost = fieldingCost(*code);
-    if (payLifeAndSacrificed(w, side, cost.life, cost.sacrificed) == failed) return;
+    if (payLifeAndSacrificed(w, side, cost.life, cost.sacrificed) == Verdict::failed) return;
 
     for (auto& slot : slots) {
         if (slot.text.empty()) {
@@ -75,17 +67,16 @@ void field(Window& w, ListBox& hand, std::array<TextBox, 5>& slots, std::string_
     hand.remove(hand.selected());
 
     Side& s = w.side(side);
-    s.btnQ5.enabled = false;
-    s.btnAdd.enabled = false;
+    disableDrawing(s.btnQ5, s.btnAdd);
     s.btnSacri.enabled = false;
     setSlotLabels(s, false);
     s.btnField.enabled = false;
 }
 
-void sacrifice(Window& w, std::string_view mode, std::string_view side, int slot) {
+void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
     Side& s = w.side(side);
     Prompter& prompter = w.ports.prompter;
-    if (mode == "hand") {
+    if (from == SacrificeFrom::hand) {
         if (!s.lstHand.hasSelection()) {
             prompter.message(noHandCardMessage);
             return;
@@ -94,7 +85,7 @@ void sacrifice(Window& w, std::string_view mode, std::string_view side, int slot
         s.cmbGrave.add(s.lstHand.selectedText());
         s.lstHand.remove(s.lstHand.selected());
         finishSacrifice(s);
-    } else if (mode == "att") {
+    } else {
         if (slot < 1 || slot > slotCount) return;
         TextBox& box = s.slot(slot);
         if (box.text.empty()) {
@@ -102,13 +93,12 @@ void sacrifice(Window& w, std::string_view mode, std::string_view side, int slot
             return;
         }
         if (!prompter.question(sacrificeQuestion)) return;
-        s.cmbGrave.add(box.text);
-        box.text.clear();
+        toGraveyard(s, box);
         finishSacrifice(s);
     }
 }
 
-void master(Window& w, std::array<TextBox, 5>& slots, TextBox& opponentLp, std::string_view side) {
+void master(Window& w, Field& slots, TextBox& opponentLp, SideId side) {
     if (occupiedSlots(slots) < slotCount) {
         w.ports.prompter.message(masterMessage);
         return;

@@ -1,25 +1,23 @@
 // The event handlers of the "GAME" tab's turn controls. Each gathers the controls of its
-// side ("u1" or "u2") and calls the shared operation. A disabled control cannot be
+// side and calls the shared operation. A disabled control cannot be
 // clicked, so a click that reaches a disabled control (queued while a message box was
 // open, say) does nothing.
 #pragma once
 
 #include "board/window.h"
 
-#include <string_view>
-
 namespace grim::gameSubs {
 
-void btnOpen_Click(Window& w, std::string_view side);
-void btnAdd_Click(Window& w, std::string_view side);
-void btnQ5_Click(Window& w, std::string_view side);
-void btnSacri_Click(Window& w, std::string_view side);
-void lblAtt_Click(Window& w, std::string_view side, int i); // i = 1..5
-void btnField_Click(Window& w, std::string_view side);
-void btnDirect_Click(Window& w, std::string_view side);
-void btnMaster_Click(Window& w, std::string_view side);
-void btnAttack_Click(Window& w, std::string_view side);
-void btnEnd_Click(Window& w, std::string_view side);
+void btnOpen_Click(Window& w, SideId side);
+void btnAdd_Click(Window& w, SideId side);
+void btnQ5_Click(Window& w, SideId side);
+void btnSacri_Click(Window& w, SideId side);
+void lblAtt_Click(Window& w, SideId side, int i); // i = 1..5
+void btnField_Click(Window& w, SideId side);
+void btnDirect_Click(Window& w, SideId side);
+void btnMaster_Click(Window& w, SideId side);
+void btnAttack_Click(Window& w, SideId side);
+void btnEnd_Click(Window& w, SideId side);
 
 // A tick of tmrTurnLimit; does nothing while the timer is off.
 void tmrTurnLimit_Timer(Window& w);

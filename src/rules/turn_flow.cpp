@@ -25,18 +25,12 @@ const char* const q5NotEnoughMessage = "Not enough cards in DECK to use Q5.";
 const char* const timeUpLogText = "] 3 minutes have passed. Your turn has automatically ended.>";
 
 constexpr int handLimit = 5;
-constexpr int turnMinutes = 3;
 constexpr std::size_t shownLineLength = 60;
 
 // Moves the top card of the deck to the end of the hand.
 void moveTopCard(ListBox& deck, ListBox& hand) {
     hand.add(deck.item(0));
     deck.remove(0);
-}
-
-void disableDrawing(Switch& btnQ5, Switch& btnAdd) {
-    btnQ5.enabled = false;
-    btnAdd.enabled = false;
 }
 
 // Drawing is refused, with its message, from an empty deck and into a full hand; drawing
@@ -68,7 +62,7 @@ std::string notACardMessage(int lineNumber, std::string_view line) {
            "\". The deck will not be loaded!";
 }
 
-void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, std::string_view side) {
+void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, SideId side) {
     Prompter& prompter = w.ports.prompter;
     const auto path = prompter.openFile(deckFile::filter);
     if (!path) return;
@@ -105,7 +99,7 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
         shuffle(w, deck);
     }
 
-    const bool player1 = side == "u1";
+    const bool player1 = side == SideId::u1;
     Side& s = w.side(side);
     if (w.menu.smnOffline.checked) {
         if (player1) {
@@ -154,33 +148,32 @@ void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, 
     writeNumber(handCnt, hand.count());
 }
 
-void endTurn(Window& w, std::string_view side) {
-    const bool player1 = side == "u1";
+void endTurn(Window& w, SideId side) {
     w.timers.tmrTurnLimit.setOn(false);
-    w.txtMins.text = "3 MINUTES";
+    w.txtMins.text = minutesText(turnMinutes);
     w.timePassed = 0;
-    const std::string result = gameOverCheck(w);
-    disableSide(w, player1 ? "u1" : "u2");
+    const GameOverResult result = gameOverCheck(w);
+    disableSide(w, side);
 
     if (connected(w)) {
         // The other window gives its player the turn when the whole board has arrived.
-        handOver(w, player1 ? SideId::u1 : SideId::u2);
+        handOver(w, side);
         return;
     }
-    if (result == "over") return;
-    if (player1 && w.blnFirstMove) {
+    if (result == GameOverResult::over) return;
+    if (side == SideId::u1 && w.blnFirstMove) {
         // Player 2 opens a deck now, which starts player 2's turn.
         w.u2.btnOpen.enabled = true;
         w.blnFirstMove = false;
         return;
     }
-    enableSide(w, player1 ? "u2" : "u1");
+    enableSide(w, other(side));
     w.timers.tmrTurnLimit.setOn(true);
 }
 
 void turnTimerTick(Window& w) {
     w.timePassed = saturate(w.timePassed + 1);
-    w.txtMins.text = std::to_string(std::max(0, turnMinutes - w.timePassed)) + " MINUTES";
+    w.txtMins.text = minutesText(std::max(0, turnMinutes - w.timePassed));
     if (w.timePassed < turnMinutes) return;
 
     w.timers.tmrTurnLimit.setOn(false);
@@ -188,9 +181,9 @@ void turnTimerTick(Window& w) {
     w.timePassed = 0;
     // A click on a disabled button does nothing, so only an enabled END ends a turn.
     if (w.u1.btnEnd.enabled)
-        endTurn(w, "u1");
+        endTurn(w, SideId::u1);
     else if (w.u2.btnEnd.enabled)
-        endTurn(w, "u2");
+        endTurn(w, SideId::u2);
     // This line ends with its line break instead of starting with one.
     w.txtChat.text += "<[" + w.ports.clock.timeOfDay() + timeUpLogText + "\r\n";
 }

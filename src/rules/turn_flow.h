@@ -16,7 +16,7 @@ inline constexpr const char* timeUpMessage = "3 minutes have passed. Your turn h
 // Reads a deck file chosen in the file dialog into the deck list. A file that is
 // outdated, unreadable, short or holds a line that is not a card entry of the catalogue
 // is refused with a message and loads nothing; the open-deck button stays enabled.
-void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, std::string_view side);
+void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, SideId side);
 
 // The message refusing a deck file whose line (1-based, the header being line 1) is no card.
 std::string notACardMessage(int lineNumber, std::string_view line);
@@ -31,9 +31,9 @@ void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand
 void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
         TextBox& handCnt);
 
-// Ends the turn of "u1" or of player 2 (any other text): checks for the end of the game
+// Ends the side's turn: checks for the end of the game
 // and, on one machine, gives the other side its turn.
-void endTurn(Window& w, std::string_view side);
+void endTurn(Window& w, SideId side);
 
 // One minute of the turn has passed; the third ends the turn of the side whose END
 // button is enabled.

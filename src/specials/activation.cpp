@@ -13,7 +13,7 @@ namespace grim::activationSubs {
 
 namespace {
 
-using Effect = void (*)(Window&, std::string_view);
+using Effect = void (*)(Window&, SideId);
 
 // The effect of each special code, from 200 on; cards that share a name share an effect.
 constexpr std::array<Effect, specialCount> effects{
@@ -50,7 +50,7 @@ constexpr std::array<Effect, specialCount> effects{
 
 } // namespace
 
-void activateSpecial(Window& w, std::string_view side, ListBox& hand) {
+void activateSpecial(Window& w, SideId side, ListBox& hand) {
     if (!hand.hasSelection()) {
         w.ports.prompter.message("No HAND card selected to activate special ability.");
         return;
@@ -66,10 +66,9 @@ void activateSpecial(Window& w, std::string_view side, ListBox& hand) {
     effects[static_cast<std::size_t>(index)](w, side);
 }
 
-void btnSpecial_Click(Window& w, std::string_view side) {
-    const std::string_view id = side == "u1" ? "u1" : "u2";
+void btnSpecial_Click(Window& w, SideId side) {
     // A disabled button cannot be clicked, not even by a click queued behind a message box.
-    if (w.side(id).btnSpecial.enabled) activateSpecial(w, id, w.side(id).lstHand);
+    if (w.side(side).btnSpecial.enabled) activateSpecial(w, side, w.side(side).lstHand);
 }
 
 } // namespace grim::activationSubs

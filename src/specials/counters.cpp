@@ -6,7 +6,7 @@
 
 namespace grim::activationSubs {
 
-void recovery(Window& w, std::string_view side) {
+void recovery(Window& w, SideId side) {
     Side& own = w.side(side);
     const int s = readNumber(own.txtSacriCnt);
     if (s < 1) return refuse(w, "You must have at least 1 card sacrificed to use this card.");
@@ -15,19 +15,19 @@ void recovery(Window& w, std::string_view side) {
     gameSubs::finishSpecial(w, side);
 }
 
-void iou(Window& w, std::string_view side) {
+void iou(Window& w, SideId side) {
     Side& own = w.side(side);
     if (own.btnSacri.enabled) return refuse(w, "Use this card after reaching your sacrifice limit.");
     addNumber(own.txtSacriCnt, 1);
     gameSubs::finishSpecial(w, side);
 }
 
-void inconvenience(Window& w, std::string_view side) {
+void inconvenience(Window& w, SideId side) {
     addNumber(w.opponent(side).txtSacriCnt, -1);
     gameSubs::finishSpecial(w, side);
 }
 
-void selfishness(Window& w, std::string_view side) {
+void selfishness(Window& w, SideId side) {
     Side& own = w.side(side);
     if (own.cmbGrave.empty())
         return refuse(w, "You must have at least 1 card in GRAVEYARD. Action cancelled.");

@@ -4,24 +4,13 @@
 #include "board/numbers.h"
 #include "cards/catalogue.h"
 #include "rules/costs.h"
+#include "specials/finish_special.h"
 
 namespace grim::activationSubs {
 
-namespace {
-
-// The slot number 1 to 5 selected in the side's selector A; nothing when no number is selected.
-std::optional<int> selectedSlotA(const Side& s) {
-    if (!s.cmbSlotA.hasSelection()) return std::nullopt;
-    const int slot = readNumber(s.cmbSlotA.selectedText());
-    if (slot < 1 || slot > 5) return std::nullopt;
-    return slot;
-}
-
-} // namespace
-
 std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
                                     const std::string& noPick, const std::string& emptySlot) {
-    const auto slot = selectedSlotA(picker);
+    const auto slot = gameSubs::selectedSlot(picker.cmbSlotA);
     if (!slot) {
         refuse(w, noPick);
         return std::nullopt;
@@ -33,29 +22,30 @@ std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& t
     return slot;
 }
 
-bool feedDeadCard(Window& w, std::string_view side, TextBox& slot, int souls, const std::string& noSouls) {
-    if (!isDeadCard(slot.text)) {
-        refuse(w, notDead);
-        return false;
-    }
-    if (souls <= 0) {
-        refuse(w, noSouls);
-        return false;
-    }
-    const int cost = souls <= 20 ? 3 : 4;
-    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return false;
-    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * souls);
-    return true;
+void feedOnSouls(Window& w, SideId side, Side& souls, const std::string& emptySlot,
+                 const std::string& noSouls) {
+    Side& own = w.side(side);
+    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, emptySlot);
+    if (!a) return;
+    TextBox& slot = own.slot(*a);
+    if (!isDeadCard(slot.text)) return refuse(w, notDead);
+    // The count box, not the list, says how many souls there are to take.
+    const int n = readNumber(souls.txtGraveCnt);
+    if (n <= 0) return refuse(w, noSouls);
+    const int cost = n <= 20 ? 3 : 4;
+    if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return;
+    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * n);
+    souls.cmbGrave.clear();
+    gameSubs::finishSpecial(w, side);
+    refreshGraveCount(souls);
 }
 
-bool paymentFailed(const std::string& verdict) {
-    return verdict == gameSubs::failed;
+bool paymentFailed(gameSubs::Verdict verdict) {
+    return verdict == gameSubs::Verdict::failed;
 }
 
 void destroySlot(Side& owner, int slot) {
-    TextBox& box = owner.slot(slot);
-    owner.cmbGrave.add(box.text);
-    box.text.clear();
+    gameSubs::toGraveyard(owner, owner.slot(slot));
 }
 
 void refreshGraveCount(Side& s) {

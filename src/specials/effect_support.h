@@ -1,8 +1,9 @@
-// What the special-card effects share: reading the slot picked for an effect, destroying a
-// field card, the DEAD test and the messages several effects show.
+// What the special-card effects share: reading the slot picked for an effect, the soul
+// cards' feeding of a DEAD card, the DEAD test and the messages several effects show.
 #pragma once
 
 #include "board/window.h"
+#include "rules/costs.h"
 
 #include <optional>
 #include <string>
@@ -23,16 +24,17 @@ inline constexpr const char* opponentFieldEmpty = "Opponent has no cards on the 
 std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
                                     const std::string& noPick, const std::string& emptySlot);
 
-// Raises the DEAD card in the slot by 10 for each of souls graveyard cards, after paying
-// 3L & 3C for up to 20 souls and 4L & 4C for more. Refuses a card that is not DEAD, and
-// with noSouls when there are no souls; false when refused or not paid.
-bool feedDeadCard(Window& w, std::string_view side, TextBox& slot, int souls, const std::string& noSouls);
+// The soul cards: the own DEAD card picked with selector A gains 10 for each card counted
+// in the souls side's graveyard count box, after paying 3L & 3C for up to 20 souls and
+// 4L & 4C for more; that graveyard is then emptied and the special card finished.
+// Refuses with emptySlot, a card that is not DEAD, and with noSouls when there are none.
+void feedOnSouls(Window& w, SideId side, Side& souls, const std::string& emptySlot,
+                 const std::string& noSouls);
 
 // A payment's verdict meant the effect must stop (the payment has shown its message).
-bool paymentFailed(const std::string& verdict);
+bool paymentFailed(gameSubs::Verdict verdict);
 
-// Appends the slot's text, power included, to its owner's graveyard and empties the slot.
-// The owner's graveyard count box is left for the caller to rewrite.
+// The card in slot 1..5 of its owner's field goes to the owner's graveyard.
 void destroySlot(Side& owner, int slot);
 // Rewrites the side's graveyard count box from its list.
 void refreshGraveCount(Side& s);

@@ -22,7 +22,7 @@ bool weakEnoughForDeath(const TextBox& slot) {
 
 } // namespace
 
-void godKiller(Window& w, std::string_view side) {
+void godKiller(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, "Selected slot is empty.");
     if (!b) return;
@@ -30,10 +30,9 @@ void godKiller(Window& w, std::string_view side) {
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     destroySlot(opp, *b);
     gameSubs::finishSpecial(w, side);
-    refreshGraveCount(opp);
 }
 
-void death(Window& w, std::string_view side) {
+void death(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
     bool anyWeak = false;
@@ -41,19 +40,18 @@ void death(Window& w, std::string_view side) {
         anyWeak = anyWeak || weakEnoughForDeath(slot);
     if (!anyWeak) return refuse(w, "Opponent's FIELD cards are greater than 100.");
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 1, 1))) return;
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= slotCount; ++i) {
         if (!weakEnoughForDeath(opp.slot(i))) continue;
         destroySlot(opp, i);
         addNumber(opp.txtLp, -1);
     }
-    refreshGraveCount(opp);
     gameSubs::finishSpecial(w, side);
 }
 
-void armageddon(Window& w, std::string_view side) {
+void armageddon(Window& w, SideId side) {
     if (cardsOnField(w) == 0) return refuse(w, "There are no cards in the FIELD.");
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= slotCount; ++i) {
         for (Side* owner : {&w.u1, &w.u2}) {
             if (owner->slot(i).text.empty()) continue;
             destroySlot(*owner, i);
@@ -61,17 +59,15 @@ void armageddon(Window& w, std::string_view side) {
         }
     }
     gameSubs::finishSpecial(w, side);
-    refreshGraveCount(w.opponent(side));
 }
 
-void deadlyDice(Window& w, std::string_view side) {
+void deadlyDice(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 2, 1))) return;
     const int slot = randomDraw(w, diceSlots);
     if (!opp.slot(slot).text.empty()) {
         destroySlot(opp, slot);
-        refreshGraveCount(opp);
         addNumber(opp.txtLp, -1);
     } else {
         w.ports.prompter.message("Opponent's FIELD cards were spared");

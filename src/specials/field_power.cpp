@@ -8,7 +8,7 @@
 
 namespace grim::activationSubs {
 
-void invigoration(Window& w, std::string_view side) {
+void invigoration(Window& w, SideId side) {
     Side& own = w.side(side);
     const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
     if (!a) return;
@@ -19,7 +19,7 @@ void invigoration(Window& w, std::string_view side) {
     gameSubs::finishSpecial(w, side);
 }
 
-void devestation(Window& w, std::string_view side) {
+void devestation(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, slotEmptyCancelled);
     if (!b) return;
@@ -29,26 +29,16 @@ void devestation(Window& w, std::string_view side) {
     if (p <= 0) {
         destroySlot(opp, *b);
         addNumber(opp.txtLp, -1);
-        refreshGraveCount(opp);
     } else {
         slot.text = gameSubs::withPower(slot.text, p);
     }
     gameSubs::finishSpecial(w, side);
 }
 
-void soulStealer(Window& w, std::string_view side) {
-    Side& own = w.side(side);
-    Side& opp = w.opponent(side);
+void soulStealer(Window& w, SideId side) {
     // Each player has always been told of the empty slot in different words.
-    const auto a =
-        pickOccupiedSlot(w, own, own, noSlotOwn, side == "u1" ? slotEmptyCancelled : nothingToIncrease);
-    if (!a) return;
-    if (!feedDeadCard(w, side, own.slot(*a), readNumber(opp.txtGraveCnt),
-                      "Opponent must have at least 1 card in GRAVEYARD."))
-        return;
-    opp.cmbGrave.clear();
-    gameSubs::finishSpecial(w, side);
-    refreshGraveCount(opp);
+    feedOnSouls(w, side, w.opponent(side), side == SideId::u1 ? slotEmptyCancelled : nothingToIncrease,
+                "Opponent must have at least 1 card in GRAVEYARD.");
 }
 
 } // namespace grim::activationSubs

@@ -5,7 +5,7 @@
 
 namespace grim::gameSubs {
 
-void finishSpecial(Window& w, std::string_view side) {
+void finishSpecial(Window& w, SideId side) {
     Side& s = w.side(side);
     if (s.lstHand.hasSelection()) {
         const int played = s.lstHand.selected();

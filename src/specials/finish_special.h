@@ -3,13 +3,11 @@
 
 #include "board/window.h"
 
-#include <string_view>
-
 namespace grim::gameSubs {
 
 // Moves the card selected in the side's hand (the special card being played) to the
 // side's graveyard, rewrites both count boxes and ends the side's preparation: no more
 // drawing, sacrificing from the hand or special cards this turn.
-void finishSpecial(Window& w, std::string_view side);
+void finishSpecial(Window& w, SideId side);
 
 } // namespace grim::gameSubs

@@ -14,7 +14,7 @@ namespace {
 constexpr BandTable chosenPositions{2, 5, 4, 3, 1};
 }
 
-void abyss(Window& w, std::string_view side) {
+void abyss(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (opp.cmbGrave.empty())
         return refuse(w, "Opponent must have at least 1 card in GRAVEYARD. Action cancelled.");
@@ -24,7 +24,7 @@ void abyss(Window& w, std::string_view side) {
     gameSubs::finishSpecial(w, side);
 }
 
-void graveRobber(Window& w, std::string_view side) {
+void graveRobber(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (!opp.cmbGrave.hasSelection()) return refuse(w, "No card has been selected in opponent's GRAVEYARD.");
     const int stolen = opp.cmbGrave.selected();
@@ -34,7 +34,7 @@ void graveRobber(Window& w, std::string_view side) {
     refreshGraveCount(opp);
 }
 
-void revival(Window& w, std::string_view side) {
+void revival(Window& w, SideId side) {
     Side& own = w.side(side);
     // A graveyard text that names no catalogue card (possible only in a hand-made board)
     // has nothing to revive; it is refused like an empty pick, before anything is paid.
@@ -48,7 +48,7 @@ void revival(Window& w, std::string_view side) {
     writeNumber(own.txtDeckCnt, own.lstDeck.count());
 }
 
-void chosenOne(Window& w, std::string_view side) {
+void chosenOne(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (opp.lstHand.empty()) return refuse(w, "There are no cards in opponent's HAND. Action cancelled.");
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
@@ -64,17 +64,17 @@ void chosenOne(Window& w, std::string_view side) {
     refreshGraveCount(opp);
 }
 
-void disruptor(Window& w, std::string_view side) {
+void disruptor(Window& w, SideId side) {
     gameSubs::shuffle(w, w.opponent(side).lstDeck);
     gameSubs::finishSpecial(w, side);
 }
 
-void luck(Window& w, std::string_view side) {
+void luck(Window& w, SideId side) {
     gameSubs::shuffle(w, w.side(side).lstDeck);
     gameSubs::finishSpecial(w, side);
 }
 
-void exchange(Window& w, std::string_view side) {
+void exchange(Window& w, SideId side) {
     const int h = w.side(side).lstHand.count(); // still holds the EXCHANGE card
     const int o = w.opponent(side).lstHand.count();
     if (o == 0) return refuse(w, "Opponent must have at least 1 card in HAND to exchange. Action cancelled.");
@@ -95,7 +95,7 @@ void exchange(Window& w, std::string_view side) {
     }
 }
 
-void doubleTeam(Window& w, std::string_view side) {
+void doubleTeam(Window& w, SideId side) {
     Side& own = w.side(side);
     if (own.btnField.enabled) return refuse(w, "Card cannot be used until you put a card in the FIELD.");
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;

@@ -7,12 +7,12 @@
 
 namespace grim::activationSubs {
 
-void lifeless(Window& w, std::string_view side) {
+void lifeless(Window& w, SideId side) {
     addNumber(w.opponent(side).txtLp, -1);
     gameSubs::finishSpecial(w, side);
 }
 
-void suicide(Window& w, std::string_view side) {
+void suicide(Window& w, SideId side) {
     const int p1 = readNumber(w.u1.txtLp);
     const int p2 = readNumber(w.u2.txtLp);
     writeNumber(w.u1.txtLp, p1 - 1);
@@ -20,12 +20,12 @@ void suicide(Window& w, std::string_view side) {
     gameSubs::finishSpecial(w, side);
 }
 
-void lifepoint(Window& w, std::string_view side) {
+void lifepoint(Window& w, SideId side) {
     addNumber(w.side(side).txtLp, 1);
     gameSubs::finishSpecial(w, side);
 }
 
-void increase(Window& w, std::string_view side) {
+void increase(Window& w, SideId side) {
     Side& own = w.side(side);
     const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
     if (!a) return;
@@ -34,11 +34,11 @@ void increase(Window& w, std::string_view side) {
     gameSubs::finishSpecial(w, side);
 }
 
-void reduction(Window& w, std::string_view side) {
+void reduction(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     // Player 1's wording of the first message has always ended in two full stops.
     const auto b = pickOccupiedSlot(
-        w, w.side(side), opp, side == "u1" ? std::string(noSlotOpponent) + "." : noSlotOpponent,
+        w, w.side(side), opp, side == SideId::u1 ? std::string(noSlotOpponent) + "." : noSlotOpponent,
         "There is no card to reduce in power in selected slot. Action cancelled.");
     if (!b) return;
     TextBox& slot = opp.slot(*b);
@@ -47,22 +47,13 @@ void reduction(Window& w, std::string_view side) {
         slot.text = gameSubs::withPower(slot.text, p);
     } else {
         destroySlot(opp, *b);
-        refreshGraveCount(opp);
         addNumber(opp.txtLp, -1);
     }
     gameSubs::finishSpecial(w, side);
 }
 
-void soulTransfer(Window& w, std::string_view side) {
-    Side& own = w.side(side);
-    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, slotEmptyCancelled);
-    if (!a) return;
-    // The count box, not the list, says how many souls there are to take.
-    if (!feedDeadCard(w, side, own.slot(*a), readNumber(own.txtGraveCnt),
-                      "You must have at least 1 card in GRAVEYARD."))
-        return;
-    own.cmbGrave.clear();
-    gameSubs::finishSpecial(w, side);
+void soulTransfer(Window& w, SideId side) {
+    feedOnSouls(w, side, w.side(side), slotEmptyCancelled, "You must have at least 1 card in GRAVEYARD.");
 }
 
 } // namespace grim::activationSubs

@@ -2,7 +2,7 @@
 // file is missing, unreadable or strange.
 #include "window_fixture.h"
 
-#include "board/startup.h"
+#include "program/startup.h"
 
 #include <QDir>
 #include <QFile>

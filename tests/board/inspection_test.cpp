@@ -22,18 +22,18 @@ TEST(Inspection, ACardShowsItsCatalogueRecordWithTheCataloguePower) {
     };
     w.u2.lstHand.setItems({"[120] OGRE", "[105] CLOWN"});
     w.u2.lstHand.select(1);
-    EXPECT_EQ(shown([&] { gameSubs::lstHand_Click(w, "u2"); }), clown);
+    EXPECT_EQ(shown([&] { gameSubs::lstHand_Click(w, SideId::u2); }), clown);
     w.u1.cmbGrave.setItems({"[105] CLOWN 20", "[228] ABYSS"});
-    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, "u1"); }), "");
+    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, SideId::u1); }), "");
     w.u1.cmbGrave.select(0);
-    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, "u1"); }), clown);
+    EXPECT_EQ(shown([&] { gameSubs::cmbGrave_Click(w, SideId::u1); }), clown);
     w.u1.lstDeck.setItems({"[228] ABYSS", "[105] CLOWN"});
     w.u1.lstDeck.select(1);
-    EXPECT_EQ(shown([&] { gameSubs::lstDeck_Click(w, "u1"); }), clown);
+    EXPECT_EQ(shown([&] { gameSubs::lstDeck_Click(w, SideId::u1); }), clown);
     w.u2.slot(3).text = "[105] CLOWN 40";
     EXPECT_EQ(shown([&] { gameSubs::controlMouseMove(w, "txtAttU2_3"); }), clown);
     w.u1.slot(1).text = "[164] HORN BEETLE 50";
-    gameSubs::txtAtt_MouseMove(w, "u1", 1);
+    gameSubs::txtAtt_MouseMove(w, SideId::u1, 1);
     gameSubs::controlMouseMove(w, "txtAttU1_2"); // an empty slot keeps the record shown
     EXPECT_EQ(w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(164)));
 }
@@ -45,10 +45,10 @@ TEST(Inspection, TextsOfNoCatalogueCardShowNothing) {
     w.u1.lstHand.setItems({"[300] BEYOND", "[166] NOBODY", "[099] LOW", "[ab1] TEXT", "", "[2", "[229] GAP"});
     for (int i = 0; i < w.u1.lstHand.count(); ++i) {
         w.u1.lstHand.select(i);
-        gameSubs::lstHand_Click(w, "u1");
+        gameSubs::lstHand_Click(w, SideId::u1);
     }
     w.u1.lstHand.clearSelection();
-    gameSubs::lstHand_Click(w, "u1");
+    gameSubs::lstHand_Click(w, SideId::u1);
     EXPECT_EQ(w.txtDescControls.text, "before");
 }
 

@@ -9,58 +9,59 @@ using Names = std::set<std::string>;
 
 namespace {
 
-Names turnControls(std::string_view side) {
+Names turnControls(SideId side) {
     Names names = allTurnControlsButOpen(side);
-    names.insert(side == "u1" ? "btnOpenU1" : "btnOpenU2");
+    names.insert(side == SideId::u1 ? "btnOpenU1" : "btnOpenU2");
     return names;
 }
 
 void enableEverything(Window& w) {
     for (Side* s : {&w.u1, &w.u2}) {
-        gameSubs::enableSide(w, s == &w.u1 ? "u1" : "u2");
+        gameSubs::enableSide(w, s == &w.u1 ? SideId::u1 : SideId::u2);
         s->btnOpen.enabled = true;
     }
 }
 
 } // namespace
 
-TEST(SideControl, DisableAndEnableBySideIdentifier) {
-    struct Case {
-        const char* side;
-        bool u1Off, u2Off, countersReset;
-    };
-    for (const Case& c : {Case{"u1", true, false, true}, Case{"u2", false, true, true},
-                          Case{"both", true, true, false}, Case{"nobody", false, false, false}}) {
-        SCOPED_TRACE(c.side);
+TEST(SideControl, DisableAndEnableBySide) {
+    for (const SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t;
         enableEverything(t.w);
         t.w.u1.turnSacrifices = 2;
-        t.w.u2.turnSacrifices = 1;
-        gameSubs::disableSide(t.w, c.side);
-        EXPECT_EQ(enabledTurnControls(t.w, "u1"), c.u1Off ? Names{} : turnControls("u1"));
-        EXPECT_EQ(enabledTurnControls(t.w, "u2"), c.u2Off ? Names{} : turnControls("u2"));
-        EXPECT_EQ(t.w.u1.turnSacrifices, c.countersReset && c.u1Off ? 0 : 2);
-        EXPECT_EQ(t.w.u2.turnSacrifices, c.countersReset && c.u2Off ? 0 : 1);
+        t.w.u2.turnSacrifices = 2;
+        gameSubs::disableSide(t.w, side);
+        EXPECT_EQ(enabledTurnControls(t.w, side), Names{});
+        EXPECT_EQ(enabledTurnControls(t.w, other(side)), turnControls(other(side)));
+        EXPECT_EQ(t.w.side(side).turnSacrifices, 0);
+        EXPECT_EQ(t.w.opponent(side).turnSacrifices, 2);
     }
-    // Enabling leaves the open button; any text but "u1" is player 2.
+    TestWindow b;
+    enableEverything(b.w);
+    b.w.u1.turnSacrifices = 2;
+    gameSubs::disableBoth(b.w);
+    EXPECT_EQ(enabledTurnControls(b.w, SideId::u1), Names{});
+    EXPECT_EQ(enabledTurnControls(b.w, SideId::u2), Names{});
+    EXPECT_EQ(b.w.u1.turnSacrifices, 2);
+    // Enabling leaves the open button.
     TestWindow t;
-    gameSubs::enableSide(t.w, "u1");
-    EXPECT_EQ(enabledTurnControls(t.w, "u1"), allTurnControlsButOpen("u1"));
-    EXPECT_TRUE(enabledTurnControls(t.w, "u2").empty());
-    gameSubs::enableSide(t.w, "player two");
-    EXPECT_EQ(enabledTurnControls(t.w, "u2"), allTurnControlsButOpen("u2"));
+    gameSubs::enableSide(t.w, SideId::u1);
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u1), allTurnControlsButOpen(SideId::u1));
+    EXPECT_TRUE(enabledTurnControls(t.w, SideId::u2).empty());
+    gameSubs::enableSide(t.w, SideId::u2);
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u2), allTurnControlsButOpen(SideId::u2));
 }
 
 TEST(SideControl, EndPreparationStopsDrawingAndOpensTheSlotLabels) {
     TestWindow t;
-    gameSubs::enableSide(t.w, "u2");
+    gameSubs::enableSide(t.w, SideId::u2);
     for (auto& l : t.w.u2.lblAtt)
         l.enabled = false;
-    gameSubs::endPreparation(t.w, "u2");
-    Names expected = allTurnControlsButOpen("u2");
+    gameSubs::endPreparation(t.w, SideId::u2);
+    Names expected = allTurnControlsButOpen(SideId::u2);
     for (const char* off : {"btnQ5U2", "btnAddU2", "btnSacriU2", "btnSpecialU2"})
         expected.erase(off);
-    EXPECT_EQ(enabledTurnControls(t.w, "u2"), expected);
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u2), expected);
 }
 
 TEST(GameOver, ResultsFromLifePoints) {
@@ -81,13 +82,14 @@ TEST(GameOver, ResultsFromLifePoints) {
         w.menu.smnSoundsOn.checked = c.sounds;
         w.u1.txtLp.text = c.lp1;
         w.u2.txtLp.text = c.lp2;
-        startTurn(w, "u1");
+        startTurn(w, SideId::u1);
         w.u2.btnEnd.enabled = true;
         w.u1.turnSacrifices = 1; // kept: the game is over, not the turn
         w.u1.lstDeck.visible = w.u2.lstHand.visible = false;
         const auto before = snapshot(w);
         const bool over = *c.message != '\0';
-        EXPECT_EQ(gameSubs::gameOverCheck(w), over ? "over" : "");
+        EXPECT_EQ(gameSubs::gameOverCheck(w),
+                  over ? gameSubs::GameOverResult::over : gameSubs::GameOverResult::notOver);
         if (!over) {
             EXPECT_EQ(snapshot(w), before);
             EXPECT_TRUE(t.prompter.messages.empty());
@@ -98,7 +100,7 @@ TEST(GameOver, ResultsFromLifePoints) {
         EXPECT_EQ(t.sound.played,
                   c.sounds ? std::vector<std::string>{"over.wav"} : std::vector<std::string>{});
         // Both sides stop, the turn timer too, and every list shows again.
-        Names expected = allTurnControlsButOpen("u1");
+        Names expected = allTurnControlsButOpen(SideId::u1);
         expected.insert({"btnEndU2", "tmrTurnLimit", "lstDeckU1", "lstHandU2"});
         EXPECT_EQ(changed(before, snapshot(w)), expected);
     }
@@ -122,7 +124,7 @@ TEST(NewGame, ResetsTheBoard) {
             s->turnSacrifices = 2;
             s->lstDeck.visible = false;
         }
-        startTurn(w, "u1");
+        startTurn(w, SideId::u1);
         w.timePassed = 2;
         w.txtMins.text = "1 MINUTES";
         w.timers.tmrUpdate.setOn(true);

@@ -224,7 +224,7 @@ TEST(OnlineDuel, ChatBothWaysShowsControlCharactersAsQuestionMarks) {
 // directly when the opponent's field is empty and this side plays to win, end the turn.
 void playTurn(NetWindow& t, SideId side, const std::string& deck, bool attacks) {
     Window& w = t.w;
-    const std::string id = idText(side);
+    const SideId id = side;
     Side& s = w.side(side);
     if (s.btnOpen.enabled) {
         t.prompter.files.push_back(deck);
@@ -238,7 +238,7 @@ void playTurn(NetWindow& t, SideId side, const std::string& deck, bool attacks) 
         gameSubs::btnField_Click(w, id);
     }
     if (attacks && s.btnDirect.enabled) gameSubs::btnDirect_Click(w, id);
-    ASSERT_TRUE(s.btnEnd.enabled) << id;
+    ASSERT_TRUE(s.btnEnd.enabled) << idText(id);
     gameSubs::btnEnd_Click(w, id);
 }
 
@@ -368,8 +368,8 @@ TEST(OnlineDuel, DisconnectHangUpAndErrorEndTheConnection) {
         d.connect();
         d.setSides(true);
         // A hand-over under way on the host: part 1 has left.
-        gameSubs::enableSide(d.host.w, "u1");
-        gameSubs::btnEnd_Click(d.host.w, "u1");
+        gameSubs::enableSide(d.host.w, SideId::u1);
+        gameSubs::btnEnd_Click(d.host.w, SideId::u1);
         tmrUpdate_Timer(d.host.w);
         d.net.pump();
         ASSERT_EQ(d.join.w.txtUpdates.text, "1 of 8");

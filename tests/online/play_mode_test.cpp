@@ -36,7 +36,7 @@ struct Game {
         online ? (void)(w.menu.smnOnline.checked = true) : onlineSubs::smnOffline_Click(w);
         w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
         w.online.btnDisconnect.enabled = w.online.txtMsg.enabled = online;
-        startTurn(w, "u2");
+        startTurn(w, SideId::u2);
         w.menu.smnOffline.checked = !online;
         for (Side* s : {&w.u1, &w.u2}) {
             setList(s->lstDeck, entries(30), s->txtDeckCnt);

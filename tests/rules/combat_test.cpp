@@ -9,8 +9,8 @@ using namespace grim::test;
 using Texts = std::vector<std::string>;
 
 namespace {
-std::set<std::string> onlyEnd(std::string_view side) {
-    return {side == "u1" ? "btnEndU1" : "btnEndU2"};
+std::set<std::string> onlyEnd(SideId side) {
+    return {side == SideId::u1 ? "btnEndU1" : "btnEndU2"};
 }
 } // namespace
 
@@ -19,7 +19,7 @@ std::set<std::string> onlyEnd(std::string_view side) {
 // blank. Afterwards only END is left: one attack a turn.
 TEST(Combat, CardAttacks) {
     struct Case {
-        const char* side;
+        SideId side;
         const char* attacker;
         int a;
         const char* defender;
@@ -28,18 +28,18 @@ TEST(Combat, CardAttacks) {
         const char* survivorAfter;
     };
     const Case cases[] = {
-        {"u1", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
-        {"u2", "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
-        {"u2", "[105] CLOWN 100", 1, "[120] OGRE 150", 1, 'D', "[120] OGRE 50"},
-        {"u1", "[105] CLOWN 100", 3, "[120] OGRE 150", 5, 'D', "[120] OGRE 50"},
-        {"u1", "[116] ZOMBIE 150", 5, "[121] DWARF 150", 3, '-', ""},
-        {"u1", "[164] HORN BEETLE 300", 3, "[150] ANGEL 250", 1, 'A', "[164] HORN BEETLE 50"},
-        {"u2", "[150] ANGEL 250", 1, "[164] HORN BEETLE 300", 3, 'D', "[164] HORN BEETLE 50"},
-        {"u2", "[105] CLOWN 130", 1, "[106] NERD 100", 1, 'A', "[105] CLOWN 30"},
-        {"u1", "[165] OMEGA 32767", 1, "[116] ZOMBIE -32768", 2, 'A', "[165] OMEGA 32767"},
+        {SideId::u1, "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
+        {SideId::u2, "[120] OGRE 150", 2, "[105] CLOWN 100", 4, 'A', "[120] OGRE 50"},
+        {SideId::u2, "[105] CLOWN 100", 1, "[120] OGRE 150", 1, 'D', "[120] OGRE 50"},
+        {SideId::u1, "[105] CLOWN 100", 3, "[120] OGRE 150", 5, 'D', "[120] OGRE 50"},
+        {SideId::u1, "[116] ZOMBIE 150", 5, "[121] DWARF 150", 3, '-', ""},
+        {SideId::u1, "[164] HORN BEETLE 300", 3, "[150] ANGEL 250", 1, 'A', "[164] HORN BEETLE 50"},
+        {SideId::u2, "[150] ANGEL 250", 1, "[164] HORN BEETLE 300", 3, 'D', "[164] HORN BEETLE 50"},
+        {SideId::u2, "[105] CLOWN 130", 1, "[106] NERD 100", 1, 'A', "[105] CLOWN 30"},
+        {SideId::u1, "[165] OMEGA 32767", 1, "[116] ZOMBIE -32768", 2, 'A', "[165] OMEGA 32767"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.side) + " " + c.attacker + " on " + c.defender);
+        SCOPED_TRACE(std::string(idText(c.side)) + " " + c.attacker + " on " + c.defender);
         TestWindow t;
         Window& w = t.w;
         w.menu.smnSoundsOn.checked = c.b != 2; // no sound while sounds are off
@@ -79,7 +79,7 @@ TEST(Combat, CardAttacks) {
 }
 
 TEST(DirectAttack, TakesOneLifePointWhenTheOpponentsFieldIsEmpty) {
-    for (std::string_view side : {"u1", "u2"}) {
+    for (SideId side : {SideId::u1, SideId::u2}) {
         SCOPED_TRACE(side);
         TestWindow t;
         startTurn(t.w, side);
@@ -102,27 +102,27 @@ TEST(Combat, RefusalsChangeNothing) {
     const std::string targets =
         "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.";
     struct Case {
-        const char* side;
-        void (*click)(Window&, std::string_view);
+        SideId side;
+        void (*click)(Window&, SideId);
         int selectA, selectB; // -1: nothing selected
         std::vector<int> own, theirs;
         std::string message;
     };
     const auto attack = gameSubs::btnAttack_Click, direct = gameSubs::btnDirect_Click;
     const Case cases[] = {
-        {"u1", attack, -1, 0, {1, 2}, {1, 4}, "You need to select both slot #s."},
-        {"u2", attack, 0, -1, {1, 2}, {1, 4}, "You need to select both slot #s."},
-        {"u2", attack, 0, 0, {2}, {1, 4}, "You can't ATTACK from an empty slot."},
-        {"u1", attack, 0, 0, {2}, {4}, "You can't ATTACK from an empty slot."},
-        {"u1", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
-        {"u2", attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
-        {"u2", direct, -1, -1, {}, {}, noAttacker},
-        {"u1", direct, -1, -1, {}, {5}, noAttacker},
-        {"u2", direct, -1, -1, {3}, {5}, targets},
-        {"u1", direct, -1, -1, {3}, {1}, targets},
+        {SideId::u1, attack, -1, 0, {1, 2}, {1, 4}, "You need to select both slot #s."},
+        {SideId::u2, attack, 0, -1, {1, 2}, {1, 4}, "You need to select both slot #s."},
+        {SideId::u2, attack, 0, 0, {2}, {1, 4}, "You can't ATTACK from an empty slot."},
+        {SideId::u1, attack, 0, 0, {2}, {4}, "You can't ATTACK from an empty slot."},
+        {SideId::u1, attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
+        {SideId::u2, attack, 0, 0, {1, 2}, {4}, "You can't ATTACK an empty slot."},
+        {SideId::u2, direct, -1, -1, {}, {}, noAttacker},
+        {SideId::u1, direct, -1, -1, {}, {5}, noAttacker},
+        {SideId::u2, direct, -1, -1, {3}, {5}, targets},
+        {SideId::u1, direct, -1, -1, {3}, {1}, targets},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.side) + " " + c.message);
+        SCOPED_TRACE(std::string(idText(c.side)) + " " + c.message);
         TestWindow t;
         startTurn(t.w, c.side);
         for (int i : c.own)

@@ -26,32 +26,33 @@ TEST(Costs, PaymentsAndRefusals) {
     enum Pay { life, sacrificed, both };
     struct Case {
         Pay pay;
-        const char* side; // any text but "u1" is player 2
+        SideId side;
         const char *lp, *c;
         int l, s;
-        const char* result;
+        gameSubs::Verdict result;
         std::string message; // "" when none
         const char *lpAfter, *cAfter;
     };
     const Case cases[] = {
-        {life, "u2", "3", "0", 2, 0, "passed", "", "1", "0"},
-        {life, "someone", "1", "0", 1, 0, "failed", lpMessage, "1", "0"},
-        {life, "u1", "0", "0", 0, 0, "failed", lpMessage, "0", "0"},
-        {sacrificed, "u1", "25", "2", 0, 3, "failed", "You don't have enough cards SACRIFICED.", "25", "2"},
-        {sacrificed, "u2", "25", "2", 0, 2, "passed", "", "25", "0"},
-        {both, "u2", "-32768", "32767", 0, 5, "failed", lpMessage, "-32768", "32767"},
-        {both, "u1", "32767", "32767", 5, 5, "passed", "", "32762", "32762"},
+        {life, SideId::u2, "3", "0", 2, 0, gameSubs::Verdict::passed, "", "1", "0"},
+        {life, SideId::u2, "1", "0", 1, 0, gameSubs::Verdict::failed, lpMessage, "1", "0"},
+        {life, SideId::u1, "0", "0", 0, 0, gameSubs::Verdict::failed, lpMessage, "0", "0"},
+        {sacrificed, SideId::u1, "25", "2", 0, 3, gameSubs::Verdict::failed,
+         "You don't have enough cards SACRIFICED.", "25", "2"},
+        {sacrificed, SideId::u2, "25", "2", 0, 2, gameSubs::Verdict::passed, "", "25", "0"},
+        {both, SideId::u2, "-32768", "32767", 0, 5, gameSubs::Verdict::failed, lpMessage, "-32768", "32767"},
+        {both, SideId::u1, "32767", "32767", 5, 5, gameSubs::Verdict::passed, "", "32762", "32762"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.side) + " " + c.lp + "L " + c.c + "C");
+        SCOPED_TRACE(std::string(idText(c.side)) + " " + c.lp + "L " + c.c + "C");
         TestWindow t;
         Side& s = t.w.side(c.side);
         s.txtLp.text = c.lp;
         s.txtSacriCnt.text = c.c;
-        const std::string result = c.pay == life ? gameSubs::payLifePoints(t.w, c.side, c.l)
-                                   : c.pay == sacrificed
-                                       ? gameSubs::paySacrificed(t.w, c.side, c.s)
-                                       : gameSubs::payLifeAndSacrificed(t.w, c.side, c.l, c.s);
+        const gameSubs::Verdict result = c.pay == life ? gameSubs::payLifePoints(t.w, c.side, c.l)
+                                         : c.pay == sacrificed
+                                             ? gameSubs::paySacrificed(t.w, c.side, c.s)
+                                             : gameSubs::payLifeAndSacrificed(t.w, c.side, c.l, c.s);
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(t.prompter.messages,
                   c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});

@@ -19,7 +19,7 @@ struct Board {
     Side& s = w.u2;
 
     Board() {
-        startTurn(w, "u2");
+        startTurn(w, SideId::u2);
         setList(s.lstHand, {entry(105), entry(120), entry(135), entry(200), entry(165)}, s.txtHandCnt);
     }
     void selectHand(int code) {
@@ -40,16 +40,16 @@ struct Sacrifice : ::testing::Test, Board {};
 // 50 and for free), its cost is paid, and drawing, sacrifice and fielding end for the turn.
 TEST(Fielding, ACardGoesIntoTheFirstFreeSlotAndIsPaidFor) {
     struct Case {
-        const char* side;
+        SideId side;
         int code;
         const char *lp, *c;
         int slot; // slots before it are taken
         const char *slotText, *lpAfter, *cAfter;
     };
     const Case cases[] = {
-        {"u2", 105, "25", "0", 2, "[105] CLOWN 100", "25", "0"},
-        {"u2", 200, "1", "0", 1, "[200] LIFELESS 50", "1", "0"},
-        {"u1", 164, "3", "2", 4, "[164] HORN BEETLE 300", "1", "0"},
+        {SideId::u2, 105, "25", "0", 2, "[105] CLOWN 100", "25", "0"},
+        {SideId::u2, 200, "1", "0", 1, "[200] LIFELESS 50", "1", "0"},
+        {SideId::u1, 164, "3", "2", 4, "[164] HORN BEETLE 300", "1", "0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -87,39 +87,39 @@ TEST_F(Sacrifice, TwoATurnFromTheHandOrASlot) {
     s.slot(4).text = "[141] GORILLA 120";
     selectHand(120);
     t.prompter.answers = {true, true};
-    gameSubs::btnSacri_Click(w, "u2");
+    gameSubs::btnSacri_Click(w, SideId::u2);
     EXPECT_EQ(t.prompter.questions.back(), "Do you want to sacrifice this card?");
     EXPECT_EQ(s.txtHandCnt.text, "4");
     EXPECT_EQ(s.txtSacriCnt.text, "1");
     EXPECT_FALSE(s.btnAdd.enabled || s.btnQ5.enabled);
     EXPECT_TRUE(s.btnSacri.enabled && s.btnField.enabled && s.lblAtt[0].enabled);
 
-    gameSubs::lblAtt_Click(w, "u2", 4);
+    gameSubs::lblAtt_Click(w, SideId::u2, 4);
     EXPECT_EQ(s.cmbGrave.items(), (std::vector<std::string>{entry(120), "[141] GORILLA 120"}));
     EXPECT_EQ(s.slot(4).text, "");
     EXPECT_EQ(s.txtGraveCnt.text, "2");
     EXPECT_EQ(s.txtSacriCnt.text, "2");
     EXPECT_TRUE(t.prompter.messages.empty());
-    EXPECT_EQ(enabledTurnControls(w, "u2"),
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2),
               (std::set<std::string>{"btnSpecialU2", "btnFieldU2", "btnDirectU2", "btnMasterU2",
                                      "btnAttackU2", "btnEndU2"}));
 
     // Two more in player 2's next turn.
-    gameSubs::btnEnd_Click(w, "u2");
-    gameSubs::btnEnd_Click(w, "u1");
+    gameSubs::btnEnd_Click(w, SideId::u2);
+    gameSubs::btnEnd_Click(w, SideId::u1);
     EXPECT_EQ(s.turnSacrifices, 0);
-    EXPECT_EQ(enabledTurnControls(w, "u2"), allTurnControlsButOpen("u2"));
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2), allTurnControlsButOpen(SideId::u2));
 }
 
 TEST(Master, NeedsAFullFieldTakesOneLifePointAndEndsThePreparation) {
     struct Case {
-        const char* side;
+        SideId side;
         int sacrifices;
         const char *lp, *lpAfter;
     };
-    for (const Case& c :
-         {Case{"u2", 0, "25", "24"}, Case{"u2", 2, "25", "24"}, Case{"u1", 0, "-32768", "-32768"}}) {
-        SCOPED_TRACE(std::string(c.side) + " " + std::to_string(c.sacrifices));
+    for (const Case& c : {Case{SideId::u2, 0, "25", "24"}, Case{SideId::u2, 2, "25", "24"},
+                          Case{SideId::u1, 0, "-32768", "-32768"}}) {
+        SCOPED_TRACE(std::string(idText(c.side)) + " " + std::to_string(c.sacrifices));
         TestWindow t;
         startTurn(t.w, c.side);
         Side& own = t.w.side(c.side);
@@ -144,11 +144,10 @@ TEST(Master, NeedsAFullFieldTakesOneLifePointAndEndsThePreparation) {
 TEST(FieldingRefusals, ChangeNothing) {
     const std::string lpMessage = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
     using Click = void (*)(Window&);
-    const Click field = [](Window& w) { gameSubs::btnField_Click(w, "u2"); };
-    const Click hand = [](Window& w) { gameSubs::btnSacri_Click(w, "u2"); };
-    const Click slot3 = [](Window& w) { gameSubs::lblAtt_Click(w, "u2", 3); };
-    const Click master = [](Window& w) { gameSubs::btnMaster_Click(w, "u2"); };
-    const Click noMode = [](Window& w) { gameSubs::sacrifice(w, "graveyard", "u2", 3); };
+    const Click field = [](Window& w) { gameSubs::btnField_Click(w, SideId::u2); };
+    const Click hand = [](Window& w) { gameSubs::btnSacri_Click(w, SideId::u2); };
+    const Click slot3 = [](Window& w) { gameSubs::lblAtt_Click(w, SideId::u2, 3); };
+    const Click master = [](Window& w) { gameSubs::btnMaster_Click(w, SideId::u2); };
     struct Case {
         int selected; // code of the selected hand card, 0 for none
         const char *lp, *c;
@@ -170,7 +169,6 @@ TEST(FieldingRefusals, ChangeNothing) {
         {0, "25", "0", 2, slot3,
          "There is no card to sacrifice in this slot. Sacrifice will not take place."},
         {0, "25", "0", 3, slot3, ""}, // answered No
-        {0, "25", "0", 3, noMode, ""},
         {0, "25", "0", 4, master, "You must have 5 cards on the FIELD to use MASTER."},
     };
     for (const Case& c : cases) {
@@ -191,10 +189,10 @@ TEST(FieldingRefusals, ChangeNothing) {
     f.fillField(3);
     f.selectHand(105);
     f.t.prompter.answers = {true, true, true};
-    gameSubs::btnSacri_Click(f.w, "u2");
-    gameSubs::lblAtt_Click(f.w, "u2", 1);
+    gameSubs::btnSacri_Click(f.w, SideId::u2);
+    gameSubs::lblAtt_Click(f.w, SideId::u2, 1);
     const auto before = snapshot(f.w);
-    gameSubs::btnSacri_Click(f.w, "u2");
-    gameSubs::lblAtt_Click(f.w, "u2", 2);
+    gameSubs::btnSacri_Click(f.w, SideId::u2);
+    gameSubs::lblAtt_Click(f.w, SideId::u2, 2);
     EXPECT_EQ(snapshot(f.w), before);
 }

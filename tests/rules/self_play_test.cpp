@@ -1,6 +1,6 @@
 // Seeded random games through the handlers the buttons call, with the board checked after
 // every action (see bench/self_play.h).
-#include "self_play.h"
+#include "selfplay/self_play.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 
 using namespace grim;
 using namespace grim::test;
+using namespace grim::selfplay;
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST(SelfPlay, ReportsABoardThatBreaksTheRulesAndReplaysASeed) {
     TempFolder folder;
     SelfPlay broken(folder.folder(), {7, false, 50});
     broken.actions.push_back({"miscount", 1000, [](const Window&, const Side&) { return true; }, nullptr,
-                              [](SelfPlay& d, std::string_view) { d.window().u2.txtHandCnt.text = "9"; }});
+                              [](SelfPlay& d, SideId) { d.window().u2.txtHandCnt.text = "9"; }});
     broken.playGame();
     ASSERT_FALSE(broken.failures.empty());
     EXPECT_EQ(broken.failures.front(), "seed 7, game 1, after miscount: wrong txtHandCntU2");

@@ -24,7 +24,7 @@ struct OfflineGame : ::testing::Test {
     void SetUp() override { onlineSubs::smnOffline_Click(w); }
 
     // Opens a file for the side, answering the shuffle question with No.
-    void open(std::string_view side, const std::optional<std::string>& path) {
+    void open(SideId side, const std::optional<std::string>& path) {
         t.prompter.files.push_back(path);
         t.prompter.answers.push_back(false);
         gameSubs::btnOpen_Click(w, side);
@@ -32,16 +32,16 @@ struct OfflineGame : ::testing::Test {
     }
     // Player 1's first move is over and player 2 has opened a deck.
     void toPlayer2sTurn() {
-        open("u1", good);
-        gameSubs::btnEnd_Click(w, "u1");
-        open("u2", good);
+        open(SideId::u1, good);
+        gameSubs::btnEnd_Click(w, SideId::u1);
+        open(SideId::u2, good);
     }
 };
 
 } // namespace
 
 TEST_F(OfflineGame, OpeningADeckStartsPlayer1sFirstMove) {
-    open("u1", good);
+    open(SideId::u1, good);
     EXPECT_EQ(t.prompter.filters, Texts{"Deck File (*.ucd)"});
     EXPECT_TRUE(t.prompter.messages.empty());
     EXPECT_EQ(t.prompter.questions, Texts{"Do you want to shuffle your deck?"});
@@ -50,13 +50,13 @@ TEST_F(OfflineGame, OpeningADeckStartsPlayer1sFirstMove) {
     EXPECT_TRUE(w.blnFirstMove);
     EXPECT_TRUE(w.timers.tmrTurnLimit.on());
     // No attack, direct attack, master or slot label in the first turn; the deck opens once.
-    EXPECT_EQ(enabledTurnControls(w, "u1"), firstMoveControls);
-    EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
+    EXPECT_EQ(enabledTurnControls(w, SideId::u1), firstMoveControls);
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u2).empty());
     const auto before = snapshot(w);
     for (auto click : {gameSubs::btnAttack_Click, gameSubs::btnDirect_Click, gameSubs::btnMaster_Click,
                        gameSubs::btnOpen_Click})
-        click(w, "u1");
-    gameSubs::lblAtt_Click(w, "u1", 1);
+        click(w, SideId::u1);
+    gameSubs::lblAtt_Click(w, SideId::u1, 1);
     EXPECT_EQ(snapshot(w), before);
 }
 
@@ -66,7 +66,7 @@ TEST_F(OfflineGame, ShufflingOnYesRunsTwoFisherYatesPasses) {
     t.random.script.assign(78, 0.0);
     t.prompter.files.push_back(good);
     t.prompter.answers.push_back(true);
-    gameSubs::btnOpen_Click(w, "u1");
+    gameSubs::btnOpen_Click(w, SideId::u1);
     Texts expected(deck40.begin() + 2, deck40.end());
     expected.insert(expected.end(), deck40.begin(), deck40.begin() + 2);
     EXPECT_EQ(w.u1.lstDeck.items(), expected);
@@ -106,58 +106,58 @@ TEST_F(OfflineGame, BadDeckFilesAreRefusedAndLeaveTheSideFreeToOpenAnother) {
         SCOPED_TRACE(c.path.value_or("cancelled"));
         const auto before = snapshot(w);
         t.prompter.messages.clear();
-        open("u1", c.path);
+        open(SideId::u1, c.path);
         EXPECT_EQ(snapshot(w), before);
         EXPECT_EQ(t.prompter.messages, c.message.empty() ? Texts{} : Texts{c.message});
     }
     EXPECT_TRUE(t.prompter.questions.empty());
-    open("u1", good);
+    open(SideId::u1, good);
     EXPECT_EQ(w.u1.txtDeckCnt.text, "40");
 }
 
 TEST_F(OfflineGame, FortyOneCardsLoadTheFirstFortyAfterOneMessage) {
     auto v = entries(41);
     v.push_back("not even a card"); // beyond the 40 loaded lines: never read
-    open("u1", folder.deck("long.ucd", v));
+    open(SideId::u1, folder.deck("long.ucd", v));
     EXPECT_EQ(t.prompter.messages, Texts{"You have more than 40 cards! The rest will not be loaded!"});
     EXPECT_EQ(w.u1.lstDeck.items(), entries(40));
     EXPECT_EQ(w.u1.txtDeckCnt.text, "40");
 }
 
 TEST_F(OfflineGame, TurnsPassFromPlayer1ToPlayer2AndBack) {
-    open("u1", good);
+    open(SideId::u1, good);
     w.txtMins.text = "1 MINUTES";
     w.timePassed = 2;
-    gameSubs::btnEnd_Click(w, "u1");
+    gameSubs::btnEnd_Click(w, SideId::u1);
     // Player 2 opens a deck next; nothing else, and no timer until then.
-    EXPECT_TRUE(enabledTurnControls(w, "u1").empty());
-    EXPECT_EQ(enabledTurnControls(w, "u2"), std::set<std::string>{"btnOpenU2"});
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u1).empty());
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2), std::set<std::string>{"btnOpenU2"});
     EXPECT_FALSE(w.blnFirstMove);
     EXPECT_FALSE(w.timers.tmrTurnLimit.on());
     EXPECT_EQ(w.txtMins.text, "3 MINUTES");
     EXPECT_EQ(w.timePassed, 0);
 
-    open("u2", good);
-    EXPECT_EQ(enabledTurnControls(w, "u2"), allTurnControlsButOpen("u2"));
+    open(SideId::u2, good);
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2), allTurnControlsButOpen(SideId::u2));
     EXPECT_TRUE(w.timers.tmrTurnLimit.on());
 
     const unsigned restarts = w.timers.tmrTurnLimit.restarts();
-    gameSubs::btnEnd_Click(w, "u2");
-    EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
-    EXPECT_EQ(enabledTurnControls(w, "u1"), allTurnControlsButOpen("u1"));
+    gameSubs::btnEnd_Click(w, SideId::u2);
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u2).empty());
+    EXPECT_EQ(enabledTurnControls(w, SideId::u1), allTurnControlsButOpen(SideId::u1));
     EXPECT_GT(w.timers.tmrTurnLimit.restarts(), restarts); // a fresh three minutes
-    gameSubs::btnEnd_Click(w, "u1");
-    EXPECT_EQ(enabledTurnControls(w, "u2"), allTurnControlsButOpen("u2"));
+    gameSubs::btnEnd_Click(w, SideId::u1);
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2), allTurnControlsButOpen(SideId::u2));
     EXPECT_TRUE(t.prompter.messages.empty());
 }
 
 TEST_F(OfflineGame, EndingATurnWithNoLifeLeftEndsTheGame) {
     toPlayer2sTurn();
     w.u1.txtLp.text = "0";
-    gameSubs::btnEnd_Click(w, "u2");
+    gameSubs::btnEnd_Click(w, SideId::u2);
     EXPECT_EQ(t.prompter.messages, Texts{"Player 2 wins."});
-    EXPECT_TRUE(enabledTurnControls(w, "u1").empty());
-    EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u1).empty());
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u2).empty());
     EXPECT_FALSE(w.timers.tmrTurnLimit.on());
 }
 
@@ -176,16 +176,16 @@ TEST_F(OfflineGame, TheThirdMinuteEndsTheTurnOfTheSideWhoseEndIsEnabled) {
     gameSubs::tmrTurnLimit_Timer(w);
     EXPECT_EQ(t.prompter.messages, Texts{"3 minutes have passed. Your turn has automatically ended."});
     EXPECT_EQ(w.txtChat.text, "<[10:11:12] 3 minutes have passed. Your turn has automatically ended.>\r\n");
-    EXPECT_TRUE(enabledTurnControls(w, "u2").empty());
-    EXPECT_EQ(enabledTurnControls(w, "u1"), allTurnControlsButOpen("u1"));
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u2).empty());
+    EXPECT_EQ(enabledTurnControls(w, SideId::u1), allTurnControlsButOpen(SideId::u1));
     EXPECT_EQ(w.txtMins.text, "3 MINUTES");
     EXPECT_EQ(w.timePassed, 0);
     EXPECT_TRUE(w.timers.tmrTurnLimit.on()); // player 1's fresh turn
 
     for (int i = 0; i < 3; ++i)
         gameSubs::tmrTurnLimit_Timer(w);
-    EXPECT_EQ(enabledTurnControls(w, "u2"), allTurnControlsButOpen("u2"));
-    EXPECT_TRUE(enabledTurnControls(w, "u1").empty());
+    EXPECT_EQ(enabledTurnControls(w, SideId::u2), allTurnControlsButOpen(SideId::u2));
+    EXPECT_TRUE(enabledTurnControls(w, SideId::u1).empty());
 }
 
 TEST(TurnTimer, TheMessageShowsWithNoMinutesLeft) {
@@ -202,7 +202,7 @@ TEST(TurnTimer, TheMessageShowsWithNoMinutesLeft) {
     Window w{Ports{prompter, t.sound, t.clock, t.random, t.socket}};
     prompter.w = &w;
     formLoad(w, "/nonexistent-grimward-folder");
-    startTurn(w, "u1");
+    startTurn(w, SideId::u1);
     for (int i = 0; i < 3; ++i)
         gameSubs::tmrTurnLimit_Timer(w);
     EXPECT_EQ(prompter.minutes, Texts{"0 MINUTES"});
@@ -215,18 +215,18 @@ TEST(OnlineTurns, TheOtherWindowGivesTheTurn) {
     TempFolder folder;
     t.prompter.files = {folder.deck("d.ucd", entries(40)), folder.path("d.ucd")};
     t.w.u2.btnOpen.enabled = t.w.u1.btnOpen.enabled = true;
-    gameSubs::btnOpen_Click(t.w, "u2");
-    EXPECT_EQ(enabledTurnControls(t.w, "u2"), (std::set<std::string>{"btnQ5U2", "btnAddU2"}));
-    gameSubs::btnOpen_Click(t.w, "u1");
-    EXPECT_EQ(enabledTurnControls(t.w, "u1"), firstMoveControls);
+    gameSubs::btnOpen_Click(t.w, SideId::u2);
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u2), (std::set<std::string>{"btnQ5U2", "btnAddU2"}));
+    gameSubs::btnOpen_Click(t.w, SideId::u1);
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u1), firstMoveControls);
     EXPECT_FALSE(t.w.timers.tmrTurnLimit.on());
 
-    gameSubs::enableSide(t.w, "u1");
+    gameSubs::enableSide(t.w, SideId::u1);
     t.w.timers.tmrTurnLimit.setOn(true);
     t.w.online.btnDisconnect.enabled = true;
-    gameSubs::btnEnd_Click(t.w, "u1");
-    EXPECT_TRUE(enabledTurnControls(t.w, "u1").empty());
-    EXPECT_EQ(enabledTurnControls(t.w, "u2"), (std::set<std::string>{"btnQ5U2", "btnAddU2"}));
+    gameSubs::btnEnd_Click(t.w, SideId::u1);
+    EXPECT_TRUE(enabledTurnControls(t.w, SideId::u1).empty());
+    EXPECT_EQ(enabledTurnControls(t.w, SideId::u2), (std::set<std::string>{"btnQ5U2", "btnAddU2"}));
     EXPECT_FALSE(t.w.timers.tmrTurnLimit.on());
 }
 
@@ -234,7 +234,7 @@ TEST(OnlineTurns, TheOtherWindowGivesTheTurn) {
 // full hand or a refusal (with its message) drawing ends, and Q5 short of cards leaves ADD.
 TEST(Drawing, DrawAndQ5) {
     struct Case {
-        void (*click)(Window&, std::string_view);
+        void (*click)(Window&, SideId);
         int deck, hand, drawn;
         std::string message; // "" when none
         std::set<std::string> disabled;
@@ -254,12 +254,12 @@ TEST(Drawing, DrawAndQ5) {
         SCOPED_TRACE(c.message);
         TestWindow t;
         Side& s = t.w.u1;
-        startTurn(t.w, "u1");
+        startTurn(t.w, SideId::u1);
         const Texts deck = entries(c.deck, 140);
         setList(s.lstDeck, deck, s.txtDeckCnt);
         setList(s.lstHand, entries(c.hand), s.txtHandCnt);
         auto before = snapshot(t.w);
-        c.click(t.w, "u1");
+        c.click(t.w, SideId::u1);
         EXPECT_EQ(t.prompter.messages, c.message.empty() ? Texts{} : Texts{c.message});
         Texts hand = entries(c.hand);
         hand.insert(hand.end(), deck.begin(), deck.begin() + c.drawn);

@@ -7,18 +7,19 @@ namespace grim::test {
 
 TEST(Activation, OnlyASelectedSpecialCardOnAnEnabledButtonIsPlayed) {
     struct Case {
-        std::string side, card, message; // no card: nothing selected; no message: nothing happens
+        SideId side;
+        std::string card, message; // no card: nothing selected; no message: nothing happens
         bool enabled = true;
     };
     const Case cases[] = {
-        {"u1", "", "No HAND card selected to activate special ability."},
-        {"u2", "", "No HAND card selected to activate special ability."},
-        {"u2", "[105] CLOWN", "Selected card is not a SPECIAL card."},
-        {"u1", "[165] OMEGA", "Selected card is not a SPECIAL card."},
-        {"u1", "[2x3] BROKEN", "Selected card is not a SPECIAL card."}, // no three-digit code
-        {"u2", "[229] NOTHING", ""},
-        {"u1", "[999] NOTHING", ""},
-        {"u2", "[213] LIFEPOINT", "", false},
+        {SideId::u1, "", "No HAND card selected to activate special ability."},
+        {SideId::u2, "", "No HAND card selected to activate special ability."},
+        {SideId::u2, "[105] CLOWN", "Selected card is not a SPECIAL card."},
+        {SideId::u1, "[165] OMEGA", "Selected card is not a SPECIAL card."},
+        {SideId::u1, "[2x3] BROKEN", "Selected card is not a SPECIAL card."}, // no three-digit code
+        {SideId::u2, "[229] NOTHING", ""},
+        {SideId::u1, "[999] NOTHING", ""},
+        {SideId::u2, "[213] LIFEPOINT", "", false},
     };
     for (const auto& c : cases) {
         SpecialTable t(c.side);
@@ -62,7 +63,7 @@ TEST(Activation, OddBoardTextsAreHandledSafely) {
     SpecialTable t;
     // A slot picker whose text is no slot number picks nothing.
     t.hold("[207] INCREASE");
-    t.field("u1", 1, "[105] CLOWN 32750");
+    t.field(SideId::u1, 1, "[105] CLOWN 32750");
     t.w.u1.cmbSlotA.setItems({"0", "6", "x", "1"});
     for (int i = 0; i < 3; ++i) {
         t.w.u1.cmbSlotA.select(i);
@@ -71,12 +72,12 @@ TEST(Activation, OddBoardTextsAreHandledSafely) {
     // Powers stop at the largest 16-bit number.
     t.w.u1.cmbSlotA.select(3);
     t.plays();
-    EXPECT_EQ(t.slot("u1", 1), "[105] CLOWN 32767");
+    EXPECT_EQ(t.slot(SideId::u1, 1), "[105] CLOWN 32767");
     // A slot text without a card code is no DEAD card.
     t.hold("[219] SOUL TRANSFER");
-    t.counters("u1", 10, 10);
-    t.graveOf("u1", 3);
-    t.field("u1", 1, "ZOMBIE 100");
+    t.counters(SideId::u1, 10, 10);
+    t.graveOf(SideId::u1, 3);
+    t.field(SideId::u1, 1, "ZOMBIE 100");
     t.expectRefused(notDead);
 }
 

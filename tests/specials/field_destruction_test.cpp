@@ -57,7 +57,7 @@ TEST(Armageddon, DestroysBothFieldsSlotBySlotAndEachOwnerPaysALifePointPerCard) 
         t.field(t.you, 4, "[165] OMEGA 600");
         t.pays(5, 5, "", 1 - 2);
         for (int i = 1; i <= 5; ++i)
-            EXPECT_EQ(t.slot("u1", i) + t.slot("u2", i), "") << i;
+            EXPECT_EQ(t.slot(SideId::u1, i) + t.slot(SideId::u2, i), "") << i;
         t.expectGrave(side, {"[100] GNOME", "[105] CLOWN 100", "[120] OGRE 150", "[215] ARMAGEDDON"});
         t.expectGrave(t.you, {"[101] ELF 100", "[165] OMEGA 600", "[164] HORN BEETLE 300"});
         EXPECT_EQ(t.lp(t.you), 25 - 3);

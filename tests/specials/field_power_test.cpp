@@ -42,7 +42,7 @@ TEST(PowerCards, LowerTheOpponentsCardInSlotAAndDestroyItAtZero) {
                 t.field(t.you, 4, "[101] ELF 100");
                 t.field(t.you, 1, "[120] OGRE " + std::to_string(power));
                 // Player 1 has always been told this by REDUCTION with two full stops.
-                t.expectRefused(noSlotOpp + std::string(reduction && side == "u1" ? "." : ""));
+                t.expectRefused(noSlotOpp + std::string(reduction && side == SideId::u1 ? "." : ""));
                 t.slotA(3);
                 t.expectRefused(
                     reduction ? "There is no card to reduce in power in selected slot. Action cancelled."

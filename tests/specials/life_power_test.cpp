@@ -9,7 +9,7 @@ TEST(SoulCards, FeedADeadCard10PerGraveyardCardFor3LAnd3COr4LAnd4COverTwenty) {
             for (const auto& [souls, cost, dead, power] :
                  {std::tuple{20, 3, "[119] GHOST ", "300"}, {21, 4, "[116] ZOMBIE ", "310"}}) {
                 SpecialTable t(side);
-                const std::string fed = stealer ? t.you : t.me;
+                const SideId fed = stealer ? t.you : t.me;
                 t.hold(stealer ? "[226] SOUL STEALER" : "[219] SOUL TRANSFER");
                 t.field(side, 1, "[115] MOTH 100");
                 t.field(side, 2, "[120] OGRE 150");
@@ -18,7 +18,7 @@ TEST(SoulCards, FeedADeadCard10PerGraveyardCardFor3LAnd3COr4LAnd4COverTwenty) {
                 t.expectRefused(noSlotOwn);
                 t.slotA(3);
                 // Player 2 has always been told of the empty slot in other words by SOUL STEALER.
-                t.expectRefused(stealer && side == "u2" ? nothingToIncrease : slotEmpty);
+                t.expectRefused(stealer && side == SideId::u2 ? nothingToIncrease : slotEmpty);
                 for (int notDeadSlot : {1, 2}) {
                     t.slotA(notDeadSlot);
                     t.expectRefused(notDead);

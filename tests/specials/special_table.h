@@ -18,8 +18,8 @@
 namespace grim::test {
 
 using Entries = std::vector<std::string>;
-using Id = const std::string&; // a side: "u1" or "u2"
-inline const Entries bothSides{"u1", "u2"};
+using Id = SideId;
+inline constexpr SideId bothSides[]{SideId::u1, SideId::u2};
 
 inline constexpr const char* lpShort =
     "The LP cost of this card would reduce your LP to zero. Action cancelled.";
@@ -38,12 +38,12 @@ inline double inBand(int band) {
 }
 
 struct SpecialTable : TestWindow {
-    const std::string me, you;
+    const SideId me, you;
     ::testing::ScopedTrace trace;
     std::string card;
 
-    explicit SpecialTable(const std::string& side = "u1")
-        : me(side), you(side == "u1" ? "u2" : "u1"), trace(__FILE__, __LINE__, side + " plays") {}
+    explicit SpecialTable(SideId side = SideId::u1)
+        : me(side), you(other(side)), trace(__FILE__, __LINE__, std::string(idText(side)) + " plays") {}
 
     // Gives me the turn with the card selected in my hand, behind the other cards, and
     // slot 1 in selector B.

@@ -15,7 +15,7 @@
 namespace grim::test {
 
 // A game on one machine in which it is the side's full turn.
-inline void startTurn(Window& w, std::string_view side) {
+inline void startTurn(Window& w, SideId side) {
     w.menu.smnOffline.checked = true;
     w.menu.smnOffline.enabled = false;
     w.menu.smnOnline.enabled = false;
@@ -39,8 +39,8 @@ inline std::set<std::string> changed(const std::map<std::string, std::string>& b
 }
 
 // The turn controls ("btnAddU1", "lblAttU1_3", ...) of a side that are enabled.
-inline std::set<std::string> enabledTurnControls(const Window& w, std::string_view side) {
-    const std::string u = side == "u1" ? "U1" : "U2";
+inline std::set<std::string> enabledTurnControls(const Window& w, SideId side) {
+    const std::string u = side == SideId::u1 ? "U1" : "U2";
     std::set<std::string> names;
     forEachControl(w, [&](const std::string& name, const auto& control) {
         if constexpr (std::is_same_v<std::decay_t<decltype(control)>, Switch>)
@@ -51,8 +51,8 @@ inline std::set<std::string> enabledTurnControls(const Window& w, std::string_vi
     return names;
 }
 
-inline std::set<std::string> allTurnControlsButOpen(std::string_view side) {
-    const std::string u = side == "u1" ? "U1" : "U2";
+inline std::set<std::string> allTurnControlsButOpen(SideId side) {
+    const std::string u = side == SideId::u1 ? "U1" : "U2";
     std::set<std::string> names;
     for (const char* b : {"btnQ5", "btnAdd", "btnSacri", "btnSpecial", "btnField", "btnDirect", "btnMaster",
                           "btnAttack", "btnEnd"})

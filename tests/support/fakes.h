@@ -3,22 +3,29 @@
 #pragma once
 
 #include "board/ports.h"
-#include "board/startup.h"
 #include "board/window.h"
+#include "program/startup.h"
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace grim {
+inline std::ostream& operator<<(std::ostream& o, SideId s) {
+    return o << idText(s);
+}
+} // namespace grim
 
 namespace grim::test {
 
 struct FakePrompter : Prompter {
-    std::vector<std::string> messages;      // every message box text, in order
-    std::vector<std::string> titles;        // their titles
-    std::vector<std::string> questions;     // every question asked
-    std::deque<bool> answers;               // scripted answers; unscripted questions answer No
-    std::deque<std::optional<std::string>> files;  // scripted dialog results; unscripted cancel
+    std::vector<std::string> messages;            // every message box text, in order
+    std::vector<std::string> titles;              // their titles
+    std::vector<std::string> questions;           // every question asked
+    std::deque<bool> answers;                     // scripted answers; unscripted questions answer No
+    std::deque<std::optional<std::string>> files; // scripted dialog results; unscripted cancel
     std::vector<std::string> filters;
 
     void message(const std::string& text, const std::string& title) override {

@@ -4,7 +4,7 @@
 // queue and are handled one at a time, in order, when the test pumps them.
 #pragma once
 
-#include "board/startup.h"
+#include "program/startup.h"
 #include "online/framing.h"
 #include "online/online_handlers.h"
 #include "support/fakes.h"

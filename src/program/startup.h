@@ -1,4 +1,5 @@
-// Opening and closing the window.
+// Opening and closing the window: start-up fills the board, the deck editor and the
+// online panel, so it sits above every module it calls.
 #pragma once
 
 #include "board/window.h"

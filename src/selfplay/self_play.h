@@ -1,11 +1,11 @@
 // A headless driver that plays whole games on one machine through the handlers the window's
 // buttons call, choosing random actions among the enabled controls of the side whose turn it
-// is, and checking the board after every action. The self-play test and benchmark use it.
+// is, and checking the board after every action. The self-play test and benchmark use it,
+// and a computer opponent can be built on it. It links only the core.
 #pragma once
 
 #include "board/ports.h"
 #include "board/window.h"
-#include "support/fakes.h"
 
 #include <cstdint>
 #include <deque>
@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace grim::test {
+namespace grim::selfplay {
 
 struct SelfPlayOptions {
     std::uint64_t seed = 1;
@@ -23,6 +23,9 @@ struct SelfPlayOptions {
     bool checkRefusals = false;
     // A game that has not ended after this many turns is abandoned with NEW GAME.
     int maxTurns = 1000;
+    // A turn that has not passed after this many actions makes no progress (no deck
+    // will open, say): the game is abandoned and the failure reported.
+    int maxActionsPerTurn = 5000;
 };
 
 enum class GameResult { player1, player2, draw, unfinished };
@@ -43,7 +46,7 @@ class SelfPlay : Prompter {
         // Makes the selections and scripts the answers a player would give (may be empty).
         std::function<void(SelfPlay&, Side&)> prepare;
         // The click: calls the window's handler.
-        std::function<void(SelfPlay&, std::string_view side)> click;
+        std::function<void(SelfPlay&, SideId side)> click;
     };
 
     // Writes the driver's good and bad deck files into deckFolder.
@@ -86,7 +89,9 @@ class SelfPlay : Prompter {
     struct : Sound {
         void play(const std::string&) override {}
     } silence_;
-    FakeClock clock_;
+    struct : Clock {
+        std::string timeOfDay() override { return "9:05:31 PM"; }
+    } clock_;
     ClosedSocket socket_;
     Window w_;
     std::deque<bool> answers_;
@@ -101,4 +106,4 @@ class SelfPlay : Prompter {
     int game_ = 0;
 };
 
-} // namespace grim::test
+} // namespace grim::selfplay

@@ -1,11 +1,11 @@
-#include "self_play.h"
+#include "selfplay/self_play.h"
 
 #include "board/inspection.h"
 #include "board/registry.h"
-#include "board/startup.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
 #include "online/play_mode.h"
+#include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
 #include "specials/activation.h"
@@ -16,7 +16,7 @@
 #include <set>
 #include <tuple>
 
-namespace grim::test {
+namespace grim::selfplay {
 
 namespace {
 
@@ -56,7 +56,7 @@ bool hasTurn(const Side& s) {
 // 0-based numbers of the occupied slots of a side.
 std::vector<int> occupied(const Side& s) {
     std::vector<int> v;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < slotCount; ++i)
         if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty()) v.push_back(i);
     return v;
 }
@@ -187,8 +187,8 @@ void SelfPlay::addDefaultActions() {
     auto on = [](const Switch Side::*control) {
         return [control](const Window&, const Side& s) { return (s.*control).enabled; };
     };
-    auto handler = [](void (*click)(Window&, std::string_view)) {
-        return [click](SelfPlay& d, std::string_view side) { click(d.window(), side); };
+    auto handler = [](void (*click)(Window&, SideId)) {
+        return [click](SelfPlay& d, SideId side) { click(d.window(), side); };
     };
     auto selectAndAnswer = [](double yes) {
         return [yes](SelfPlay& d, Side& s) {
@@ -212,11 +212,11 @@ void SelfPlay::addDefaultActions() {
          },
          [](SelfPlay& d, Side& s) {
              do
-                 d.chosenSlot = d.pick(5) + 1;
+                 d.chosenSlot = d.pick(slotCount) + 1;
              while (!s.lblAtt[static_cast<std::size_t>(d.chosenSlot - 1)].enabled);
              d.answerNext(d.chance(0.85));
          },
-         [](SelfPlay& d, std::string_view side) { lblAtt_Click(d.window(), side, d.chosenSlot); }},
+         [](SelfPlay& d, SideId side) { lblAtt_Click(d.window(), side, d.chosenSlot); }},
         {"field", 8, on(&Side::btnField), selectAndAnswer(0.6), handler(btnField_Click)},
         {"special", 4, on(&Side::btnSpecial),
          [](SelfPlay& d, Side& s) {
@@ -230,9 +230,9 @@ void SelfPlay::addDefaultActions() {
                      specials[static_cast<std::size_t>(d.pick(static_cast<int>(specials.size())))]);
              else
                  d.selectSome(s.lstHand);
-             s.cmbSlotA.select(d.pick(6) - 1); // -1 selects nothing
+             s.cmbSlotA.select(d.pick(slotCount + 1) - 1); // -1 selects nothing
          },
-         [](SelfPlay& d, std::string_view side) { activationSubs::btnSpecial_Click(d.window(), side); }},
+         [](SelfPlay& d, SideId side) { activationSubs::btnSpecial_Click(d.window(), side); }},
         {"direct attack", 10, on(&Side::btnDirect), nullptr, handler(btnDirect_Click)},
         {"master", 10, on(&Side::btnMaster), nullptr, handler(btnMaster_Click)},
         {"attack", 10, on(&Side::btnAttack),
@@ -242,7 +242,7 @@ void SelfPlay::addDefaultActions() {
                  const auto used = occupied(field);
                  selector.select(!used.empty() && d.chance(0.9)
                                      ? used[static_cast<std::size_t>(d.pick(static_cast<int>(used.size())))]
-                                     : d.pick(6) - 1);
+                                     : d.pick(slotCount + 1) - 1);
              };
              choose(s.cmbSlotA, s);
              choose(s.cmbSlotB, &s == &d.window().u1 ? d.window().u2 : d.window().u1);
@@ -250,10 +250,10 @@ void SelfPlay::addDefaultActions() {
          handler(btnAttack_Click)},
         {"end turn", 3, on(&Side::btnEnd), nullptr, handler(btnEnd_Click)},
         {"minute passes", 1, [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
-         [](SelfPlay& d, std::string_view) { tmrTurnLimit_Timer(d.window()); }},
+         [](SelfPlay& d, SideId) { tmrTurnLimit_Timer(d.window()); }},
         {"inspect", 1, [](const Window&, const Side&) { return true; },
          [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
-         [](SelfPlay& d, std::string_view side) {
+         [](SelfPlay& d, SideId side) {
              lstHand_Click(d.window(), side);
              const auto& names = d.controlNames_;
              controlMouseMove(d.window(),
@@ -279,7 +279,7 @@ void SelfPlay::check(const std::string& action) {
         expect(s->txtHandCnt.text == std::to_string(s->lstHand.count()), "wrong txtHandCnt");
         expect(s->txtGraveCnt.text == std::to_string(s->cmbGrave.count()), "wrong txtGraveCnt");
         expect(s->lstHand.count() <= 5, "more than 5 cards in lstHand");
-        expect(s->lstDeck.count() <= 40, "more than 40 cards in lstDeck");
+        expect(s->lstDeck.count() <= deckFile::maxEntries, "more than 40 cards in lstDeck");
         expect(s->turnSacrifices >= 0 && s->turnSacrifices <= 2, "not 0 to 2 sacrifices this turn on ");
         for (const auto& slot : s->txtAtt)
             if (!cardSubs::isSlotText(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
@@ -304,13 +304,20 @@ GameRecord SelfPlay::playGame() {
     check("OFFLINE");
 
     const Side* turnOf = nullptr;
+    int actionsThisTurn = 0;
     for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
         if (acting != turnOf) {
             turnOf = acting;
+            actionsThisTurn = 0;
             if (++record.turns > options_.maxTurns) break;
         }
-        Side& side = acting == &w_.u1 ? w_.u1 : w_.u2;
-        const std::string_view id = acting == &w_.u1 ? "u1" : "u2";
+        if (++actionsThisTurn > options_.maxActionsPerTurn) {
+            fail("turn", "no progress: the turn has not passed after " +
+                             std::to_string(options_.maxActionsPerTurn) + " actions");
+            break;
+        }
+        const SideId id = acting == &w_.u1 ? SideId::u1 : SideId::u2;
+        Side& side = w_.side(id);
 
         // A weighted choice among the possible actions.
         int total = 0;
@@ -365,4 +372,4 @@ GameRecord SelfPlay::playGame() {
     return record;
 }
 
-} // namespace grim::test
+} // namespace grim::selfplay

@@ -1,4 +1,4 @@
-#include "board/startup.h"
+#include "program/startup.h"
 
 #include "board/game_subs.h"
 #include "board/text_file.h"
@@ -20,23 +20,28 @@ void formLoad(Window& w, const std::string& programFolder) {
 
     auto& d = w.deck;
     d.lstRegCards.clear();
-    for (const auto& card : regCards()) d.lstRegCards.add(card.name);
+    for (const auto& card : regCards())
+        d.lstRegCards.add(card.name);
     d.txtRegCnt.text = std::to_string(d.lstRegCards.count());
     d.lstSpcCards.clear();
-    for (const auto& card : spcCards()) d.lstSpcCards.add(card.name);
+    for (const auto& card : spcCards())
+        d.lstSpcCards.add(card.name);
     d.txtSpcCnt.text = std::to_string(d.lstSpcCards.count());
 
-    for (ListBox* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB}) list->clear();
-    for (int i = 1; i <= 5; ++i)
+    for (ListBox* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB})
+        list->clear();
+    for (int i = 1; i <= slotCount; ++i)
         for (ListBox* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB})
             list->add(std::to_string(i));
 
-    gameSubs::disableSide(w, "both");
+    gameSubs::disableBoth(w);
     onlineSubs::disableOnlineControls(w);
     loadHelp(w, programFolder);
 }
 
-void formUnload(Window& w) { w.ports.socket.close(); }
+void formUnload(Window& w) {
+    w.ports.socket.close();
+}
 
 void loadHelp(Window& w, const std::string& programFolder) {
     const auto path = (std::filesystem::path(programFolder) / "instructions.txt").string();
@@ -46,7 +51,8 @@ void loadHelp(Window& w, const std::string& programFolder) {
         return;
     }
     std::string help;
-    for (const auto& line : text.lines) help += line + "\r\n";
+    for (const auto& line : text.lines)
+        help += line + "\r\n";
     w.txtHelp.text = std::move(help);
 }
 
