@@ -48,6 +48,20 @@ void enableSideChoiceAndFields(Window& w) {
         t->enabled = true;
 }
 
+// What a hang-up and an error both do once the player has been told: chat and DISCONNECT
+// end, the three-minute wait starts, the mode can be chosen again, the join and the
+// hand-over stop, and sides, name, address and port can be changed.
+void endedByOtherSide(Window& w) {
+    Timers& t = w.timers;
+    w.online.txtMsg.enabled = false;
+    w.online.btnDisconnect.enabled = false;
+    t.tmrWait.setOn(true);
+    uncheckModes(w);
+    t.tmrConnect.setOn(false);
+    t.tmrUpdate.setOn(false);
+    enableSideChoiceAndFields(w);
+}
+
 } // namespace
 
 std::string cannotListenMessage(const std::string& port, const std::string& whyNot) {
@@ -162,34 +176,20 @@ void Winsock_Connect(Window& w) {
 }
 
 void Winsock_Close(Window& w) {
-    Timers& t = w.timers;
-    t.tmrTurnLimit.setOn(false);
+    w.timers.tmrTurnLimit.setOn(false);
     w.ports.prompter.message(hangUpMessage);
     logLine(w, "] Other player disconnected.>");
-    w.online.txtMsg.enabled = false;
-    w.online.btnDisconnect.enabled = false;
     w.online.btnSet.enabled = false;
-    t.tmrWait.setOn(true);
-    uncheckModes(w);
-    t.tmrConnect.setOn(false);
-    t.tmrUpdate.setOn(false);
-    enableSideChoiceAndFields(w);
+    endedByOtherSide(w);
     w.ports.socket.close();
 }
 
 void Winsock_Error(Window& w, int, const std::string&) {
-    Timers& t = w.timers;
     w.ports.socket.close();
-    t.tmrTurnLimit.setOn(false);
+    w.timers.tmrTurnLimit.setOn(false);
     w.ports.prompter.message(errorMessage);
     logLine(w, "] Connection ended because of an error.>");
-    w.online.txtMsg.enabled = false;
-    w.online.btnDisconnect.enabled = false;
-    t.tmrWait.setOn(true);
-    uncheckModes(w);
-    t.tmrConnect.setOn(false);
-    t.tmrUpdate.setOn(false);
-    enableSideChoiceAndFields(w);
+    endedByOtherSide(w); // SET stays as it was
 }
 
 void tmrConnect_Timer(Window& w) {
