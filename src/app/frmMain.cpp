@@ -5,6 +5,7 @@
 #include "app/data_folder.h"
 #include "app/hint_filter.h"
 #include "app/icons.h"
+#include "app/qt_socket.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
 #include "online/play_mode.h"
@@ -23,7 +24,7 @@ struct frmMain::OwnedPorts {
     grim::app::QtSound sound;
     grim::app::QtClock clock;
     grim::SeededRandom random;
-    grim::ClosedSocket socket;
+    grim::QtSocket socket;
 };
 
 namespace {
@@ -72,6 +73,7 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     wireGameTab();
     wireMenu();
     wireTimers();
+    wireOnline();
     installHints();
     wireKeys();
     setBoardTabOrder();
@@ -80,6 +82,10 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
+
+grim::QtSocket& frmMain::socket_() {
+    return owned_->socket;
+}
 
 void frmMain::runNow(std::function<void()> handler) {
     busy_ = true;

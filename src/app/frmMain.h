@@ -18,6 +18,9 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 
+namespace grim {
+class QtSocket;
+}
 namespace grim::app {
 class HintFilter;
 struct ControlBinding;
@@ -81,6 +84,24 @@ class frmMain : public QMainWindow {
     // Play mode selection.
     void smnOffline_Click();
     void smnNewGame_Click();
+    void smnOnline_Click();
+
+    // Online play: the panel's controls, the online timers and the socket's events.
+    void btnHost_Click();
+    void btnJoin_Click();
+    void btnDisconnect_Click();
+    void btnSet_Click();
+    void txtMsg_KeyPress(int keyAscii);
+    void txtPlayer_Click();
+    void tmrConnect_Timer();
+    void tmrWait_Timer();
+    void tmrUpdate_Timer();
+    void tmrSynch_Timer();
+    void Winsock_ConnectionRequest(qint32 requestId);
+    void Winsock_Connect();
+    void Winsock_Close();
+    void Winsock_Error(int number, const std::string& description);
+    void Winsock_DataArrival(const std::string& message);
 
     // The GAME tab: the turn controls of both players, the turn timer and the card lists.
     void btnOpenU1_Click();
@@ -125,6 +146,7 @@ class frmMain : public QMainWindow {
     struct OwnedPorts;
     std::unique_ptr<OwnedPorts> owned_;
     static grim::Ports portsFor(OwnedPorts& owned, const Overrides& overrides);
+    grim::QtSocket& socket_();
 
   public:
     grim::Window core;
@@ -151,6 +173,7 @@ class frmMain : public QMainWindow {
     void wireGameTab();
     void wireMenu();
     void wireTimers();
+    void wireOnline();
     void installHints();
     void wireKeys();
     void setBoardTabOrder();

@@ -81,12 +81,11 @@ void frmMain::wireMenu() {
     onClick("smnComments", &frmMain::smnComments_Click);
     onClick("smnOffline", &frmMain::smnOffline_Click);
     onClick("smnNewGame", &frmMain::smnNewGame_Click);
-    // ONLINE (smnOnline): online play.
+    // ONLINE (smnOnline) and the online timers: frmMain_online.cpp.
     // R&ESTORE has no action.
 }
 
 void frmMain::wireTimers() {
-    // Each timer's tick is connected here to its handler.
+    // The turn timer; the online timers are wired with the online panel (frmMain_online.cpp).
     connect(control<QTimer>("tmrTurnLimit"), &QTimer::timeout, this, &frmMain::tmrTurnLimit_Timer);
-    // tmrConnect, tmrWait, tmrUpdate, tmrSynch: online play.
 }

@@ -25,7 +25,7 @@ public:
     bool feed(std::string_view bytes, std::vector<std::string>& out);
     bool broken() const { return broken_; }
     // Bytes held back for a message not yet complete (header included).
-    std::size_t pending() const { return buffer_.size(); }
+    std::size_t pending() const { return buffer_.size() + (haveHeader_ ? headerSize : 0); }
     void reset();
 
 private:

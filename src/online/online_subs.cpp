@@ -1,8 +1,72 @@
 #include "online/online_subs.h"
 
 #include "board/game_subs.h"
+#include "board/message_log.h"
+#include "board/sound_subs.h"
+#include "online/online_handlers.h"
+
+#include <charconv>
+#include <optional>
 
 namespace grim::onlineSubs {
+
+namespace {
+
+// The port text as a port number: a whole number from 1 to 65535, nothing else.
+std::optional<std::uint16_t> portNumber(const std::string& text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > 65535) return {};
+    return static_cast<std::uint16_t>(value);
+}
+
+// The checks HOST GAME and JOIN GAME share; shows the first message that applies.
+bool refused(Window& w, bool needsAddress) {
+    const OnlinePanel& o = w.online;
+    const char* message = o.txtPlayer.text.empty()                  ? noNameMessage
+                          : needsAddress && o.txtIp.text.empty()    ? noIpMessage
+                          : o.txtPort.text.empty()                  ? noPortMessage
+                          : !portNumber(o.txtPort.text).has_value() ? badPortMessage
+                                                                    : nullptr;
+    if (message == nullptr) return false;
+    w.ports.prompter.message(message);
+    return true;
+}
+
+void uncheckModes(Window& w) {
+    w.menu.smnOffline.enabled = true;
+    w.menu.smnOnline.enabled = true;
+    w.menu.smnOffline.checked = false;
+    w.menu.smnOnline.checked = false;
+}
+
+void enableSideChoiceAndFields(Window& w) {
+    OnlinePanel& o = w.online;
+    for (Switch* s : {&o.optPlayer1, &o.optPlayer2})
+        s->enabled = true;
+    for (TextBox* t : {&o.txtPlayer, &o.txtIp, &o.txtPort})
+        t->enabled = true;
+}
+
+// What a hang-up and an error both do once the player has been told: chat and DISCONNECT
+// end, the three-minute wait starts, the mode can be chosen again, the join and the
+// hand-over stop, and sides, name, address and port can be changed.
+void endedByOtherSide(Window& w) {
+    Timers& t = w.timers;
+    w.online.txtMsg.enabled = false;
+    w.online.btnDisconnect.enabled = false;
+    t.tmrWait.setOn(true);
+    uncheckModes(w);
+    t.tmrConnect.setOn(false);
+    t.tmrUpdate.setOn(false);
+    enableSideChoiceAndFields(w);
+}
+
+} // namespace
+
+std::string cannotListenMessage(const std::string& port, const std::string& whyNot) {
+    return "Not able to host a game on port " + port + ": " + whyNot + ".";
+}
 
 void disableOnlineControls(Window& w) {
     auto& o = w.online;
@@ -33,6 +97,133 @@ void lockConnectionFields(Window& w) {
     w.online.txtPlayer.enabled = false;
     w.online.txtIp.enabled = false;
     w.online.txtPort.enabled = false;
+}
+
+void hostGame(Window& w) {
+    w.ports.socket.close();
+    if (refused(w, false)) return;
+    OnlinePanel& o = w.online;
+    std::string whyNot;
+    if (!w.ports.socket.listen(*portNumber(o.txtPort.text), whyNot)) {
+        w.ports.prompter.message(cannotListenMessage(o.txtPort.text, whyNot));
+        // Back to the state ONLINE gives, so the player can change the port and try again.
+        enableConnectionControls(w);
+        o.btnDisconnect.enabled = false;
+        return;
+    }
+    o.btnHost.enabled = false;
+    o.btnJoin.enabled = false;
+    o.btnDisconnect.enabled = true;
+    lockConnectionFields(w);
+    logLine(w, "] Waiting for other player to connect>");
+}
+
+void joinGame(Window& w) {
+    w.ports.socket.close();
+    if (refused(w, true)) return;
+    OnlinePanel& o = w.online;
+    w.ports.socket.connect(o.txtIp.text, *portNumber(o.txtPort.text));
+    o.btnHost.enabled = false;
+    o.btnJoin.enabled = false;
+    lockConnectionFields(w);
+    logLine(w, "] Attempting to connect to " + o.txtIp.text + ">");
+    w.timers.tmrConnect.setOn(true);
+}
+
+void disconnectGame(Window& w) {
+    if (!w.ports.prompter.question(disconnectQuestion)) return;
+    Timers& t = w.timers;
+    t.tmrTurnLimit.setOn(false);
+    t.tmrConnect.setOn(false);
+    t.tmrUpdate.setOn(false);
+    t.tmrWait.setOn(true);
+    logLine(w, "] Connection ended by you>");
+    w.online.txtMsg.enabled = false;
+    w.online.btnDisconnect.enabled = false;
+    uncheckModes(w);
+    w.ports.socket.close();
+}
+
+void openDuel(Window& w) {
+    if (!socketConnected(w)) return;
+    // A new connection starts counting the hand-over's parts afresh: one cut short on an
+    // earlier connection must not shift the parts of this one.
+    w.partsSent = 0;
+    w.partsReceived = 0;
+    logLine(w, "] Game versions are compatible. Let the duel begin.>");
+    w.online.txtMsg.enabled = true;
+    w.online.btnDisconnect.enabled = true;
+    w.menu.smnNewGame.enabled = true;
+    soundSubs::playSound(w, soundSubs::update);
+}
+
+void requestRestart(Window& w) {
+    sendMessage(w, "</r/>");
+    w.ports.prompter.message(restartSentMessage);
+}
+
+void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
+    w.ports.socket.close();
+    w.ports.socket.accept(requestId);
+    logLine(w,
+            "] A connection with other player has been established. Checking game version compatibility.>");
+    sendMessage(w, "</whatGameVersion/>");
+}
+
+void Winsock_Connect(Window& w) {
+    logLine(w,
+            "] A connection with other player has been established. Checking game version compatibility.>");
+}
+
+void Winsock_Close(Window& w) {
+    w.timers.tmrTurnLimit.setOn(false);
+    w.ports.prompter.message(hangUpMessage);
+    logLine(w, "] Other player disconnected.>");
+    w.online.btnSet.enabled = false;
+    endedByOtherSide(w);
+    w.ports.socket.close();
+}
+
+void Winsock_Error(Window& w, int, const std::string&) {
+    w.ports.socket.close();
+    w.timers.tmrTurnLimit.setOn(false);
+    w.ports.prompter.message(errorMessage);
+    logLine(w, "] Connection ended because of an error.>");
+    endedByOtherSide(w); // SET stays as it was
+}
+
+void tmrConnect_Timer(Window& w) {
+    Timer& timer = w.timers.tmrConnect;
+    if (!timer.on()) return;
+    if (!socketConnected(w)) {
+        w.ports.socket.close();
+        appendToLog(w, "<Not able to connect to " + w.online.txtIp.text + ".>");
+        enableSideChoiceAndFields(w);
+    }
+    timer.setOn(false);
+}
+
+void tmrWait_Timer(Window& w) {
+    Timer& timer = w.timers.tmrWait;
+    if (!timer.on()) return;
+    if (++w.waitTicks < 3) return;
+    w.waitTicks = 0;
+    w.online.btnHost.enabled = true;
+    w.online.btnJoin.enabled = true;
+    timer.setOn(false);
+}
+
+void btnHost_Click(Window& w) {
+    if (w.online.btnHost.enabled) hostGame(w);
+}
+void btnJoin_Click(Window& w) {
+    if (w.online.btnJoin.enabled) joinGame(w);
+}
+void btnDisconnect_Click(Window& w) {
+    if (w.online.btnDisconnect.enabled) disconnectGame(w);
+}
+void txtPlayer_Click(Window& w) {
+    if (w.online.txtPlayer.enabled) w.online.txtPlayer.text.clear();
 }
 
 } // namespace grim::onlineSubs

@@ -1,6 +1,8 @@
 #include "online/play_mode.h"
 
 #include "board/game_subs.h"
+#include "board/message_log.h"
+#include "online/online_handlers.h"
 #include "online/online_subs.h"
 
 namespace grim::onlineSubs {
@@ -30,6 +32,17 @@ void smnOffline_Click(Window& w) {
     m.smnNewGame.enabled = true;
 }
 
+void smnOnline_Click(Window& w) {
+    Menu& m = w.menu;
+    if (!m.smnOnline.enabled) return;
+    m.smnOnline.enabled = false;
+    m.smnOnline.checked = true;
+    m.smnOffline.enabled = false;
+    m.smnNewGame.enabled = true;
+    enableConnectionControls(w);
+    hideDeckAndHandLists(w);
+}
+
 void smnNewGame_Click(Window& w) {
     if (!w.menu.smnNewGame.enabled) return;
     if (w.menu.smnOffline.checked) {
@@ -37,9 +50,9 @@ void smnNewGame_Click(Window& w) {
         backToNoMode(w);
         return;
     }
-    if (w.ports.socket.state() == Socket::State::connected) {
-        // While connected, a new game needs the other window's consent: online play sends
-        // it the restart request and resets the board when it agrees.
+    if (socketConnected(w)) {
+        // While connected, a new game needs the other window's consent.
+        requestRestart(w);
         return;
     }
     // Online but not connected: a join or hosting that never connected, or a connection

@@ -4,6 +4,7 @@
 #include "board/numbers.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
+#include "rules/hand_over.h"
 #include "rules/shuffle.h"
 
 #include <algorithm>
@@ -155,8 +156,8 @@ void endTurn(Window& w, SideId side) {
     disableSide(w, side);
 
     if (connected(w)) {
-        // Between two windows the board now goes over to the other window; that
-        // hand-over is the online play's, which gives the turn on its arrival.
+        // The other window gives its player the turn when the whole board has arrived.
+        handOver(w, side);
         return;
     }
     if (result == GameOverResult::over) return;

@@ -31,7 +31,12 @@ TEST(PlayMode, OfflineThenNewGame) {
     o.w.menu.smnNewGame.enabled = true;
     o.w.menu.smnOnline.checked = true;
     o.p.socketState = Socket::State::connected; // connected: the other window must agree first
-    EXPECT_TRUE(o.refused([&] { onlineSubs::smnNewGame_Click(o.w); }, ""));
+    const auto asked = snapshot(o.w);
+    o.p.log.clear();
+    onlineSubs::smnNewGame_Click(o.w);
+    EXPECT_EQ(o.p.log, (Log{"send: </r/>", "message: A message to start a new game has been sent to other "
+                                           "player. \r\nIf other player agrees, the game will restart."}));
+    EXPECT_EQ(snapshot(o.w), asked);
     onlineSubs::hideDeckAndHandLists(o.w);
     EXPECT_FALSE(o.w.u2.lstHand.visible || o.w.u1.lstDeck.visible);
 }

@@ -1,0 +1,62 @@
+// One whole board hand-over: the sender writes the eight parts from its board, each is
+// framed, the receiver's decoder takes the bytes back apart, checks each part and writes it
+// into its board. The goal is that this never matters: well over 100,000 hand-overs a second.
+#include "cards/catalogue.h"
+#include "online/board_parts.h"
+#include "online/board_sync.h"
+#include "online/framing.h"
+#include "support/fakes.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace grim;
+
+// A board in the middle of a game: full decks less a few draws, full hands, fields and graveyards.
+void fillBoard(Window& w) {
+    const auto& cards = regCards();
+    for (Side* s : {&w.u1, &w.u2}) {
+        std::vector<std::string> deck, hand, grave;
+        for (std::size_t i = 0; i < 30; ++i)
+            deck.push_back(cards[(i * 7) % cards.size()].name);
+        for (std::size_t i = 0; i < 5; ++i)
+            hand.push_back(cards[i + 20].name);
+        for (std::size_t i = 0; i < 5; ++i)
+            grave.push_back(cards[i + 40].name + (i % 2 ? " 150" : ""));
+        s->lstDeck.setItems(deck);
+        s->lstHand.setItems(hand);
+        s->cmbGrave.setItems(grave);
+        for (int i = 1; i <= 4; ++i)
+            s->slot(i).text = cards[static_cast<std::size_t>(i + 50)].name + " 300";
+        s->txtDeckCnt.text = "30";
+        s->txtHandCnt.text = "5";
+        s->txtGraveCnt.text = "5";
+        s->txtLp.text = "17";
+    }
+}
+
+void BM_HandOver(benchmark::State& state) {
+    test::TestWindow sender, receiver;
+    fillBoard(sender.w);
+    wire::Decoder decoder;
+    std::vector<std::string> messages;
+    for (auto _ : state) {
+        std::string bytes;
+        for (int n = 1; n <= onlineSubs::partCount; ++n)
+            bytes += wire::frame(onlineSubs::encodePart(sender.w, n));
+        messages.clear();
+        decoder.feed(bytes, messages);
+        for (const auto& m : messages)
+            onlineSubs::receivePart(receiver.w, m);
+        if (receiver.w.partsReceived != onlineSubs::partCount) state.SkipWithError("a part was refused");
+        receiver.w.partsReceived = 0;
+        benchmark::DoNotOptimize(receiver.w.u2.lstDeck.count());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HandOver);
+
+} // namespace
+
+BENCHMARK_MAIN();

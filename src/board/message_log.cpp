@@ -1,0 +1,26 @@
+#include "board/message_log.h"
+
+namespace grim {
+
+void appendToLog(Window& w, std::string_view line) {
+    w.txtChat.text += "\r\n";
+    w.txtChat.text += line;
+}
+
+std::string timedText(Window& w, std::string_view fixedText) {
+    return "<[" + w.ports.clock.timeOfDay() + std::string(fixedText);
+}
+
+void logLine(Window& w, std::string_view fixedText) {
+    appendToLog(w, timedText(w, fixedText));
+}
+
+bool socketConnected(const Window& w) {
+    return w.ports.socket.state() == Socket::State::connected;
+}
+
+void sendMessage(Window& w, const std::string& message) {
+    if (socketConnected(w)) w.ports.socket.send(message);
+}
+
+} // namespace grim

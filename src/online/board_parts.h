@@ -1,0 +1,32 @@
+// The eight parts of the board hand-over: how each is written from the board, checked on
+// arrival, and written into the receiving board (module onlineSubs).
+#pragma once
+
+#include "board/window.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grim::onlineSubs {
+
+inline constexpr int partCount = 8;
+// No list part carries more items than this.
+inline constexpr std::size_t maxListItems = 100;
+
+// Element 0 is empty; elements 1 to n are the texts before each of the n delimiters.
+// Text after the last delimiter is not a field.
+std::vector<std::string> splitFields(const std::string& s, const char& d);
+
+// Part n (1 to 8) of the current board, as the hand-over sends it.
+std::string encodePart(const Window& w, int n);
+
+// Whether the text is a part n that a window built to these rules could have sent: list
+// parts of catalogue entries (graveyards also entries with a power) or "e@", at most
+// maxListItems items; part 5 ten slot texts or "e"; part 8 ten 16-bit numbers; all ending in "@".
+bool isValidPart(int n, std::string_view m);
+
+// Writes part n into the board. The part must be valid.
+void applyPart(Window& w, int n, const std::string& m);
+
+} // namespace grim::onlineSubs

@@ -1,0 +1,17 @@
+// The board hand-over at the end of a turn: sending the eight parts, receiving them, and
+// giving this window's player the turn when all eight have arrived (module onlineSubs).
+#pragma once
+
+#include "board/window.h"
+
+#include <string>
+
+namespace grim::onlineSubs {
+
+// A message that is neither a chat line, a tag nor a notice: the next part of the hand-over.
+// A part that is not valid for its number is not applied and ends the connection.
+void receivePart(Window& w, const std::string& m);
+// Run after every received message: completes the hand-over once eight parts are in.
+void completeUpdate(Window& w);
+
+} // namespace grim::onlineSubs

@@ -1,0 +1,154 @@
+// What the two windows say to each other: the dispatch of a received message, the version
+// check, the side choice, the restart agreement and the chat.
+#include "board/game_subs.h"
+#include "board/message_log.h"
+#include "board/sound_subs.h"
+#include "online/board_sync.h"
+#include "online/online_handlers.h"
+#include "online/online_subs.h"
+
+#include <string_view>
+
+namespace grim::onlineSubs {
+
+namespace {
+
+constexpr std::size_t longestLine = 4096;
+constexpr int enterKey = 13;
+
+// A line from the other window as the log shows it: control characters become "?", so it
+// cannot start a line of its own that looks like ours.
+std::string printable(const std::string& m) {
+    std::string shown = m;
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 32) c = '?';
+    return shown;
+}
+
+// A chat line or notice: shown in the log with the message sound.
+void showLine(Window& w, const std::string& m) {
+    if (m.size() > longestLine) {
+        Winsock_Error(w, 0, "a chat line or notice over 4096 bytes");
+        return;
+    }
+    appendToLog(w, printable(m));
+    soundSubs::playSound(w, soundSubs::im);
+}
+
+void checkVersion(Window& w, const std::string& m) {
+    if (m == std::string("</gameVersion=") + gameVersion + "/>") {
+        openDuel(w);
+        w.online.optPlayer1.enabled = true;
+        w.online.optPlayer2.enabled = true;
+        w.online.btnSet.enabled = true;
+        sendMessage(w, "</connected/>");
+        return;
+    }
+    logLine(w, "] Game versions are incompatible. Disconnected.>");
+    sendMessage(w, "</wrongVersion/>");
+}
+
+void showOwnLists(Side& s) {
+    s.lstDeck.visible = true;
+    s.lstHand.visible = true;
+}
+
+// This window plays player 1: it opens its deck first and its turn timer runs.
+void becomePlayer1(Window& w) {
+    showOwnLists(w.u1);
+    w.u1.btnOpen.enabled = true;
+    w.timers.tmrTurnLimit.setOn(true);
+}
+
+void fixSides(Window& w, bool player1) {
+    OnlinePanel& o = w.online;
+    o.optPlayer1.checked = player1;
+    o.optPlayer2.checked = !player1;
+    o.optPlayer1.enabled = false;
+    o.optPlayer2.enabled = false;
+}
+
+void answerRestart(Window& w) {
+    if (w.ports.prompter.question(restartQuestion)) {
+        gameSubs::newGameResetOnline(w);
+        sendMessage(w, "</restart/>");
+        logLine(w, "] New game started.>");
+    } else {
+        sendMessage(w, refusedNotice);
+        logLine(w, "] You refused to start a new game.>");
+    }
+}
+
+void handleTag(Window& w, const std::string& m) {
+    if (std::string_view(m).substr(0, 14) == "</gameVersion=") {
+        checkVersion(w, m);
+    } else if (m == "</whatGameVersion/>") {
+        sendMessage(w, std::string("</gameVersion=") + gameVersion + "/>");
+    } else if (m == "</connected/>") {
+        openDuel(w);
+    } else if (m == "</wrongVersion/>") {
+        logLine(w, "] Game versions incompatible. Disconnected.>");
+        w.ports.socket.close();
+    } else if (m == "</synch/>") {
+        w.u2.btnOpen.enabled = true;
+    } else if (m == "</set1/>") {
+        fixSides(w, false);
+        showOwnLists(w.u2);
+    } else if (m == "</set2/>") {
+        fixSides(w, true);
+        becomePlayer1(w);
+    } else if (m == "</r/>") {
+        answerRestart(w);
+    } else if (m == "</restart/>") {
+        gameSubs::newGameResetOnline(w);
+    }
+}
+
+} // namespace
+
+void Winsock_DataArrival(Window& w, const std::string& m) {
+    if (!m.empty() && m[0] == '^') {
+        showLine(w, m);
+    } else if (!m.empty() && m[0] == '<') {
+        if (m.size() > 1 && m[1] == '/')
+            handleTag(w, m);
+        else
+            showLine(w, m);
+    } else {
+        receivePart(w, m);
+    }
+    completeUpdate(w);
+}
+
+void btnSet_Click(Window& w) {
+    OnlinePanel& o = w.online;
+    if (!o.btnSet.enabled) return;
+    if (!o.optPlayer1.checked && !o.optPlayer2.checked) {
+        w.ports.prompter.message(noSideMessage);
+        return;
+    }
+    if (o.optPlayer1.checked) {
+        showOwnLists(w.u1);
+        w.u1.btnOpen.enabled = true;
+        sendMessage(w, "</set1/>");
+        w.timers.tmrTurnLimit.setOn(true);
+    } else {
+        showOwnLists(w.u2);
+        sendMessage(w, "</set2/>");
+    }
+    o.optPlayer1.enabled = false;
+    o.optPlayer2.enabled = false;
+    o.btnSet.enabled = false;
+}
+
+void txtMsg_KeyPress(Window& w, int keyAscii) {
+    OnlinePanel& o = w.online;
+    if (keyAscii != enterKey || !o.txtMsg.enabled) return;
+    const std::string line =
+        "^[" + w.ports.clock.timeOfDay() + "] " + o.txtPlayer.text + ">-> " + o.txtMsg.text;
+    appendToLog(w, line);
+    o.txtMsg.text.clear();
+    sendMessage(w, line);
+}
+
+} // namespace grim::onlineSubs
