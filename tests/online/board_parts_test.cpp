@@ -12,12 +12,12 @@ using namespace grim::test;
 
 namespace {
 
-std::string repeat(const std::string& s, int n) {
+const auto repeat = [](const std::string& s, int n) {
     std::string out;
     while (n-- > 0)
         out += s;
     return out;
-}
+};
 
 TEST(BoardParts, SplitFields) {
     using V = std::vector<std::string>;

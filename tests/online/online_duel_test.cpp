@@ -259,8 +259,7 @@ TEST(OnlineDuel, DisconnectHangUpAndErrorEndTheConnection) {
         d.net.pump();
         const auto joinBefore = snapshot(d.join.w);
         d.host.prompter.answers.push_back(e == disconnect);
-        if (e <= disconnectNo) btnDisconnect_Click(d.host.w);
-        if (e > disconnectNo) d.join.socket.send(sent[e]);
+        e <= disconnectNo ? btnDisconnect_Click(d.host.w) : d.join.socket.send(sent[e]);
         d.net.pump();
         if (e == disconnectNo) {
             EXPECT_EQ(d.host.prompter.questions, Texts{disconnectQuestion});
@@ -276,9 +275,9 @@ TEST(OnlineDuel, DisconnectHangUpAndErrorEndTheConnection) {
         EXPECT_EQ(flags(d.host.w, "txtPlayer optPlayer2"), e == disconnect ? "00" : "11");
         // The joiner heard the hang-up and keeps the part it had.
         EXPECT_EQ(d.join.prompter.messages, Texts{hangUpMessage});
-        EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] Other player disconnected.>");
-        EXPECT_EQ(flags(d.join.w, "txtPlayer optPlayer1 btnSet") + d.join.w.txtUpdates.text, "110"
-                                                                                             "1 of 8");
+        EXPECT_EQ(flags(d.join.w, "txtPlayer optPlayer1 btnSet") + d.join.w.txtUpdates.text +
+                      lastLine(d.join.w),
+                  "1101 of 8<[10:00:00 AM] Other player disconnected.>");
         for (NetWindow* t : {&d.host, &d.join}) {
             Window& w = t->w;
             EXPECT_EQ(flags(w, "txtMsg btnDisconnect smnOffline.c smnOnline.c smnOffline smnOnline tmrUpdate "
