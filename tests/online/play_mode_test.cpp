@@ -11,6 +11,7 @@ TEST(PlayMode, OfflineThenNewGame) {
     onlineSubs::smnOffline_Click(t.w);
     EXPECT_TRUE(t.w.u1.btnOpen.enabled && t.w.menu.smnOffline.checked && t.w.menu.smnNewGame.enabled);
     EXPECT_FALSE(t.w.u2.btnOpen.enabled || t.w.menu.smnOffline.enabled || t.w.menu.smnOnline.enabled);
+    EXPECT_TRUE(t.refused([&] { onlineSubs::smnOffline_Click(t.w); }, ""));
     t.myTurn();
     t.w.u2.slot(5).text = fielded(100);
     TestWindow::fill(t.w.u1.lstHand, t.w.u1.txtHandCnt, entries(3));
@@ -33,4 +34,6 @@ TEST(PlayMode, OfflineThenNewGame) {
     EXPECT_EQ(o.p.log, (Log{"send: </r/>", "message: A message to start a new game has been sent to other "
                                            "player. \r\nIf other player agrees, the game will restart."}));
     EXPECT_EQ(snapshot(o.w), asked);
+    onlineSubs::hideDeckAndHandLists(o.w);
+    EXPECT_FALSE(o.w.u2.lstHand.visible || o.w.u1.lstDeck.visible);
 }
