@@ -21,15 +21,12 @@ TEST(PlayMode, OfflineThenNewGame) {
     EXPECT_EQ(snapshot(t.w), opening);
 
     TestWindow o; // online, never connected: back to the choice, the panel off, the socket closed
-    o.w.menu.smnOnline.checked = true;
-    o.w.menu.smnNewGame.enabled = true;
-    o.w.online.btnHost.enabled = true;
+    o.w.menu.smnOnline.checked = o.w.menu.smnNewGame.enabled = o.w.online.btnHost.enabled = true;
     o.p.socketState = Socket::State::listening;
     onlineSubs::smnNewGame_Click(o.w);
     EXPECT_EQ(snapshot(o.w), opening);
     EXPECT_EQ(o.p.socketState, Socket::State::closed);
-    o.w.menu.smnNewGame.enabled = true;
-    o.w.menu.smnOnline.checked = true;
+    o.w.menu.smnNewGame.enabled = o.w.menu.smnOnline.checked = true;
     o.p.socketState = Socket::State::connected; // connected: the other window must agree first
     const auto asked = snapshot(o.w);
     o.p.log.clear();

@@ -4,17 +4,14 @@
 // queue and are handled one at a time, in order, when the test pumps them.
 #pragma once
 
-#include "program/startup.h"
 #include "online/framing.h"
 #include "online/online_handlers.h"
+#include "program/startup.h"
 #include "support/fakes.h"
 
 #include <deque>
 #include <functional>
 #include <map>
-#include <set>
-#include <string>
-#include <vector>
 
 namespace grim::test {
 
@@ -22,119 +19,87 @@ class MemorySocket;
 
 struct MemoryNetwork {
     std::deque<std::function<void()>> events;
-    std::map<std::uint16_t, MemorySocket*> listening;
-    std::map<std::int32_t, MemorySocket*> requests; // joiners waiting to be accepted
-    std::set<std::uint16_t> taken;                  // ports another program listens on
-    std::size_t chunk = 0;                          // bytes per delivery; 0 delivers a send whole
-    std::int32_t nextRequest = 1;
-
-    void post(std::function<void()> event) { events.push_back(std::move(event)); }
-    // Handles the queued events one at a time, also those they queue; returns how many ran.
-    int pump(int most = 100000) {
-        int n = 0;
-        while (!events.empty() && n < most) {
+    std::map<std::uint16_t, MemorySocket*> listening; // null: another program listens there
+    MemorySocket* joining = nullptr;                  // waiting to be accepted as request 1
+    std::size_t chunk = 0;                            // bytes per delivery; 0 delivers a send whole
+    void pump(int most = 100000) {                    // also the events the handled ones queue
+        for (; !events.empty() && most-- > 0;) {
             auto next = std::move(events.front());
             events.pop_front();
             next();
-            ++n;
         }
-        return n;
     }
 };
 
 class MemorySocket final : public Socket {
   public:
-    explicit MemorySocket(MemoryNetwork& net) : net_(net) {}
-    void attach(Window& w) { window_ = &w; }
-
+    MemorySocket(MemoryNetwork& net, Window& w) : net_(net), w_(w) {}
     void close() override {
         if (state_ == State::listening) net_.listening.erase(port_);
-        if (state_ == State::connected && peer_ != nullptr) {
-            MemorySocket* peer = peer_;
-            peer->peer_ = nullptr;
-            peer->state_ = State::closed;
-            net_.post([peer] { onlineSubs::Winsock_Close(*peer->window_); });
-        }
-        peer_ = nullptr;
+        if (state_ == State::connected && peer_)
+            cut(State::closed, [p = peer_] { onlineSubs::Winsock_Close(p->w_); });
         state_ = State::closed;
         ++closes;
     }
     bool listen(std::uint16_t port, std::string& whyNot) override {
-        if (net_.taken.count(port) || net_.listening.count(port)) {
-            whyNot = "the address is already in use";
-            return false;
-        }
-        port_ = port;
+        if (net_.listening.count(port)) return whyNot = "the address is already in use", false;
         state_ = State::listening;
-        net_.listening[port] = this;
-        return true;
+        return net_.listening[port_ = port] = this, true;
     }
     void accept(std::int32_t requestId) override {
-        auto it = net_.requests.find(requestId);
-        if (it == net_.requests.end()) return;
-        MemorySocket* joiner = it->second;
-        net_.requests.erase(it);
-        peer_ = joiner;
-        joiner->peer_ = this;
-        state_ = joiner->state_ = State::connected;
-        decoder_.reset();
-        joiner->decoder_.reset();
-        net_.post([joiner] { onlineSubs::Winsock_Connect(*joiner->window_); });
+        if (requestId != 1 || !net_.joining) return;
+        peer_ = std::exchange(net_.joining, nullptr);
+        peer_->peer_ = this;
+        state_ = peer_->state_ = State::connected;
+        net_.events.push_back([p = peer_] { onlineSubs::Winsock_Connect(p->w_); });
     }
     void connect(const std::string& host, std::uint16_t port) override {
         state_ = State::connecting;
-        ++connects;
-        lastHost = host;
-        net_.post([this, host, port] {
-            if (state_ != State::connecting) return;
+        net_.events.push_back([this, host, port] {
             auto it = net_.listening.find(port);
-            if (host != "127.0.0.1" || it == net_.listening.end() || silent) {
-                if (silent) return; // a host that never answers
+            if (state_ != State::connecting || silent) return; // silent: a host that never answers
+            if (host != "127.0.0.1" || it == net_.listening.end() || !it->second) {
                 state_ = State::error;
-                onlineSubs::Winsock_Error(*window_, 10061, "Connection refused");
-                return;
+                return onlineSubs::Winsock_Error(w_, 10061, "Connection refused");
             }
-            const std::int32_t id = net_.nextRequest++;
-            net_.requests[id] = this;
-            MemorySocket* host = it->second;
-            onlineSubs::Winsock_ConnectionRequest(*host->window_, id);
+            net_.joining = this;
+            onlineSubs::Winsock_ConnectionRequest(it->second->w_, 1);
         });
     }
     State state() const override { return state_; }
     void send(const std::string& message) override {
         sent.push_back(message);
-        if (state_ == State::connected && peer_ != nullptr) peer_->receive(wire::frame(message));
+        if (state_ == State::connected && peer_) peer_->receive(wire::frame(message));
     }
-
-    // Bytes as they arrive from the network, in chunks as the network's setting says.
+    // Bytes as they arrive from the network, in chunks as the network's setting says; a frame
+    // over the limit ends the connection through the error path.
     void receive(const std::string& bytes) {
         const std::size_t step = net_.chunk == 0 ? bytes.size() : net_.chunk;
         for (std::size_t at = 0; at < bytes.size(); at += step) {
             std::vector<std::string> messages;
             const bool ok = decoder_.feed(std::string_view(bytes).substr(at, step), messages);
             for (auto& m : messages)
-                net_.post([this, m = std::move(m)] { onlineSubs::Winsock_DataArrival(*window_, m); });
-            if (!ok) {
-                // A frame over the limit ends the connection through the error path.
-                MemorySocket* peer = peer_;
-                if (peer) peer->peer_ = nullptr, peer->state_ = State::closed;
-                peer_ = nullptr;
-                state_ = State::error;
-                net_.post([this] { onlineSubs::Winsock_Error(*window_, 10040, "Message too long"); });
-                if (peer) net_.post([peer] { onlineSubs::Winsock_Close(*peer->window_); });
-                return;
-            }
+                net_.events.push_back([this, m = std::move(m)] { onlineSubs::Winsock_DataArrival(w_, m); });
+            if (ok) continue;
+            net_.events.push_back([this] { onlineSubs::Winsock_Error(w_, 10040, "Message too long"); });
+            return cut(State::error, [p = peer_] { onlineSubs::Winsock_Close(p->w_); });
         }
     }
-
     std::vector<std::string> sent;
-    int closes = 0, connects = 0;
-    std::string lastHost;
+    int closes = 0;
     bool silent = false; // connect() never gets an answer
 
   private:
+    // Ends the connection here; the peer hears of it through the event.
+    void cut(State mine, std::function<void()> peerEvent) {
+        peer_->peer_ = nullptr;
+        peer_->state_ = State::closed;
+        peer_ = nullptr;
+        state_ = mine;
+        net_.events.push_back(std::move(peerEvent));
+    }
     MemoryNetwork& net_;
-    Window* window_ = nullptr;
+    Window& w_;
     State state_ = State::closed;
     MemorySocket* peer_ = nullptr;
     std::uint16_t port_ = 0;
@@ -149,11 +114,7 @@ struct NetWindow {
     ScriptedRandom random;
     MemorySocket socket;
     Window w{Ports{prompter, sound, clock, random, socket}};
-
-    explicit NetWindow(MemoryNetwork& net) : socket(net) {
-        socket.attach(w);
-        formLoad(w, "/nonexistent-grimward-folder");
-    }
+    explicit NetWindow(MemoryNetwork& net) : socket(net, w) { formLoad(w, "/nonexistent-grimward-folder"); }
 };
 
 } // namespace grim::test
