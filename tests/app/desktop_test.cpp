@@ -1,15 +1,12 @@
 // The window as a desktop program: where it finds its data, the keyboard paths, the mark of the side to move,
 // the file dialogs' folder and the question before closing.
 #include "app/data_folder.h"
-#include "app/qt_ports.h"
 #include "deck/query_unload.h"
 #include "shown.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QListWidget>
-#include <QTimer>
 
 using namespace grim;
 using namespace grim::test;
@@ -55,28 +52,6 @@ class DesktopTest : public QObject {
         QCOMPARE(app::findDataFolder(candidates), share);
         QVERIFY(touch(bin + "/instructions.txt"));
         QCOMPARE(app::findDataFolder(candidates), bin);
-    }
-
-    void fileDialogsStartWhereTheLastDeckWas() {
-        QTemporaryDir decks;
-        const QString deck = decks.filePath("new.ucd");
-        app::QtPrompter prompter(nullptr, {});
-        QStringList startedIn;
-        const auto answer = [&] {
-            QTimer::singleShot(0, [&] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                if (!dialog) return;
-                startedIn << dialog->directory().absolutePath();
-                dialog->selectFile(deck);
-                static_cast<QDialog*>(dialog)->accept();
-            });
-        };
-        answer();
-        QCOMPARE(prompter.saveFile("Deck File (*.ucd)"), QFile::encodeName(deck).toStdString());
-        QVERIFY(touch(deck));
-        answer();
-        QVERIFY(prompter.openFile("Deck File (*.ucd)"));
-        QCOMPARE(startedIn, (QStringList{home_.filePath("Documents"), decks.path()}));
     }
 
     // A whole deck built with the keyboard alone and taken apart again; slot labels act on Space and Return.

@@ -42,12 +42,8 @@ class OnlineWindowTest : public QObject {
         }
         join->type("txtIp", "127.0.0.1");
         join->type("txtPlayer", "BOB");
-        QVERIFY(host->click("btnHost") && host->enabled("btnDisconnect"));
-        QVERIFY(log(*host).endsWith("Waiting for other player to connect>"));
-        QVERIFY(join->click("btnJoin"));
+        QVERIFY(host->click("btnHost") && join->click("btnJoin"));
         QTRY_VERIFY(join->enabled("txtMsg") && host->enabled("txtMsg"));
-        for (Shown* w : {host.get(), join.get()})
-            QVERIFY(log(*w).endsWith("] Game versions are compatible. Let the duel begin.>"));
         QVERIFY(host->enabled("btnSet") && !join->enabled("btnSet"));
         QTest::mouseClick(host->find("optPlayer1"), Qt::LeftButton);
         QVERIFY(host->click("btnSet"));

@@ -362,8 +362,15 @@ const Step editor[] = {
 
 class WindowTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 
   private slots:
+    void initTestCase() {
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home_.filePath(".config").toLocal8Bit());
+        QVERIFY(QDir(home_.path()).mkpath("Documents"));
+    }
+
     void everyControlOfBothSidesTheTimerAndAWholeGame() {
         Win w;
         QVERIFY(w.show(1));
@@ -561,12 +568,13 @@ class WindowTest : public QObject {
                             "TEAM\r\n[105] CLOWN\r\n"));
     }
 
-    // The real file dialog and boxes: a name typed without ".ucd" is saved as typed;
-    // cancelling the open dialog keeps the deck.
+    // The real file dialog and boxes: the first starts in Documents, the next where the last deck
+    // was; a name typed without ".ucd" is saved as typed; cancelling the open dialog keeps the deck.
     void realFileDialog() {
         Win w(QString(), true);
         QVERIFY(w.show(0) && w.act("dbl lstRegCards {100}"));
         QStringList seen;
+        QString from;
         QTimer ticks; // answers whatever box is open; a dialog that is not ready yet is tried again
         connect(&ticks, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -575,9 +583,10 @@ class WindowTest : public QObject {
                 seen << box->text().left(20);
                 box->accept();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
-                seen << "open cancelled";
+                seen << "open cancelled in " + dialog->directory().absolutePath();
                 dialog->reject();
             } else if (name) {
+                from = from.isEmpty() ? dialog->directory().absolutePath() : from;
                 dialog->setDirectory(w.folder.path());
                 name->setText("typed");
                 static_cast<QDialog*>(dialog)->accept();
@@ -589,7 +598,8 @@ class WindowTest : public QObject {
         w.find<QPushButton>("btnSave")->click();
         w.find<QPushButton>("btnOpen")->click();
         QCOMPARE(seen, QStringList({"saved Deck File (*.ucd)", "Your deck was saved.", "Opening a deck file ",
-                                    "open cancelled"}));
+                                    "open cancelled in " + w.folder.path()}));
+        QCOMPARE(from, home_.filePath("Documents"));
         QCOMPARE(bytesOf(w.folder.filePath("typed")), QByteArray("version16\r\n[100] GNOME\r\n"));
         QCOMPARE(w.find<QListWidget>("lstDeck")->count(), 1);
     }
