@@ -39,10 +39,8 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     QStringList files;        // unscripted file dialogs are cancelled
     int spinMs = 0, open = 0; // a message box runs its own event loop for spinMs
     void message(const std::string& text, const std::string& title) override {
-        log << QString(open ? "NESTED !" : "!") +
-                   (title == "Message" ? "" : QString::fromStdString(title + ": ")) +
-                   QString::fromLatin1(text.c_str());
-        ++open;
+        log << (open++ ? "NESTED !" : "!") +
+                   QString::fromLatin1((title == "Message" ? text : title + ": " + text).c_str());
         QTest::qWait(spinMs);
         --open;
     }
@@ -52,12 +50,17 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     }
     std::optional<std::string> openFile(const std::string&) override { return saveFile(""); }
     std::optional<std::string> saveFile(const std::string&) override {
-        if (files.isEmpty()) return std::nullopt;
-        return QFile::encodeName(files.takeFirst()).toStdString();
+        return files.isEmpty() ? std::nullopt
+                               : std::optional(QFile::encodeName(files.takeFirst()).toStdString());
     }
     void play(const std::string& name) override { log << "~" + QString::fromLatin1(name.c_str()); }
     double next() override { return 0.5; }
 };
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 struct Win {
     QTemporaryDir folder;
@@ -95,8 +98,7 @@ struct Win {
         QByteArray bytes = "version16\r\n";
         for (int code : codes)
             bytes += cards(QStringLiteral("{%1}\r\n").arg(code)).toLatin1();
-        QFile file(folder.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return writeFile(folder.filePath(name), bytes);
     }
 
     // One player action: "click NAME", "menu NAME", "pick LIST ITEM" (a click on the item),
@@ -149,7 +151,7 @@ struct Win {
     std::map<QString, QString> snapshot() const {
         std::map<QString, QString> state;
         for (QObject* o :
-             window->findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn)"))) {
+             window->findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn|fraBoard)"))) {
             auto* w = qobject_cast<QWidget*>(o);
             auto* a = qobject_cast<QAction*>(o);
             auto* list = qobject_cast<QListWidget*>(o);
@@ -170,7 +172,8 @@ struct Win {
                 v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
                      (at >= 0 ? "@" + items[at] : "");
             } else if (a || w) {
-                v = QString(on ? "on" : "off") + (o->property("checked").toBool() ? "+" : "");
+                v = QString(on ? "on" : "off") +
+                    (o->property("checked").toBool() || o->property("turn").toBool() ? "+" : "");
             } else
                 continue;
             state[o->objectName()] = v;
@@ -226,7 +229,7 @@ using Step = std::pair<const char*, const char*>; // an action and its effect, f
 // Each row's effect can only come from the right handler of the right side: the other
 // side's controls are disabled in the core, so a control wired across shows nothing.
 const Step firstTurns[] = {
-    {"menu smnOffline", "smnOffline=off+;smnOnline=off;btnOpenU1=on"},
+    {"menu smnOffline", "smnOffline=off+;smnOnline=off;btnOpenU1=on;fraBoardU1=on+"},
     {"file:deck1.ucd click btnOpenU1", SHUFFLE ";txtDeckCntU1=40;btnOpenU1=off;btnAddU1=on;btnQ5U1=on"},
     {"click btnAddU1", "lstHandU1={200};txtHandCntU1=1;txtDeckCntU1=39"},
     {"click btnQ5U1", "lstHandU1={200}|{207}|{100}|{101}|{102};txtHandCntU1=5;txtDeckCntU1=35"},
@@ -239,13 +242,12 @@ const Step firstTurns[] = {
     {"set cmbSlotAU1 1", "cmbSlotAU1=1|2|3|4|5@1"},
     {"pick lstHandU1 {207}, click btnSpecialU1",
      "txtAttU1_1={100} 150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
-    {"click btnEndU1", "btnEndU1=off;btnOpenU2=on"},
+    {"click btnEndU1", "btnEndU1=off;btnOpenU2=on;fraBoardU1=on;fraBoardU2=on+"},
     {"file:deck2.ucd click btnOpenU2", SHUFFLE ";txtDeckCntU2=40;btnOpenU2=off;btnAttackU2=on;lblAttU2_5=on"},
     {"click btnAddU2", "txtHandCntU2=1"},
     {"click btnQ5U2", "lstHandU2={200}|{211}|{110}|{111}|{112};txtHandCntU2=5"},
-    {"click lblAttU2_1", EMPTY},
-    {"click lblAttU2_2, click lblAttU2_3, click lblAttU2_4, click lblAttU2_5",
-     EMPTY ";" EMPTY ";" EMPTY ";" EMPTY},
+    {"click lblAttU2_1, click lblAttU2_2, click lblAttU2_3, click lblAttU2_4, click lblAttU2_5",
+     EMPTY ";" EMPTY ";" EMPTY ";" EMPTY ";" EMPTY},
     {"pick lstHandU2 {111}", "txtDescControls=NAME = {111}"},
     {"yes click btnSacriU2", SACRIFICE ";cmbGraveU2={111};txtGraveCntU2=1;txtSacriCntU2=1"},
     {"pick lstDeckU2 {113}", "txtDescControls=NAME = {113}"},
@@ -259,15 +261,14 @@ const Step firstTurns[] = {
      "txtAttU2_1=;txtLpU2=24;cmbGraveU2={111}|{207}|{211}|{110} "
      "100@{111};txtAttU1_1={100} 50;btnAttackU2=off"},
     {"menu smnSoundsOn", "smnSoundsOn=off+;smnSoundsOff=on"},
-    {"click btnEndU2", "btnEndU2=off;btnAttackU1=on;lblAttU1_5=on"},
-    {"click lblAttU1_1", SACRIFICE}, // answered No
-    {"click lblAttU1_2, click lblAttU1_3, click lblAttU1_4, click lblAttU1_5",
-     EMPTY ";" EMPTY ";" EMPTY ";" EMPTY},
+    {"click btnEndU2", "btnEndU2=off;btnAttackU1=on;lblAttU1_5=on;fraBoardU1=on+"},
+    {"click lblAttU1_1, click lblAttU1_2, click lblAttU1_3, click lblAttU1_4, click lblAttU1_5",
+     SACRIFICE ";" EMPTY ";" EMPTY ";" EMPTY ";" EMPTY}, // the question answered No
     {"set cmbSlotBU1 2", "cmbSlotBU1=1|2|3|4|5@2"},
     {"click btnAttackU1", "!You can't ATTACK an empty slot."},
     {"hover btnDirectU1", "txtDescControls=Click this button to take 1L from opponent. Opponent must*"},
     {"click btnDirectU1", "txtLpU2=23;btnDirectU1=off"},
-    {"click btnEndU1", "btnEndU1=off;btnEndU2=on"},
+    {"click btnEndU1", "btnEndU1=off;btnEndU2=on;fraBoardU2=on+"},
     {"hover btnDirectU2", "txtDescControls=Click this button to attack opponent's LP directly.*"},
     {"click btnDirectU2", "!You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."},
     {"click btnMasterU2", "!You must have 5 cards on the FIELD to use MASTER."},
@@ -296,7 +297,7 @@ const char* const atStart =
     "smnCredits=on;smnComments=on;btnOpenU=off;btnQ5U=off;btnAddU=off;btnSacriU=off;btnSpecialU=off;"
     "btnFieldU=off;btnDirectU=off;btnMasterU=off;btnAttackU=off;btnEndU=off;txtDeckCntU=0;txtHandCntU=0;"
     "txtGraveCntU=0;txtLpU=25;txtSacriCntU=0;lstDeckU=;lstHandU=;cmbGraveU=;cmbSlotAU=1|2|3|4|5;"
-    "cmbSlotBU=1|2|3|4|5;lblAttU_i=off;txtAttU_i=";
+    "cmbSlotBU=1|2|3|4|5;lblAttU_i=off;txtAttU_i=;fraBoardU=on";
 const char* const captions =
     "btnUp=UP;btnDown=DOWN;btnTop=TOP;txtBottom=BOTTOM;btnSave=SAVE;btnOpen=OPEN;btnClose=CLOSE;"
     "btnHost=HOST GAME;btnJoin=JOIN GAME;btnDisconnect=DISCONNECT;btnSet=SET;optPlayer1=PLAYER 1;"
@@ -361,8 +362,15 @@ const Step editor[] = {
 
 class WindowTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 
   private slots:
+    void initTestCase() {
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home_.filePath(".config").toLocal8Bit());
+        QVERIFY(QDir(home_.path()).mkpath("Documents"));
+    }
+
     void everyControlOfBothSidesTheTimerAndAWholeGame() {
         Win w;
         QVERIFY(w.show(1));
@@ -398,7 +406,7 @@ class WindowTest : public QObject {
         const QString third =
             w.step("click btnMasterU1", "!You must have 5 cards on the FIELD to use MASTER.;"
                                         "!3 minutes have passed. Your turn has automatically ended.;"
-                                        "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on");
+                                        "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on;fraBoardU2=on+");
         QVERIFY2(third.isEmpty(), qPrintable(third));
         w.rec.spinMs = 0;
         timer->setSingleShot(false);
@@ -441,13 +449,12 @@ class WindowTest : public QObject {
         for (QObject* o :
              w.window->findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn|tmr)")))
             named << o->objectName();
-        QCOMPARE(std::set<QString>(named.begin(), named.end()).size(),
-                 std::size_t(named.size())); // one of each
+        QCOMPARE(std::set<QString>(named.begin(), named.end()).size(), std::size_t(named.size())); // one each
         for (const QString& token : expand(captions))
             QCOMPARE(token.section('=', 0, 0) + "=" +
                          w.find(token.section('=', 0, 0))->property("text").toString(),
                      token);
-        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() &&
+        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window->windowIcon().isNull() &&
                 !w.find<QPushButton>("btnAddU1")->icon().isNull());
         QVERIFY(QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d{1,3}){2,3}$)")
                     .match(w.text("txtIp"))
@@ -478,15 +485,13 @@ class WindowTest : public QObject {
 
         QVERIFY(w.act("menu smnCreator") && w.act("menu smnCredits") && w.act("menu smnComments"));
         const QString about = w.rec.log.join('#');
-        QVERIFY2(
-            QRegularExpression(
-                "^!The game's GOD: [^#]+#!Thanks to: [^#]*\r\nSecond, I would like to thank the beta testers "
-                "who "
-                "helped me test and find the errors in the program[.]#!Comments: If you would like to make a "
-                "comment or suggestion about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")
-                .match(about)
-                .hasMatch(),
-            qPrintable(about));
+        QVERIFY2(QRegularExpression("^!The game's GOD: [^#]+#!Thanks to: [^#]*\r\nSecond, I would like to "
+                                    "thank the beta testers who helped me test and find the errors in the "
+                                    "program[.]#!Comments: If you would like to make a comment or suggestion "
+                                    "about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")
+                     .match(about)
+                     .hasMatch(),
+                 qPrintable(about));
     }
 
     void helpFileOrTheNotFoundText() {
@@ -499,11 +504,8 @@ class WindowTest : public QObject {
             {"FIRST\r\n" + QByteArray(100000, 'x') + "\r\nLAST\r\n", notFound}}; // an overlong line
         for (const auto& [bytes, shown] : cases) {
             QTemporaryDir dir;
-            QFile file(dir.filePath("instructions.txt"));
             QVERIFY(bytes == "/" ? QDir(dir.path()).mkdir("instructions.txt")
-                                 : bytes.isNull() || (file.open(QIODevice::WriteOnly) &&
-                                                      file.write(bytes) == bytes.size()));
-            file.close();
+                                 : bytes.isNull() || writeFile(dir.filePath("instructions.txt"), bytes));
             Win w(dir.path());
             QCOMPARE(w.text("txtHelp"), shown);
         }
@@ -542,9 +544,7 @@ class WindowTest : public QObject {
 
     void missingOrBrokenSoundsPlayNothingAndPrintNothing() {
         QTemporaryDir dir;
-        QFile broken(dir.filePath("attack.wav"));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("no sound at all") > 0);
-        broken.close();
+        QVERIFY(writeFile(dir.filePath("attack.wav"), "no sound at all"));
         static QStringList printed;
         const auto previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext&, const QString& text) { printed << text; });
@@ -568,12 +568,13 @@ class WindowTest : public QObject {
                             "TEAM\r\n[105] CLOWN\r\n"));
     }
 
-    // The real file dialog and boxes: a name typed without ".ucd" is saved as typed;
-    // cancelling the open dialog keeps the deck.
+    // The real file dialog and boxes: the first starts in Documents, the next where the last deck
+    // was; a name typed without ".ucd" is saved as typed; cancelling the open dialog keeps the deck.
     void realFileDialog() {
         Win w(QString(), true);
         QVERIFY(w.show(0) && w.act("dbl lstRegCards {100}"));
         QStringList seen;
+        QString from;
         QTimer ticks; // answers whatever box is open; a dialog that is not ready yet is tried again
         connect(&ticks, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -582,9 +583,10 @@ class WindowTest : public QObject {
                 seen << box->text().left(20);
                 box->accept();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
-                seen << "open cancelled";
+                seen << "open cancelled in " + dialog->directory().absolutePath();
                 dialog->reject();
             } else if (name) {
+                from = from.isEmpty() ? dialog->directory().absolutePath() : from;
                 dialog->setDirectory(w.folder.path());
                 name->setText("typed");
                 static_cast<QDialog*>(dialog)->accept();
@@ -596,7 +598,8 @@ class WindowTest : public QObject {
         w.find<QPushButton>("btnSave")->click();
         w.find<QPushButton>("btnOpen")->click();
         QCOMPARE(seen, QStringList({"saved Deck File (*.ucd)", "Your deck was saved.", "Opening a deck file ",
-                                    "open cancelled"}));
+                                    "open cancelled in " + w.folder.path()}));
+        QCOMPARE(from, home_.filePath("Documents"));
         QCOMPARE(bytesOf(w.folder.filePath("typed")), QByteArray("version16\r\n[100] GNOME\r\n"));
         QCOMPARE(w.find<QListWidget>("lstDeck")->count(), 1);
     }
