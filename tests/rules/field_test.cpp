@@ -58,7 +58,7 @@ TEST(Field, RefusalsChangeNothing) {
     }
 }
 
-TEST(Sacrifice, TwoATurnFromTheHandOrAnySlot) {
+TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         auto slot5 = [&] { gameSubs::lblAtt_Click(t.w, side, 5); };
@@ -83,12 +83,7 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlot) {
         ASSERT_EQ(t.p.log.size(), 5u); // each sacrifice asked once
         EXPECT_EQ(Log(t.p.log.begin() + 3, t.p.log.end()),
                   Log(2, "question: Do you want to sacrifice this card?"));
-    }
-}
-
-TEST(Master, AFullFieldTakesOneLifePoint) {
-    for (SideId side : {SideId::u1, SideId::u2}) {
-        MyTurn t(side);
+        // a full field takes one life point
         for (int i = 1; i <= 4; ++i)
             t.mine().slot(i).text = fielded(100);
         EXPECT_TRUE(t.refused([&] { gameSubs::btnMaster_Click(t.w, side); },

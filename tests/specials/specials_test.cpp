@@ -62,10 +62,8 @@ TEST(Specials, EveryEffect) {
         effect(201, none, lps("25 24"));
         effect(212, none, lps("24 24"));
         effect(213, none, lps("26 25"));
-        effect(208, [](Special& t) { t.mine().slot(5).text = "[105] CLOWN 100"; t.pick(5); },
-               [](Special& t) { EXPECT_EQ(t.mine().slot(5).text, "[105] CLOWN 150"); });
-        effect(204, [](Special& t) { t.theirs().slot(5).text = "[120] OGRE 150"; t.pick(5); },
-               [](Special& t) { EXPECT_EQ(t.theirs().slot(5).text, "[120] OGRE 100"); });
+        effect(208, [](Special& t) { t.mine().slot(5).text = "[105] CLOWN 100"; t.pick(5); }, [](Special& t) { EXPECT_EQ(t.mine().slot(5).text, "[105] CLOWN 150"); });
+        effect(204, [](Special& t) { t.theirs().slot(5).text = "[120] OGRE 150"; t.pick(5); }, [](Special& t) { EXPECT_EQ(t.theirs().slot(5).text, "[120] OGRE 100"); });
         effect(206, [](Special& t) { t.theirs().slot(2).text = "[120] OGRE 50"; t.pick(2); },
                [](Special& t) { EXPECT_EQ(t.theirs().txtGraveCnt.text + all(t.theirs().cmbGrave) + t.lps(), "1[120] OGRE 50|25 24"); });
         for (int souls : {20, 21}) // SOUL TRANSFER feeds on my graveyard, SOUL STEALER on theirs

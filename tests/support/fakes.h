@@ -175,6 +175,14 @@ inline std::vector<std::string> entries(int count, int first = 100) {
     return v;
 }
 
+// A list of entries of codes 100..109 by their last digits, and its selection.
+inline std::string digits(const ListBox& l) {
+    std::string s;
+    for (const auto& e : l.items())
+        s += e.substr(3, 1);
+    return s + " " + std::to_string(l.selected());
+}
+
 // A temporary folder for the files a test writes, removed with everything in it.
 struct TempFolder {
     std::filesystem::path dir =
