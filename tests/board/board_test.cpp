@@ -66,10 +66,10 @@ TEST(SideControl, DisableEnableAndEndPreparation) {
 }
 
 TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {{"1", "1", ""},
-                                                                       {"0", "0", "Game is a draw."},
-                                                                       {"0", "5", "Player 2 wins."},
-                                                                       {"7", "-2", "Player 1 wins."}};
+    const char* const cases[][3] = {{"1", "1", ""},
+                                    {"0", "0", "Game is a draw."},
+                                    {"0", "5", "Player 2 wins."},
+                                    {"7", "-2", "Player 1 wins."}};
     for (const auto& [lp1, lp2, result] : cases) {
         MyTurn t;
         t.w.u1.txtLp.text = lp1;

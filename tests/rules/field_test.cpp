@@ -6,11 +6,6 @@
 using namespace grim;
 using namespace grim::test;
 
-namespace {
-const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-const char* const cShort = "You don't have enough cards SACRIFICED.";
-} // namespace
-
 TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
     const std::tuple<int, const char*, const char*, const char*> cases[] = {
         {119, "1", "0", "1 0"}, {120, "25", "1", "25 0"}, {149, "2", "1", "1 0"}, {150, "2", "3", "1 1"},

@@ -89,7 +89,7 @@ TEST(Drawing, OneOrFiveAndTheirLimits) {
     }
 }
 
-TEST(EndTurn, PassesTheTurnOrEndsTheGame) {
+TEST(EndTurn, PassesTheTurnOrEndsTheGameAndSoDoesTheThirdMinute) {
     MyTurn t;
     t.w.blnFirstMove = true;
     gameSubs::btnEnd_Click(t.w, SideId::u1); // player 1's first turn: player 2 opens a deck
@@ -114,20 +114,18 @@ TEST(EndTurn, PassesTheTurnOrEndsTheGame) {
         EXPECT_FALSE(o.w.u1.btnEnd.enabled || o.w.u2.btnEnd.enabled || o.w.timers.tmrTurnLimit.on());
         EXPECT_EQ(o.p.log, online ? Log{} : (Log{"sound: over.wav", "message: Player 2 wins."}));
     }
-}
-
-TEST(TurnLimit, ThirdMinuteEndsTheTurn) {
-    MyTurn t(SideId::u2);
+    // the third minute ends the turn
+    MyTurn limit(SideId::u2);
     for (const char* left : {"2 MINUTES", "1 MINUTES"}) {
-        gameSubs::tmrTurnLimit_Timer(t.w);
-        EXPECT_EQ(t.w.txtMins.text, left);
+        gameSubs::tmrTurnLimit_Timer(limit.w);
+        EXPECT_EQ(limit.w.txtMins.text, left);
     }
-    EXPECT_TRUE(t.p.log.empty());
-    gameSubs::tmrTurnLimit_Timer(t.w);
-    EXPECT_EQ(t.p.log, Log{"message: 3 minutes have passed. Your turn has automatically ended."});
-    EXPECT_TRUE(t.w.u1.btnEnd.enabled && !t.w.u2.btnEnd.enabled);
-    EXPECT_EQ(t.w.txtChat.text,
+    EXPECT_TRUE(limit.p.log.empty());
+    gameSubs::tmrTurnLimit_Timer(limit.w);
+    EXPECT_EQ(limit.p.log, Log{"message: 3 minutes have passed. Your turn has automatically ended."});
+    EXPECT_TRUE(limit.w.u1.btnEnd.enabled && !limit.w.u2.btnEnd.enabled);
+    EXPECT_EQ(limit.w.txtChat.text,
               "<[9:05:31 PM] 3 minutes have passed. Your turn has automatically ended.>\r\n");
-    t.w.timers.tmrTurnLimit.setOn(false);
-    EXPECT_TRUE(t.refused([&] { gameSubs::tmrTurnLimit_Timer(t.w); }, ""));
+    limit.w.timers.tmrTurnLimit.setOn(false);
+    EXPECT_TRUE(limit.refused([&] { gameSubs::tmrTurnLimit_Timer(limit.w); }, ""));
 }

@@ -118,8 +118,6 @@ TEST(Specials, EveryEffect) {
 
 // Every refusal of a special card shows exactly its message and changes nothing.
 TEST(Specials, RefusalsChangeNothing) {
-    const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-    const char* const cShort = "You don't have enough cards SACRIFICED.";
     struct Case {
         int code;
         std::function<void(Special&)> setUp;

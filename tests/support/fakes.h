@@ -27,6 +27,10 @@ inline std::ostream& operator<<(std::ostream& o, SideId s) {
 
 namespace grim::test {
 
+// The refusals of a card whose cost cannot be paid.
+inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+inline const char* const cShort = "You don't have enough cards SACRIFICED.";
+
 using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
 
 template <class T, class D> T pop(std::deque<T>& q, D fallback) {
