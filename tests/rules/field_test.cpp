@@ -20,13 +20,13 @@ TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
             t.mine().txtSacriCnt.text = c;
             t.p.answers = {true}; // asked only for a special card
             gameSubs::btnField_Click(t.w, side);
-            EXPECT_EQ(t.mine().slot(2).text, fielded(code));
-            EXPECT_EQ(t.mine().txtLp.text + " " + t.mine().txtSacriCnt.text, after) << code;
-            EXPECT_EQ(t.mine().txtHandCnt.text, "1");
+            EXPECT_EQ(t.mine().slot(2).text + " " + t.mine().txtLp.text + " " + t.mine().txtSacriCnt.text +
+                          " " + t.mine().txtHandCnt.text,
+                      fielded(code) + " " + after + " 1");
             EXPECT_FALSE(t.mine().btnField.enabled || t.mine().btnQ5.enabled || t.mine().btnSacri.enabled ||
                          t.mine().lblAtt[4].enabled);
-            EXPECT_TRUE(t.mine().btnAttack.enabled && t.theirs().slot(2).text.empty());
-            EXPECT_EQ(t.p.log.size(), code == 213 ? 1u : 0u);
+            EXPECT_TRUE(t.mine().btnAttack.enabled && t.theirs().slot(2).text.empty() &&
+                        t.p.log.size() == (code == 213 ? 1u : 0u));
         }
 }
 
