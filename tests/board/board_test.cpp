@@ -101,8 +101,7 @@ TEST(NewGame, EmptiesTheBoardOnOneMachineOrOnline) {
             TestWindow::fill(s->lstDeck, s->txtDeckCnt, entries(4));
             TestWindow::fill(s->cmbGrave, s->txtGraveCnt, entries(2));
             s->slot(5).text = fielded(120);
-            s->txtLp.text = "3";
-            s->txtSacriCnt.text = "2";
+            s->txtLp.text = s->txtSacriCnt.text = "3";
         }
         t.w.timePassed = 2;
         t.w.txtMins.text = "1 MINUTES";

@@ -94,9 +94,8 @@ TEST(DeckEditor, TakingReturningAndMovingCards) {
 TEST(DeckEditor, SaveAndOpen) {
     TempFolder dir;
     TestWindow t;
-    auto& d = t.w.deck;
     EXPECT_TRUE(t.refused([&] { deckSubs::btnSave_Click(t.w); }, "There are no cards in your deck to save."));
-    d.lstDeck.setItems({entry(105), entry(228)});
+    t.w.deck.lstDeck.setItems({entry(105), entry(228)});
     t.p.files = {dir.path("a.ucd"), dir.dir.string()};
     deckSubs::btnSave_Click(t.w);
     deckSubs::btnSave_Click(t.w);
