@@ -13,68 +13,48 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         {2, "[165] OMEGA 32767", 4, "[116] ZOMBIE -32768", "[165] OMEGA 32767", "", "25 24"}};
     for (SideId side : {SideId::u1, SideId::u2})
         for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
-            TestWindow t(side);
-            t.myTurn();
+            MyTurn t(side);
             t.mine().slot(a).text = own;
             t.theirs().slot(b).text = theirs;
             t.mine().cmbSlotA.select(a - 1);
             t.mine().cmbSlotB.select(b - 1);
             t.theirs().cmbSlotA.select(0); // the other side's selectors play no part
             gameSubs::btnAttack_Click(t.w, side);
-            EXPECT_EQ(t.mine().slot(a).text, ownAfter);
-            EXPECT_EQ(t.theirs().slot(b).text, theirsAfter);
-            EXPECT_EQ(t.mine().txtLp.text + " " + t.theirs().txtLp.text, lps);
-            for (Side* s : {&t.mine(), &t.theirs()}) {
-                EXPECT_EQ(std::to_string(s->cmbGrave.count()), s->txtGraveCnt.text);
-                if (s->cmbGrave.count()) {
-                    EXPECT_EQ(s->cmbGrave.item(0), s == &t.mine() ? own : theirs);
-                }
-            }
+            EXPECT_EQ(t.mine().slot(a).text + "|" + t.theirs().slot(b).text + "|" + t.mine().txtLp.text +
+                          " " + t.theirs().txtLp.text,
+                      std::string(ownAfter) + "|" + theirsAfter + "|" + lps);
+            for (Side* s : {&t.mine(), &t.theirs()})
+                EXPECT_EQ(s->txtGraveCnt.text + (s->cmbGrave.empty() ? "" : s->cmbGrave.item(0)),
+                          s->cmbGrave.empty() ? "0" : "1" + std::string(s == &t.mine() ? own : theirs));
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
-            EXPECT_TRUE(t.mine().btnEnd.enabled);
-            EXPECT_FALSE(t.mine().btnAttack.enabled || t.mine().btnField.enabled ||
-                         t.mine().lblAtt[0].enabled);
+            EXPECT_FALSE(!t.mine().btnEnd.enabled || t.mine().btnAttack.enabled ||
+                         t.mine().btnField.enabled || t.mine().lblAtt[0].enabled);
         }
 }
 
-TEST(Attack, RefusalsChangeNothing) {
+TEST(Attack, RefusalsAndTheDirectAttack) {
+    const std::tuple<int, int, const char*> refusals[] = {{1, 0, "You need to select both slot #s."},
+                                                          {0, 5, "You need to select both slot #s."},
+                                                          {2, 5, "You can't ATTACK from an empty slot."},
+                                                          {1, 4, "You can't ATTACK an empty slot."}};
     for (SideId side : {SideId::u1, SideId::u2}) {
-        TestWindow t(side);
-        t.myTurn();
-        auto attack = [&] { gameSubs::btnAttack_Click(t.w, side); };
-        t.mine().slot(1).text = fielded(100);
-        t.theirs().slot(5).text = fielded(100);
-        t.mine().cmbSlotA.select(0);
-        EXPECT_TRUE(t.refused(attack, "You need to select both slot #s."));
-        t.mine().cmbSlotA.clearSelection();
-        t.mine().cmbSlotB.select(4);
-        EXPECT_TRUE(t.refused(attack, "You need to select both slot #s."));
-        t.mine().cmbSlotA.select(1);
-        EXPECT_TRUE(t.refused(attack, "You can't ATTACK from an empty slot."));
-        t.mine().cmbSlotA.select(0);
-        t.mine().cmbSlotB.select(3);
-        EXPECT_TRUE(t.refused(attack, "You can't ATTACK an empty slot."));
-    }
-}
-
-TEST(DirectAttack, OnlyAtAnEmptyField) {
-    for (SideId side : {SideId::u1, SideId::u2}) {
-        TestWindow t(side);
-        t.myTurn();
+        MyTurn t(side);
         auto direct = [&] { gameSubs::btnDirect_Click(t.w, side); };
         EXPECT_TRUE(t.refused(
             direct, "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."));
-        t.mine().slot(5).text = fielded(100);
-        t.theirs().slot(5).text = fielded(100);
-        EXPECT_TRUE(t.refused(direct,
-                              "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent "
-                              "has no cards on FIELD."));
+        t.mine().slot(1).text = t.theirs().slot(5).text = fielded(100);
+        for (const auto& [a, b, message] : refusals) {
+            a ? t.mine().cmbSlotA.select(a - 1) : t.mine().cmbSlotA.clearSelection();
+            b ? t.mine().cmbSlotB.select(b - 1) : t.mine().cmbSlotB.clearSelection();
+            EXPECT_TRUE(t.refused([&] { gameSubs::btnAttack_Click(t.w, side); }, message)) << message;
+        }
+        EXPECT_TRUE(t.refused(direct, "A DIRECT attack to opponent's LIFEPOINTS can only be done when "
+                                      "opponent has no cards on FIELD."));
         t.theirs().slot(5).text.clear();
         direct();
         EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text, "2425");
-        EXPECT_TRUE(t.mine().btnEnd.enabled && !t.mine().btnDirect.enabled && t.p.log.size() == 2);
-        t.mine().btnEnd.enabled = false;
-        EXPECT_TRUE(
-            t.refused([&] { gameSubs::btnEnd_Click(t.w, side); }, "")); // a disabled button does nothing
+        EXPECT_TRUE(t.mine().btnEnd.enabled && !t.mine().btnDirect.enabled && t.p.log.size() == 6);
+        t.mine().btnEnd.enabled = false; // a disabled button does nothing
+        EXPECT_TRUE(t.refused([&] { gameSubs::btnEnd_Click(t.w, side); }, ""));
     }
 }

@@ -6,41 +6,28 @@
 using namespace grim;
 using namespace grim::test;
 
-namespace {
-const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-const char* const cShort = "You don't have enough cards SACRIFICED.";
-} // namespace
-
 TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
     const std::tuple<int, const char*, const char*, const char*> cases[] = {
-        {119, "1", "0", "1 0"}, {120, "25", "1", "25 0"}, {149, "2", "1", "1 0"},
-        {150, "2", "3", "1 1"}, {164, "3", "2", "1 0"},   {165, "6", "5", "1 0"}};
+        {119, "1", "0", "1 0"}, {120, "25", "1", "25 0"}, {149, "2", "1", "1 0"}, {150, "2", "3", "1 1"},
+        {164, "3", "2", "1 0"}, {165, "6", "5", "1 0"},   {213, "1", "0", "1 0"}};
     for (SideId side : {SideId::u1, SideId::u2})
         for (const auto& [code, lp, c, after] : cases) {
-            TestWindow t(side);
-            t.myTurn();
+            MyTurn t(side);
             TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, {entry(105), entry(code)});
             t.mine().lstHand.select(1);
             t.mine().slot(1).text = fielded(100);
             t.mine().txtLp.text = lp;
             t.mine().txtSacriCnt.text = c;
+            t.p.answers = {true}; // asked only for a special card
             gameSubs::btnField_Click(t.w, side);
-            EXPECT_EQ(t.mine().slot(2).text, fielded(code));
-            EXPECT_EQ(t.mine().txtLp.text + " " + t.mine().txtSacriCnt.text, after) << code;
-            EXPECT_EQ(t.mine().txtHandCnt.text, "1");
+            EXPECT_EQ(t.mine().slot(2).text + " " + t.mine().txtLp.text + " " + t.mine().txtSacriCnt.text +
+                          " " + t.mine().txtHandCnt.text,
+                      fielded(code) + " " + after + " 1");
             EXPECT_FALSE(t.mine().btnField.enabled || t.mine().btnQ5.enabled || t.mine().btnSacri.enabled ||
                          t.mine().lblAtt[4].enabled);
-            EXPECT_TRUE(t.mine().btnAttack.enabled && t.theirs().slot(2).text.empty() && t.p.log.empty());
+            EXPECT_TRUE(t.mine().btnAttack.enabled && t.theirs().slot(2).text.empty() &&
+                        t.p.log.size() == (code == 213 ? 1u : 0u));
         }
-    TestWindow s(SideId::u2);
-    s.myTurn();
-    TestWindow::fill(s.mine().lstHand, s.mine().txtHandCnt, {entry(213)});
-    s.mine().lstHand.select(0);
-    EXPECT_TRUE(s.refused([&] { gameSubs::btnField_Click(s.w, SideId::u2); },
-                          std::string("question: ") + gameSubs::specialFieldQuestion));
-    s.p.answers = {true};
-    gameSubs::btnField_Click(s.w, SideId::u2);
-    EXPECT_EQ(s.w.u2.slot(1).text, "[213] LIFEPOINT 50");
 }
 
 TEST(Field, RefusalsChangeNothing) {
@@ -50,10 +37,12 @@ TEST(Field, RefusalsChangeNothing) {
         {135, 0, "1", "5", lpShort},
         {165, 0, "5", "9", lpShort},
         {160, 0, "3", "1", cShort},
-        {120, 0, "25", "0", cShort}};
+        {120, 0, "25", "0", cShort},
+        {213, 0, "25", "0",
+         "question: Adding a SPECIAL card to the FIELD will make its abilities useless & its power will only "
+         "be 50."}};
     for (const auto& [code, filled, lp, c, message] : cases) {
-        TestWindow t(SideId::u2);
-        t.myTurn();
+        MyTurn t(SideId::u2);
         TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, {entry(code ? code : 100)});
         if (code) t.mine().lstHand.select(0);
         for (int i = 1; i <= filled; ++i)
@@ -64,40 +53,32 @@ TEST(Field, RefusalsChangeNothing) {
     }
 }
 
-TEST(Sacrifice, TwoATurnFromTheHandOrAnySlot) {
+TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
     for (SideId side : {SideId::u1, SideId::u2}) {
-        TestWindow t(side);
-        t.myTurn();
+        MyTurn t(side);
+        auto slot5 = [&] { gameSubs::lblAtt_Click(t.w, side, 5); };
         TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(2, 140));
-        t.mine().lstHand.select(1);
+        EXPECT_TRUE(t.refused([&] { gameSubs::btnSacri_Click(t.w, side); },
+                              "No card in HAND selected for sacrifice. Sacrifice will not take place."));
+        EXPECT_TRUE(
+            t.refused(slot5, "There is no card to sacrifice in this slot. Sacrifice will not take place."));
         t.mine().slot(5).text = "[120] OGRE 40";
+        EXPECT_TRUE(t.refused(slot5, "question: Do you want to sacrifice this card?"));
+        t.mine().lstHand.select(1);
         t.p.answers = {true, true};
         gameSubs::btnSacri_Click(t.w, side);
         EXPECT_TRUE(t.mine().btnSacri.enabled && t.mine().lblAtt[4].enabled && !t.mine().btnAdd.enabled);
-        gameSubs::lblAtt_Click(t.w, side, 5);
+        slot5();
         EXPECT_EQ(t.mine().cmbGrave.items(), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
-        EXPECT_EQ(t.mine().txtGraveCnt.text + t.mine().txtSacriCnt.text + t.mine().txtHandCnt.text, "221");
-        EXPECT_TRUE(t.mine().slot(5).text.empty());
+        EXPECT_EQ(t.mine().txtGraveCnt.text + t.mine().txtSacriCnt.text + t.mine().txtHandCnt.text +
+                      t.mine().slot(5).text,
+                  "221");
         EXPECT_FALSE(t.mine().btnSacri.enabled || t.mine().lblAtt[0].enabled || t.mine().btnQ5.enabled);
         EXPECT_TRUE(t.mine().btnField.enabled && t.theirs().cmbGrave.empty());
-        EXPECT_EQ(t.p.log, Log(2, "question: Do you want to sacrifice this card?"));
-    }
-    TestWindow t;
-    t.myTurn();
-    TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(1));
-    EXPECT_TRUE(t.refused([&] { gameSubs::btnSacri_Click(t.w, SideId::u1); },
-                          "No card in HAND selected for sacrifice. Sacrifice will not take place."));
-    EXPECT_TRUE(t.refused([&] { gameSubs::lblAtt_Click(t.w, SideId::u1, 5); },
-                          "There is no card to sacrifice in this slot. Sacrifice will not take place."));
-    t.mine().slot(3).text = fielded(100);
-    EXPECT_TRUE(t.refused([&] { gameSubs::lblAtt_Click(t.w, SideId::u1, 3); },
-                          std::string("question: ") + gameSubs::sacrificeQuestion));
-}
-
-TEST(Master, AFullFieldTakesOneLifePoint) {
-    for (SideId side : {SideId::u1, SideId::u2}) {
-        TestWindow t(side);
-        t.myTurn();
+        ASSERT_EQ(t.p.log.size(), 5u); // each sacrifice asked once
+        EXPECT_EQ(Log(t.p.log.begin() + 3, t.p.log.end()),
+                  Log(2, "question: Do you want to sacrifice this card?"));
+        // a full field takes one life point
         for (int i = 1; i <= 4; ++i)
             t.mine().slot(i).text = fielded(100);
         EXPECT_TRUE(t.refused([&] { gameSubs::btnMaster_Click(t.w, side); },

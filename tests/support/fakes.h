@@ -27,47 +27,23 @@ inline std::ostream& operator<<(std::ostream& o, SideId s) {
 
 namespace grim::test {
 
+// The refusals of a card whose cost cannot be paid.
+inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
+inline const char* const cShort = "You don't have enough cards SACRIFICED.";
+
 using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
 
-struct FakePorts : Prompter, Sound, Clock, Random, Socket {
-    Log log;
-    std::deque<bool> answers;                     // unscripted questions answer No
-    std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
-    std::deque<double> fractions;                 // then a seeded sequence
-    SeededRandom seeded{12345};
-    State socketState = State::closed;
+template <class T, class D> T pop(std::deque<T>& q, D fallback) {
+    if (q.empty()) return fallback;
+    T v = q.front();
+    q.pop_front();
+    return v;
+}
 
-    void message(const std::string& text, const std::string& title) override {
-        log.push_back((title == "Message" ? "message: " : title + ": ") + text);
-    }
-    bool question(const std::string& text, bool) override {
-        log.push_back("question: " + text);
-        return pop(answers, false);
-    }
-    std::optional<std::string> openFile(const std::string&) override { return pop(files, std::nullopt); }
-    std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
-    void play(const std::string& name) override { log.push_back("sound: " + name); }
-    std::string timeOfDay() override { return "9:05:31 PM"; }
-    double next() override { return fractions.empty() ? seeded.next() : pop(fractions, 0.0); }
-    void close() override { socketState = State::closed; }
-    bool listen(std::uint16_t, std::string&) override { return true; }
-    void accept(std::int32_t) override {}
-    void connect(const std::string&, std::uint16_t) override {}
-    State state() const override { return socketState; }
-    void send(const std::string& m) override { log.push_back("send: " + m); }
-
-    template <class T, class D> static T pop(std::deque<T>& q, D fallback) {
-        if (q.empty()) return fallback;
-        T v = q.front();
-        q.pop_front();
-        return v;
-    }
-};
-
-// The window tests' fakes: each records its own kind of event, and all of them also into
+// The fakes of the ports: each records its own kind of event, and all of them also into
 // one shared ordered log when events points at one.
 struct FakePrompter : Prompter {
-    std::vector<std::string> messages, titles, questions, filters;
+    std::vector<std::string> messages, titles, questions;
     std::deque<bool> answers;                     // unscripted questions answer No
     std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
     Log* events = nullptr;
@@ -75,19 +51,15 @@ struct FakePrompter : Prompter {
     void message(const std::string& text, const std::string& title) override {
         messages.push_back(text);
         titles.push_back(title);
-        if (events) events->push_back("message: " + text);
+        if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(const std::string& text, bool) override {
         questions.push_back(text);
         if (events) events->push_back("question: " + text);
-        return FakePorts::pop(answers, false);
+        return pop(answers, false);
     }
-    std::optional<std::string> nextFile(const std::string& filter) {
-        filters.push_back(filter);
-        return FakePorts::pop(files, std::nullopt);
-    }
-    std::optional<std::string> openFile(const std::string& filter) override { return nextFile(filter); }
-    std::optional<std::string> saveFile(const std::string& filter) override { return nextFile(filter); }
+    std::optional<std::string> openFile(const std::string&) override { return pop(files, std::nullopt); }
+    std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
     std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 };
 
@@ -109,7 +81,20 @@ struct FakeClock : Clock {
 struct ScriptedRandom : Random {
     std::deque<double> script;
     SeededRandom fallback{12345};
-    double next() override { return script.empty() ? fallback.next() : FakePorts::pop(script, 0.0); }
+    double next() override { return script.empty() ? fallback.next() : pop(script, 0.0); }
+};
+
+// All the ports in one, with every message, question, sound and send in one ordered log.
+struct FakePorts : FakePrompter, FakeSound, FakeClock, ScriptedRandom, Socket {
+    Log log;
+    State socketState = State::closed;
+    FakePorts() { FakePrompter::events = FakeSound::events = &log; }
+    void close() override { socketState = State::closed; }
+    bool listen(std::uint16_t, std::string&) override { return true; }
+    void accept(std::int32_t) override {}
+    void connect(const std::string&, std::uint16_t) override {}
+    State state() const override { return socketState; }
+    void send(const std::string& m) override { log.push_back("send: " + m); }
 };
 
 // The whole window as text: every control by name, and the counters and flags.
@@ -165,17 +150,19 @@ struct TestWindow {
         const auto logged = p.log.size();
         act();
         const Log shown(p.log.begin() + static_cast<long>(logged), p.log.end());
-        const Log expected = message.empty()                       ? Log{}
-                             : message.rfind("question: ", 0) == 0 ? Log{message}
-                                                                   : Log{"message: " + message};
-        if (shown != expected)
+        const bool asked = message.rfind("question: ", 0) == 0;
+        if (shown != (message.empty() ? Log{} : Log{asked ? message : "message: " + message}))
             return testing::AssertionFailure() << "shown: " << testing::PrintToString(shown);
-        const auto after = snapshot(w);
-        for (const auto& [name, state] : after)
+        for (const auto& [name, state] : snapshot(w))
             if (before.at(name) != state)
                 return testing::AssertionFailure() << name << " changed to " << state;
         return testing::AssertionSuccess();
     }
+};
+
+// A window core on one machine in which it is this side's full turn.
+struct MyTurn : TestWindow {
+    explicit MyTurn(SideId side = SideId::u1) : TestWindow(side) { myTurn(); }
 };
 
 inline std::string entry(int code) {
@@ -190,6 +177,14 @@ inline std::vector<std::string> entries(int count, int first = 100) {
     for (int i = 0; i < count; ++i)
         v.push_back(entry(first + i % 66));
     return v;
+}
+
+// A list of entries of codes 100..109 by their last digits, and its selection.
+inline std::string digits(const ListBox& l) {
+    std::string s;
+    for (const auto& e : l.items())
+        s += e.substr(3, 1);
+    return s + " " + std::to_string(l.selected());
 }
 
 // A temporary folder for the files a test writes, removed with everything in it.
