@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <tuple>
 
 using namespace grim;
 using namespace grim::onlineSubs;
@@ -30,10 +32,8 @@ std::string flags(const Window& w, const std::string& names) {
     const auto all = snapshot(w);
     std::istringstream in(names);
     std::string out;
-    for (std::string name; in >> name;) {
-        const auto dot = name.find('.');
-        out += all.at(name.substr(0, dot)).at(dot == std::string::npos ? 0 : name[dot + 1] == 'v' ? 1 : 2);
-    }
+    for (std::string n; in >> n;)
+        out += all.at(n.substr(0, n.find('.'))).at(n.find('.') == n.npos ? 0 : n.back() == 'v' ? 1 : 2);
     return out;
 }
 
@@ -51,20 +51,14 @@ struct Duel {
     MemoryNetwork net;
     NetWindow host{net}, join{net};
     explicit Duel(std::size_t chunk = 0) {
-        net.chunk = chunk;
-        join.w.online.txtIp.text = "127.0.0.1";
-        join.w.online.txtPlayer.text = "BOB";
-        join.clock.now = "10:00:00 AM";
-        smnOnline_Click(host.w);
-        smnOnline_Click(join.w);
-        btnHost_Click(host.w);
-        btnJoin_Click(join.w);
+        net.chunk = chunk, join.clock.now = "10:00:00 AM";
+        join.w.online.txtIp.text = "127.0.0.1", join.w.online.txtPlayer.text = "BOB";
+        smnOnline_Click(host.w), smnOnline_Click(join.w), btnHost_Click(host.w), btnJoin_Click(join.w);
     }
     Duel& connect() { return net.pump(), *this; }
     Duel& sides(bool hostIsPlayer1) {
         (hostIsPlayer1 ? host.w.online.optPlayer1 : host.w.online.optPlayer2).checked = true;
-        btnSet_Click(host.w);
-        return net.pump(), *this;
+        return btnSet_Click(host.w), net.pump(), *this;
     }
 };
 
@@ -81,16 +75,16 @@ TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
         SCOPED_TRACE(chunk);
         Duel d(chunk);
         d.connect();
-        EXPECT_EQ(d.host.socket.sent, (Texts{"</whatGameVersion/>", "</connected/>"}));
-        EXPECT_EQ(d.join.socket.sent, Texts{"</gameVersion=16/>"});
+        ASSERT_EQ(d.host.socket.sent.at(0) + d.host.socket.sent.at(1) + d.join.socket.sent.at(0),
+                  "</whatGameVersion/></connected/></gameVersion=16/>");
         EXPECT_EQ(d.host.w.txtChat.text,
                   "\r\n<[9:05:31 PM] Waiting for other player to connect>\r\n<[9:05:31 PM] A" + opened +
                       "9:05:31 PM" + compatible);
         EXPECT_EQ(d.join.w.txtChat.text,
                   "\r\n<[10:00:00 AM] Attempting to connect to 127.0.0.1>\r\n<[10:00:00 AM] A" + opened +
                       "10:00:00 AM" + compatible);
-        EXPECT_EQ(flags(d.host.w, controls), "11100000111000000000");
-        EXPECT_EQ(flags(d.join.w, controls), "11100000000000000000");
+        EXPECT_EQ(flags(d.host.w, controls) + flags(d.join.w, controls),
+                  "1110000011100000000011100000000000000000");
         EXPECT_TRUE(d.host.sound.played == Texts{"update.wav"} && d.join.sound.played == d.host.sound.played);
         // A join that succeeded keeps its connect timer until the first tick, which only stops it.
         const std::string log = d.join.w.txtChat.text;
@@ -98,25 +92,19 @@ TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
         EXPECT_EQ(flags(d.join.w, "tmrConnect txtIp") + d.join.w.txtChat.text, "00" + log);
         // Chat both ways; control characters show as question marks.
         d.host.w.online.txtMsg.text = "good luck";
-        txtMsg_KeyPress(d.host.w, 'a'); // other keys only type
-        txtMsg_KeyPress(d.host.w, 13);
-        txtMsg_KeyPress(d.join.w, 13); // an empty box still sends a line
+        // Other keys only type; an empty box still sends a line.
+        txtMsg_KeyPress(d.host.w, 'a'), txtMsg_KeyPress(d.host.w, 13), txtMsg_KeyPress(d.join.w, 13);
         d.net.pump();
-        const std::string lines = "\r\n^[9:05:31 PM] ACE>-> good luck\r\n^[10:00:00 AM] BOB>-> ";
-        const std::string reversed = "\r\n^[10:00:00 AM] BOB>-> \r\n^[9:05:31 PM] ACE>-> good luck";
-        EXPECT_EQ(d.host.w.txtChat.text.substr(d.host.w.txtChat.text.size() - lines.size()), lines);
-        EXPECT_EQ(d.join.w.txtChat.text.substr(d.join.w.txtChat.text.size() - lines.size()), reversed);
-        EXPECT_TRUE(d.host.w.online.txtMsg.text.empty());
-        EXPECT_TRUE(d.join.sound.played.back() == "im.wav" && d.host.sound.played.back() == "im.wav");
-        for (const auto& [sent, shown] : std::vector<std::pair<std::string, std::string>>{
-                 {"^a\r\n<[1:00:00 PM] Connection ended by you>", "^a?"
-                                                                  "?<[1:00:00 PM] Connection ended by you>"},
-                 {refusedNotice, refusedNotice},
-                 {"<\x01\x1f \x7f\xe9>", "<?? \x7f\xe9>"},
-                 {"^" + std::string(4095, 'x'), "^" + std::string(4095, 'x')}}) {
-            d.join.socket.send(sent);
-            d.net.pump();
-            EXPECT_EQ(lastLine(d.host.w), shown);
+        const std::string ace = "\r\n^[9:05:31 PM] ACE>-> good luck", bob = "\r\n^[10:00:00 AM] BOB>-> ";
+        EXPECT_TRUE(d.host.w.txtChat.text.ends_with(ace + bob) && d.join.w.txtChat.text.ends_with(bob + ace));
+        EXPECT_TRUE(d.host.w.online.txtMsg.text.empty() && d.join.sound.played.back() == "im.wav" &&
+                    d.host.sound.played.back() == "im.wav");
+        const Texts sent = {"^a\r\n<[1:00:00 PM] Ended>", refusedNotice, "<\x01\x1f \x7f\xe9>",
+                            "^" + std::string(4095, 'x')};
+        const Texts shown = {"^a?\?<[1:00:00 PM] Ended>", refusedNotice, "<?? \x7f\xe9>", sent[3]};
+        for (std::size_t i = 0; i < sent.size(); ++i) {
+            d.join.socket.send(sent[i]), d.net.pump();
+            EXPECT_EQ(lastLine(d.host.w), shown[i]);
         }
         // SET without a choice only asks for one; with one it fixes both windows' sides.
         btnSet_Click(d.host.w);
@@ -134,18 +122,15 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
          {"</gameVersion=15/>", "</gameVersion=16 />", "</gameVersion=/>", "</gameVersion=160/>"}) {
         SCOPED_TRACE(answer);
         Duel d;
-        d.net.pump(1); // the host accepts; the joiner's own answer is dropped for this one
-        d.net.events.clear();
-        d.join.socket.send(answer);
-        d.net.pump();
-        EXPECT_EQ(d.host.socket.sent.back(), "</wrongVersion/>");
+        d.net.pump(1), d.net.events.clear(); // the host accepts; the joiner's own answer is dropped
+        d.join.socket.send(answer), d.net.pump();
         // The host keeps the connection; the joiner closes it, and the host hears the hang-up.
         EXPECT_NE(d.host.w.txtChat.text.find("<[9:05:31 PM] Game versions are incompatible. Disconnected.>"),
                   std::string::npos);
-        EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] Game versions incompatible. Disconnected.>");
-        EXPECT_EQ(d.host.prompter.messages, Texts{hangUpMessage});
-        EXPECT_TRUE(d.join.prompter.messages.empty());
-        EXPECT_EQ(flags(d.host.w, "btnSet") + flags(d.join.w, "txtMsg"), "00");
+        EXPECT_EQ(d.host.socket.sent.back() + lastLine(d.join.w) + flags(d.host.w, "btnSet") +
+                      flags(d.join.w, "txtMsg"),
+                  "</wrongVersion/><[10:00:00 AM] Game versions incompatible. Disconnected.>00");
+        EXPECT_TRUE(d.host.prompter.messages == Texts{hangUpMessage} && d.join.prompter.messages.empty());
     }
 }
 
@@ -153,8 +138,7 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
 // directly when this side plays to win, end the turn.
 void playTurn(NetWindow& t, SideId id, const std::string& deck, bool attacks) {
     Side& s = t.w.side(id);
-    t.prompter.files.push_back(deck);
-    t.prompter.answers.push_back(false);
+    t.prompter.files.push_back(deck), t.prompter.answers.push_back(false);
     if (s.btnOpen.enabled) gameSubs::btnOpen_Click(t.w, id);
     if (s.btnQ5.enabled && s.lstHand.empty()) gameSubs::btnQ5_Click(t.w, id);
     if (s.btnAdd.enabled && s.lstHand.count() < 5) gameSubs::btnAdd_Click(t.w, id);
@@ -165,18 +149,17 @@ void playTurn(NetWindow& t, SideId id, const std::string& deck, bool attacks) {
     gameSubs::btnEnd_Click(t.w, id);
 }
 
-// Ticks the sender's update (and synch) timer eight times, delivering each part; both
-// windows show the progress after every part.
+// Ticks the sender's update and synch timers eight times, delivering each part; both windows
+// show the progress after every part, and a running synch timer stops at its second tick.
 testing::AssertionResult handOver(Duel& d, NetWindow& from, NetWindow& to) {
+    const bool synch = from.w.timers.tmrSynch.on();
     for (int i = 0; i <= 8; ++i) {
         const std::string progress = std::to_string(i) + " of 8";
         if (from.w.txtUpdates.text != progress || (i > 0 && to.w.txtUpdates.text != progress) ||
-            from.w.timers.tmrUpdate.on() != (i < 8))
+            from.w.timers.tmrUpdate.on() != (i < 8) || from.w.timers.tmrSynch.on() != (synch && i < 2))
             return testing::AssertionFailure()
                    << from.w.txtUpdates.text << " / " << to.w.txtUpdates.text << " at part " << i;
-        tmrUpdate_Timer(from.w);
-        tmrSynch_Timer(from.w);
-        d.net.pump();
+        tmrUpdate_Timer(from.w), tmrSynch_Timer(from.w), d.net.pump();
     }
     return testing::AssertionSuccess();
 }
@@ -184,18 +167,15 @@ testing::AssertionResult handOver(Duel& d, NetWindow& from, NetWindow& to) {
 TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestarts) {
     TempFolder folder;
     Texts d1, d2;
-    for (std::size_t i = 0; i < 40; ++i) {
-        d1.push_back(regCards()[i % 5].name);
-        d2.push_back(regCards()[i].name);
-    }
+    for (std::size_t i = 0; i < 40; ++i)
+        d1.push_back(regCards()[i % 5].name), d2.push_back(regCards()[i].name);
     const std::string decks[] = {folder.deck("one.ucd", d1), folder.deck("two.ucd", d2)};
     Duel d(5);
     d.connect().sides(false); // the joiner plays player 1
     NetWindow* players[] = {&d.join, &d.host};
     int turn = 0;
     for (; turn < 200 && d.join.prompter.messages.empty(); ++turn) {
-        NetWindow& from = *players[turn % 2];
-        NetWindow& to = *players[1 - turn % 2];
+        NetWindow &from = *players[turn % 2], &to = *players[1 - turn % 2];
         ASSERT_NO_FATAL_FAILURE(
             playTurn(from, turn % 2 ? SideId::u2 : SideId::u1, decks[turn % 2], turn % 2 == 0));
         d.net.pump();
@@ -209,37 +189,29 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
         // The receiver's player has the turn, with a fresh turn timer.
         EXPECT_EQ(flags(to.w, turn % 2 ? "btnEndU1 tmrTurnLimit btnEndU2" : "btnEndU2 tmrTurnLimit btnEndU1"),
                   "110");
-        EXPECT_EQ(lastLine(to.w), "<[" + to.clock.now + "] Changes from other player updated successfully.>");
-        EXPECT_EQ(to.sound.played.back(), "update.wav");
+        EXPECT_EQ(lastLine(to.w) + to.sound.played.back(),
+                  "<[" + to.clock.now + "] Changes from other player updated successfully.>update.wav");
     }
-    EXPECT_EQ(turn, 50);
-    EXPECT_EQ(d.host.w.u2.txtLp.text, "0");
-    for (NetWindow* t : players) {
-        EXPECT_EQ(t->prompter.messages, Texts{"Player 1 wins."});
-        EXPECT_EQ(t->sound.played.back(), "over.wav");
-        EXPECT_EQ(flags(t->w, "tmrTurnLimit btnEndU1 btnEndU2"), "000");
-    }
+    EXPECT_TRUE(turn == 50 && d.host.w.u2.txtLp.text == "0");
+    for (NetWindow* t : players)
+        EXPECT_EQ(t->prompter.messages.at(0) + t->sound.played.back() +
+                      flags(t->w, "tmrTurnLimit btnEndU1 btnEndU2"),
+                  "Player 1 wins.over.wav000");
     // A refused restart changes nothing but the log; an agreed one starts afresh, and the
     // window that was player 1 chooses the sides again while the other gets only the options.
     auto before = snapshot(d.host.w);
     d.join.prompter.answers = {false, true};
-    smnNewGame_Click(d.host.w);
-    d.net.pump();
-    EXPECT_EQ(d.join.socket.sent.back(), refusedNotice);
+    smnNewGame_Click(d.host.w), d.net.pump();
     EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] You refused to start a new game.>");
-    EXPECT_EQ(lastLine(d.host.w), refusedNotice);
-    before["txtChat"] = snapshot(d.host.w)["txtChat"];
-    EXPECT_EQ(snapshot(d.host.w), before);
-    smnNewGame_Click(d.host.w);
-    d.net.pump();
+    EXPECT_TRUE(d.join.socket.sent.back() == refusedNotice && lastLine(d.host.w) == refusedNotice);
+    EXPECT_EQ(snapshot(d.host.w), (before["txtChat"] = snapshot(d.host.w)["txtChat"], before));
+    smnNewGame_Click(d.host.w), d.net.pump();
     EXPECT_EQ(d.host.prompter.messages, (Texts{"Player 1 wins.", restartSentMessage, restartSentMessage}));
-    EXPECT_EQ(std::count(d.join.prompter.questions.begin(), d.join.prompter.questions.end(), restartQuestion),
-              2);
-    EXPECT_EQ(d.host.socket.sent.back() + d.join.socket.sent.back(), "</r/></restart/>");
-    EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] New game started.>");
+    EXPECT_EQ(std::ranges::count(d.join.prompter.questions, restartQuestion), 2);
+    EXPECT_EQ(d.host.socket.sent.back() + d.join.socket.sent.back() + lastLine(d.join.w),
+              "</r/></restart/><[10:00:00 AM] New game started.>");
     const std::string controls = "optPlayer1 optPlayer2 btnSet lstDeckU1.v lstHandU2.v btnOpenU1";
-    EXPECT_EQ(flags(d.join.w, controls), "111000");
-    EXPECT_EQ(flags(d.host.w, controls), "110000");
+    EXPECT_EQ(flags(d.join.w, controls) + flags(d.host.w, controls), "111000110000");
     const std::string fresh = "e@\ne@\ne@\ne@\ne@e@e@e@e@e@e@e@e@e@\ne@\ne@\n0@0@0@0@0@0@25@25@0@0@\n";
     EXPECT_EQ(board(d.host.w) + board(d.join.w), fresh + fresh);
 }
@@ -254,112 +226,93 @@ TEST(OnlineDuel, DisconnectHangUpAndErrorEndTheConnection) {
         d.connect().sides(true);
         // A hand-over under way on the host: part 1 has left.
         gameSubs::enableSide(d.host.w, SideId::u1);
-        gameSubs::btnEnd_Click(d.host.w, SideId::u1);
-        tmrUpdate_Timer(d.host.w);
-        d.net.pump();
+        gameSubs::btnEnd_Click(d.host.w, SideId::u1), tmrUpdate_Timer(d.host.w), d.net.pump();
         const auto joinBefore = snapshot(d.join.w);
         d.host.prompter.answers.push_back(e == disconnect);
-        e <= disconnectNo ? btnDisconnect_Click(d.host.w) : d.join.socket.send(sent[e]);
-        d.net.pump();
+        e <= disconnectNo ? btnDisconnect_Click(d.host.w) : d.join.socket.send(sent[e]), d.net.pump();
+        EXPECT_EQ(d.host.prompter.questions, e <= disconnectNo ? Texts{disconnectQuestion} : Texts{});
         if (e == disconnectNo) {
-            EXPECT_EQ(d.host.prompter.questions, Texts{disconnectQuestion});
-            EXPECT_EQ(flags(d.host.w, "tmrUpdate btnDisconnect"), "11");
-            EXPECT_EQ(snapshot(d.join.w), joinBefore);
+            EXPECT_TRUE(flags(d.host.w, "tmrUpdate btnDisconnect") == "11" &&
+                        snapshot(d.join.w) == joinBefore);
             continue;
         }
         // The host ended it, by the button or through its error path for a bad frame, line or part.
-        EXPECT_EQ(lastLine(d.host.w), e == disconnect
-                                          ? "<[9:05:31 PM] Connection ended by you>"
-                                          : "<[9:05:31 PM] Connection ended because of an error.>");
+        EXPECT_EQ(lastLine(d.host.w) + flags(d.host.w, "txtPlayer optPlayer2"),
+                  e == disconnect ? "<[9:05:31 PM] Connection ended by you>00"
+                                  : "<[9:05:31 PM] Connection ended because of an error.>11");
         EXPECT_EQ(d.host.prompter.messages, e == disconnect ? Texts{} : Texts{errorMessage});
-        EXPECT_EQ(flags(d.host.w, "txtPlayer optPlayer2"), e == disconnect ? "00" : "11");
-        // The joiner heard the hang-up and keeps the part it had.
-        EXPECT_EQ(d.join.prompter.messages, Texts{hangUpMessage});
+        EXPECT_EQ(d.join.prompter.messages, Texts{hangUpMessage}); // it keeps the part it had
         EXPECT_EQ(flags(d.join.w, "txtPlayer optPlayer1 btnSet") + d.join.w.txtUpdates.text +
                       lastLine(d.join.w),
                   "1101 of 8<[10:00:00 AM] Other player disconnected.>");
         for (NetWindow* t : {&d.host, &d.join}) {
             Window& w = t->w;
-            EXPECT_EQ(flags(w, "txtMsg btnDisconnect smnOffline.c smnOnline.c smnOffline smnOnline tmrUpdate "
-                               "tmrTurnLimit tmrConnect"),
-                      "000011000");
+            const std::string ended =
+                "txtMsg btnDisconnect smnOffline.c smnOnline.c smnOffline smnOnline tmrUpdate";
+            EXPECT_EQ(flags(w, ended + " tmrTurnLimit tmrConnect tmrWait btnHost btnJoin"), "000011000100");
             EXPECT_EQ(t->socket.state(), Socket::State::closed);
             // The three-minute wait, and a second one, end after exactly three ticks.
-            for (int wait = 0; wait < 2; ++wait) {
-                for (int tick = 1; tick <= 3; ++tick, tmrWait_Timer(w))
-                    EXPECT_EQ(flags(w, "tmrWait btnHost btnJoin"), "100");
-                EXPECT_EQ(flags(w, "tmrWait btnHost btnJoin"), "011");
-                w.online.btnHost.enabled = w.online.btnJoin.enabled = false;
-                w.timers.tmrWait.setOn(true);
+            for (int tick = 1; tick <= 6; ++tick) {
+                tmrWait_Timer(w);
+                EXPECT_EQ(flags(w, "tmrWait btnHost btnJoin"), tick % 3 ? "100" : "011") << tick;
+                if (tick == 3)
+                    w.online.btnHost.enabled = w.online.btnJoin.enabled = false, w.timers.tmrWait.setOn(true);
             }
         }
     }
 }
 
 TEST(OnlineDuel, ConnectionStepsAndRefusals) {
-    struct Case {
-        bool join;
-        std::string name, ip, port, message;
-    };
-    std::vector<Case> cases = {
-        {false, "", "", "", noNameMessage},
-        {true, "", "", "", noNameMessage},
-        {false, "ACE", "1", "", noPortMessage},
-        {true, "ACE", "x", "", noPortMessage},
+    std::vector<std::tuple<bool, std::string, std::string, std::string, std::string>> cases = {
         {true, "ACE", "", "", noIpMessage},
         {false, "ACE", "x", "4000", cannotListenMessage("4000", "the address is already in use")}};
+    for (bool join : {false, true})
+        cases.push_back({join, "", "", "", noNameMessage}),
+            cases.push_back({join, "ACE", "x", "", noPortMessage});
     for (const char* port : {"0", "65536", "abc", " 80", "-1", "80.5"})
         cases.push_back({cases.size() % 2 == 0, "ACE", "x", port, badPortMessage});
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + "/" + c.ip + "/" + c.port + (c.join ? " join" : " host"));
+    for (const auto& [join, name, ip, port, message] : cases) {
+        SCOPED_TRACE(name + "/" + ip + "/" + port + (join ? " join" : " host"));
         MemoryNetwork net;
         net.listening[4000] = nullptr;
         NetWindow t(net);
         smnOnline_Click(t.w);
-        t.w.online.txtPlayer.text = c.name;
-        t.w.online.txtIp.text = c.ip;
-        t.w.online.txtPort.text = c.port;
+        std::tie(t.w.online.txtPlayer.text, t.w.online.txtIp.text, t.w.online.txtPort.text) =
+            std::tie(name, ip, port);
         const auto before = snapshot(t.w);
-        c.join ? btnJoin_Click(t.w) : btnHost_Click(t.w);
+        join ? btnJoin_Click(t.w) : btnHost_Click(t.w);
         net.pump();
-        EXPECT_EQ(t.prompter.messages, Texts{c.message});
-        EXPECT_EQ(t.socket.closes, 2) << "start-up and the click close the socket";
-        EXPECT_EQ(snapshot(t.w), before);
+        EXPECT_EQ(t.prompter.messages, Texts{message});
+        EXPECT_TRUE(t.socket.closes == 2 && snapshot(t.w) == before)
+            << "start-up and the click close the socket";
     }
     // Nothing is sent while not connected; the line still shows here.
     MemoryNetwork net;
     NetWindow host(net), join(net);
     join.w.online.txtMsg.enabled = true;
     txtMsg_KeyPress(join.w, 13);
-    EXPECT_TRUE(join.socket.sent.empty());
-    EXPECT_EQ(lastLine(join.w), "^[9:05:31 PM] ACE>-> ");
+    EXPECT_TRUE(join.socket.sent.empty() && lastLine(join.w) == "^[9:05:31 PM] ACE>-> ");
     // A join that gets no answer gives up at the first tick.
-    smnOnline_Click(host.w);
-    smnOnline_Click(join.w);
     join.w.online.txtIp.text = "127.0.0.1";
     join.socket.silent = true;
-    btnHost_Click(host.w);
-    btnJoin_Click(join.w);
-    net.pump();
+    smnOnline_Click(host.w), smnOnline_Click(join.w), btnHost_Click(host.w), btnJoin_Click(join.w),
+        net.pump();
     EXPECT_EQ(flags(host.w, "btnDisconnect btnHost txtPort") + flags(join.w, "btnDisconnect btnJoin txtIp"),
               "100000");
     EXPECT_EQ(lastLine(join.w), "<[9:05:31 PM] Attempting to connect to 127.0.0.1>");
     tmrConnect_Timer(join.w);
-    EXPECT_EQ(lastLine(join.w), "<Not able to connect to 127.0.0.1.>");
-    EXPECT_EQ(flags(join.w, "btnHost btnJoin tmrConnect txtIp"), "0001");
+    EXPECT_EQ(lastLine(join.w) + flags(join.w, "btnHost btnJoin tmrConnect txtIp"),
+              "<Not able to connect to 127.0.0.1.>0001");
     // A refused join goes through the error path; NEW GAME while hosting resets without a question.
     join.socket.silent = false;
     join.w.online.txtPort.text = "1234";
-    enableConnectionControls(join.w);
-    btnJoin_Click(join.w);
-    net.pump();
+    enableConnectionControls(join.w), btnJoin_Click(join.w), net.pump();
     EXPECT_EQ(join.prompter.messages, Texts{errorMessage});
     smnNewGame_Click(host.w);
     EXPECT_TRUE(host.prompter.questions.empty() && net.listening.empty());
     EXPECT_EQ(flags(host.w, "lstDeckU1.v btnDisconnect smnNewGame tmrWait"), "1000");
-    // Clicking into the name box empties it.
     smnOnline_Click(host.w);
-    txtPlayer_Click(host.w);
+    txtPlayer_Click(host.w); // clicking into the name box empties it
     EXPECT_EQ(host.w.online.txtPlayer.text, "");
 }
 

@@ -1,7 +1,6 @@
-// Two windows' cores connected in memory the way the Qt adapter connects them: every send is
-// framed with wire::frame, the bytes pass through the receiver's wire::Decoder (in chunks of
-// any size), and each whole message becomes one data-arrival event. Socket events wait in one
-// queue and are handled one at a time, in order, when the test pumps them.
+// Two windows' cores connected in memory as the Qt adapter connects them: each send is framed,
+// passes the receiver's wire::Decoder in chunks of any size, and each whole message becomes one
+// data-arrival event. Events wait in one queue, handled in order when the test pumps them.
 #pragma once
 
 #include "online/framing.h"
@@ -23,11 +22,8 @@ struct MemoryNetwork {
     MemorySocket* joining = nullptr;                  // waiting to be accepted as request 1
     std::size_t chunk = 0;                            // bytes per delivery; 0 delivers a send whole
     void pump(int most = 100000) {                    // also the events the handled ones queue
-        for (; !events.empty() && most-- > 0;) {
-            auto next = std::move(events.front());
-            events.pop_front();
-            next();
-        }
+        for (; !events.empty() && most-- > 0; events.pop_front())
+            std::exchange(events.front(), nullptr)();
     }
 };
 
@@ -48,8 +44,7 @@ class MemorySocket final : public Socket {
     }
     void accept(std::int32_t requestId) override {
         if (requestId != 1 || !net_.joining) return;
-        peer_ = std::exchange(net_.joining, nullptr);
-        peer_->peer_ = this;
+        (peer_ = std::exchange(net_.joining, nullptr))->peer_ = this;
         state_ = peer_->state_ = State::connected;
         net_.events.push_back([p = peer_] { onlineSubs::Winsock_Connect(p->w_); });
     }
@@ -58,12 +53,10 @@ class MemorySocket final : public Socket {
         net_.events.push_back([this, host, port] {
             auto it = net_.listening.find(port);
             if (state_ != State::connecting || silent) return; // silent: a host that never answers
-            if (host != "127.0.0.1" || it == net_.listening.end() || !it->second) {
-                state_ = State::error;
-                return onlineSubs::Winsock_Error(w_, 10061, "Connection refused");
-            }
-            net_.joining = this;
-            onlineSubs::Winsock_ConnectionRequest(it->second->w_, 1);
+            if (host == "127.0.0.1" && it != net_.listening.end() && it->second)
+                return net_.joining = this, onlineSubs::Winsock_ConnectionRequest(it->second->w_, 1);
+            state_ = State::error;
+            onlineSubs::Winsock_Error(w_, 10061, "Connection refused");
         });
     }
     State state() const override { return state_; }
@@ -71,8 +64,7 @@ class MemorySocket final : public Socket {
         sent.push_back(message);
         if (state_ == State::connected && peer_) peer_->receive(wire::frame(message));
     }
-    // Bytes as they arrive from the network, in chunks as the network's setting says; a frame
-    // over the limit ends the connection through the error path.
+    // Bytes in chunks as the network says; a frame over the limit ends it through the error path.
     void receive(const std::string& bytes) {
         const std::size_t step = net_.chunk == 0 ? bytes.size() : net_.chunk;
         for (std::size_t at = 0; at < bytes.size(); at += step) {
@@ -90,8 +82,7 @@ class MemorySocket final : public Socket {
     bool silent = false; // connect() never gets an answer
 
   private:
-    // Ends the connection here; the peer hears of it through the event.
-    void cut(State mine, std::function<void()> peerEvent) {
+    void cut(State mine, std::function<void()> peerEvent) { // ends it here; the peer hears by the event
         peer_->peer_ = nullptr;
         peer_->state_ = State::closed;
         peer_ = nullptr;
@@ -106,8 +97,7 @@ class MemorySocket final : public Socket {
     wire::Decoder decoder_;
 };
 
-// A complete window core on the memory network, after start-up.
-struct NetWindow {
+struct NetWindow { // a complete window core on the memory network, after start-up
     FakePrompter prompter;
     FakeSound sound;
     FakeClock clock;
