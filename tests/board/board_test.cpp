@@ -31,18 +31,17 @@ TEST(ListBox, SelectionFollowsItsItem) {
 }
 
 TEST(Numbers, SixteenBitCountersAndSlotPowers) {
-    const std::pair<const char*, int> reads[] = {{"12", 12}, {" -7x", -7},     {"", 0},
-                                                 {"abc", 0}, {"99999", 32767}, {"-40000", -32768},
-                                                 {"+5", 5},  {"32767", 32767}};
+    const std::pair<const char*, int> reads[] = {{"12", 12},       {" -7x", -7},       {"", 0},  {"abc", 0},
+                                                 {"99999", 32767}, {"-40000", -32768}, {"+5", 5}};
     for (const auto& [text, n] : reads)
         EXPECT_EQ(readNumber(text), n) << text;
     TextBox box{"32760"}, low;
     addNumber(box, 10);
     writeNumber(low, -40000);
     EXPECT_EQ(box.text + low.text, "32767-32768");
-    EXPECT_EQ(gameSubs::slotPower("[163] DRAGON 300") + gameSubs::slotPower("[164] HORN BEETLE -12"), 288);
-    EXPECT_EQ(gameSubs::withPower("[164] HORN BEETLE 300", 50) +
-                  gameSubs::withPower("[165] OMEGA 600", 40000),
+    using namespace gameSubs;
+    EXPECT_EQ(slotPower("[163] DRAGON 300") + slotPower("[164] HORN BEETLE -12"), 288);
+    EXPECT_EQ(withPower("[164] HORN BEETLE 300", 50) + withPower("[165] OMEGA 600", 40000),
               "[164] HORN BEETLE 50[165] OMEGA 32767");
 }
 

@@ -25,18 +25,17 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
 }
 
 TEST(Catalogue, CodesEntriesAndSlotTexts) {
-    EXPECT_TRUE(cardSubs::cardCode("[105] CLOWN") == 105 && !cardSubs::cardCode("[1a5] CLOWN") &&
-                !cardSubs::cardCode("[10"));
-    EXPECT_TRUE(cardSubs::isSpecial(200) && !cardSubs::isSpecial(199) &&
-                cardSubs::isCatalogueEntry("[105] CLOWN"));
+    using namespace cardSubs;
+    EXPECT_TRUE(cardCode("[105] CLOWN") == 105 && !cardCode("[1a5] CLOWN") && !cardCode("[10"));
+    EXPECT_TRUE(isSpecial(200) && !isSpecial(199) && isCatalogueEntry("[105] CLOWN"));
     for (const char* bad : {"[105] CLOWNS", "[105] clown", "[105]CLOWN", "[166] CLOWN", ""})
-        EXPECT_FALSE(cardSubs::isCatalogueEntry(bad)) << bad;
+        EXPECT_FALSE(isCatalogueEntry(bad)) << bad;
     for (const char* good : {"", "[105] CLOWN 4", "[165] OMEGA -32768", "[200] LIFELESS 32767"})
-        EXPECT_TRUE(cardSubs::isSlotText(good)) << good;
+        EXPECT_TRUE(isSlotText(good)) << good;
     for (const char* bad : {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4",
                             "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
-        EXPECT_FALSE(cardSubs::isSlotText(bad)) << bad;
+        EXPECT_FALSE(isSlotText(bad)) << bad;
     EXPECT_EQ(
-        cardSubs::recordText(*cardSubs::record(105)),
+        recordText(*record(105)),
         "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\nLevel 1 card. NR.");
 }
