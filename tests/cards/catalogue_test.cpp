@@ -5,21 +5,18 @@ using namespace grim;
 
 // Each regular card's level decides its power and its cost, so a slip in either shows.
 TEST(Catalogue, PowerAndCostFollowTheLevel) {
-    struct Level {
-        int first, last, power, life, sacrificed;
-    };
-    const Level levels[] = {{100, 119, 100, 0, 0}, {120, 134, 150, 0, 1}, {135, 149, 200, 1, 1},
-                            {150, 159, 250, 1, 2}, {160, 164, 300, 2, 2}, {165, 165, 600, 5, 5},
-                            {200, 228, 50, 0, 0}};
-    for (const Level& l : levels)
-        for (int code = l.first; code <= l.last; ++code) {
+    const std::array<int, 5> levels[] = {{100, 119, 100, 0, 0}, {120, 134, 150, 0, 1}, {135, 149, 200, 1, 1},
+                                         {150, 159, 250, 1, 2}, {160, 164, 300, 2, 2}, {165, 165, 600, 5, 5},
+                                         {200, 228, 50, 0, 0}};
+    for (const auto& [first, last, power, life, sacrificed] : levels)
+        for (int code = first; code <= last; ++code) {
             SCOPED_TRACE(code);
             const CardInfo* card = cardSubs::record(code);
             ASSERT_NE(card, nullptr);
             const auto cost = gameSubs::fieldingCost(code);
             EXPECT_EQ(std::tuple(cardSubs::power(*card), cost.life, cost.sacrificed,
                                  cardSubs::cardCode(card->name)),
-                      std::tuple(l.power, l.life, l.sacrificed, std::optional(code)));
+                      std::tuple(power, life, sacrificed, std::optional(code)));
         }
     EXPECT_EQ(regCards()[16].type + regCards()[5].name + spcCards()[27].name,
               "DEAD[105] CLOWN[227] DEVESTATION");
@@ -28,19 +25,17 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
 }
 
 TEST(Catalogue, CodesEntriesAndSlotTexts) {
-    EXPECT_EQ(cardSubs::cardCode("[105] CLOWN"), 105);
-    EXPECT_EQ(cardSubs::cardCode("[1a5] CLOWN"), std::nullopt);
-    EXPECT_EQ(cardSubs::cardCode("[10"), std::nullopt);
-    EXPECT_TRUE(cardSubs::isSpecial(200) && !cardSubs::isSpecial(199) &&
-                cardSubs::isCatalogueEntry("[105] CLOWN"));
+    using namespace cardSubs;
+    EXPECT_TRUE(cardCode("[105] CLOWN") == 105 && !cardCode("[1a5] CLOWN") && !cardCode("[10"));
+    EXPECT_TRUE(isSpecial(200) && !isSpecial(199) && isCatalogueEntry("[105] CLOWN"));
     for (const char* bad : {"[105] CLOWNS", "[105] clown", "[105]CLOWN", "[166] CLOWN", ""})
-        EXPECT_FALSE(cardSubs::isCatalogueEntry(bad)) << bad;
+        EXPECT_FALSE(isCatalogueEntry(bad)) << bad;
     for (const char* good : {"", "[105] CLOWN 4", "[165] OMEGA -32768", "[200] LIFELESS 32767"})
-        EXPECT_TRUE(cardSubs::isSlotText(good)) << good;
+        EXPECT_TRUE(isSlotText(good)) << good;
     for (const char* bad : {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4",
                             "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
-        EXPECT_FALSE(cardSubs::isSlotText(bad)) << bad;
+        EXPECT_FALSE(isSlotText(bad)) << bad;
     EXPECT_EQ(
-        cardSubs::recordText(*cardSubs::record(105)),
+        recordText(*record(105)),
         "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\nLevel 1 card. NR.");
 }

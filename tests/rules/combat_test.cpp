@@ -14,27 +14,28 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
     for (SideId side : {SideId::u1, SideId::u2})
         for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
             MyTurn t(side);
-            t.mine().slot(a).text = own;
-            t.theirs().slot(b).text = theirs;
-            t.mine().cmbSlotA.select(a - 1);
-            t.mine().cmbSlotB.select(b - 1);
-            t.theirs().cmbSlotA.select(0); // the other side's selectors play no part
+            Side &m = t.mine(), &o = t.theirs();
+            m.slot(a).text = own;
+            o.slot(b).text = theirs;
+            m.cmbSlotA.select(a - 1);
+            m.cmbSlotB.select(b - 1);
+            o.cmbSlotA.select(0); // the other side's selectors play no part
             gameSubs::btnAttack_Click(t.w, side);
-            EXPECT_EQ(t.mine().slot(a).text + "|" + t.theirs().slot(b).text + "|" + t.mine().txtLp.text +
-                          " " + t.theirs().txtLp.text,
+            EXPECT_EQ(m.slot(a).text + "|" + o.slot(b).text + "|" + m.txtLp.text + " " + o.txtLp.text,
                       std::string(ownAfter) + "|" + theirsAfter + "|" + lps);
-            for (Side* s : {&t.mine(), &t.theirs()})
+            for (Side* s : {&m, &o})
                 EXPECT_EQ(s->txtGraveCnt.text + (s->cmbGrave.empty() ? "" : s->cmbGrave.item(0)),
-                          s->cmbGrave.empty() ? "0" : "1" + std::string(s == &t.mine() ? own : theirs));
+                          s->cmbGrave.empty() ? "0" : "1" + std::string(s == &m ? own : theirs));
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
-            EXPECT_FALSE(!t.mine().btnEnd.enabled || t.mine().btnAttack.enabled ||
-                         t.mine().btnField.enabled || t.mine().lblAtt[0].enabled);
+            EXPECT_FALSE(!m.btnEnd.enabled || m.btnAttack.enabled || m.btnField.enabled ||
+                         m.lblAtt[0].enabled);
         }
 }
 
 TEST(Attack, RefusalsAndTheDirectAttack) {
-    const std::tuple<int, int, const char*> refusals[] = {{1, 0, "You need to select both slot #s."},
-                                                          {0, 5, "You need to select both slot #s."},
+    const char* const both = "You need to select both slot #s.";
+    const std::tuple<int, int, const char*> refusals[] = {{1, 0, both},
+                                                          {0, 5, both},
                                                           {2, 5, "You can't ATTACK from an empty slot."},
                                                           {1, 4, "You can't ATTACK an empty slot."}};
     for (SideId side : {SideId::u1, SideId::u2}) {

@@ -40,18 +40,15 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
     const auto path = dir.deck("long.ucd", entries(41));
     for (SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t(side);
-        t.w.menu.smnOffline.checked = true;
-        t.mine().btnOpen.enabled = true;
+        Side& m = t.mine();
+        t.w.menu.smnOffline.checked = m.btnOpen.enabled = true;
         t.p.files = {path};
-        t.p.answers = {false};
         gameSubs::btnOpen_Click(t.w, side);
         EXPECT_EQ(t.p.log, (Log{"message: You have more than 40 cards! The rest will not be loaded!",
                                 "question: Do you want to shuffle your deck?"}));
-        EXPECT_EQ(t.mine().lstDeck.items(), entries(40));
-        EXPECT_EQ(t.mine().txtDeckCnt.text, "40");
-        EXPECT_TRUE(!t.mine().btnOpen.enabled && t.mine().btnAdd.enabled && t.mine().btnQ5.enabled &&
-                    t.mine().btnEnd.enabled);
-        EXPECT_EQ(t.mine().btnAttack.enabled, side == SideId::u2); // player 1's first turn has no attack
+        EXPECT_EQ(m.lstDeck.items(), entries(40));
+        EXPECT_TRUE(!m.btnOpen.enabled && m.btnAdd.enabled && m.btnQ5.enabled && m.btnEnd.enabled);
+        EXPECT_EQ(m.btnAttack.enabled, side == SideId::u2); // player 1's first turn has no attack
         EXPECT_EQ(t.w.blnFirstMove, side == SideId::u1);
         EXPECT_TRUE(t.w.timers.tmrTurnLimit.on() && t.theirs().lstDeck.empty());
     }
@@ -60,32 +57,29 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
 TEST(Drawing, OneOrFiveAndTheirLimits) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
-        TestWindow::fill(t.mine().lstDeck, t.mine().txtDeckCnt, entries(6));
-        TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(1, 150));
+        Side& m = t.mine();
+        TestWindow::fill(m.lstDeck, m.txtDeckCnt, entries(6));
+        TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 150));
         gameSubs::btnAdd_Click(t.w, side);
-        EXPECT_EQ(t.mine().lstHand.items(), (std::vector<std::string>{entry(150), entry(100)}));
-        EXPECT_EQ(t.mine().txtDeckCnt.text + t.mine().txtHandCnt.text, "52");
+        EXPECT_EQ(m.lstHand.items(), (std::vector<std::string>{entry(150), entry(100)}));
         gameSubs::btnQ5_Click(t.w, side);
-        EXPECT_EQ(t.mine().lstHand.item(4), entry(103));
-        EXPECT_EQ(t.mine().txtDeckCnt.text + t.mine().txtHandCnt.text, "25");
-        EXPECT_TRUE(!t.mine().btnAdd.enabled && !t.mine().btnQ5.enabled && t.p.log.empty() &&
-                    t.theirs().lstHand.empty());
+        EXPECT_EQ(m.lstHand.item(4) + m.txtDeckCnt.text + m.txtHandCnt.text, entry(103) + "25");
+        EXPECT_TRUE(!m.btnAdd.enabled && !m.btnQ5.enabled && t.p.log.empty() && t.theirs().lstHand.empty());
     }
     const std::tuple<int, int, bool, const char*, bool> refusals[] = {
         {0, 1, false, "There are no more cards in DECK to add to HAND.", false},
         {3, 5, false, "You can only have 5 cards in your hand.", false},
         {0, 1, true, "You don't have any cards in DECK to use Q5.", false},
         {3, 5, true, "You already have 5 cards in HAND.", false},
-        {2, 2, true, "Not enough cards in DECK to use Q5.", true},
-    };
+        {2, 2, true, "Not enough cards in DECK to use Q5.", true}};
     for (const auto& [deck, hand, q5, message, addStays] : refusals) {
         MyTurn t;
-        TestWindow::fill(t.mine().lstDeck, t.mine().txtDeckCnt, entries(deck));
-        TestWindow::fill(t.mine().lstHand, t.mine().txtHandCnt, entries(hand, 130));
+        TestWindow::fill(t.w.u1.lstDeck, t.w.u1.txtDeckCnt, entries(deck));
+        TestWindow::fill(t.w.u1.lstHand, t.w.u1.txtHandCnt, entries(hand, 130));
         q5 ? gameSubs::btnQ5_Click(t.w, SideId::u1) : gameSubs::btnAdd_Click(t.w, SideId::u1);
         EXPECT_EQ(t.p.log, Log{std::string("message: ") + message});
-        EXPECT_EQ(t.mine().lstHand.items(), entries(hand, 130));
-        EXPECT_TRUE(!t.mine().btnQ5.enabled && t.mine().btnAdd.enabled == addStays) << message;
+        EXPECT_TRUE(t.w.u1.lstHand.count() == hand && !t.w.u1.btnQ5.enabled &&
+                    t.w.u1.btnAdd.enabled == addStays);
     }
 }
 

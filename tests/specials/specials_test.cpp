@@ -2,6 +2,8 @@
 #include "specials/random_draw.h"
 #include "support/fakes.h"
 
+#include <numeric>
+
 using namespace grim;
 using namespace grim::test;
 
@@ -13,10 +15,8 @@ const char* const nothingToIncrease =
     "There is no card to increase in power in selected slot. Action cancelled.";
 
 std::string all(const ListBox& l) {
-    std::string s;
-    for (const auto& i : l.items())
-        s += i + "|";
-    return s;
+    return std::accumulate(l.items().begin(), l.items().end(), std::string(),
+                           [](auto s, auto& i) { return s + i + "|"; });
 }
 
 // A window in which it is my turn with a special card selected in my hand, behind another card.
@@ -32,10 +32,10 @@ struct Special : MyTurn {
     // The card was played: it lies on top of my graveyard and the preparation is over.
     testing::AssertionResult played() {
         const Side& s = mine();
-        return testing::AssertionResult(!s.cmbGrave.empty() && s.cmbGrave.items().back() == entry(code) &&
-                                        s.lstHand.count() == 1 && s.lstHand.item(0) != entry(code) &&
-                                        s.txtHandCnt.text == "1" &&
-                                        s.txtGraveCnt.text == std::to_string(s.cmbGrave.count()) &&
+        const bool ok = !s.cmbGrave.empty() && s.cmbGrave.items().back() == entry(code) &&
+                        s.lstHand.count() == 1 && s.lstHand.item(0) != entry(code) &&
+                        s.txtHandCnt.text == "1";
+        return testing::AssertionResult(ok && s.txtGraveCnt.text == std::to_string(s.cmbGrave.count()) &&
                                         !s.btnSpecial.enabled && !s.btnQ5.enabled && s.btnAttack.enabled)
                << "graveyard, hand, counts or buttons wrong";
     }
@@ -121,17 +121,11 @@ TEST(Specials, RefusalsChangeNothing) {
     struct Case {
         int code;
         std::function<void(Special&)> setUp;
-        const char* message;
-        const char* player2Message = nullptr; // worded by side
+        const char *message, *player2Message = nullptr; // worded by side
     };
-    auto slot5 = [](int theirs, const char* text) {
-        return [=](Special& t) {
-            (theirs ? t.theirs() : t.mine()).slot(5).text = text;
-            t.pick(5);
-        };
-    };
-    auto none = [](Special&) {};
     // clang-format off
+    auto slot5 = [](int theirs, const char* text) { return [=](Special& t) { (theirs ? t.theirs() : t.mine()).slot(5).text = text; t.pick(5); }; };
+    auto none = [](Special&) {};
     const Case cases[] = {
         {207, none, "No # selected for SLOT A. This # is your card."},
         {207, [](Special& t) { t.pick(5); }, nothingToIncrease},
@@ -182,9 +176,7 @@ TEST(Specials, RefusalsChangeNothing) {
             EXPECT_TRUE(t.refused([&] { t.play(); }, message)) << c.code << " " << me << " " << message;
         }
     TestWindow r;
-    for (auto [fraction, n] :
-         {std::pair{0.0, 1}, {0.1999, 10}, {0.2, 11}, {0.98, 50}, {1.5, 50}, {-1.0, 1}}) {
-        r.p.script = {fraction};
-        EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n) << fraction;
-    }
+    r.p.script = {0.0, 0.1999, 0.2, 0.98, 1.5, -1.0};
+    for (int n : {1, 10, 11, 50, 50, 1})
+        EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n);
 }
