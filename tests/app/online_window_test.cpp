@@ -28,9 +28,7 @@ class OnlineWindowTest : public QObject {
 
   private slots:
     void init() {
-        host = std::make_unique<Shown>(folder.path(),
-                                       1); // the GAME tab, as a player sees it
-        join = std::make_unique<Shown>(folder.path(), 1);
+        host = std::make_unique<Shown>(folder.path(), 1), join = std::make_unique<Shown>(folder.path(), 1);
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         port = probe.serverPort();
@@ -39,8 +37,7 @@ class OnlineWindowTest : public QObject {
             w->find<QAction>("smnOnline")->trigger();
             w->type("txtPort", QString::number(port));
         }
-        join->type("txtIp", "127.0.0.1");
-        join->type("txtPlayer", "BOB");
+        join->type("txtIp", "127.0.0.1"), join->type("txtPlayer", "BOB");
         QVERIFY(host->click("btnHost") && join->click("btnJoin"));
         QTRY_VERIFY(join->enabled("txtMsg") && host->enabled("txtMsg"));
         QVERIFY(host->enabled("btnSet") && !join->enabled("btnSet"));
