@@ -22,11 +22,6 @@ struct Desk : Shown {
     QString asked() { return prompter.questions.empty() ? "" : prompter.questions.back().c_str(); }
 };
 
-bool touch(const QString& path) {
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly);
-}
-
 } // namespace
 
 class DesktopTest : public QObject {
@@ -47,9 +42,9 @@ class DesktopTest : public QObject {
         const QStringList candidates = app::dataFolderCandidates(bin);
         QCOMPARE(candidates.mid(0, 2), (QStringList{bin, share}));
         QCOMPARE(app::findDataFolder(candidates), bin); // found nowhere: the help tab says so
-        QVERIFY(touch(share + "/instructions.txt"));
+        QVERIFY(QDir().mkpath(share) && QFile(share + "/instructions.txt").open(QIODevice::WriteOnly));
         QCOMPARE(app::findDataFolder(candidates), share);
-        QVERIFY(touch(bin + "/instructions.txt"));
+        QVERIFY(QDir().mkpath(bin) && QFile(bin + "/instructions.txt").open(QIODevice::WriteOnly));
         QCOMPARE(app::findDataFolder(candidates), bin);
     }
 

@@ -48,13 +48,13 @@ class QtSocketTest : public QObject {
     QtSocket host;
     Recorder hostSaw{host};
     std::string why;
+    const std::string big = std::string(grim::wire::maxMessage, 'Z'); // a message of exactly the limit
 
     // The host listens and a raw peer connects and is accepted the way the window does it.
     bool acceptRawPeer(QTcpSocket& peer) {
         if (!host.listen(port, why)) return false;
         peer.connectToHost(loopback, port);
-        if (!peer.waitForConnected(5000) || !QTest::qWaitFor([&] { return !hostSaw.log.empty(); }, 5000))
-            return false;
+        if (!QTest::qWaitFor([&] { return !hostSaw.log.empty(); }, 5000)) return false;
         host.close();
         host.accept(hostSaw.lastRequest);
         hostSaw.log.clear();
@@ -93,17 +93,16 @@ class QtSocketTest : public QObject {
         QTcpSocket peer;
         QVERIFY(acceptRawPeer(peer));
         const QByteArray hello = framed("hello");
-        const std::string big(grim::wire::maxMessage, 'Z');
         write(peer, framed("abc") + framed("") + hello.left(2)); // joined, then a header cut short
         QTRY_COMPARE(hostSaw.log, (Log{"msg abc", "msg "}));
         write(peer, hello.mid(2, 3)); // the rest of the header and one body byte
         write(peer, hello.mid(5));
         write(peer, framed(big));
         write(peer, framed("last") + QByteArray("\x00\x01\x00\x01", 4) + QByteArray(100, 'x'));
-        const std::string tooLong = "error " + std::to_string(QtSocket::messageTooLong);
         QTRY_COMPARE(hostSaw.log,
                      (Log{"msg abc", "msg ", "msg hello", "msg " + big, "msg last",
-                          tooLong + " The other window announced a message longer than 65536 bytes."}));
+                          "error " + std::to_string(QtSocket::messageTooLong) +
+                              " The other window announced a message longer than 65536 bytes."}));
         QCOMPARE(host.state(), State::error);
         QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
     }
@@ -111,7 +110,6 @@ class QtSocketTest : public QObject {
     void aMessageOverTheLimitIsNotSent() {
         QTcpSocket peer;
         QVERIFY(acceptRawPeer(peer));
-        const std::string big(grim::wire::maxMessage, 'Z');
         host.send(big);
         QTRY_COMPARE(peer.bytesAvailable(), qint64(framed(big).size()));
         peer.readAll();
