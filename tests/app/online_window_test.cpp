@@ -1,6 +1,6 @@
 // Two complete windows in one process playing online over a real TCP connection on 127.0.0.1: ONLINE, HOST
-// GAME, JOIN GAME, SET, chat, a hand-over on the real timers, a message that waits while a question is open,
-// a refused third connection and DISCONNECT.
+// GAME, JOIN GAME, SET, chat, a hand-over on the real timers, a message that waits while a question is open
+// and DISCONNECT.
 #include "shown.h"
 
 #include <QAction>
@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <memory>
@@ -22,16 +21,13 @@ class OnlineWindowTest : public QObject {
     std::unique_ptr<Shown> host, join;
     quint16 port = 0;
     static QString log(Shown& w) { return w.find<QPlainTextEdit>("txtChat")->toPlainText(); }
-    static void say(Shown& w, const QString& text) {
-        w.type("txtMsg", text);
-        QTest::keyClick(w.find("txtMsg"), Qt::Key_Return);
+    static void say(Shown& w, const QString& s) {
+        w.type("txtMsg", s), QTest::keyClick(w.find("txtMsg"), Qt::Key_Return);
     }
 
   private slots:
     void init() {
-        host = std::make_unique<Shown>(folder.path(),
-                                       1); // the GAME tab, as a player sees it
-        join = std::make_unique<Shown>(folder.path(), 1);
+        host = std::make_unique<Shown>(folder.path(), 1), join = std::make_unique<Shown>(folder.path(), 1);
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         port = probe.serverPort();
@@ -40,11 +36,9 @@ class OnlineWindowTest : public QObject {
             w->find<QAction>("smnOnline")->trigger();
             w->type("txtPort", QString::number(port));
         }
-        join->type("txtIp", "127.0.0.1");
-        join->type("txtPlayer", "BOB");
+        join->type("txtIp", "127.0.0.1"), join->type("txtPlayer", "BOB");
         QVERIFY(host->click("btnHost") && join->click("btnJoin"));
         QTRY_VERIFY(join->enabled("txtMsg") && host->enabled("txtMsg"));
-        QVERIFY(host->enabled("btnSet") && !join->enabled("btnSet"));
         QTest::mouseClick(host->find("optPlayer1"), Qt::LeftButton);
         QVERIFY(host->click("btnSet"));
         QTRY_VERIFY(join->find<QRadioButton>("optPlayer2")->isChecked());
@@ -56,16 +50,10 @@ class OnlineWindowTest : public QObject {
         join.reset();
     }
 
-    void chatBothWaysAndAThirdConnectionChangesNothing() {
+    void chatBothWays() {
         say(*host, "good luck");
         QTRY_VERIFY(log(*join).endsWith("] ACE>-> good luck"));
         QVERIFY(log(*host).endsWith("] ACE>-> good luck") && host->text("txtMsg").isEmpty());
-        const QString hostLog = log(*host);
-        QTcpSocket intruder;
-        intruder.connectToHost(QHostAddress::LocalHost, port);
-        intruder.waitForConnected(1000);
-        QTest::qWait(100);
-        QCOMPARE(log(*host), hostLog);
         say(*join, "thanks");
         QTRY_VERIFY(log(*host).endsWith("] BOB>-> thanks"));
         QCOMPARE(host->sound.played.back(), std::string("im.wav"));
@@ -93,8 +81,7 @@ class OnlineWindowTest : public QObject {
         };
         join->prompter.answers.push_back(true);
         host->find<QAction>("smnNewGame")->trigger();
-        say(*host, "one");
-        say(*host, "two");
+        say(*host, "one"), say(*host, "two");
         QTRY_VERIFY(log(*join).endsWith("] ACE>-> two"));
         const QString log = OnlineWindowTest::log(*join);
         const auto started = log.indexOf("] New game started.>"), one = log.indexOf("ACE>-> one");

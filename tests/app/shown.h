@@ -46,8 +46,8 @@ struct Shown {
         auto* b = find<QAbstractButton>(name);
         return b->isEnabled() && (QTest::mouseClick(b, Qt::LeftButton), true);
     }
-    void keys(const char* name,
-              std::initializer_list<Qt::Key> sequence) { // focus by Tab, then keys
+    // Focus by Tab, then the keys.
+    void keys(const char* name, std::initializer_list<Qt::Key> sequence) {
         find(name)->setFocus(Qt::TabFocusReason);
         for (Qt::Key key : sequence)
             QTest::keyClick(find(name), key);

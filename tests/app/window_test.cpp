@@ -2,26 +2,20 @@
 // both players must reach its own side's handler, the real timers, start-up, the help text, the
 // message boxes, the sounds and the deck editor with its real file dialog.
 #include "app/frmMain.h"
-#include "app/qt_ports.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -50,8 +44,7 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     }
     std::optional<std::string> openFile(const std::string&) override { return saveFile(""); }
     std::optional<std::string> saveFile(const std::string&) override {
-        return files.isEmpty() ? std::nullopt
-                               : std::optional(QFile::encodeName(files.takeFirst()).toStdString());
+        return files.isEmpty() ? std::nullopt : std::optional(files.takeFirst().toStdString());
     }
     void play(const std::string& name) override { log << "~" + QString::fromLatin1(name.c_str()); }
     double next() override { return 0.5; }
@@ -83,8 +76,7 @@ struct Win {
     }
     template <class T = QWidget> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QString text(const QString& name) const {
-        return find<QLineEdit>(name) ? find<QLineEdit>(name)->text()
-                                     : find<QPlainTextEdit>(name)->toPlainText();
+        return find(name)->property(find<QLineEdit>(name) ? "text" : "plainText").toString();
     }
     // "{105}" in a text becomes that card's entry.
     QString cards(QString text) const {
@@ -121,9 +113,7 @@ struct Win {
         if (verb == "hover") {
             const QString before = text("txtDescControls");
             QTest::mouseMove(widget, widget->rect().center());
-            for (int i = 0; i < 100 && text("txtDescControls") == before; ++i)
-                QTest::qWait(5);
-            return true;
+            return QTest::qWaitFor([&] { return text("txtDescControls") != before; }, 500);
         }
         if (auto* list = qobject_cast<QListWidget*>(widget)) {
             const auto found = list->findItems(item, Qt::MatchExactly);
@@ -153,34 +143,31 @@ struct Win {
         for (QObject* o :
              window->findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn|fraBoard)"))) {
             auto* w = qobject_cast<QWidget*>(o);
+            auto* view = qobject_cast<QAbstractItemView*>(o);
             auto* a = qobject_cast<QAction*>(o);
-            auto* list = qobject_cast<QListWidget*>(o);
             auto* combo = qobject_cast<QComboBox*>(o);
-            const bool on = a ? a->isEnabled() : w && w->isEnabled();
-            QString v = on ? "" : "off:";
-            if (auto* line = qobject_cast<QLineEdit*>(o))
+            if (!a && !w) continue;
+            QString& v = state[o->objectName()] = (a ? a->isEnabled() : w->isEnabled()) ? "" : "off:";
+            if (auto* line = qobject_cast<QLineEdit*>(o)) {
                 v += line->text();
-            else if (auto* box = qobject_cast<QPlainTextEdit*>(o))
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(o)) {
                 v += box->toPlainText().section('\n', 0, 0);
-            else if (list || combo) {
-                QAbstractItemModel* m = list ? list->model() : combo->model();
+            } else if (view || combo) {
+                QAbstractItemModel* m = view ? view->model() : combo->model();
                 QStringList items;
                 for (int i = 0; i < m->rowCount(); ++i)
                     items << m->index(i, 0).data().toString();
-                const auto picked = list ? list->selectionModel()->selectedRows() : QModelIndexList();
-                const int at = list ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
+                const auto picked = view ? view->selectionModel()->selectedRows() : QModelIndexList();
+                const int at = view ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
                 v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
                      (at >= 0 ? "@" + items[at] : "");
-            } else if (a || w) {
-                v = QString(on ? "on" : "off") +
-                    (o->property("checked").toBool() || o->property("turn").toBool() ? "+" : "");
-            } else
-                continue;
-            state[o->objectName()] = v;
+            } else {
+                v = (v.isEmpty() ? "on" : "off") +
+                    QString(o->property("checked").toBool() || o->property("turn").toBool() ? "+" : "");
+            }
         }
         return state;
     }
-
     // Does the action and checks its effect against expect, ";"-separated: the log entries
     // it adds, exactly and in order, and "name=value" (a value ending in "*": a prefix) for
     // each control that must change to that. A control of the other player (the action's
@@ -190,21 +177,19 @@ struct Win {
         const qsizetype logged = rec.log.size();
         if (!act(action)) return action + ": cannot be done";
         QCoreApplication::processEvents();
-        auto after = snapshot();
+        const auto after = snapshot();
         const QString other = action.contains("U1") ? "U2" : action.contains("U2") ? "U1" : "none";
         QStringList wantLog, errors;
         bool namesOther = false;
         for (const QString& token : cards(expect).split(';', Qt::SkipEmptyParts)) {
-            if (QStringLiteral("!?~").contains(token[0])) {
-                wantLog << token;
-                continue;
-            }
             const QString name = token.section('=', 0, 0), want = token.section('=', 1);
-            const QString now = after.count(name) ? after[name] : "<no control>";
-            namesOther |= name.contains(other);
-            if (!(want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want) ||
-                (before.count(name) && before.at(name) == now))
+            const QString now = after.count(name) ? after.at(name) : "<no control>";
+            if (QStringLiteral("!?~").contains(token[0]))
+                wantLog << token;
+            else if (!(want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want) ||
+                     (before.count(name) && before.at(name) == now))
                 errors << name + " shows [" + now + "], not [" + want + "]";
+            namesOther |= name.contains(other);
         }
         for (const auto& [name, value] : after)
             if (!namesOther && name.contains(other) && before.at(name) != value)
@@ -239,9 +224,9 @@ const Step firstTurns[] = {
     {"choose cmbGraveU1 {101}", "txtDescControls=NAME = {101}"},
     {"pick lstHandU1 {100}, click btnFieldU1",
      "txtAttU1_1={100} 100;txtHandCntU1=3;btnFieldU1=off;btnSacriU1=off"},
-    {"set cmbSlotAU1 1", "cmbSlotAU1=1|2|3|4|5@1"},
-    {"pick lstHandU1 {207}, click btnSpecialU1",
-     "txtAttU1_1={100} 150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
+    {"set cmbSlotAU1 1, pick lstHandU1 {207}, click btnSpecialU1",
+     "cmbSlotAU1=1|2|3|4|5@1;txtAttU1_1={100} "
+     "150;cmbGraveU1={101}|{207}@{101};txtGraveCntU1=2;btnSpecialU1=off"},
     {"click btnEndU1", "btnEndU1=off;btnOpenU2=on;fraBoardU1=on;fraBoardU2=on+"},
     {"file:deck2.ucd click btnOpenU2", SHUFFLE ";txtDeckCntU2=40;btnOpenU2=off;btnAttackU2=on;lblAttU2_5=on"},
     {"click btnAddU2", "txtHandCntU2=1"},
@@ -256,31 +241,28 @@ const Step firstTurns[] = {
     {"set cmbGraveU1 {207}", "cmbGraveU1={101}|{207}@{207}"},
     {"pick lstHandU2 {211}, click btnSpecialU2",
      "cmbGraveU1={101}*;txtGraveCntU1=1;cmbGraveU2={111}|{207}|{211}@{111};txtGraveCntU2=3"},
-    {"menu smnSoundsOff", "smnSoundsOff=off+;smnSoundsOn=on"},
-    {"set cmbSlotAU2 1, set cmbSlotBU2 1, click btnAttackU2",
-     "txtAttU2_1=;txtLpU2=24;cmbGraveU2={111}|{207}|{211}|{110} "
+    {"menu smnSoundsOff, set cmbSlotAU2 1, set cmbSlotBU2 1, click btnAttackU2",
+     "smnSoundsOff=off+;smnSoundsOn=on;txtAttU2_1=;txtLpU2=24;cmbGraveU2={111}|{207}|{211}|{110} "
      "100@{111};txtAttU1_1={100} 50;btnAttackU2=off"},
-    {"menu smnSoundsOn", "smnSoundsOn=off+;smnSoundsOff=on"},
-    {"click btnEndU2", "btnEndU2=off;btnAttackU1=on;lblAttU1_5=on;fraBoardU1=on+"},
+    {"menu smnSoundsOn, click btnEndU2",
+     "smnSoundsOn=off+;smnSoundsOff=on;btnEndU2=off;btnAttackU1=on;lblAttU1_5=on;fraBoardU1=on+"},
     {"click lblAttU1_1, click lblAttU1_2, click lblAttU1_3, click lblAttU1_4, click lblAttU1_5",
      SACRIFICE ";" EMPTY ";" EMPTY ";" EMPTY ";" EMPTY}, // the question answered No
-    {"set cmbSlotBU1 2", "cmbSlotBU1=1|2|3|4|5@2"},
-    {"click btnAttackU1", "!You can't ATTACK an empty slot."},
-    {"hover btnDirectU1", "txtDescControls=Click this button to take 1L from opponent. Opponent must*"},
-    {"click btnDirectU1", "txtLpU2=23;btnDirectU1=off"},
+    {"set cmbSlotBU1 2, click btnAttackU1", "cmbSlotBU1=1|2|3|4|5@2;!You can't ATTACK an empty slot."},
+    {"hover btnDirectU1, click btnDirectU1",
+     "txtDescControls=Click this button to take 1L from opponent. Opponent must*;txtLpU2=23;btnDirectU1=off"},
     {"click btnEndU1", "btnEndU1=off;btnEndU2=on;fraBoardU2=on+"},
-    {"hover btnDirectU2", "txtDescControls=Click this button to attack opponent's LP directly.*"},
-    {"click btnDirectU2", "!You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."},
-    {"click btnMasterU2", "!You must have 5 cards on the FIELD to use MASTER."},
+    {"hover btnDirectU2, click btnDirectU2, click btnMasterU2",
+     "txtDescControls=Click this button to attack opponent's LP directly.*;!You need at least 1 ATTACK card "
+     "on "
+     "the field to attack opponent's LIFEPOINTS.;!You must have 5 cards on the FIELD to use MASTER."},
     {"pick lstHandU2 {200}, click btnSpecialU2", "txtLpU1=24;btnSpecialU2=off"},
     {"hover txtAttU1_1", "txtDescControls=NAME = {100}"},
 };
 
 bool anyTurnControlEnabled(const Win& w) {
     static const QRegularExpression turn(QStringLiteral(R"(^(btn\w+U[12]|lblAttU[12]_\d)$)"));
-    for (QWidget* control : w.window->findChildren<QWidget*>(turn))
-        if (control->isEnabled()) return true;
-    return false;
+    return std::ranges::any_of(w.window->findChildren<QWidget*>(turn), &QWidget::isEnabled);
 }
 
 const char* const notFound =
@@ -315,33 +297,28 @@ QStringList expand(const char* table) {
     QStringList out;
     for (const QString& token : QString::fromLatin1(table).split(';')) {
         const QString name = token.section('=', 0, 0);
-        for (const QString u : {"U1", "U2"}) {
-            if (!name.endsWith('U') && !name.endsWith("U_i")) break;
+        for (const QString& u :
+             name.endsWith('U') || name.endsWith("U_i") ? QStringList{"U1", "U2"} : QStringList{""})
             for (int i = 1; i <= (name.endsWith("_i") ? 5 : 1); ++i)
                 out << QString(token)
                            .replace("U_i=", u + "_" + QString::number(i) + "=")
                            .replace("U=", u + "=")
                            .replace("SLOT i", "SLOT " + QString::number(i));
-        }
-        if (!name.endsWith('U') && !name.endsWith("U_i")) out << token;
     }
     return out;
 }
 
 // The deck editor, through its widgets.
 const Step editor[] = {
-    {"click btnTop", "!No item selected in DECK to move to top."},
-    {"click txtBottom", "!No item selected in DECK to move to bottom."},
-    {"click btnSave", "!There are no cards in your deck to save."},
-    {"click btnClose", "!There are no cards in deck to close."},
+    {"click btnTop, click txtBottom, click btnSave, click btnClose",
+     "!No item selected in DECK to move to top.;!No item selected in DECK to move to bottom.;"
+     "!There are no cards in your deck to save.;!There are no cards in deck to close."},
     {"pick lstRegCards {105}", "txtDesc=NAME = {105};lstRegCards=66@{105}"},
     {"dbl lstRegCards {105}", "lstDeck={105};txtDeckCount=1;txtRegCnt=65"},
     {"dbl lstRegCards {164}", "lstDeck={105}|{164};txtRegCnt=64"},
-    {"dbl lstRegCards {100}", "lstDeck={105}|{164}|{100}"},
-    {"dbl lstRegCards {120}", "lstDeck={105}|{164}|{100}|{120}"},
-    {"dbl lstSpcCards {228}", "lstDeck={105}|{164}|{100}|{120}|{228};txtSpcCnt=28"},
-    {"dbl lstSpcCards {203}", "lstDeck={105}|{164}|{100}|{120}|{228}|{203};txtSpcCnt=27;"
-                              "lstSpcCards=27@{202};txtDesc=NAME = {202};txtDeckCount=6"},
+    {"dbl lstRegCards {100}, dbl lstRegCards {120}, dbl lstSpcCards {228}, dbl lstSpcCards {203}",
+     "lstDeck={105}|{164}|{100}|{120}|{228}|{203};txtSpcCnt=27;lstSpcCards=27@{202};txtDesc=NAME = {202};"
+     "txtDeckCount=6;txtRegCnt=62"},
     {"pick lstDeck {228}", "lstDeck={105}|{164}|{100}|{120}|{228}|{203}@{228};txtDesc=NAME = {228}"},
     {"click btnTop", "lstDeck={228}|{105}|{164}|{100}|{120}|{203}@{100}"},
     {"click btnUp", "lstDeck={228}|{105}|{100}|{164}|{120}|{203}@{100}"},
@@ -383,9 +360,7 @@ class WindowTest : public QObject {
         auto* timer = w.find<QTimer>("tmrTurnLimit");
         timer->setTimerType(Qt::PreciseTimer); // so that its remaining time can be compared
 
-        const QString failed = w.steps(firstTurns);
-        QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        QVERIFY(w.text("txtDescControls").contains("POWER = 100")); // the catalogue's, not the slot's
+        QCOMPARE(w.steps(firstTurns), QString());
 
         // END switches the running timer off and on within one event: it starts afresh.
         QVERIFY(timer->isActive() && timer->interval() == 60000);
@@ -403,15 +378,13 @@ class WindowTest : public QObject {
         }
         w.rec.spinMs = 50;
         timer->start(1);
-        const QString third =
-            w.step("click btnMasterU1", "!You must have 5 cards on the FIELD to use MASTER.;"
-                                        "!3 minutes have passed. Your turn has automatically ended.;"
-                                        "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on;fraBoardU2=on+");
-        QVERIFY2(third.isEmpty(), qPrintable(third));
+        QCOMPARE(w.step("click btnMasterU1", "!You must have 5 cards on the FIELD to use MASTER.;"
+                                             "!3 minutes have passed. Your turn has automatically ended.;"
+                                             "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on;fraBoardU2=on+"),
+                 QString());
         w.rec.spinMs = 0;
         timer->setSingleShot(false);
         QVERIFY(timer->isActive() && timer->interval() == 60000);
-        QVERIFY(w.text("txtChat").endsWith("] 3 minutes have passed. Your turn has automatically ended.>\n"));
 
         // Player 1 fills its field, then uses MASTER, and strikes directly every turn.
         for (int round = 0; round < 40 && anyTurnControlEnabled(w); ++round) {
@@ -429,19 +402,15 @@ class WindowTest : public QObject {
         QCOMPARE(w.rec.log.mid(w.rec.log.size() - 2), QStringList({"~over.wav", "!Player 1 wins."}));
         QVERIFY(!anyTurnControlEnabled(w) && !timer->isActive());
 
-        const QString reset =
-            w.step("yes menu smnNewGame", "?Start a new game?;txtLpU2=25;txtAttU1_1=;txtDeckCntU1=0;"
-                                          "lstDeckU1=;smnOffline=on;smnNewGame=off");
-        QVERIFY2(reset.isEmpty(), qPrintable(reset));
+        QCOMPARE(w.step("yes menu smnNewGame", "?Start a new game?;txtLpU2=25;txtAttU1_1=;txtDeckCntU1=0;"
+                                               "lstDeckU1=;smnOffline=on;smnNewGame=off"),
+                 QString());
         QVERIFY(!anyTurnControlEnabled(w));
     }
 
     void whatTheWindowShowsAtStart() {
         Win w;
-        auto* tabs = w.window->findChild<QTabWidget*>();
-        QCOMPARE(w.window->windowTitle() + tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2),
-                 "GRIMWARD - [VERSION 16]DECKGAMEHELP");
-        QStringList shown, want = expand(atStart), named, menus, labels;
+        QStringList shown, want = expand(atStart), named, texts;
         for (const auto& [name, value] : w.snapshot())
             if (name != "txtIp" && name != "txtInstruct" && name != "txtHelp") shown << name + "=" + value;
         want.sort();
@@ -454,123 +423,57 @@ class WindowTest : public QObject {
             QCOMPARE(token.section('=', 0, 0) + "=" +
                          w.find(token.section('=', 0, 0))->property("text").toString(),
                      token);
-        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window->windowIcon().isNull() &&
-                !w.find<QPushButton>("btnAddU1")->icon().isNull());
-        QVERIFY(QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d{1,3}){2,3}$)")
-                    .match(w.text("txtIp"))
-                    .hasMatch() &&
-                !w.find("txtIp")->isEnabled());
-        QVERIFY(w.text("txtInstruct")
-                    .startsWith("To view a card's description, click the card once. To add a card"));
-        QCOMPARE(w.text("txtHelp"), QLatin1String(notFound));
-        QCOMPARE(w.catalogue.first() + w.catalogue[65] + w.catalogue[66] + w.catalogue.last(),
-                 "[100] GNOME[165] OMEGA[200] LIFELESS[228] ABYSS");
+        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window->windowIcon().isNull());
+        QVERIFY(w.text("txtIp").contains(
+            QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d+){2}$)")));
         QVERIFY(w.window->minimumSizeHint().width() <= 1280 && w.window->minimumSizeHint().height() <= 760);
-        for (QAction* menu : w.window->menuBar()->actions())
-            for (QAction* item : QList<QAction*>{menu} + menu->menu()->actions() +
-                                     (menu->menu()->actions().last()->menu()
-                                          ? menu->menu()->actions().last()->menu()->actions()
-                                          : QList<QAction*>()))
-                menus << item->text();
-        QCOMPARE(menus.join('|'), "&OPTIONS|O&FFLINE|O&NLINE||R&ESTORE|NEW &GAME||&SOUNDS|O&N|O&FF|"
-                                  "&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS");
-        for (QWidget* label : w.window->findChildren<QWidget*>()) // captions and frame titles
-            labels << label->property(qobject_cast<QGroupBox*>(label) ? "title" : "text").toString();
+        // Every caption, frame title, tab and menu item, then the about boxes.
+        for (QObject* o : w.window->findChildren<QObject*>())
+            texts << o->property(qobject_cast<QGroupBox*>(o) ? "title" : "text").toString();
+        auto* tabs = w.window->findChild<QTabWidget*>();
+        texts << w.window->windowTitle() << tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2);
         for (const QString& text :
-             QStringLiteral("PLAYER 1|PLAYER 2|DECK|HAND|GRAVEYARD|SLOT A|SLOT B|TIME LEFT|UPDATE|"
-                            "DESCRIPTION OF GAME CONTROLS|ACTUAL DECK|REGULAR CARDS|SPECIAL "
+             QStringLiteral("GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|R&ESTORE|NEW "
+                            "&GAME|&SOUNDS|O&N|O&FF|"
+                            "&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|GRAVEYARD|SLOT "
+                            "A|SLOT B|TIME LEFT|"
+                            "UPDATE|DESCRIPTION OF GAME CONTROLS|ACTUAL DECK|REGULAR CARDS|SPECIAL "
                             "CARDS|INSTRUCTIONS TO BUILD DECK")
                  .split('|'))
-            QVERIFY2(labels.contains(text), qPrintable(text));
-
-        QVERIFY(w.act("menu smnCreator") && w.act("menu smnCredits") && w.act("menu smnComments"));
-        const QString about = w.rec.log.join('#');
-        QVERIFY2(QRegularExpression("^!The game's GOD: [^#]+#!Thanks to: [^#]*\r\nSecond, I would like to "
-                                    "thank the beta testers who helped me test and find the errors in the "
-                                    "program[.]#!Comments: If you would like to make a comment or suggestion "
-                                    "about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")
-                     .match(about)
-                     .hasMatch(),
-                 qPrintable(about));
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        QVERIFY(w.act("menu smnCreator, menu smnCredits, menu smnComments"));
+        QVERIFY2(
+            w.rec.log.join('#').contains(QRegularExpression(
+                "^!The game's GOD: [^#]+#!Thanks to: [^#]*\r\nSecond, I would like to thank the beta testers "
+                "who "
+                "helped me test and find the errors in the program[.]#!Comments: If you would like to make a "
+                "comment or suggestion about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")),
+            qPrintable(w.rec.log.join('#')));
     }
 
     void helpFileOrTheNotFoundText() {
-        // The file's bytes (none: no file; "/": a folder of that name), and what the box shows.
-        const std::pair<QByteArray, QString> cases[] = {
-            {"ZONES\r\nA TURN\nCOSTS\r", "ZONES\nA TURN\nCOSTS\n"},
-            {"", ""},
-            {QByteArray(), notFound},
-            {"/", notFound},
-            {"FIRST\r\n" + QByteArray(100000, 'x') + "\r\nLAST\r\n", notFound}}; // an overlong line
-        for (const auto& [bytes, shown] : cases) {
-            QTemporaryDir dir;
-            QVERIFY(bytes == "/" ? QDir(dir.path()).mkdir("instructions.txt")
-                                 : bytes.isNull() || writeFile(dir.filePath("instructions.txt"), bytes));
-            Win w(dir.path());
-            QCOMPARE(w.text("txtHelp"), shown);
-        }
-        Win shipped(QCoreApplication::applicationDirPath()); // the build puts it beside every program
-        for (const char* topic :
-             {"DECK", "HAND", "FIELD", "GRAVEYARD", "SACRIFICE", "ATTACK", "SPECIAL", "ONLINE"})
-            QVERIFY2(shipped.text("txtHelp").contains(QLatin1String(topic)), topic);
-    }
-
-    // Real boxes: titled "Message", plain text whatever the text holds, rendered first.
-    void realMessageBoxes() {
-        QWidget parent;
-        int renders = 0;
-        grim::app::QtPrompter prompter(&parent, [&] { ++renders; });
-        QStringList seen;
-        QTimer ticks;
-        connect(&ticks, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen << box->windowTitle() + "|" + box->text() + "|" + QString::number(box->textFormat()) +
-                            "|" + (box->defaultButton() ? box->defaultButton()->text() : "");
-                box->button(box->defaultButton() ? box->standardButton(box->defaultButton())
-                                                 : QMessageBox::Ok)
-                    ->click();
-            }
-        });
-        ticks.start(10);
-        prompter.message("Player 1 wins.\r\n<b>[100]</b>", "Message");
-        QVERIFY(prompter.question("<i>Start</i> a new game?", false));
-        QVERIFY(!prompter.question("Start a new game?", true));
-        const QString plain = "|" + QString::number(Qt::PlainText) + "|";
-        QCOMPARE(seen, QStringList({"Message|Player 1 wins.\n<b>[100]</b>" + plain,
-                                    "Message|<i>Start</i> a new game?" + plain + "&Yes",
-                                    "Message|Start a new game?" + plain + "&No"}));
-        QCOMPARE(renders, 3);
-    }
-
-    void missingOrBrokenSoundsPlayNothingAndPrintNothing() {
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("attack.wav"), "no sound at all"));
-        static QStringList printed;
-        const auto previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& text) { printed << text; });
-        {
-            grim::app::QtSound sound(dir.path());
-            for (const char* name : {"im.wav", "update.wav", "attack.wav", "over.wav"})
-                sound.play(name);
-            QTest::qWait(50);
-        }
-        qInstallMessageHandler(previous);
-        QVERIFY2(printed.isEmpty(), qPrintable(printed.join('\n')));
+        QCOMPARE(Win(dir.path()).text("txtHelp"), QLatin1String(notFound));
+        QVERIFY(writeFile(dir.filePath("instructions.txt"), "ZONES\r\nA TURN\nCOSTS\r"));
+        QCOMPARE(Win(dir.path()).text("txtHelp"), "ZONES\nA TURN\nCOSTS\n");
+        const QString shipped =
+            Win(QCoreApplication::applicationDirPath()).text("txtHelp"); // built beside us
+        QVERIFY(shipped.contains("SACRIFICE") && shipped.contains("ONLINE"));
     }
 
     void deckEditorThroughItsWidgets() {
         Win w;
         QVERIFY(w.show(0));
-        const QString failed = w.steps(editor);
-        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        QCOMPARE(w.steps(editor), QString());
         QCOMPARE(bytesOf(w.folder.filePath("built.ucd")),
                  QByteArray("version16\r\n[228] ABYSS\r\n[164] HORN BEETLE\r\n[120] OGRE\r\n[203] DOUBLE "
                             "TEAM\r\n[105] CLOWN\r\n"));
     }
 
-    // The real file dialog and boxes: the first starts in Documents, the next where the last deck
-    // was; a name typed without ".ucd" is saved as typed; cancelling the open dialog keeps the deck.
-    void realFileDialog() {
+    // The real file dialog and boxes: the first dialog starts in Documents, the next where the last deck was;
+    // a name typed without ".ucd" is saved as typed; cancelling the open dialog keeps the deck. Boxes are
+    // titled "Message", show plain text and offer their default button.
+    void realFileDialogAndBoxes() {
         Win w(QString(), true);
         QVERIFY(w.show(0) && w.act("dbl lstRegCards {100}"));
         QStringList seen;
@@ -580,8 +483,12 @@ class WindowTest : public QObject {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen << box->text().left(20);
-                box->accept();
+                seen << box->windowTitle() + "|" + box->text().left(20) + "|" +
+                            QString::number(box->textFormat()) + "|" +
+                            (box->defaultButton() ? box->defaultButton()->text() : "");
+                box->button(box->defaultButton() ? box->standardButton(box->defaultButton())
+                                                 : QMessageBox::Ok)
+                    ->click();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
                 seen << "open cancelled in " + dialog->directory().absolutePath();
                 dialog->reject();
@@ -595,13 +502,17 @@ class WindowTest : public QObject {
             }
         });
         ticks.start(20);
-        w.find<QPushButton>("btnSave")->click();
-        w.find<QPushButton>("btnOpen")->click();
-        QCOMPARE(seen, QStringList({"saved Deck File (*.ucd)", "Your deck was saved.", "Opening a deck file ",
-                                    "open cancelled in " + w.folder.path()}));
+        QVERIFY(w.act("click btnSave, click btnOpen"));
+        QCOMPARE(w.find<QListWidget>("lstDeck")->count(), 1);
+        QVERIFY(w.act("click btnClose"));
+        const QString plain = "|" + QString::number(Qt::PlainText) + "|";
+        QCOMPARE(seen,
+                 QStringList({"saved Deck File (*.ucd)", "Message|Your deck was saved." + plain,
+                              "Message|Opening a deck file " + plain, "open cancelled in " + w.folder.path(),
+                              "Message|This will close your" + plain + "&Yes"}));
         QCOMPARE(from, home_.filePath("Documents"));
         QCOMPARE(bytesOf(w.folder.filePath("typed")), QByteArray("version16\r\n[100] GNOME\r\n"));
-        QCOMPARE(w.find<QListWidget>("lstDeck")->count(), 1);
+        QCOMPARE(w.find<QListWidget>("lstDeck")->count(), 0);
     }
 };
 
