@@ -1,6 +1,7 @@
 // The window as a desktop program: where it finds its data, the keyboard paths, the mark of the side to move,
 // the file dialogs' folder and the question before closing.
 #include "app/data_folder.h"
+#include "board/numbers.h"
 #include "deck/query_unload.h"
 #include "shown.h"
 
@@ -117,7 +118,7 @@ class DesktopTest : public QObject {
         QVERIFY(d.click("btnOpenU1") && d.click("btnQ5U1"));
         d.keys("lstHandU1", {});
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
-        d.window.core.u2.txtLp.text = "0";
+        grim::writeNumber(d.window.core.u2.txtLp, 0);
         QVERIFY(d.click("btnEndU1"));
         QCOMPARE(d.prompter.lastMessage(), "Player 1 wins.");
         QVERIFY(d.window.close() && d.prompter.questions.size() == 1u); // only the shuffle question

@@ -131,6 +131,8 @@ TEST(Startup, FillsTheListsAndSelectorsAndLoadsTheHelp) {
     EXPECT_EQ(t.w.deck.txtRegCnt.text + t.w.deck.lstSpcCards.item(28), "66" + entry(228));
     EXPECT_FALSE(t.w.u1.btnOpen.enabled || t.w.online.btnHost.enabled || t.w.online.txtPort.enabled);
     EXPECT_EQ(TestWindow().w.txtHelp.text, helpNotFound);
+    std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
+    EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);
     dir.raw("long.txt", "ok\n" + std::string(maxLineLength + 1, 'x') + "\n");
     const TextLines lines = readTextLines(dir.path("long.txt"), 10);
     EXPECT_TRUE(lines.status == TextLines::Status::lineTooLong &&
