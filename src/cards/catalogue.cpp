@@ -33,15 +33,18 @@ bool isCatalogueEntry(std::string_view text) {
     return card != nullptr && card->name == text;
 }
 
+bool isNumberText(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= -32768 &&
+           value <= 32767 && text == std::to_string(value);
+}
+
 bool isSlotText(std::string_view text) {
     if (text.empty()) return true;
     const auto blank = text.rfind(' ');
-    if (blank == std::string_view::npos || !isCatalogueEntry(text.substr(0, blank))) return false;
-    const std::string_view number = text.substr(blank + 1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    return error == std::errc{} && end == number.data() + number.size() && value >= -32768 &&
-           value <= 32767 && number == std::to_string(value);
+    return blank != std::string_view::npos && isCatalogueEntry(text.substr(0, blank)) &&
+           isNumberText(text.substr(blank + 1));
 }
 
 int power(const CardInfo& card) {

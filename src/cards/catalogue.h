@@ -48,6 +48,10 @@ bool isCatalogueEntry(std::string_view text);
 // catalogue card entry, one blank and a 16-bit whole number in plain decimal ("[105] CLOWN 4").
 bool isSlotText(std::string_view text);
 
+// True when the text is a 16-bit whole number written plainly: an optional "-", then digits
+// without leading zeros ("0", "25", "-3"; not "+3", "007" or "-0").
+bool isNumberText(std::string_view text);
+
 // The power field as a number.
 int power(const CardInfo& card);
 

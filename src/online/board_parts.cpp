@@ -3,7 +3,6 @@
 #include "cards/catalogue.h"
 
 #include <array>
-#include <charconv>
 
 namespace grim::onlineSubs {
 
@@ -48,13 +47,6 @@ std::array<TextBox*, slotFields> slots(Window& w) {
         all[static_cast<std::size_t>(i + 4)] = &w.u2.slot(i);
     }
     return all;
-}
-
-bool isNumber16(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= -32768 &&
-           value <= 32767 && text == std::to_string(value);
 }
 
 bool isGraveItem(std::string_view item) {
@@ -131,7 +123,7 @@ bool isValidPart(int n, std::string_view m) {
             return f == freeSlot || (!f.empty() && cardSubs::isSlotText(f));
         });
     case 8:
-        return allFields(m, counterFields, counterFields, isNumber16);
+        return allFields(m, counterFields, counterFields, cardSubs::isNumberText);
     default:
         return false;
     }
