@@ -33,6 +33,14 @@ bool refused(Window& w, bool needsAddress) {
     return true;
 }
 
+constexpr const char* connectionEstablished =
+    "] A connection with other player has been established. Checking game version compatibility.>";
+
+void setConnectionFields(Window& w, bool enabled) {
+    for (TextBox* t : {&w.online.txtPlayer, &w.online.txtIp, &w.online.txtPort})
+        t->enabled = enabled;
+}
+
 void uncheckModes(Window& w) {
     w.menu.smnOffline.enabled = true;
     w.menu.smnOnline.enabled = true;
@@ -44,8 +52,7 @@ void enableSideChoiceAndFields(Window& w) {
     OnlinePanel& o = w.online;
     for (Switch* s : {&o.optPlayer1, &o.optPlayer2})
         s->enabled = true;
-    for (TextBox* t : {&o.txtPlayer, &o.txtIp, &o.txtPort})
-        t->enabled = true;
+    setConnectionFields(w, true);
 }
 
 // What a hang-up and an error both do once the player has been told: chat and DISCONNECT
@@ -84,9 +91,7 @@ void enableConnectionControls(Window& w) {
     auto& o = w.online;
     o.btnHost.enabled = true;
     o.btnJoin.enabled = true;
-    o.txtPlayer.enabled = true;
-    o.txtIp.enabled = true;
-    o.txtPort.enabled = true;
+    setConnectionFields(w, true);
 }
 
 void hideDeckAndHandLists(Window& w) {
@@ -94,9 +99,7 @@ void hideDeckAndHandLists(Window& w) {
 }
 
 void lockConnectionFields(Window& w) {
-    w.online.txtPlayer.enabled = false;
-    w.online.txtIp.enabled = false;
-    w.online.txtPort.enabled = false;
+    setConnectionFields(w, false);
 }
 
 void hostGame(Window& w) {
@@ -165,14 +168,12 @@ void requestRestart(Window& w) {
 void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
     w.ports.socket.close();
     w.ports.socket.accept(requestId);
-    logLine(w,
-            "] A connection with other player has been established. Checking game version compatibility.>");
+    logLine(w, connectionEstablished);
     sendMessage(w, "</whatGameVersion/>");
 }
 
 void Winsock_Connect(Window& w) {
-    logLine(w,
-            "] A connection with other player has been established. Checking game version compatibility.>");
+    logLine(w, connectionEstablished);
 }
 
 void Winsock_Close(Window& w) {
