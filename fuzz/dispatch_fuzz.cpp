@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedClock clock;
     SeededRandom random(7);
     LoopSocket socket;
-    Window w{Ports{prompts, quiet, clock, random, socket}};
+    Window w{Ports{&prompts, &quiet, &clock, &random, &socket}};
     // The board's and the panel's share of start-up; the editor's lists play no part here.
     gameSubs::disableBoth(w);
     onlineSubs::disableOnlineControls(w);

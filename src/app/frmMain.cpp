@@ -35,8 +35,8 @@ QString folderOrDefault(const QString& folder) {
 } // namespace
 
 grim::Ports frmMain::portsFor(OwnedPorts& owned, const Overrides& o) {
-    return grim::Ports{o.prompter ? *o.prompter : owned.prompter, o.sound ? *o.sound : owned.sound,
-                       owned.clock, o.random ? *o.random : owned.random, owned.socket};
+    return grim::Ports{o.prompter ? o.prompter : &owned.prompter, o.sound ? o.sound : &owned.sound,
+                       &owned.clock, o.random ? o.random : &owned.random, &owned.socket};
 }
 
 frmMain::frmMain(const Overrides& overrides, QWidget* parent)
@@ -120,15 +120,15 @@ void frmMain::smnSoundsOff_Click() {
 
 void frmMain::smnCreator_Click() {
     forward(
-        [this] { core.ports.prompter.message(grim::app::about::creator, grim::app::about::creatorTitle); });
+        [this] { core.ports.prompter->message(grim::app::about::creator, grim::app::about::creatorTitle); });
 }
 void frmMain::smnCredits_Click() {
     forward(
-        [this] { core.ports.prompter.message(grim::app::about::credits, grim::app::about::creditsTitle); });
+        [this] { core.ports.prompter->message(grim::app::about::credits, grim::app::about::creditsTitle); });
 }
 void frmMain::smnComments_Click() {
     forward(
-        [this] { core.ports.prompter.message(grim::app::about::comments, grim::app::about::commentsTitle); });
+        [this] { core.ports.prompter->message(grim::app::about::comments, grim::app::about::commentsTitle); });
 }
 
 void frmMain::smnOffline_Click() {

@@ -8,7 +8,7 @@ void appendToLog(Window& w, std::string_view line) {
 }
 
 std::string timedText(Window& w, std::string_view fixedText) {
-    return "<[" + w.ports.clock.timeOfDay() + std::string(fixedText);
+    return "<[" + w.ports.clock->timeOfDay() + std::string(fixedText);
 }
 
 void logLine(Window& w, std::string_view fixedText) {
@@ -16,11 +16,11 @@ void logLine(Window& w, std::string_view fixedText) {
 }
 
 bool socketConnected(const Window& w) {
-    return w.ports.socket.state() == Socket::State::connected;
+    return w.ports.socket->state() == Socket::State::connected;
 }
 
 void sendMessage(Window& w, const std::string& message) {
-    if (socketConnected(w)) w.ports.socket.send(message);
+    if (socketConnected(w)) w.ports.socket->send(message);
 }
 
 } // namespace grim

@@ -3,7 +3,7 @@
 namespace grim::soundSubs {
 
 void playSound(Window& w, const std::string& name) {
-    if (w.menu.smnSoundsOn.checked) w.ports.sound.play(name);
+    if (w.menu.smnSoundsOn.checked) w.ports.sound->play(name);
 }
 
 void smnSoundsOn_Click(Window& w) {

@@ -63,12 +63,14 @@ struct Timers {
     Timer tmrTurnLimit{60000}, tmrConnect{60000}, tmrWait{60000}, tmrUpdate{2000}, tmrSynch{2000};
 };
 
+// The ports are pointers so that a window can be copied and assigned (a copy of the board
+// for a trial) and a caller can answer the questions of one action itself.
 struct Ports {
-    Prompter& prompter;
-    Sound& sound;
-    Clock& clock;
-    Random& random;
-    Socket& socket;
+    Prompter* prompter;
+    Sound* sound;
+    Clock* clock;
+    Random* random;
+    Socket* socket;
 };
 
 struct Window {

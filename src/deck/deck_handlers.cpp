@@ -24,7 +24,7 @@ void moveDeckEntry(Window& w, int i, int to) {
 void moveToEnd(Window& w, bool top, const char* refusal) {
     auto& deck = w.deck.lstDeck;
     if (!deck.hasSelection()) {
-        w.ports.prompter.message(refusal);
+        w.ports.prompter->message(refusal);
         return;
     }
     const int p = deck.selected() - 1;
@@ -86,32 +86,32 @@ void btnClose_Click(Window& w) {
 void btnSave_Click(Window& w) {
     auto& d = w.deck;
     if (d.lstDeck.empty()) {
-        w.ports.prompter.message("There are no cards in your deck to save.");
+        w.ports.prompter->message("There are no cards in your deck to save.");
         return;
     }
-    const auto path = w.ports.prompter.saveFile(deckFile::filter);
+    const auto path = w.ports.prompter->saveFile(deckFile::filter);
     if (!path) return;
     if (!deckFile::write(*path, d.lstDeck.items())) {
-        w.ports.prompter.message(deckFile::saveFailedMessage(*path));
+        w.ports.prompter->message(deckFile::saveFailedMessage(*path));
         return;
     }
     d.savedDeck = d.lstDeck.items();
-    w.ports.prompter.message("Your deck was saved.");
+    w.ports.prompter->message("Your deck was saved.");
     selectEntry(w, d.lstRegCards, 0);
 }
 
 void btnOpen_Click(Window& w) {
     auto& d = w.deck;
-    w.ports.prompter.message(
+    w.ports.prompter->message(
         "Opening a deck file will close the current deck loaded without saving any changes. "
         "Clicking cancel in next window will abort this.");
-    const auto path = w.ports.prompter.openFile(deckFile::filter);
+    const auto path = w.ports.prompter->openFile(deckFile::filter);
     if (!path) return;
     closeDeck(w, CloseMode::silent);
 
     deckFile::Contents file = deckFile::read(*path);
     if (file.status != deckFile::Contents::Status::ok) {
-        w.ports.prompter.message(file.status == deckFile::Contents::Status::outdated
+        w.ports.prompter->message(file.status == deckFile::Contents::Status::outdated
                                      ? "Your deck is outdated. Current deck version is 16."
                                      : deckFile::unreadableMessage(*path));
         d.savedDeck.clear();
@@ -121,7 +121,7 @@ void btnOpen_Click(Window& w) {
     for (auto& entry : file.entries)
         d.lstDeck.add(std::move(entry));
     if (file.moreThan40)
-        w.ports.prompter.message("You have more than 40 cards! The rest will not be loaded.");
+        w.ports.prompter->message("You have more than 40 cards! The rest will not be loaded.");
     if (!d.lstDeck.empty()) selectEntry(w, d.lstDeck, 0);
     for (const auto& entry : d.lstDeck.items())
         for (ListBox* list : {&d.lstRegCards, &d.lstSpcCards})

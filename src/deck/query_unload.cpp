@@ -12,7 +12,7 @@ bool formQueryUnload(Window& w) {
     const bool deck = unsavedDeckChanges(w.deck);
     const bool game = gameRunning(w);
     if (!deck && !game) return true;
-    return w.ports.prompter.question(deck && game ? deckAndGameQuestion
+    return w.ports.prompter->question(deck && game ? deckAndGameQuestion
                                      : deck       ? unsavedDeckQuestion
                                                   : runningGameQuestion,
                                      true);

@@ -29,7 +29,7 @@ bool refused(Window& w, bool needsAddress) {
                           : !portNumber(o.txtPort.text).has_value() ? badPortMessage
                                                                     : nullptr;
     if (message == nullptr) return false;
-    w.ports.prompter.message(message);
+    w.ports.prompter->message(message);
     return true;
 }
 
@@ -103,12 +103,12 @@ void lockConnectionFields(Window& w) {
 }
 
 void hostGame(Window& w) {
-    w.ports.socket.close();
+    w.ports.socket->close();
     if (refused(w, false)) return;
     OnlinePanel& o = w.online;
     std::string whyNot;
-    if (!w.ports.socket.listen(*portNumber(o.txtPort.text), whyNot)) {
-        w.ports.prompter.message(cannotListenMessage(o.txtPort.text, whyNot));
+    if (!w.ports.socket->listen(*portNumber(o.txtPort.text), whyNot)) {
+        w.ports.prompter->message(cannotListenMessage(o.txtPort.text, whyNot));
         // Back to the state ONLINE gives, so the player can change the port and try again.
         enableConnectionControls(w);
         o.btnDisconnect.enabled = false;
@@ -122,10 +122,10 @@ void hostGame(Window& w) {
 }
 
 void joinGame(Window& w) {
-    w.ports.socket.close();
+    w.ports.socket->close();
     if (refused(w, true)) return;
     OnlinePanel& o = w.online;
-    w.ports.socket.connect(o.txtIp.text, *portNumber(o.txtPort.text));
+    w.ports.socket->connect(o.txtIp.text, *portNumber(o.txtPort.text));
     o.btnHost.enabled = false;
     o.btnJoin.enabled = false;
     lockConnectionFields(w);
@@ -134,7 +134,7 @@ void joinGame(Window& w) {
 }
 
 void disconnectGame(Window& w) {
-    if (!w.ports.prompter.question(disconnectQuestion)) return;
+    if (!w.ports.prompter->question(disconnectQuestion)) return;
     Timers& t = w.timers;
     t.tmrTurnLimit.setOn(false);
     t.tmrConnect.setOn(false);
@@ -144,7 +144,7 @@ void disconnectGame(Window& w) {
     w.online.txtMsg.enabled = false;
     w.online.btnDisconnect.enabled = false;
     uncheckModes(w);
-    w.ports.socket.close();
+    w.ports.socket->close();
 }
 
 void openDuel(Window& w) {
@@ -162,12 +162,12 @@ void openDuel(Window& w) {
 
 void requestRestart(Window& w) {
     sendMessage(w, "</r/>");
-    w.ports.prompter.message(restartSentMessage);
+    w.ports.prompter->message(restartSentMessage);
 }
 
 void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
-    w.ports.socket.close();
-    w.ports.socket.accept(requestId);
+    w.ports.socket->close();
+    w.ports.socket->accept(requestId);
     logLine(w, connectionEstablished);
     sendMessage(w, "</whatGameVersion/>");
 }
@@ -178,17 +178,17 @@ void Winsock_Connect(Window& w) {
 
 void Winsock_Close(Window& w) {
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter.message(hangUpMessage);
+    w.ports.prompter->message(hangUpMessage);
     logLine(w, "] Other player disconnected.>");
     w.online.btnSet.enabled = false;
     endedByOtherSide(w);
-    w.ports.socket.close();
+    w.ports.socket->close();
 }
 
 void Winsock_Error(Window& w, int, const std::string&) {
-    w.ports.socket.close();
+    w.ports.socket->close();
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter.message(errorMessage);
+    w.ports.prompter->message(errorMessage);
     logLine(w, "] Connection ended because of an error.>");
     endedByOtherSide(w); // SET stays as it was
 }
@@ -197,7 +197,7 @@ void tmrConnect_Timer(Window& w) {
     Timer& timer = w.timers.tmrConnect;
     if (!timer.on()) return;
     if (!socketConnected(w)) {
-        w.ports.socket.close();
+        w.ports.socket->close();
         appendToLog(w, "<Not able to connect to " + w.online.txtIp.text + ".>");
         enableSideChoiceAndFields(w);
     }

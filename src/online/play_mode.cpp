@@ -46,7 +46,7 @@ void smnOnline_Click(Window& w) {
 void smnNewGame_Click(Window& w) {
     if (!w.menu.smnNewGame.enabled) return;
     if (w.menu.smnOffline.checked) {
-        if (!w.ports.prompter.question(newGameQuestion)) return;
+        if (!w.ports.prompter->question(newGameQuestion)) return;
         backToNoMode(w);
         return;
     }
@@ -59,7 +59,7 @@ void smnNewGame_Click(Window& w) {
     // that has ended.
     backToNoMode(w);
     disableOnlineControls(w);
-    w.ports.socket.close();
+    w.ports.socket->close();
 }
 
 } // namespace grim::onlineSubs

@@ -69,7 +69,7 @@ void fixSides(Window& w, bool player1) {
 }
 
 void answerRestart(Window& w) {
-    if (w.ports.prompter.question(restartQuestion)) {
+    if (w.ports.prompter->question(restartQuestion)) {
         gameSubs::newGameResetOnline(w);
         sendMessage(w, "</restart/>");
         logLine(w, "] New game started.>");
@@ -88,7 +88,7 @@ void handleTag(Window& w, const std::string& m) {
         openDuel(w);
     } else if (m == "</wrongVersion/>") {
         logLine(w, "] Game versions incompatible. Disconnected.>");
-        w.ports.socket.close();
+        w.ports.socket->close();
     } else if (m == "</synch/>") {
         w.u2.btnOpen.enabled = true;
     } else if (m == "</set1/>") {
@@ -124,7 +124,7 @@ void btnSet_Click(Window& w) {
     OnlinePanel& o = w.online;
     if (!o.btnSet.enabled) return;
     if (!o.optPlayer1.checked && !o.optPlayer2.checked) {
-        w.ports.prompter.message(noSideMessage);
+        w.ports.prompter->message(noSideMessage);
         return;
     }
     if (o.optPlayer1.checked) {
@@ -145,7 +145,7 @@ void txtMsg_KeyPress(Window& w, int keyAscii) {
     OnlinePanel& o = w.online;
     if (keyAscii != enterKey || !o.txtMsg.enabled) return;
     const std::string line =
-        "^[" + w.ports.clock.timeOfDay() + "] " + o.txtPlayer.text + ">-> " + o.txtMsg.text;
+        "^[" + w.ports.clock->timeOfDay() + "] " + o.txtPlayer.text + ">-> " + o.txtMsg.text;
     appendToLog(w, line);
     o.txtMsg.text.clear();
     sendMessage(w, line);

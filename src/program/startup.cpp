@@ -15,7 +15,7 @@ constexpr std::size_t maxHelpLines = 20000;
 }
 
 void formLoad(Window& w, const std::string& programFolder) {
-    w.ports.socket.close();
+    w.ports.socket->close();
     w.deck.txtInstruct.text = deckSubs::instructions;
 
     auto& d = w.deck;
@@ -40,7 +40,7 @@ void formLoad(Window& w, const std::string& programFolder) {
 }
 
 void formUnload(Window& w) {
-    w.ports.socket.close();
+    w.ports.socket->close();
 }
 
 void loadHelp(Window& w, const std::string& programFolder) {

@@ -32,7 +32,7 @@ namespace attackSubs {
 
 void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field& ownField,
             Field& opponentField) {
-    Prompter& prompter = w.ports.prompter;
+    Prompter& prompter = *w.ports.prompter;
     const auto a = gameSubs::selectedSlot(cmbSlotA);
     const auto b = gameSubs::selectedSlot(cmbSlotB);
     if (!a || !b) {
@@ -77,11 +77,11 @@ namespace gameSubs {
 
 void directAttack(Window& w, Field& ownField, Field& opponentField, TextBox& opponentLp, SideId side) {
     if (occupiedSlots(ownField) == 0) {
-        w.ports.prompter.message(noAttackerMessage);
+        w.ports.prompter->message(noAttackerMessage);
         return;
     }
     if (occupiedSlots(opponentField) > 0) {
-        w.ports.prompter.message(targetsOnFieldMessage);
+        w.ports.prompter->message(targetsOnFieldMessage);
         return;
     }
     addNumber(opponentLp, -1);

@@ -26,7 +26,7 @@ Verdict payLifePoints(Window& w, SideId side, int life) {
         writeNumber(s.txtLp, p - life);
         return Verdict::passed;
     }
-    w.ports.prompter.message(lifeMessage);
+    w.ports.prompter->message(lifeMessage);
     return Verdict::failed;
 }
 
@@ -37,7 +37,7 @@ Verdict paySacrificed(Window& w, SideId side, int sacrificed) {
         writeNumber(s.txtSacriCnt, c - sacrificed);
         return Verdict::passed;
     }
-    w.ports.prompter.message(sacrificedMessage);
+    w.ports.prompter->message(sacrificedMessage);
     return Verdict::failed;
 }
 
@@ -45,12 +45,12 @@ Verdict payLifeAndSacrificed(Window& w, SideId side, int life, int sacrificed) {
     Side& s = w.side(side);
     const int p = readNumber(s.txtLp);
     if (p <= life) {
-        w.ports.prompter.message(lifeMessage);
+        w.ports.prompter->message(lifeMessage);
         return Verdict::failed;
     }
     const int c = readNumber(s.txtSacriCnt);
     if (c < sacrificed) {
-        w.ports.prompter.message(sacrificedMessage);
+        w.ports.prompter->message(sacrificedMessage);
         return Verdict::failed;
     }
     writeNumber(s.txtLp, p - life);

@@ -32,7 +32,7 @@ void finishSacrifice(Side& s) {
 } // namespace
 
 void field(Window& w, ListBox& hand, Field& slots, SideId side) {
-    Prompter& prompter = w.ports.prompter;
+    Prompter& prompter = *w.ports.prompter;
     if (!hand.hasSelection()) {
         prompter.message(noCardToFieldMessage);
         return;
@@ -75,7 +75,7 @@ void field(Window& w, ListBox& hand, Field& slots, SideId side) {
 
 void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
     Side& s = w.side(side);
-    Prompter& prompter = w.ports.prompter;
+    Prompter& prompter = *w.ports.prompter;
     if (from == SacrificeFrom::hand) {
         if (!s.lstHand.hasSelection()) {
             prompter.message(noHandCardMessage);
@@ -100,7 +100,7 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
 
 void master(Window& w, Field& slots, TextBox& opponentLp, SideId side) {
     if (occupiedSlots(slots) < slotCount) {
-        w.ports.prompter.message(masterMessage);
+        w.ports.prompter->message(masterMessage);
         return;
     }
     addNumber(opponentLp, -1);

@@ -41,7 +41,7 @@ bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck
                           : hand.count() >= handLimit ? fullHandMessage
                                                       : nullptr;
     if (message == nullptr) return false;
-    w.ports.prompter.message(message);
+    w.ports.prompter->message(message);
     disableDrawing(btnQ5, btnAdd);
     return true;
 }
@@ -63,7 +63,7 @@ std::string notACardMessage(int lineNumber, std::string_view line) {
 }
 
 void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, SideId side) {
-    Prompter& prompter = w.ports.prompter;
+    Prompter& prompter = *w.ports.prompter;
     const auto path = prompter.openFile(deckFile::filter);
     if (!path) return;
 
@@ -137,7 +137,7 @@ void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, 
     if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, q5NoCardsMessage, q5HandFullMessage)) return;
     const int n = handLimit - hand.count();
     if (n > deck.count()) {
-        w.ports.prompter.message(q5NotEnoughMessage);
+        w.ports.prompter->message(q5NotEnoughMessage);
         btnQ5.enabled = false; // drawing one card at a time stays possible
         return;
     }
@@ -177,7 +177,7 @@ void turnTimerTick(Window& w) {
     if (w.timePassed < turnMinutes) return;
 
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter.message(timeUpMessage);
+    w.ports.prompter->message(timeUpMessage);
     w.timePassed = 0;
     // A click on a disabled button does nothing, so only an enabled END ends a turn.
     if (w.u1.btnEnd.enabled)
@@ -185,7 +185,7 @@ void turnTimerTick(Window& w) {
     else if (w.u2.btnEnd.enabled)
         endTurn(w, SideId::u2);
     // This line ends with its line break instead of starting with one.
-    w.txtChat.text += "<[" + w.ports.clock.timeOfDay() + timeUpLogText + "\r\n";
+    w.txtChat.text += "<[" + w.ports.clock->timeOfDay() + timeUpLogText + "\r\n";
 }
 
 } // namespace grim::gameSubs

@@ -89,7 +89,7 @@ bool sameWindow(const Window& a, const Window& b) {
 
 SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
     : options_(options), choices_(options.seed * 2 + 1), draws_(options.seed * 2 + 2),
-      w_(Ports{*this, silence_, clock_, draws_, socket_}) {
+      w_(Ports{this, &silence_, &clock_, &draws_, &socket_}) {
     formLoad(w_, deckFolder);
     forEachControl(w_, [this](const std::string& name, const auto&) { controlNames_.push_back(name); });
     writeDecks(deckFolder);

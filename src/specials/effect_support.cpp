@@ -62,7 +62,7 @@ int cardsOnField(const Window& w) {
 }
 
 void refuse(Window& w, const std::string& message) {
-    w.ports.prompter.message(message);
+    w.ports.prompter->message(message);
 }
 
 } // namespace grim::activationSubs

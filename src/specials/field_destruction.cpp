@@ -70,7 +70,7 @@ void deadlyDice(Window& w, SideId side) {
         destroySlot(opp, slot);
         addNumber(opp.txtLp, -1);
     } else {
-        w.ports.prompter.message("Opponent's FIELD cards were spared");
+        w.ports.prompter->message("Opponent's FIELD cards were spared");
     }
     gameSubs::finishSpecial(w, side);
 }

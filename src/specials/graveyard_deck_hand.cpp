@@ -54,7 +54,7 @@ void chosenOne(Window& w, SideId side) {
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     const int position = randomDraw(w, chosenPositions);
     if (position > opp.lstHand.count()) {
-        w.ports.prompter.message("Opponent's cards were spared.");
+        w.ports.prompter->message("Opponent's cards were spared.");
         return gameSubs::finishSpecial(w, side);
     }
     opp.cmbGrave.add(opp.lstHand.item(position - 1));

@@ -5,7 +5,7 @@
 namespace grim::activationSubs {
 
 int drawOneToFifty(Window& w) {
-    const double r = w.ports.random.next();
+    const double r = w.ports.random->next();
     const double n = std::floor(r * 50 + 1);
     if (!(n >= 1)) return 1; // also catches a generator that answers NaN
     if (n > 50) return 50;

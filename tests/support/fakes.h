@@ -123,7 +123,7 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
 // A window core after start-up, with its side of interest ("me") and helpers to lay out a board.
 struct TestWindow {
     FakePorts p;
-    Window w{Ports{p, p, p, p, p}};
+    Window w{Ports{&p, &p, &p, &p, &p}};
     SideId me;
     explicit TestWindow(SideId side = SideId::u1, const std::string& folder = "/nonexistent-grimward")
         : me(side) {

@@ -103,7 +103,7 @@ struct NetWindow { // a complete window core on the memory network, after start-
     FakeClock clock;
     ScriptedRandom random;
     MemorySocket socket;
-    Window w{Ports{prompter, sound, clock, random, socket}};
+    Window w{Ports{&prompter, &sound, &clock, &random, &socket}};
     explicit NetWindow(MemoryNetwork& net) : socket(net, w) { formLoad(w, "/nonexistent-grimward-folder"); }
 };
 
