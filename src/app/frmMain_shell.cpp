@@ -38,6 +38,7 @@ void frmMain::buildMenu() {
     options->setObjectName(QStringLiteral("mnOptions"));
     item(options, "smnOffline", "O&FFLINE", true);
     item(options, "smnOnline", "O&NLINE", true);
+    item(options, "smnComputer", "VS &COMPUTER", true);
     options->addSeparator();
     item(options, "smnRestore", "R&ESTORE");
     item(options, "smnNewGame", "NEW &GAME");

@@ -45,9 +45,10 @@ std::optional<std::string> QtPrompter::chosen(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-std::optional<std::string> QtPrompter::openFile(const std::string& filter) {
+std::optional<std::string> QtPrompter::openFile(const std::string& filter, const std::string& folder) {
     if (beforeModal_) beforeModal_();
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), startFolder(), fromCore(filter)));
+    const QString start = folder.empty() ? startFolder() : QFile::decodeName(folder.c_str());
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), start, fromCore(filter)));
 }
 
 std::optional<std::string> QtPrompter::saveFile(const std::string& filter) {

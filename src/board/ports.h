@@ -16,7 +16,8 @@ public:
     // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
     virtual bool question(const std::string& text, bool defaultNo = false) = 0;
     // File dialogs with one filter, e.g. "Deck File (*.ucd)". Cancelling gives no path.
-    virtual std::optional<std::string> openFile(const std::string& filter) = 0;
+    // The open dialog starts in startFolder when one is given.
+    virtual std::optional<std::string> openFile(const std::string& filter, const std::string& startFolder = {}) = 0;
     virtual std::optional<std::string> saveFile(const std::string& filter) = 0;
 };
 

@@ -73,6 +73,7 @@ template <class W, class F> void forEachControl(W& w, F&& f) {
     auto& m = w.menu;
     f(std::string("smnOffline"), m.smnOffline);
     f(std::string("smnOnline"), m.smnOnline);
+    f(std::string("smnComputer"), m.smnComputer);
     f(std::string("smnRestore"), m.smnRestore);
     f(std::string("smnNewGame"), m.smnNewGame);
     f(std::string("smnSounds"), m.smnSounds);

@@ -13,8 +13,12 @@ bool hasTurn(const Side& s) {
     return false;
 }
 
+bool oneMachine(const Window& w) {
+    return w.menu.smnOffline.checked || w.menu.smnComputer.checked;
+}
+
 bool gameRunning(const Window& w) {
-    if (!w.menu.smnOffline.checked && !w.online.btnDisconnect.enabled) return false;
+    if (!oneMachine(w) && !w.online.btnDisconnect.enabled) return false;
     const bool lifeLost = readNumber(w.u1.txtLp) <= 0 || readNumber(w.u2.txtLp) <= 0;
     return !(lifeLost && !hasTurn(w.u1) && !hasTurn(w.u2));
 }

@@ -10,7 +10,11 @@ namespace grim {
 // enabled. This is what "its turn" means on the board.
 bool hasTurn(const Side& s);
 
-// A game is under way: one machine's game was chosen (OFFLINE) or a connection to another
+// The game is played at this window alone: OFFLINE (both players share it) or VS COMPUTER
+// (the program plays player 2). The rules treat both alike.
+bool oneMachine(const Window& w);
+
+// A game is under way: one machine's game was chosen (OFFLINE or VS COMPUTER) or a connection to another
 // window is open, and the game has not ended. It has ended when a side's life points are
 // 0 or below and neither side may act (the end-of-game check has disabled both).
 bool gameRunning(const Window& w);

@@ -54,7 +54,7 @@ struct OnlinePanel {
 };
 
 struct Menu {
-    Switch smnOffline, smnOnline, smnRestore{false}, smnNewGame{false}, smnSounds;
+    Switch smnOffline, smnOnline, smnComputer, smnRestore{false}, smnNewGame{false}, smnSounds;
     Switch smnSoundsOn{false, true}, smnSoundsOff;
     Switch smnCreator, smnCredits, smnComments;
 };
@@ -87,6 +87,11 @@ struct Window {
     std::int16_t timePassed = 0;
     bool blnFirstMove = false;
     std::int16_t waitTicks = 0, partsSent = 0, partsReceived = 0, synchTicks = 0;
+
+    // The deck the computer plays player 2 with (VS COMPUTER), as chosen with the menu item.
+    std::vector<std::string> computerDeck;
+    // The folder of the help file, the sounds and the sample decks ("decks").
+    std::string programFolder;
 
     Ports ports;
 

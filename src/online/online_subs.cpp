@@ -42,10 +42,10 @@ void setConnectionFields(Window& w, bool enabled) {
 }
 
 void uncheckModes(Window& w) {
-    w.menu.smnOffline.enabled = true;
-    w.menu.smnOnline.enabled = true;
-    w.menu.smnOffline.checked = false;
-    w.menu.smnOnline.checked = false;
+    for (Switch* mode : {&w.menu.smnOffline, &w.menu.smnOnline, &w.menu.smnComputer}) {
+        mode->enabled = true;
+        mode->checked = false;
+    }
 }
 
 void enableSideChoiceAndFields(Window& w) {

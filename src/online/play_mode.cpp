@@ -2,6 +2,7 @@
 
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "board/turn_state.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
 
@@ -16,7 +17,10 @@ void backToNoMode(Window& w) {
     m.smnOffline.enabled = true;
     m.smnOnline.enabled = true;
     m.smnOnline.checked = false;
+    m.smnComputer.enabled = true;
+    m.smnComputer.checked = false;
     m.smnNewGame.enabled = false;
+    w.computerDeck.clear();
     gameSubs::newGameReset(w);
 }
 
@@ -29,6 +33,7 @@ void smnOffline_Click(Window& w) {
     m.smnOffline.enabled = false;
     m.smnOffline.checked = true;
     m.smnOnline.enabled = false;
+    m.smnComputer.enabled = false;
     m.smnNewGame.enabled = true;
 }
 
@@ -38,6 +43,7 @@ void smnOnline_Click(Window& w) {
     m.smnOnline.enabled = false;
     m.smnOnline.checked = true;
     m.smnOffline.enabled = false;
+    m.smnComputer.enabled = false;
     m.smnNewGame.enabled = true;
     enableConnectionControls(w);
     hideDeckAndHandLists(w);
@@ -45,7 +51,7 @@ void smnOnline_Click(Window& w) {
 
 void smnNewGame_Click(Window& w) {
     if (!w.menu.smnNewGame.enabled) return;
-    if (w.menu.smnOffline.checked) {
+    if (oneMachine(w)) {
         if (!w.ports.prompter->question(newGameQuestion)) return;
         backToNoMode(w);
         return;

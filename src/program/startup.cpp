@@ -36,6 +36,7 @@ void formLoad(Window& w, const std::string& programFolder) {
 
     gameSubs::disableBoth(w);
     onlineSubs::disableOnlineControls(w);
+    w.programFolder = programFolder;
     loadHelp(w, programFolder);
 }
 

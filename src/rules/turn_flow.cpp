@@ -2,6 +2,7 @@
 
 #include "board/game_subs.h"
 #include "board/numbers.h"
+#include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
 #include "rules/hand_over.h"
@@ -101,7 +102,7 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
 
     const bool player1 = side == SideId::u1;
     Side& s = w.side(side);
-    if (w.menu.smnOffline.checked) {
+    if (oneMachine(w)) {
         if (player1) {
             s.btnQ5.enabled = true;
             s.btnAdd.enabled = true;

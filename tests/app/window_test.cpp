@@ -42,7 +42,7 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
         log << "?" + QString::fromLatin1(text.c_str());
         return !answers.isEmpty() && answers.takeFirst();
     }
-    std::optional<std::string> openFile(const std::string&) override { return saveFile(""); }
+    std::optional<std::string> openFile(const std::string&, const std::string&) override { return saveFile(""); }
     std::optional<std::string> saveFile(const std::string&) override {
         return files.isEmpty() ? std::nullopt : std::optional(files.takeFirst().toStdString());
     }
@@ -214,7 +214,7 @@ using Step = std::pair<const char*, const char*>; // an action and its effect, f
 // Each row's effect can only come from the right handler of the right side: the other
 // side's controls are disabled in the core, so a control wired across shows nothing.
 const Step firstTurns[] = {
-    {"menu smnOffline", "smnOffline=off+;smnOnline=off;btnOpenU1=on;fraBoardU1=on+"},
+    {"menu smnOffline", "smnOffline=off+;smnOnline=off;smnComputer=off;btnOpenU1=on;fraBoardU1=on+"},
     {"file:deck1.ucd click btnOpenU1", SHUFFLE ";txtDeckCntU1=40;btnOpenU1=off;btnAddU1=on;btnQ5U1=on"},
     {"click btnAddU1", "lstHandU1={200};txtHandCntU1=1;txtDeckCntU1=39"},
     {"click btnQ5U1", "lstHandU1={200}|{207}|{100}|{101}|{102};txtHandCntU1=5;txtDeckCntU1=35"},
@@ -275,7 +275,7 @@ const char* const atStart =
     "btnUp=on;btnDown=on;btnTop=on;txtBottom=on;btnSave=on;btnOpen=on;btnClose=on;txtMins=3 MINUTES;"
     "txtUpdates=0 of 8;txtDescControls=;txtChat=;txtPlayer=off:ACE;txtPort=off:33221;txtMsg=off:;"
     "btnHost=off;btnJoin=off;btnDisconnect=off;btnSet=off;optPlayer1=off;optPlayer2=off;smnOffline=on;"
-    "smnOnline=on;smnRestore=off;smnNewGame=off;smnSounds=on;smnSoundsOn=off+;smnSoundsOff=on;smnCreator=on;"
+    "smnOnline=on;smnComputer=on;smnRestore=off;smnNewGame=off;smnSounds=on;smnSoundsOn=off+;smnSoundsOff=on;smnCreator=on;"
     "smnCredits=on;smnComments=on;btnOpenU=off;btnQ5U=off;btnAddU=off;btnSacriU=off;btnSpecialU=off;"
     "btnFieldU=off;btnDirectU=off;btnMasterU=off;btnAttackU=off;btnEndU=off;txtDeckCntU=0;txtHandCntU=0;"
     "txtGraveCntU=0;txtLpU=25;txtSacriCntU=0;lstDeckU=;lstHandU=;cmbGraveU=;cmbSlotAU=1|2|3|4|5;"
@@ -433,7 +433,7 @@ class WindowTest : public QObject {
         auto* tabs = w.window->findChild<QTabWidget*>();
         texts << w.window->windowTitle() << tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2);
         for (const QString& text :
-             QStringLiteral("GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|R&ESTORE|NEW "
+             QStringLiteral("GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW "
                             "&GAME|&SOUNDS|O&N|O&FF|"
                             "&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|GRAVEYARD|SLOT "
                             "A|SLOT B|TIME LEFT|"

@@ -58,7 +58,7 @@ struct FakePrompter : Prompter {
         if (events) events->push_back("question: " + text);
         return pop(answers, false);
     }
-    std::optional<std::string> openFile(const std::string&) override { return pop(files, std::nullopt); }
+    std::optional<std::string> openFile(const std::string&, const std::string&) override { return pop(files, std::nullopt); }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
     std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 };
