@@ -1,0 +1,128 @@
+#include "computer/computer_mode.h"
+
+#include "board/message_log.h"
+#include "board/turn_state.h"
+#include "deck/deck_file.h"
+#include "rules/turn_flow.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace grim::computer {
+
+namespace {
+
+// Answers the questions of the computer's own moves and its file dialog; every message
+// goes on to the window's prompter.
+class Answers final : public Prompter {
+  public:
+    Answers(Prompter& shown, std::string deckPath) : shown_(shown), deckPath_(std::move(deckPath)) {}
+    void message(const std::string& text, const std::string& title) override { shown_.message(text, title); }
+    bool question(const std::string&, bool) override { return answer_; }
+    std::optional<std::string> openFile(const std::string&, const std::string&) override { return deckPath_; }
+    std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
+    // The answer to every question: Yes for the computer's moves, No to shuffling a deck
+    // that is only being checked.
+    bool answer_ = true;
+
+  private:
+    Prompter& shown_;
+    std::string deckPath_;
+};
+
+// Puts the window's ports back when the move is done, whatever happens.
+struct RestorePorts {
+    Window& w;
+    Ports saved;
+    ~RestorePorts() { w.ports = saved; }
+};
+
+// The deck in the file as opening it for play reads it, with that operation's messages;
+// nothing when it would be refused.
+std::optional<std::vector<std::string>> checkedDeck(Window& w, const std::string& path) {
+    Answers answers(*w.ports.prompter, path);
+    answers.answer_ = false;
+    TrialPorts trial;
+    Ports ports = trial.ports();
+    ports.prompter = &answers;
+    Window scratch(ports);
+    Side& s = scratch.side(computerSide);
+    s.btnOpen.enabled = true;
+    gameSubs::openDeckForPlay(scratch, s.lstDeck, s.btnOpen, s.txtDeckCnt, computerSide);
+    if (s.btnOpen.enabled) return std::nullopt;
+    return s.lstDeck.items();
+}
+
+// A private copy of the computer's deck to open: the file chosen may have changed since.
+std::string writeDeckCopy(const Window& w) {
+    std::error_code error;
+    auto folder = std::filesystem::temp_directory_path(error);
+    if (error) folder = ".";
+    const auto unique = static_cast<unsigned long long>(w.ports.random->next() * 1e15);
+    const auto path = (folder / ("grimward-computer-" + std::to_string(unique) + ".ucd")).string();
+    deckFile::write(path, w.computerDeck);
+    return path;
+}
+
+} // namespace
+
+std::string sampleDeckFolder(const Window& w) {
+    return (std::filesystem::path(w.programFolder) / "decks").string();
+}
+
+void smnComputer_Click(Window& w) {
+    Menu& m = w.menu;
+    if (!m.smnComputer.enabled) return;
+    const auto path = w.ports.prompter->openFile(deckFile::filter, sampleDeckFolder(w));
+    if (!path) return;
+    auto deck = checkedDeck(w, *path);
+    if (!deck) return;
+    w.computerDeck = std::move(*deck);
+    w.u1.btnOpen.enabled = true;
+    m.smnComputer.enabled = false;
+    m.smnComputer.checked = true;
+    m.smnOffline.enabled = false;
+    m.smnOnline.enabled = false;
+    m.smnNewGame.enabled = true;
+    // What the computer holds is its own until the game ends.
+    Side& computer = w.side(computerSide);
+    computer.lstDeck.visible = false;
+    computer.lstHand.visible = false;
+}
+
+bool computerToMove(const Window& w) {
+    return w.menu.smnComputer.checked && hasTurn(w.side(computerSide));
+}
+
+void playComputerMove(Window& w, const Move& m) {
+    if (!computerToMove(w)) return;
+    Move move = m;
+    std::string deckPath;
+    if (move.kind == MoveKind::open) {
+        if (!w.side(computerSide).btnOpen.enabled) return;
+        deckPath = writeDeckCopy(w);
+    } else {
+        TrialPorts trial;
+        Window copy = w;
+        copy.ports = trial.ports();
+        applyMove(copy, computerSide, move);
+        if (trial.refused) {
+            if (!w.side(computerSide).btnEnd.enabled) return;
+            move = Move{MoveKind::end};
+        }
+    }
+    logLine(w, "] Computer " + describe(w, computerSide, move) + ">");
+    Answers answers(*w.ports.prompter, deckPath);
+    {
+        RestorePorts restore{w, w.ports};
+        w.ports.prompter = &answers;
+        applyMove(w, computerSide, move);
+    }
+    if (!deckPath.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(deckPath, ignored);
+    }
+}
+
+} // namespace grim::computer

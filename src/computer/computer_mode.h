@@ -1,0 +1,34 @@
+// Playing against the computer (VS COMPUTER): the mode item, the computer's deck, and the
+// computer's moves carried out on the window as a player's clicks would be.
+#pragma once
+
+#include "board/window.h"
+#include "computer/moves.h"
+
+#include <string>
+
+namespace grim::computer {
+
+// The computer plays player 2.
+inline constexpr SideId computerSide = SideId::u2;
+
+// The folder of the sample decks that come with the program.
+std::string sampleDeckFolder(const Window& w);
+
+// VS COMPUTER: asks for the computer's deck, starting in the sample deck folder. A deck
+// that opening for play would refuse is refused with the same message; cancelling or a
+// refusal leaves everything as it was. Then the mode is chosen as OFFLINE chooses it, and
+// the computer's deck and hand lists are hidden until the game ends.
+void smnComputer_Click(Window& w);
+
+// VS COMPUTER is checked and player 2 may act.
+bool computerToMove(const Window& w);
+
+// Carries out the computer's move on the window: tried first on a copy (a move the rules
+// would refuse becomes END), written to the message log ("<[time] Computer fields [120]
+// OGRE.>"), then clicked through the handlers with its questions answered Yes without
+// being shown. OPEN DECK opens the computer's deck. Other messages (a result, a chance
+// that failed) show as usual.
+void playComputerMove(Window& w, const Move& m);
+
+} // namespace grim::computer

@@ -1,0 +1,90 @@
+// What a player can do on its turn, as one typed move: the selections it makes and the
+// button it clicks. The computer opponent and the arena's players choose among these, try
+// them on a copy of the board, and carry them out through the handlers the buttons call.
+#pragma once
+
+#include "board/window.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace grim::computer {
+
+enum class MoveKind : std::uint8_t {
+    open,          // OPEN DECK (the deck and the shuffle question are answered by the caller)
+    draw,          // the draw button
+    q5,            // Q5
+    sacrificeHand, // X with a hand card picked
+    sacrificeSlot, // a slot label
+    field,         // F with a hand card picked
+    special,       // S with a hand card picked, slot selector A and graveyard picks set
+    direct,        // DIRECT
+    master,        // MASTER
+    attack,        // ATTACK with slot selectors A and B set
+    end,           // END
+};
+
+struct Move {
+    MoveKind kind = MoveKind::end;
+    int hand = -1;          // the hand card (0-based) sacrificed, fielded or played
+    int slot = 0;           // 1..5: the own slot sacrificed or attacking; selector A of a special (0: none)
+    int target = 0;         // 1..5: the opponent's slot attacked
+    int grave = -1;         // the own graveyard card picked for a special (-1: none)
+    int opponentGrave = -1; // the opponent's graveyard card picked for a special (-1: none)
+    bool operator==(const Move&) const = default;
+};
+
+// A message a move may show without being refused: a chance effect that failed, the result.
+bool isRefusal(const std::string& message);
+
+// Ports for trying moves on a copy of a board: nothing shown, played or sent; questions
+// answered Yes; messages recorded; chance drawn from its own generator.
+class TrialPorts final : Prompter, Sound, Clock, Socket {
+  public:
+    explicit TrialPorts(std::uint64_t seed = 1) : random_(seed) {}
+    TrialPorts(const TrialPorts&) = delete;
+    TrialPorts& operator=(const TrialPorts&) = delete;
+    Ports ports() { return Ports{this, this, this, &random_, this}; }
+    Random& random() { return random_; }
+    // Whether a message other than a chance report or a result was shown since the last clear.
+    bool refused = false;
+    // Whether the game ended (a result was shown).
+    bool over = false;
+    void clear() { refused = over = false; }
+
+  private:
+    void message(const std::string& text, const std::string&) override;
+    bool question(const std::string&, bool) override { return true; }
+    std::optional<std::string> openFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
+    void play(const std::string&) override {}
+    std::string timeOfDay() override { return "12:00:00 PM"; }
+    void close() override {}
+    bool listen(std::uint16_t, std::string&) override { return false; }
+    void accept(std::int32_t) override {}
+    void connect(const std::string&, std::uint16_t) override {}
+    State state() const override { return State::closed; }
+    void send(const std::string&) override {}
+    SeededRandom random_;
+};
+
+// The moves the side may take now, each tried on a copy of the board with the trial
+// ports: only those the rules allow (no refusal shown) are listed. An enabled OPEN DECK
+// is the only move then; drawing is offered as Q5 when the deck holds enough, else as
+// single draws.
+std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial);
+// The candidate moves before trying them: what the enabled controls offer.
+std::vector<Move> candidateMoves(const Window& w, SideId side);
+
+// Makes the move's selections on the side's controls and clicks its button through the
+// window's handler. Questions are asked of the window's prompter as usual; the caller
+// answers them (see playMove). OPEN DECK opens what the prompter's file dialog gives.
+void applyMove(Window& w, SideId side, const Move& m);
+
+// What the move does, for the message log: "fields [120] OGRE." (read before the move).
+std::string describe(const Window& w, SideId side, const Move& m);
+
+} // namespace grim::computer

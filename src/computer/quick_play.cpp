@@ -1,0 +1,136 @@
+#include "computer/quick_play.h"
+
+#include "board/game_subs.h"
+#include "board/numbers.h"
+#include "cards/catalogue.h"
+#include "computer/moves.h"
+#include "rules/costs.h"
+
+#include <optional>
+
+namespace grim::computer {
+
+namespace {
+
+constexpr int handLimit = 5;
+
+int cardPower(const std::string& entry) {
+    const CardInfo* card = cardSubs::recordOf(entry);
+    return card != nullptr ? cardSubs::power(*card) : 0;
+}
+
+bool isSpecialEntry(const std::string& entry) {
+    return cardSubs::isSpecial(cardSubs::cardCode(entry).value_or(0));
+}
+
+int fieldPower(const Side& s) {
+    int sum = 0;
+    for (const auto& slot : s.txtAtt)
+        if (!slot.text.empty()) sum += gameSubs::slotPower(slot.text);
+    return sum;
+}
+
+// The hand card to field and how many hand cards must be sacrificed for it first.
+struct FieldPlan {
+    int card = -1;
+    int sacrifices = 0;
+};
+
+std::optional<FieldPlan> planField(const Side& s) {
+    if (!s.btnField.enabled || gameSubs::occupiedSlots(s) == slotCount) return std::nullopt;
+    const int life = readNumber(s.txtLp);
+    const int banked = readNumber(s.txtSacriCnt);
+    const int canSacrifice = s.btnSacri.enabled ? gameSubs::sacrificesPerTurn - s.turnSacrifices : 0;
+    std::optional<FieldPlan> best;
+    for (int i = 0; i < s.lstHand.count(); ++i) {
+        const std::string& entry = s.lstHand.item(i);
+        if (isSpecialEntry(entry)) continue;
+        const auto cost = gameSubs::fieldingCost(cardSubs::cardCode(entry).value_or(0));
+        const int need = std::max(0, cost.sacrificed - banked);
+        if (life <= cost.life || need > canSacrifice || need > s.lstHand.count() - 1) continue;
+        if (!best || cardPower(entry) > cardPower(s.lstHand.item(best->card))) best = FieldPlan{i, need};
+    }
+    return best;
+}
+
+// The weakest hand card other than keep, specials counted at 50.
+int weakest(const Side& s, int keep) {
+    int found = -1;
+    for (int i = 0; i < s.lstHand.count(); ++i)
+        if (i != keep && (found < 0 || cardPower(s.lstHand.item(i)) < cardPower(s.lstHand.item(found))))
+            found = i;
+    return found;
+}
+
+// The attack that wins against the opponent's strongest card it can beat, with the
+// weakest attacker that does.
+std::optional<Move> bestAttack(const Side& s, const Side& o) {
+    std::optional<Move> best;
+    int bestTarget = -1, bestAttacker = 0;
+    for (int b = 1; b <= slotCount; ++b) {
+        if (o.slot(b).text.empty()) continue;
+        const int defender = gameSubs::slotPower(o.slot(b).text);
+        for (int a = 1; a <= slotCount; ++a) {
+            if (s.slot(a).text.empty()) continue;
+            const int attacker = gameSubs::slotPower(s.slot(a).text);
+            if (attacker <= defender) continue;
+            if (defender > bestTarget || (defender == bestTarget && attacker < bestAttacker)) {
+                best = Move{MoveKind::attack, -1, a, b};
+                bestTarget = defender;
+                bestAttacker = attacker;
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void playTurnQuickly(Window& w, SideId side) {
+    Side& s = w.side(side);
+    const Side& o = w.opponent(side);
+    if (s.btnOpen.enabled) return;
+
+    for (int guard = 0; guard < handLimit && s.lstHand.count() < handLimit && !s.lstDeck.empty(); ++guard) {
+        const bool q5 = s.btnQ5.enabled && handLimit - s.lstHand.count() <= s.lstDeck.count();
+        if (!q5 && !s.btnAdd.enabled) break;
+        applyMove(w, side, Move{q5 ? MoveKind::q5 : MoveKind::draw});
+    }
+    if (const auto plan = planField(s)) {
+        const std::string card = s.lstHand.item(plan->card);
+        for (int n = 0; n < plan->sacrifices; ++n) {
+            int keep = -1;
+            for (int i = 0; i < s.lstHand.count(); ++i)
+                if (s.lstHand.item(i) == card) keep = i;
+            applyMove(w, side, Move{MoveKind::sacrificeHand, weakest(s, keep)});
+        }
+        for (int i = 0; i < s.lstHand.count(); ++i)
+            if (s.lstHand.item(i) == card) {
+                applyMove(w, side, Move{MoveKind::field, i});
+                break;
+            }
+    }
+    if (s.btnMaster.enabled && gameSubs::occupiedSlots(s) == slotCount)
+        applyMove(w, side, Move{MoveKind::master});
+    if (s.btnDirect.enabled && gameSubs::occupiedSlots(o) == 0 && gameSubs::occupiedSlots(s) > 0)
+        applyMove(w, side, Move{MoveKind::direct});
+    else if (const auto attack = bestAttack(s, o); attack && s.btnAttack.enabled)
+        applyMove(w, side, *attack);
+    if (s.btnEnd.enabled) applyMove(w, side, Move{MoveKind::end});
+}
+
+double evaluate(const Window& w, SideId side) {
+    const Side& s = w.side(side);
+    const Side& o = w.opponent(side);
+    const int life = readNumber(s.txtLp), opponentLife = readNumber(o.txtLp);
+    if (life <= 0 || opponentLife <= 0) {
+        if (life <= 0 && opponentLife <= 0) return 0;
+        return life > 0 ? 1e6 + 100.0 * life : -1e6 - 100.0 * opponentLife;
+    }
+    return 100.0 * (life - opponentLife) + 0.3 * (fieldPower(s) - fieldPower(o)) +
+           15.0 * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
+           12.0 * (readNumber(s.txtSacriCnt) - readNumber(o.txtSacriCnt)) +
+           4.0 * (s.lstHand.count() - o.lstHand.count());
+}
+
+} // namespace grim::computer

@@ -1,0 +1,25 @@
+// The computer's choice of a move: determinized Monte Carlo search. It deals boards that
+// agree with what it can see (observation.h), plays each legal move on each of them, looks
+// ahead through the rest of its turn and the opponent's reply (quick_play.h), and takes the
+// move whose boards score best on average. The same observation and seed always give the
+// same move; nothing outside the observation is read.
+#pragma once
+
+#include "computer/moves.h"
+#include "computer/observation.h"
+
+#include <cstdint>
+
+namespace grim::computer {
+
+struct SearchOptions {
+    std::uint64_t seed = 1;
+    // Boards dealt per decision.
+    int determinizations = 16;
+};
+
+// The move the observing side takes now. It must have the turn; a side that may only end
+// its turn ends it.
+Move chooseMove(const Observation& o, const SearchOptions& options = {});
+
+} // namespace grim::computer
