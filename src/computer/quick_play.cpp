@@ -6,6 +6,7 @@
 #include "computer/moves.h"
 #include "rules/costs.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace grim::computer {
@@ -13,6 +14,20 @@ namespace grim::computer {
 namespace {
 
 constexpr int handLimit = 5;
+
+// The weights of the board score, in points: a life point is worth 100, a point of power
+// on the field 1.5 (fielding is what wins the battles that take life points), a slot
+// filled 20. Sacrificed cards count until four are banked, cards still to draw or play
+// until ten are left: a side that runs out of cards loses its field and then its life.
+constexpr double wLife = 100, wPower = 1.5, wSlot = 20, wSac = 10, wSacCap = 4, wCard = 12, wCardCap = 10,
+                 wCardMore = 3, wNeed = 10;
+
+double sacrificedValue(int n) {
+    return wSac * std::min<double>(n, wSacCap) + std::max<double>(0, n - wSacCap);
+}
+double cardsValue(int n) {
+    return wCard * std::min<double>(n, wCardCap) + wCardMore * std::max<double>(0, n - wCardCap);
+}
 
 int cardPower(const std::string& entry) {
     const CardInfo* card = cardSubs::recordOf(entry);
@@ -34,6 +49,7 @@ int fieldPower(const Side& s) {
 struct FieldPlan {
     int card = -1;
     int sacrifices = 0;
+    double value = 0;
 };
 
 std::optional<FieldPlan> planField(const Side& s) {
@@ -48,7 +64,8 @@ std::optional<FieldPlan> planField(const Side& s) {
         const auto cost = gameSubs::fieldingCost(cardSubs::cardCode(entry).value_or(0));
         const int need = std::max(0, cost.sacrificed - banked);
         if (life <= cost.life || need > canSacrifice || need > s.lstHand.count() - 1) continue;
-        if (!best || cardPower(entry) > cardPower(s.lstHand.item(best->card))) best = FieldPlan{i, need};
+        const double value = wPower * cardPower(entry) + wSlot - wLife * cost.life - wNeed * need;
+        if (value > 0 && (!best || value > best->value)) best = FieldPlan{i, need, value};
     }
     return best;
 }
@@ -127,10 +144,11 @@ double evaluate(const Window& w, SideId side) {
         if (life <= 0 && opponentLife <= 0) return 0;
         return life > 0 ? 1e6 + 100.0 * life : -1e6 - 100.0 * opponentLife;
     }
-    return 100.0 * (life - opponentLife) + 0.3 * (fieldPower(s) - fieldPower(o)) +
-           15.0 * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
-           12.0 * (readNumber(s.txtSacriCnt) - readNumber(o.txtSacriCnt)) +
-           4.0 * (s.lstHand.count() - o.lstHand.count());
+    return wLife * (life - opponentLife) + wPower * (fieldPower(s) - fieldPower(o)) +
+           wSlot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
+           sacrificedValue(readNumber(s.txtSacriCnt)) - sacrificedValue(readNumber(o.txtSacriCnt)) +
+           cardsValue(s.lstHand.count() + readNumber(s.txtDeckCnt)) -
+           cardsValue(o.lstHand.count() + readNumber(o.txtDeckCnt));
 }
 
 } // namespace grim::computer

@@ -1,6 +1,7 @@
 // The computer's picture of how a turn goes when nobody searches: draw to a full hand,
-// sacrifice the weakest cards the strongest affordable card needs, field it, use MASTER
-// with a full field, attack where the attacker wins (or directly at an empty field), end.
+// pick the hand card worth most on the field for its price, sacrifice the weakest other
+// cards it needs, field it, use MASTER with a full field, attack where the attacker wins
+// (or directly at an empty field), end.
 // Its look-ahead plays the rest of a turn and the opponent's reply this way, and scores
 // the board it leads to.
 #pragma once

@@ -11,9 +11,13 @@ namespace grim::computer {
 namespace {
 
 // The rest of the turn and the opponent's reply, played quickly.
-void lookAhead(Window& w, SideId me) {
+void lookAhead(Window& w, SideId me, int turns) {
     if (hasTurn(w.side(me))) playTurnQuickly(w, me);
-    if (hasTurn(w.side(other(me)))) playTurnQuickly(w, other(me));
+    for (int t = 0; t < turns; ++t) {
+        const SideId side = t % 2 == 0 ? other(me) : me;
+        if (!hasTurn(w.side(side))) break;
+        playTurnQuickly(w, side);
+    }
 }
 
 } // namespace
@@ -41,7 +45,7 @@ Move chooseMove(const Observation& o, const SearchOptions& options) {
             sim.ports.random = &random;
             trial.clear();
             applyMove(sim, o.me, legal[i]);
-            lookAhead(sim, o.me);
+            lookAhead(sim, o.me, options.turns);
             total[i] += evaluate(sim, o.me);
         }
     }

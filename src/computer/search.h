@@ -16,6 +16,8 @@ struct SearchOptions {
     std::uint64_t seed = 1;
     // Boards dealt per decision.
     int determinizations = 16;
+    // Whole turns played after the rest of the own turn: the opponent's reply, then the own next turn, ...
+    int turns = 2;
 };
 
 // The move the observing side takes now. It must have the turn; a side that may only end
