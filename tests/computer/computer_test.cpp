@@ -1,0 +1,199 @@
+// The computer opponent: it decides only from what player 2 can see, and its moves reach
+// the board through the handlers with their log lines and without showing its questions.
+#include "support/fakes.h"
+
+#include "board/turn_state.h"
+#include "computer/computer_mode.h"
+#include "computer/observation.h"
+#include "computer/search.h"
+#include "online/play_mode.h"
+#include "rules/game_handlers.h"
+
+#include <algorithm>
+
+namespace grim::test {
+namespace {
+
+using namespace computer;
+
+const char* const lessThan40 = "You have less than 40 cards! To play a real game you need 40. Try again.";
+
+// A window in VS COMPUTER mode whose computer plays a deck of the first 40 regular and
+// special cards, and whose player 1 has a deck file ready.
+struct VsComputer : TestWindow {
+    TempFolder folder;
+    std::vector<std::string> computerCards = entries(40), playerCards = entries(40, 120);
+    VsComputer() : TestWindow(SideId::u1, "/program") {
+        for (int i = 0; i < 6; ++i)
+            computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
+        p.files.push_back(folder.deck("computer.ucd", computerCards));
+        computer::smnComputer_Click(w);
+        p.files.push_back(folder.deck("player.ucd", playerCards));
+        p.answers.push_back(false);
+        gameSubs::btnOpen_Click(w, SideId::u1);
+    }
+    // The log's last line.
+    std::string lastLine() const { return w.txtChat.text.substr(w.txtChat.text.rfind("\r\n") + 2); }
+};
+
+TEST(ComputerMode, choosingTheComputersDeck) {
+    TempFolder folder;
+    struct Case {
+        std::optional<std::string> file;
+        const char* refusal;
+    };
+    for (const Case& c : {Case{std::nullopt, ""}, Case{folder.deck("short.ucd", entries(39)), lessThan40},
+                          Case{folder.raw("old.ucd", "version15\r\n"),
+                               "Your deck is outdated. Current deck version is 16."}}) {
+        TestWindow t(SideId::u1, "/program");
+        t.p.files.push_back(c.file);
+        EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, c.refusal)) << c.refusal;
+        EXPECT_EQ(t.p.folders, std::vector<std::string>{"/program/decks"});
+    }
+
+    VsComputer t;
+    const Menu& m = t.w.menu;
+    EXPECT_TRUE(m.smnComputer.checked && !m.smnComputer.enabled && !m.smnOffline.enabled &&
+                !m.smnOffline.checked && !m.smnOnline.enabled && m.smnNewGame.enabled);
+    EXPECT_EQ(t.w.computerDeck, t.computerCards);
+    EXPECT_TRUE(oneMachine(t.w) && gameRunning(t.w));
+    // Player 1 opened as on one machine; the computer's cards are hidden, player 1's are not.
+    EXPECT_TRUE(t.w.timers.tmrTurnLimit.on() && t.w.u1.btnEnd.enabled && t.w.u1.lstHand.visible);
+    EXPECT_FALSE(t.w.u2.lstDeck.visible || t.w.u2.lstHand.visible);
+    EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, ""));
+
+    t.p.answers.push_back(true);
+    onlineSubs::smnNewGame_Click(t.w);
+    EXPECT_EQ(t.p.questions.back(), "Start a new game?");
+    for (const Switch* mode : {&m.smnOffline, &m.smnOnline, &m.smnComputer})
+        EXPECT_TRUE(mode->enabled && !mode->checked);
+    EXPECT_FALSE(m.smnNewGame.enabled);
+    EXPECT_TRUE(t.w.u2.lstDeck.visible && t.w.u2.lstHand.visible && t.w.computerDeck.empty());
+}
+
+TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
+    VsComputer t;
+    Window& w = t.w;
+    const Move q5{MoveKind::q5};
+    // Not the computer's turn: nothing happens.
+    EXPECT_FALSE(computerToMove(w));
+    EXPECT_TRUE(t.refused([&] { playComputerMove(w, q5); }, ""));
+
+    gameSubs::btnEnd_Click(w, SideId::u1);
+    ASSERT_TRUE(computerToMove(w));
+    const auto computerFiles = [] {
+        return std::ranges::count_if(
+            std::filesystem::directory_iterator(std::filesystem::temp_directory_path()),
+            [](const auto& e) { return e.path().filename().string().starts_with("grimward-computer-"); });
+    };
+    const auto before = computerFiles();
+    const std::size_t questionsBefore = t.p.questions.size();
+    playComputerMove(w, Move{MoveKind::open});
+    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer opens its deck.>");
+    EXPECT_EQ(t.p.questions.size(), questionsBefore);
+    EXPECT_EQ(computerFiles(), before);
+    EXPECT_EQ(w.u2.txtDeckCnt.text, "40");
+    EXPECT_NE(w.u2.lstDeck.items(), t.computerCards); // shuffled: the question was answered Yes
+    EXPECT_TRUE(w.u2.btnAttack.enabled && !w.u2.btnOpen.enabled && w.timers.tmrTurnLimit.on());
+
+    playComputerMove(w, q5);
+    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer draws with Q5.>");
+    EXPECT_EQ(w.u2.txtHandCnt.text, "5");
+    // A hand card sacrificed: the question is answered Yes without being shown.
+    const std::string first = w.u2.lstHand.item(0);
+    playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
+    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
+    EXPECT_EQ(w.u2.cmbGrave.items(), std::vector<std::string>{first});
+    EXPECT_EQ(t.p.questions.size(), questionsBefore);
+
+    // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
+    const auto messages = t.p.messages.size();
+    playComputerMove(w, Move{MoveKind::attack, -1, 3, 1});
+    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer ends its turn.>");
+    EXPECT_EQ(t.p.messages.size(), messages);
+    EXPECT_TRUE(hasTurn(w.u1) && !computerToMove(w));
+}
+
+TEST(ComputerMoves, logTexts) {
+    MyTurn t(SideId::u2);
+    Side& s = t.w.u2;
+    TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
+    s.slot(2).text = fielded(150);
+    t.w.u1.slot(4).text = fielded(104);
+    struct Case {
+        Move move;
+        const char* text;
+    } cases[] = {
+        {{MoveKind::draw}, "draws a card."},
+        {{MoveKind::sacrificeSlot, -1, 2}, "sacrifices [150] ANGEL from SLOT 2."},
+        {{MoveKind::field, 0}, "fields [120] OGRE."},
+        {{MoveKind::special, 1}, "plays [213] LIFEPOINT."},
+        {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2."},
+        {{MoveKind::direct}, "attacks player 1's LIFEPOINTS directly."},
+        {{MoveKind::master}, "uses MASTER."},
+        {{MoveKind::attack, -1, 2, 4}, "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(describe(t.w, SideId::u2, c.move), c.text);
+}
+
+// Seeded random legal moves from the start of a game on one machine, both decks shuffled,
+// until player 2 is to decide among several moves after `turns` turns.
+struct Position : TestWindow {
+    TempFolder folder;
+    Position(std::uint64_t seed, int turns) {
+        const std::string deck1 = folder.deck("a.ucd", entries(40)),
+                          deck2 = folder.deck("b.ucd", entries(40, 126));
+        onlineSubs::smnOffline_Click(w);
+        TrialPorts trial(seed);
+        SeededRandom pick(seed);
+        int turn = 0;
+        for (SideId last = SideId::u2; turn < 200;) {
+            const SideId side = hasTurn(w.u1) ? SideId::u1 : SideId::u2;
+            if (!hasTurn(w.side(side))) break;
+            if (side != last) ++turn, last = side;
+            const auto legal = legalMoves(w, side, trial);
+            if (side == SideId::u2 && turn >= turns && legal.size() > 3) return;
+            const Move m = legal[static_cast<std::size_t>(pick.next() * static_cast<double>(legal.size()))];
+            p.files.push_back(side == SideId::u1 ? deck1 : deck2);
+            p.answers.assign(3, true);
+            applyMove(w, side, m);
+            p.files.clear();
+        }
+        ADD_FAILURE() << "no position reached for seed " << seed;
+    }
+};
+
+TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        Position game(seed, 2 + static_cast<int>(seed) * 2);
+        const Window& w = game.w;
+        const Observation seen = observe(w, SideId::u2);
+        EXPECT_TRUE(seen.board.u1.lstHand.empty() && seen.board.u1.lstDeck.empty());
+        EXPECT_TRUE(std::ranges::is_sorted(seen.board.u2.lstDeck.items()));
+        const Move chosen = chooseMove(seen, {seed});
+
+        SeededRandom random(seed * 7);
+        auto shuffled = [&](std::vector<std::string> items, int firstCode) {
+            for (std::size_t i = items.size(); i > 1; --i)
+                std::swap(items[i - 1],
+                          items[static_cast<std::size_t>(random.next() * static_cast<double>(i))]);
+            if (firstCode > 0) // other cards altogether
+                for (std::size_t i = 0; i < items.size(); ++i)
+                    items[i] = entry(firstCode + static_cast<int>(i) % 20);
+            return items;
+        };
+        for (int variant = 0; variant < 4; ++variant) {
+            Window v = w;
+            v.u1.lstHand.setItems(shuffled(w.u1.lstHand.items(), variant == 1 ? 140 : 0));
+            v.u1.lstDeck.setItems(shuffled(w.u1.lstDeck.items(), variant == 2 ? 100 : 0));
+            v.u2.lstDeck.setItems(shuffled(w.u2.lstDeck.items(), 0));
+            if (variant == 3) v.u1.lstHand.select(0);
+            EXPECT_EQ(chooseMove(observe(v, SideId::u2), {seed}), chosen)
+                << "seed " << seed << " variant " << variant;
+        }
+    }
+}
+
+} // namespace
+} // namespace grim::test
