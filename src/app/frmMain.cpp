@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/about.h"
+#include "app/computer_seat.h"
 #include "app/control_binding.h"
 #include "app/data_folder.h"
 #include "app/hint_filter.h"
@@ -8,6 +9,7 @@
 #include "app/qt_socket.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
+#include "computer/computer_mode.h"
 #include "online/play_mode.h"
 #include "program/startup.h"
 
@@ -78,6 +80,10 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     wireKeys();
     setBoardTabOrder();
 
+    computer_ = std::make_unique<grim::app::ComputerSeat>(
+        *this, overrides.computerSearch.value_or(grim::computer::SearchOptions{}),
+        overrides.computerSearch ? overrides.computerSearch->seed : grim::app::clockSeed());
+
     Form_Load();
 }
 
@@ -88,19 +94,22 @@ grim::QtSocket& frmMain::socket_() {
 }
 
 void frmMain::runNow(std::function<void()> handler) {
-    busy_ = true;
-    struct Release {
-        bool& busy;
-        ~Release() { busy = false; }
-    } release{busy_};
-    handler();
-    render();
-    while (!pending_.empty()) {
-        auto next = std::move(pending_.front());
-        pending_.pop_front();
-        next();
+    {
+        busy_ = true;
+        struct Release {
+            bool& busy;
+            ~Release() { busy = false; }
+        } release{busy_};
+        handler();
         render();
+        while (!pending_.empty()) {
+            auto next = std::move(pending_.front());
+            pending_.pop_front();
+            next();
+            render();
+        }
     }
+    computer_->settled();
 }
 
 void frmMain::Form_Load() {
@@ -127,12 +136,16 @@ void frmMain::smnCredits_Click() {
         [this] { core.ports.prompter->message(grim::app::about::credits, grim::app::about::creditsTitle); });
 }
 void frmMain::smnComments_Click() {
-    forward(
-        [this] { core.ports.prompter->message(grim::app::about::comments, grim::app::about::commentsTitle); });
+    forward([this] {
+        core.ports.prompter->message(grim::app::about::comments, grim::app::about::commentsTitle);
+    });
 }
 
 void frmMain::smnOffline_Click() {
     forward([this] { grim::onlineSubs::smnOffline_Click(core); });
+}
+void frmMain::smnComputer_Click() {
+    forward([this] { grim::computer::smnComputer_Click(core); });
 }
 void frmMain::smnNewGame_Click() {
     forward([this] { grim::onlineSubs::smnNewGame_Click(core); });

@@ -4,12 +4,14 @@
 
 #include "app/qt_ports.h"
 #include "board/window.h"
+#include "computer/search.h"
 
 #include <QMainWindow>
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,7 @@ namespace grim {
 class QtSocket;
 }
 namespace grim::app {
+class ComputerSeat;
 class HintFilter;
 struct ControlBinding;
 } // namespace grim::app
@@ -33,6 +36,9 @@ struct frmMainOverrides {
     grim::Random* random = nullptr;
     grim::Sound* sound = nullptr;
     QString programFolder;
+    // How the computer searches in VS COMPUTER, its seed that of the first search; none
+    // means the defaults, seeded from the clock.
+    std::optional<grim::computer::SearchOptions> computerSearch;
 };
 
 class frmMain : public QMainWindow {
@@ -57,6 +63,9 @@ class frmMain : public QMainWindow {
 
     // Shows the core's state in the widgets: only what changed is touched.
     void render();
+
+    // No handler is running and none waits.
+    bool idle() const { return !busy_ && pending_.empty(); }
 
   public slots:
     // The "DECK" tab: the deck editor.
@@ -85,6 +94,7 @@ class frmMain : public QMainWindow {
     void smnOffline_Click();
     void smnNewGame_Click();
     void smnOnline_Click();
+    void smnComputer_Click();
 
     // Online play: the panel's controls, the online timers and the socket's events.
     void btnHost_Click();
@@ -200,6 +210,9 @@ class frmMain : public QMainWindow {
     QTabWidget* tabs_ = nullptr;
     QWidget* gameTab_ = nullptr;
     grim::app::HintFilter* hints_ = nullptr;
+    // Plays player 2 in VS COMPUTER. Declared last: it is destroyed first, waiting for its
+    // search to end before anything else of the window goes.
+    std::unique_ptr<grim::app::ComputerSeat> computer_;
 };
 
 template <class T> T* frmMain::control(const char* name) const {

@@ -5,6 +5,7 @@
 #include "app/control_binding.h"
 
 #include "board/registry.h"
+#include "computer/computer_mode.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -156,6 +157,15 @@ void frmMain::render() {
         ControlBinding& b = bindings_[i++];
         if (!b.object) return;
         const QSignalBlocker quiet(b.object);
+        using Control = std::decay_t<decltype(control)>;
+        if constexpr (std::is_same_v<Control, grim::Switch> || std::is_same_v<Control, grim::ListBox>) {
+            // Player 2's turn controls belong to the computer in VS COMPUTER.
+            if (grim::computer::clickedByComputer(core, control)) {
+                Control shown = control;
+                shown.enabled = false;
+                return grim::app::apply(b, shown);
+            }
+        }
         grim::app::apply(b, control);
     });
     showTurn();

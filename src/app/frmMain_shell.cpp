@@ -81,6 +81,7 @@ void frmMain::wireMenu() {
     onClick("smnCredits", &frmMain::smnCredits_Click);
     onClick("smnComments", &frmMain::smnComments_Click);
     onClick("smnOffline", &frmMain::smnOffline_Click);
+    onClick("smnComputer", &frmMain::smnComputer_Click);
     onClick("smnNewGame", &frmMain::smnNewGame_Click);
     // ONLINE (smnOnline) and the online timers: frmMain_online.cpp.
     // R&ESTORE has no action.

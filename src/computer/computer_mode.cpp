@@ -1,6 +1,7 @@
 #include "computer/computer_mode.h"
 
 #include "board/message_log.h"
+#include "board/registry.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
 #include "rules/turn_flow.h"
@@ -65,6 +66,36 @@ std::string writeDeckCopy(const Window& w) {
     return path;
 }
 
+// What a control shows and whether it can be used, as one text.
+void appendState(std::string& out, const Switch& s) {
+    out += {char('0' + s.enabled), char('0' + s.checked), char('0' + s.visible), '\n'};
+}
+void appendState(std::string& out, const TextBox& t) {
+    out += {char('0' + t.enabled), char('0' + t.visible)};
+    out += t.text + '\n';
+}
+void appendState(std::string& out, const ListBox& l) {
+    out += {char('0' + l.enabled), char('0' + l.visible)};
+    out += std::to_string(l.selected());
+    for (const auto& item : l.items())
+        out += '\t' + item;
+    out += '\n';
+}
+void appendState(std::string& out, const Timer& t) {
+    out += std::to_string(t.on()) + ' ' + std::to_string(t.restarts()) + ' ' + std::to_string(t.interval()) +
+           '\n';
+}
+
+// Everything an observation holds, as one text.
+std::string viewText(const Observation& o) {
+    std::string out = std::to_string(static_cast<int>(o.me)) + ' ' + std::to_string(o.board.timePassed) +
+                      ' ' + std::to_string(o.board.blnFirstMove) + ' ' +
+                      std::to_string(o.board.u1.turnSacrifices) + ' ' +
+                      std::to_string(o.board.u2.turnSacrifices) + '\n';
+    forEachControl(o.board, [&out](const std::string&, const auto& control) { appendState(out, control); });
+    return out;
+}
+
 } // namespace
 
 std::string sampleDeckFolder(const Window& w) {
@@ -93,6 +124,26 @@ void smnComputer_Click(Window& w) {
 
 bool computerToMove(const Window& w) {
     return w.menu.smnComputer.checked && hasTurn(w.side(computerSide));
+}
+
+bool clickedByComputer(const Window& w, const Switch& control) {
+    if (!w.menu.smnComputer.checked) return false;
+    const Side& s = w.side(computerSide);
+    for (const Switch* button : {&s.btnOpen, &s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnSpecial, &s.btnField,
+                                 &s.btnDirect, &s.btnMaster, &s.btnAttack, &s.btnEnd})
+        if (&control == button) return true;
+    for (const Switch& label : s.lblAtt)
+        if (&control == &label) return true;
+    return false;
+}
+
+bool clickedByComputer(const Window& w, const ListBox& control) {
+    const Side& s = w.side(computerSide);
+    return w.menu.smnComputer.checked && (&control == &s.cmbSlotA || &control == &s.cmbSlotB);
+}
+
+bool sameView(const Observation& a, const Observation& b) {
+    return viewText(a) == viewText(b);
 }
 
 void playComputerMove(Window& w, const Move& m) {

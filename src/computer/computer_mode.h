@@ -4,6 +4,7 @@
 
 #include "board/window.h"
 #include "computer/moves.h"
+#include "computer/observation.h"
 
 #include <string>
 
@@ -23,6 +24,15 @@ void smnComputer_Click(Window& w);
 
 // VS COMPUTER is checked and player 2 may act.
 bool computerToMove(const Window& w);
+
+// A control the computer clicks for player 2 in VS COMPUTER: its turn buttons, slot labels
+// and attack slot selectors. The window shows them disabled, so that the player cannot act
+// for the computer even while the rules let player 2 act.
+bool clickedByComputer(const Window& w, const Switch& control);
+bool clickedByComputer(const Window& w, const ListBox& control);
+
+// The two observations show the same board: a move chosen for one is the move for the other.
+bool sameView(const Observation& a, const Observation& b);
 
 // Carries out the computer's move on the window: tried first on a copy (a move the rules
 // would refuse becomes END), written to the message log ("<[time] Computer fields [120]

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,8 +30,9 @@ struct Shown {
     ScriptedRandom random;
     frmMain window;
 
-    explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0)
-        : window(frmMain::Overrides{&prompter, &random, &sound, folder}) {
+    explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
+                   std::optional<computer::SearchOptions> search = {})
+        : window(frmMain::Overrides{&prompter, &random, &sound, folder, search}) {
         window.show();
         window.activateWindow();
         window.findChild<QTabWidget*>()->setCurrentIndex(tab);
@@ -45,6 +47,14 @@ struct Shown {
     bool click(const char* name) {
         auto* b = find<QAbstractButton>(name);
         return b->isEnabled() && (QTest::mouseClick(b, Qt::LeftButton), true);
+    }
+    // A mouse click on a list's item; false when the list or the item is not there to click.
+    bool pick(const char* list, const QString& item) {
+        auto* l = find<QListWidget>(list);
+        const auto found = l->findItems(item, Qt::MatchExactly);
+        if (!l->isVisible() || !l->isEnabled() || found.isEmpty()) return false;
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(found.front()).center());
+        return true;
     }
     // Focus by Tab, then the keys.
     void keys(const char* name, std::initializer_list<Qt::Key> sequence) {

@@ -64,7 +64,7 @@ struct Win {
     // realBoxes: the window's own message boxes and file dialogs instead of the recorder.
     explicit Win(const QString& programFolder = QString(), bool realBoxes = false) {
         window = std::make_unique<frmMain>(frmMain::Overrides{
-            realBoxes ? nullptr : &rec, &rec, &rec, programFolder.isNull() ? folder.path() : programFolder});
+            realBoxes ? nullptr : &rec, &rec, &rec, programFolder.isNull() ? folder.path() : programFolder, {}});
         for (const char* name : {"lstRegCards", "lstSpcCards"})
             for (auto* item : find<QListWidget>(name)->findItems("*", Qt::MatchWildcard))
                 catalogue << item->text();

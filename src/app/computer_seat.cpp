@@ -1,0 +1,73 @@
+#include "app/computer_seat.h"
+
+#include "app/frmMain.h"
+#include "computer/computer_mode.h"
+
+#include <QTimer>
+
+namespace grim::app {
+
+using computer::computerSide;
+
+namespace {
+// The pause between two of the computer's moves, and before its first move of a turn.
+constexpr int moveInterval = 700;
+} // namespace
+
+ComputerSeat::ComputerSeat(frmMain& window, computer::SearchOptions options, std::uint64_t seed)
+    : window_(window), tmrComputer_(new QTimer(&window)), options_(options), seeds_(seed) {
+    tmrComputer_->setObjectName(QStringLiteral("tmrComputer"));
+    tmrComputer_->setInterval(moveInterval);
+    tmrComputer_->setSingleShot(true);
+    connect(tmrComputer_, &QTimer::timeout, this, &ComputerSeat::settled);
+}
+
+ComputerSeat::~ComputerSeat() {
+    if (search_.joinable()) search_.join();
+}
+
+void ComputerSeat::settled() {
+    // A tick or a result that arrives while a message box is open waits for the event
+    // that holds the box to end; the window calls again then.
+    if (!window_.idle()) return;
+    const Window& board = window_.core;
+    const bool hasTurn = computer::computerToMove(board);
+    // The player sees the turn pass before the computer's first move.
+    if (hasTurn && !hadTurn_) tmrComputer_->start();
+    hadTurn_ = hasTurn;
+    if (!hasTurn || thinking_) return;
+
+    computer::Observation seen = computer::observe(board, computerSide);
+    if (move_ && computer::sameView(*asked_, seen)) {
+        if (tmrComputer_->isActive()) return;
+        const computer::Move move = *move_;
+        move_.reset();
+        tmrComputer_->start();
+        window_.forward([this, move] { computer::playComputerMove(window_.core, move); });
+        return;
+    }
+    // Nothing chosen yet, or chosen for a board that has changed since.
+    move_.reset();
+    think(std::move(seen));
+}
+
+void ComputerSeat::think(computer::Observation seen) {
+    if (search_.joinable()) search_.join();
+    computer::SearchOptions options = options_;
+    options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
+    asked_ = seen;
+    thinking_ = true;
+    search_ = std::thread([this, seen = std::move(seen), options] {
+        const computer::Move move = computer::chooseMove(seen, options);
+        QMetaObject::invokeMethod(
+            this, [this, move] { chosen(move); }, Qt::QueuedConnection);
+    });
+}
+
+void ComputerSeat::chosen(computer::Move move) {
+    thinking_ = false;
+    move_ = move;
+    settled();
+}
+
+} // namespace grim::app

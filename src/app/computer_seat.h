@@ -1,0 +1,49 @@
+// The computer's seat at the window in VS COMPUTER. After every event it looks at the board;
+// when player 2 is to move it thinks on a copy of what player 2 can see, off the window's
+// thread, and plays the move it chose through the window's event queue, no sooner than
+// tmrComputer's interval after its previous move, so that the player can follow.
+#pragma once
+
+#include "board/ports.h"
+#include "computer/search.h"
+
+#include <QObject>
+
+#include <optional>
+#include <thread>
+
+class QTimer;
+class frmMain;
+
+namespace grim::app {
+
+class ComputerSeat final : public QObject {
+  public:
+    // Each search is seeded from a generator seeded with seed, so a run of the program
+    // replays with the same seed.
+    ComputerSeat(frmMain& window, computer::SearchOptions options, std::uint64_t seed);
+    // Waits for a search that is still running.
+    ~ComputerSeat() override;
+    ComputerSeat(const ComputerSeat&) = delete;
+    ComputerSeat& operator=(const ComputerSeat&) = delete;
+
+    // The window has handled and shown an event, and nothing else waits: the computer may
+    // start thinking, or play the move it has chosen.
+    void settled();
+
+  private:
+    void think(computer::Observation seen);
+    void chosen(computer::Move move); // the search's result, on the window's thread
+
+    frmMain& window_;
+    QTimer* tmrComputer_;
+    computer::SearchOptions options_;
+    SeededRandom seeds_;
+    std::thread search_;
+    bool thinking_ = false;
+    bool hadTurn_ = false;                       // player 2 was to move when last looked at
+    std::optional<computer::Observation> asked_; // what the last search was given
+    std::optional<computer::Move> move_;         // and what it chose, not yet played
+};
+
+} // namespace grim::app

@@ -1,0 +1,154 @@
+// VS COMPUTER through the real window, offscreen: the menu item and the computer's deck from
+// the sample decks built beside the program, player 1's clicks, the computer's turns played
+// on the real tmrComputer with their log lines, the end of a game and NEW GAME.
+#include "shown.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTimer>
+
+using namespace grim;
+using namespace grim::test;
+
+namespace {
+
+// The build's bin/, with the sample decks in decks/.
+QString bin() {
+    return QCoreApplication::applicationDirPath();
+}
+
+// A small search keeps the suite fast; the program itself uses the defaults.
+struct Versus : Shown {
+    Versus() : Shown(bin(), 1, computer::SearchOptions{.seed = 7}) {}
+    QAction* item(const char* name) { return find<QAction>(name); }
+    // The mode items as "enabled/checked" flags: OFFLINE, ONLINE, VS COMPUTER, NEW GAME.
+    QString menu() {
+        QString flags;
+        for (const char* name : {"smnOffline", "smnOnline", "smnComputer", "smnNewGame"})
+            flags +=
+                QString::number(item(name)->isEnabled()) + QString::number(item(name)->isChecked()) + " ";
+        return flags + QString::number(find("lstDeckU2")->isVisible()) +
+               QString::number(find("lstHandU2")->isVisible());
+    }
+    QStringList computerLines() {
+        static const QRegularExpression line(R"(^<\[[^\]]+\] Computer .+\.>$)");
+        return find<QPlainTextEdit>("txtChat")->toPlainText().split('\n').filter(line);
+    }
+    // Player 2's controls that the player can use.
+    QStringList usableByPlayer2() {
+        QStringList usable;
+        for (QWidget* w : window.findChildren<QWidget*>(QRegularExpression("^(btn|lbl|cmbSlot).*U2")))
+            if (w->isEnabled()) usable << w->objectName();
+        return usable;
+    }
+    bool player1ToMove() { return enabled("btnEndU1") || enabled("btnAddU1"); }
+    // Changes the board as a rule might, through the window's event queue.
+    void edit(const std::function<void(Window&)>& change) {
+        window.forward([&] { change(window.core); });
+    }
+};
+
+const QString noMode = "10 10 10 00 11", computerMode = "00 00 01 10 00";
+
+} // namespace
+
+class ComputerWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Cancelling the computer's deck, or a deck that could not be played, leaves the choice of
+    // mode as it was.
+    void deckCancelledOrRefused() {
+        Versus w;
+        QCOMPARE(w.menu(), noMode);
+        w.prompter.files = {std::nullopt, w.deck("short.ucd", {39, "[100] GNOME"})};
+        for (int i = 0; i < 2; ++i) {
+            w.item("smnComputer")->trigger();
+            QCOMPARE(w.menu(), noMode);
+            QVERIFY(!w.enabled("btnOpenU1") && !w.item("smnComputer")->isChecked());
+        }
+        QCOMPARE(w.prompter.messages,
+                 std::vector<std::string>{
+                     "You have less than 40 cards! To play a real game you need 40. Try again."});
+        QCOMPARE(w.prompter.folders, std::vector<std::string>(2, (bin() + "/decks").toStdString()));
+        QVERIFY(w.computerLines().isEmpty());
+    }
+
+    void aGameAgainstTheComputer() {
+        Versus w;
+        auto* tmrComputer = w.find<QTimer>("tmrComputer");
+        w.prompter.files = {(bin() + "/decks/giants.ucd").toStdString(),
+                            (bin() + "/decks/swarm.ucd").toStdString()};
+        w.item("smnComputer")->trigger();
+        QCOMPARE(w.menu(), computerMode);
+        QCOMPARE(w.text("txtDeckCntU2"), "0"); // the deck is opened in the computer's turn
+
+        // Player 1's first turn, unshuffled: [100] to [104] in hand.
+        QVERIFY(w.click("btnOpenU1") && w.click("btnQ5U1"));
+        QVERIFY(w.pick("lstHandU1", "[100] GNOME") && w.click("btnFieldU1"));
+        QCOMPARE(w.text("txtAttU1_1"), "[100] GNOME 100");
+        QVERIFY(w.usableByPlayer2().isEmpty() && !tmrComputer->isActive());
+        QVERIFY(w.click("btnEndU1"));
+
+        // The computer's turn: its controls are on in the rules but not for the player, the
+        // mark shows it moves, and its first move waits for tmrComputer.
+        QVERIFY(w.window.core.u2.btnOpen.enabled && !w.enabled("btnOpenU2"));
+        QVERIFY(w.find<QGroupBox>("fraBoardU2")->property("turn").toBool());
+        QVERIFY(tmrComputer->isActive() && tmrComputer->interval() == 700);
+        QVERIFY(w.computerLines().isEmpty());
+        // After each tick, the controls the player could use while the computer has its turn.
+        QObject watch;
+        QStringList usable;
+        connect(tmrComputer, &QTimer::timeout, &watch, [&] {
+            if (w.window.core.u2.btnEnd.enabled)
+                usable << w.usableByPlayer2().join(',') +
+                              (w.find("lstHandU2")->isVisible() ? "lstHandU2" : "");
+        });
+        tmrComputer->setInterval(5);
+        QTRY_VERIFY_WITH_TIMEOUT(w.player1ToMove(), 30000);
+        QVERIFY(!usable.isEmpty() && usable.filter(QRegularExpression(".")).isEmpty());
+        const QStringList lines = w.computerLines();
+        QVERIFY2(lines.size() >= 3 && lines.front().endsWith("] Computer opens its deck.>"),
+                 qPrintable(lines.join('\n')));
+        QCOMPARE(
+            w.text("txtDeckCntU2").toInt() + w.text("txtHandCntU2").toInt() +
+                w.text("txtGraveCntU2").toInt() +
+                int(std::ranges::count_if(w.window.core.u2.txtAtt, [](auto& s) { return !s.text.empty(); })),
+            40);
+        // Only player 1 was asked to shuffle; nothing was shown for the computer.
+        QCOMPARE(w.prompter.questions, std::vector<std::string>{"Do you want to shuffle your deck?"});
+        QVERIFY(w.prompter.messages.empty());
+        QCOMPARE(w.menu(), computerMode);
+
+        // Player 1 at its last life point with nothing on its field: the computer strikes
+        // directly and wins when it ends its turn.
+        w.edit([](Window& core) {
+            core.u1.txtLp.text = "1";
+            for (auto& slot : core.u1.txtAtt)
+                slot.text.clear();
+            if (core.u2.txtAtt[0].text.empty()) core.u2.txtAtt[0].text = "[120] OGRE 150";
+        });
+        QVERIFY(w.click("btnEndU1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.prompter.messages.empty(), 30000);
+        QCOMPARE(w.prompter.messages, std::vector<std::string>{"Player 2 wins."});
+        QCOMPARE(w.sound.played.back(), std::string("over.wav"));
+        QVERIFY(w.computerLines().filter("] Computer attacks player 1's LIFEPOINTS directly.>").size() == 1);
+        QVERIFY(w.find("lstDeckU2")->isVisible() && w.find("lstHandU2")->isVisible());
+        QVERIFY(!w.player1ToMove() && !w.window.core.u2.btnEnd.enabled);
+        const int played = int(w.computerLines().size());
+        QTest::qWait(50);
+        QCOMPARE(int(w.computerLines().size()), played);
+
+        // NEW GAME returns to the choice of mode.
+        w.prompter.answers = {true};
+        w.item("smnNewGame")->trigger();
+        QCOMPARE(w.prompter.questions.back(), std::string("Start a new game?"));
+        QCOMPARE(w.menu(), noMode);
+        QVERIFY(w.text("txtAttU2_1").isEmpty() && w.usableByPlayer2().contains("cmbSlotAU2"));
+    }
+};
+
+QTEST_MAIN(ComputerWindowTest)
+#include "computer_window_test.moc"
