@@ -17,6 +17,14 @@ for f in bin/grimward share/grimward/instructions.txt \
          share/icons/hicolor/scalable/apps/org.grimward.Grimward.svg; do
     if [ ! -s "$prefix/$f" ]; then echo "missing or empty: $f"; status=1; fi
 done
+# The sample decks sit in decks/ of the folder that holds the help text, which is the folder
+# the installed program finds from bin/ (../share/grimward) and opens the computer's deck
+# dialog in.
+decks="$(ls "$build/bin/decks")"
+[ "$(echo "$decks" | wc -w)" -ge 3 ] || { echo "sample decks missing in the build: $decks"; status=1; }
+for deck in $decks; do
+    cmp -s "$build/bin/decks/$deck" "$prefix/share/grimward/decks/$deck" || { echo "not installed: decks/$deck"; status=1; }
+done
 [ -x "$prefix/bin/grimward" ] || { echo "not executable: bin/grimward"; status=1; }
 # Nothing but the program sits in bin/: the data is found from there.
 extra="$(ls "$prefix/bin" | grep -vx grimward || true)"
