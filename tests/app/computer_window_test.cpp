@@ -76,6 +76,19 @@ class ComputerWindowTest : public QObject {
         QVERIFY(w.computerLines().isEmpty());
     }
 
+    // The window goes while the computer is thinking: it waits for the search, and the
+    // search's answer reaches nothing.
+    void closedWhileTheComputerThinks() {
+        auto w = std::make_unique<Versus>();
+        w->prompter.files = {(bin() + "/decks/swarm.ucd").toStdString(),
+                             (bin() + "/decks/swarm.ucd").toStdString()};
+        w->item("smnComputer")->trigger();
+        QVERIFY(w->click("btnOpenU1") && w->click("btnEndU1"));
+        QVERIFY(w->find<QTimer>("tmrComputer")->isActive());
+        w.reset();
+        QTest::qWait(20);
+    }
+
     void aGameAgainstTheComputer() {
         Versus w;
         auto* tmrComputer = w.find<QTimer>("tmrComputer");
@@ -99,9 +112,20 @@ class ComputerWindowTest : public QObject {
         QVERIFY(tmrComputer->isActive() && tmrComputer->interval() == 700);
         QVERIFY(w.computerLines().isEmpty());
         // After each tick, the controls the player could use while the computer has its turn.
+        // At the tick that opened its deck, the computer has already set out to choose its
+        // draw; then five cards reach its hand as a rule might put them there: the draw it
+        // chose no longer fits, and it chooses again instead of being refused.
         QObject watch;
         QStringList usable;
         connect(tmrComputer, &QTimer::timeout, &watch, [&] {
+            if (w.text("txtDeckCntU2") == "40")
+                w.edit([](Window& core) {
+                    auto deck = core.u2.lstDeck.items();
+                    core.u2.lstHand.setItems({deck.begin(), deck.begin() + 5});
+                    core.u2.lstDeck.setItems({deck.begin() + 5, deck.end()});
+                    core.u2.txtDeckCnt.text = "35";
+                    core.u2.txtHandCnt.text = "5";
+                });
             if (w.window.core.u2.btnEnd.enabled)
                 usable << w.usableByPlayer2().join(',') +
                               (w.find("lstHandU2")->isVisible() ? "lstHandU2" : "");
@@ -110,7 +134,8 @@ class ComputerWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(w.player1ToMove(), 30000);
         QVERIFY(!usable.isEmpty() && usable.filter(QRegularExpression(".")).isEmpty());
         const QStringList lines = w.computerLines();
-        QVERIFY2(lines.size() >= 3 && lines.front().endsWith("] Computer opens its deck.>"),
+        QVERIFY2(lines.size() >= 3 && lines.front().endsWith("] Computer opens its deck.>") &&
+                     lines.filter("draws").isEmpty() && !lines[1].endsWith("ends its turn.>"),
                  qPrintable(lines.join('\n')));
         QCOMPARE(
             w.text("txtDeckCntU2").toInt() + w.text("txtHandCntU2").toInt() +
