@@ -110,6 +110,9 @@ class ComputerWindowTest : public QObject {
         QVERIFY(w.window.core.u2.btnOpen.enabled && !w.enabled("btnOpenU2"));
         QVERIFY(w.find<QGroupBox>("fraBoardU2")->property("turn").toBool());
         QVERIFY(tmrComputer->isActive() && tmrComputer->interval() == 700);
+        // Its move, however soon chosen, waits for the tick.
+        tmrComputer->setInterval(60000);
+        QTest::qWait(300);
         QVERIFY(w.computerLines().isEmpty());
         // After each tick, the controls the player could use while the computer has its turn.
         // At the tick that opened its deck, the computer has already set out to choose its
