@@ -42,8 +42,9 @@ void ComputerSeat::settled() {
         if (tmrComputer_->isActive()) return;
         const computer::Move move = *move_;
         move_.reset();
-        tmrComputer_->start();
         window_.forward([this, move] { computer::playComputerMove(window_.core, move); });
+        // Counted from the end of the move, after any box it showed has been closed.
+        tmrComputer_->start();
         return;
     }
     // Nothing chosen yet, or chosen for a board that has changed since.
