@@ -14,14 +14,16 @@ using namespace grim::test;
 
 namespace {
 
-// The build's bin/, with the sample decks in decks/.
-QString bin() {
-    return QCoreApplication::applicationDirPath();
+// The sample decks the build puts beside the program.
+QString decks(const QString& name = {}) {
+    return QCoreApplication::applicationDirPath() + "/decks" + (name.isEmpty() ? "" : "/" + name);
 }
 
-// A small search keeps the suite fast; the program itself uses the defaults.
+// A window whose computer's searches are seeded, so that a run replays.
 struct Versus : Shown {
-    Versus() : Shown(bin(), 1, computer::SearchOptions{.seed = 7}) {}
+    Versus() : Shown(QCoreApplication::applicationDirPath(), 1, computer::SearchOptions{.seed = 7}) {
+        prompter.files = {decks("giants.ucd").toStdString(), decks("swarm.ucd").toStdString()};
+    }
     QAction* item(const char* name) { return find<QAction>(name); }
     // The mode items as "enabled/checked" flags: OFFLINE, ONLINE, VS COMPUTER, NEW GAME.
     QString menu() {
@@ -66,22 +68,18 @@ class ComputerWindowTest : public QObject {
         w.prompter.files = {std::nullopt, w.deck("short.ucd", {39, "[100] GNOME"})};
         for (int i = 0; i < 2; ++i) {
             w.item("smnComputer")->trigger();
-            QCOMPARE(w.menu(), noMode);
-            QVERIFY(!w.enabled("btnOpenU1") && !w.item("smnComputer")->isChecked());
+            QVERIFY(w.menu() == noMode && !w.enabled("btnOpenU1"));
         }
         QCOMPARE(w.prompter.messages,
                  std::vector<std::string>{
                      "You have less than 40 cards! To play a real game you need 40. Try again."});
-        QCOMPARE(w.prompter.folders, std::vector<std::string>(2, (bin() + "/decks").toStdString()));
-        QVERIFY(w.computerLines().isEmpty());
+        QCOMPARE(w.prompter.folders, std::vector<std::string>(2, decks().toStdString()));
     }
 
     // The window goes while the computer is thinking: it waits for the search, and the
     // search's answer reaches nothing.
     void closedWhileTheComputerThinks() {
         auto w = std::make_unique<Versus>();
-        w->prompter.files = {(bin() + "/decks/swarm.ucd").toStdString(),
-                             (bin() + "/decks/swarm.ucd").toStdString()};
         w->item("smnComputer")->trigger();
         QVERIFY(w->click("btnOpenU1") && w->click("btnEndU1"));
         QVERIFY(w->find<QTimer>("tmrComputer")->isActive());
@@ -92,11 +90,8 @@ class ComputerWindowTest : public QObject {
     void aGameAgainstTheComputer() {
         Versus w;
         auto* tmrComputer = w.find<QTimer>("tmrComputer");
-        w.prompter.files = {(bin() + "/decks/giants.ucd").toStdString(),
-                            (bin() + "/decks/swarm.ucd").toStdString()};
         w.item("smnComputer")->trigger();
         QCOMPARE(w.menu(), computerMode);
-        QCOMPARE(w.text("txtDeckCntU2"), "0"); // the deck is opened in the computer's turn
 
         // Player 1's first turn, unshuffled: [100] to [104] in hand.
         QVERIFY(w.click("btnOpenU1") && w.click("btnQ5U1"));
@@ -140,11 +135,6 @@ class ComputerWindowTest : public QObject {
         QVERIFY2(lines.size() >= 3 && lines.front().endsWith("] Computer opens its deck.>") &&
                      lines.filter("draws").isEmpty() && !lines[1].endsWith("ends its turn.>"),
                  qPrintable(lines.join('\n')));
-        QCOMPARE(
-            w.text("txtDeckCntU2").toInt() + w.text("txtHandCntU2").toInt() +
-                w.text("txtGraveCntU2").toInt() +
-                int(std::ranges::count_if(w.window.core.u2.txtAtt, [](auto& s) { return !s.text.empty(); })),
-            40);
         // Only player 1 was asked to shuffle; nothing was shown for the computer.
         QCOMPARE(w.prompter.questions, std::vector<std::string>{"Do you want to shuffle your deck?"});
         QVERIFY(w.prompter.messages.empty());
@@ -165,9 +155,6 @@ class ComputerWindowTest : public QObject {
         QVERIFY(w.computerLines().filter("] Computer attacks player 1's LIFEPOINTS directly.>").size() == 1);
         QVERIFY(w.find("lstDeckU2")->isVisible() && w.find("lstHandU2")->isVisible());
         QVERIFY(!w.player1ToMove() && !w.window.core.u2.btnEnd.enabled);
-        const int played = int(w.computerLines().size());
-        QTest::qWait(50);
-        QCOMPARE(int(w.computerLines().size()), played);
 
         // NEW GAME returns to the choice of mode.
         w.prompter.answers = {true};
