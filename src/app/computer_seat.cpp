@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <exception>
+
 namespace grim::app {
 
 using computer::computerSide;
@@ -59,7 +61,12 @@ void ComputerSeat::think(computer::Observation seen) {
     asked_ = seen;
     thinking_ = true;
     search_ = std::thread([this, seen = std::move(seen), options] {
-        const computer::Move move = computer::chooseMove(seen, options);
+        computer::Move move{computer::MoveKind::end};
+        try {
+            move = computer::chooseMove(seen, options);
+        } catch (const std::exception&) {
+            // A search that fails ends the computer's turn rather than the program.
+        }
         QMetaObject::invokeMethod(
             this, [this, move] { chosen(move); }, Qt::QueuedConnection);
     });
