@@ -15,9 +15,9 @@ namespace grim::computer {
 struct SearchOptions {
     std::uint64_t seed = 1;
     // Boards dealt per decision.
-    int determinizations = 16;
+    int determinizations = 32;
     // Whole turns played after the rest of the own turn: the opponent's reply, then the own next turn, ...
-    int turns = 2;
+    int turns = 6;
 };
 
 // The move the observing side takes now. It must have the turn; a side that may only end
