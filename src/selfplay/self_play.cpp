@@ -1,5 +1,7 @@
 #include "selfplay/self_play.h"
 
+#include "selfplay/invariants.h"
+
 #include "board/turn_state.h"
 
 #include "board/inspection.h"
@@ -264,24 +266,8 @@ void SelfPlay::fail(const std::string& action, const std::string& what) {
 }
 
 void SelfPlay::check(const std::string& action) {
-    int withTurn = 0;
-    for (const Side* s : {&w_.u1, &w_.u2}) {
-        const std::string u = s == &w_.u1 ? "U1" : "U2";
-        auto expect = [&](bool ok, const char* what) {
-            if (!ok) fail(action, what + u);
-        };
-        expect(s->txtDeckCnt.text == std::to_string(s->lstDeck.count()), "wrong txtDeckCnt");
-        expect(s->txtHandCnt.text == std::to_string(s->lstHand.count()), "wrong txtHandCnt");
-        expect(s->txtGraveCnt.text == std::to_string(s->cmbGrave.count()), "wrong txtGraveCnt");
-        expect(s->lstHand.count() <= 5, "more than 5 cards in lstHand");
-        expect(s->lstDeck.count() <= deckFile::maxEntries, "more than 40 cards in lstDeck");
-        expect(s->turnSacrifices >= 0 && s->turnSacrifices <= 2, "not 0 to 2 sacrifices this turn on ");
-        for (const auto& slot : s->txtAtt)
-            if (!cardSubs::isSlotText(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
-        withTurn += hasTurn(*s) ? 1 : 0;
-    }
-    if (withTurn > 1) fail(action, "both sides have the turn");
-    if (!result_.empty() && withTurn != 0) fail(action, "a side has the turn after the end");
+    for (auto& problem : boardProblems(w_, !result_.empty()))
+        fail(action, problem);
 }
 
 bool SelfPlay::refused() const {
