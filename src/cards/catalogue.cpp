@@ -36,8 +36,12 @@ bool isCatalogueEntry(std::string_view text) {
 bool isNumberText(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= -32768 &&
-           value <= 32767 && text == std::to_string(value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < -32768 ||
+        value > 32767)
+        return false;
+    // Written plainly: a digit 0 leads only the number 0 itself (not "007" or "-0").
+    const std::string_view digits = text.front() == '-' ? text.substr(1) : text;
+    return digits.front() != '0' || text == "0";
 }
 
 bool isSlotText(std::string_view text) {

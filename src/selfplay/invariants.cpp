@@ -4,18 +4,20 @@
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
 
-#include <charconv>
-#include <string_view>
-
 namespace grim::selfplay {
 
 namespace {
 
-// The box shows the number n, written as the rules write a count.
+// The box shows the count n (0 or more) as the rules write it: its digits and nothing else.
+// Read digit by digit from the end: formatting n and comparing texts costs more than that.
 bool shows(const TextBox& box, int n) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    return box.text == std::string_view(digits, static_cast<std::size_t>(end - digits));
+    const std::string& text = box.text;
+    std::size_t i = text.size();
+    do {
+        if (i == 0 || text[--i] != static_cast<char>('0' + n % 10)) return false;
+        n /= 10;
+    } while (n > 0);
+    return i == 0;
 }
 
 } // namespace

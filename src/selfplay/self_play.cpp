@@ -99,7 +99,8 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 }
 
 void SelfPlay::message(const std::string& text, const std::string&) {
-    shown_.push_back(text);
+    if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
+    shown_ = true;
     if (text == "Player 1 wins." || text == "Player 2 wins." || text == "Game is a draw.") result_ = text;
 }
 
@@ -272,8 +273,8 @@ void SelfPlay::check(const std::string& action) {
 
 bool SelfPlay::refused() const {
     if (cancelled_) return true;
-    if (shown_.empty()) return false;
-    const std::string& first = shown_.front();
+    if (!shown_) return false;
+    const std::string& first = firstShown_;
     return refusals.count(first) != 0 || startsWith(first, "Line ") || startsWith(first, "The deck file");
 }
 
@@ -286,6 +287,8 @@ GameRecord SelfPlay::playGame() {
 
     const Side* turnOf = nullptr;
     int actionsThisTurn = 0;
+    std::vector<char> possible;   // per action: whether the side may take it now
+    std::optional<Window> before; // the window before the action, when refusals are checked
     for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
         if (acting != turnOf) {
             turnOf = acting;
@@ -301,39 +304,35 @@ GameRecord SelfPlay::playGame() {
         Side& side = w_.side(id);
 
         // A weighted choice among the possible actions.
+        possible.resize(actions.size());
         int total = 0;
-        for (const Action& a : actions)
-            total += a.possible(w_, side) ? a.weight : 0;
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            possible[i] = actions[i].possible(w_, side);
+            total += possible[i] ? actions[i].weight : 0;
+        }
         if (total == 0) {
             fail("turn", "the side whose turn it is can do nothing");
             break;
         }
         int roll = pick(total);
-        const Action* chosen = nullptr;
-        for (const Action& a : actions) {
-            if (!a.possible(w_, side)) continue;
-            if (roll < a.weight) {
-                chosen = &a;
-                break;
-            }
-            roll -= a.weight;
-        }
-        const Action& action = *chosen;
+        std::size_t chosen = 0;
+        for (; !possible[chosen] || roll >= actions[chosen].weight; ++chosen)
+            roll -= possible[chosen] ? actions[chosen].weight : 0;
+        const Action& action = actions[chosen];
 
-        shown_.clear();
+        shown_ = false;
         cancelled_ = false;
         if (action.prepare) action.prepare(*this, side);
-        std::optional<Window> before;
-        if (options_.checkRefusals) before.emplace(w_);
+        if (options_.checkRefusals) before = w_;
         action.click(*this, id);
         ++record.actions;
         answers_.clear();
         files_.clear();
 
         check(action.name);
-        if (before && refused() && !sameWindow(*before, w_))
+        if (options_.checkRefusals && refused() && !sameWindow(*before, w_))
             fail(action.name, "a refused action changed the window (" +
-                                  (shown_.empty() ? std::string("no message") : shown_.front()) + ")");
+                                  (shown_ ? firstShown_ : std::string("no message")) + ")");
     }
 
     record.result = result_ == "Player 1 wins."    ? GameResult::player1
