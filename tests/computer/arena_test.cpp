@@ -151,6 +151,14 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     EXPECT_EQ(r.refusals[0], 0);
     EXPECT_EQ(r.refusals[1], 99);
 
+    // Each player opens its own deck: player 2's cannot be read, so its first turn stalls.
+    auto options = game(5);
+    options.decks[1] = GRIMWARD_SAMPLE_DECKS "/missing.ucd";
+    r = playArenaGame(random, random, options);
+    ASSERT_EQ(r.failures.size(), 1u);
+    EXPECT_EQ(r.failures[0].rfind("seed 5, turn 2, after turn: no progress", 0), 0u) << r.failures[0];
+    EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 100}));
+
     Slow slow;
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
