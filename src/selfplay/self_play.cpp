@@ -15,6 +15,7 @@
 #include "specials/activation.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <fstream>
 #include <set>
@@ -50,12 +51,17 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// 0-based numbers of the occupied slots of a side.
-std::vector<int> occupied(const Side& s) {
-    std::vector<int> v;
+// 0-based numbers of the occupied slots of a side (the first `count` of `slots`).
+struct Occupied {
+    std::array<int, slotCount> slots{};
+    int count = 0;
+};
+Occupied occupied(const Side& s) {
+    Occupied o;
     for (int i = 0; i < slotCount; ++i)
-        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty()) v.push_back(i);
-    return v;
+        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty())
+            o.slots[static_cast<std::size_t>(o.count++)] = i;
+    return o;
 }
 
 // What snapshot(a) == snapshot(b) tells, without building texts: for a check after every action.
@@ -238,8 +244,8 @@ void SelfPlay::addDefaultActions() {
              // Mostly occupied slots on both sides, now and then any or none.
              auto choose = [&d](ListBox& selector, const Side& field) {
                  const auto used = occupied(field);
-                 selector.select(!used.empty() && d.chance(0.9)
-                                     ? used[static_cast<std::size_t>(d.pick(static_cast<int>(used.size())))]
+                 selector.select(used.count > 0 && d.chance(0.9)
+                                     ? used.slots[static_cast<std::size_t>(d.pick(used.count))]
                                      : d.pick(slotCount + 1) - 1);
              };
              choose(s.cmbSlotA, s);
@@ -326,8 +332,8 @@ GameRecord SelfPlay::playGame() {
         if (options_.checkRefusals) before = w_;
         action.click(*this, id);
         ++record.actions;
-        answers_.clear();
-        files_.clear();
+        if (!answers_.empty()) answers_.clear();
+        if (!files_.empty()) files_.clear();
 
         check(action.name);
         if (options_.checkRefusals && refused() && !sameWindow(*before, w_))
