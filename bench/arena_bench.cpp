@@ -81,6 +81,7 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
                                            s.decks + "/giants.ucd"};
     ComputerPlayer computer(s.search);
     std::array<int, 4> outcome{}; // wins, draws, losses, unfinished (for the computer)
+    std::array<int, 2> winsAs{};  // the computer's wins as player 1 and as player 2
     std::vector<double> thinkingMs;
     std::vector<std::string> failures;
     long turns = 0;
@@ -93,6 +94,7 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
         const ArenaRecord r =
             me == 0 ? playArenaGame(computer, opponent, options) : playArenaGame(opponent, computer, options);
         const auto mine = me == 0 ? GameResult::player1 : GameResult::player2;
+        winsAs[static_cast<std::size_t>(me)] += r.result == mine ? 1 : 0;
         outcome[r.result == GameResult::unfinished ? 3
                 : r.result == GameResult::draw     ? 1
                 : r.result == mine                 ? 0
@@ -110,8 +112,11 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
     const auto [low, high] = wilson(outcome[0], s.games);
     std::printf("vs %-6s  games %d  won %d  drawn %d  lost %d  unfinished %d\n", name, s.games, outcome[0],
                 outcome[1], outcome[2], outcome[3]);
-    std::printf("           win rate %.1f %%  (95 %% Wilson interval %.1f %% .. %.1f %%)\n",
-                100.0 * outcome[0] / s.games, 100 * low, 100 * high);
+    std::printf(
+        "           win rate %.1f %%  (95 %% Wilson interval %.1f %% .. %.1f %%); won %d of %d as player 1, "
+        "%d of %d as player 2\n",
+        100.0 * outcome[0] / s.games, 100 * low, 100 * high, winsAs[0], (s.games + 1) / 2, winsAs[1],
+        s.games / 2);
     std::printf("           thinking per computer turn: median %.2f ms, 90th percentile %.2f ms\n",
                 percentile(thinkingMs, 0.5), percentile(thinkingMs, 0.9));
     std::printf("           %.2f games/s, %.1f turns/game, failures %zu\n", s.games / seconds,
