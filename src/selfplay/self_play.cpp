@@ -1,22 +1,19 @@
 #include "selfplay/self_play.h"
 
-#include "selfplay/invariants.h"
-
-#include "board/turn_state.h"
-
 #include "board/inspection.h"
 #include "board/registry.h"
+#include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
 #include "online/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
+#include "selfplay/invariants.h"
 #include "specials/activation.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <fstream>
 #include <set>
 #include <tuple>
