@@ -5,12 +5,13 @@
 namespace grim {
 
 bool hasTurn(const Side& s) {
-    for (const Switch* c : {&s.btnOpen, &s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnSpecial, &s.btnField,
-                            &s.btnDirect, &s.btnMaster, &s.btnAttack, &s.btnEnd})
-        if (c->enabled) return true;
-    for (const Switch& label : s.lblAtt)
-        if (label.enabled) return true;
-    return false;
+    // One expression, without a branch per control: asked after every action, mostly of a
+    // side whose controls are all disabled.
+    const auto& l = s.lblAtt;
+    return s.btnOpen.enabled | s.btnQ5.enabled | s.btnAdd.enabled | s.btnSacri.enabled |
+           s.btnSpecial.enabled | s.btnField.enabled | s.btnDirect.enabled | s.btnMaster.enabled |
+           s.btnAttack.enabled | s.btnEnd.enabled | l[0].enabled | l[1].enabled | l[2].enabled |
+           l[3].enabled | l[4].enabled;
 }
 
 bool oneMachine(const Window& w) {

@@ -8,9 +8,9 @@ namespace grim::cardSubs {
 std::optional<int> cardCode(std::string_view text) {
     if (text.size() < 4) return std::nullopt;
     int code = 0;
-    for (char c : text.substr(1, 3)) {
-        if (c < '0' || c > '9') return std::nullopt;
-        code = code * 10 + (c - '0');
+    for (std::size_t i = 1; i <= 3; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        code = code * 10 + (text[i] - '0');
     }
     return code;
 }
@@ -34,10 +34,16 @@ bool isCatalogueEntry(std::string_view text) {
 }
 
 bool isNumberText(std::string_view text) {
+    // Read digit by digit: asked of every occupied slot after every action of a self-played game.
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 5 || (digits.front() == '0' && text != "0")) return false;
     int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= -32768 &&
-           value <= 32767 && text == std::to_string(value);
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return value <= (negative ? 32768 : 32767);
 }
 
 bool isSlotText(std::string_view text) {

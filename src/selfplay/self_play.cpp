@@ -1,19 +1,19 @@
 #include "selfplay/self_play.h"
 
-#include "board/turn_state.h"
-
 #include "board/inspection.h"
 #include "board/registry.h"
+#include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
 #include "online/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
+#include "selfplay/invariants.h"
 #include "specials/activation.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
 #include <fstream>
 #include <set>
 #include <tuple>
@@ -48,12 +48,17 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// 0-based numbers of the occupied slots of a side.
-std::vector<int> occupied(const Side& s) {
-    std::vector<int> v;
+// 0-based numbers of the occupied slots of a side (the first `count` of `slots`).
+struct Occupied {
+    std::array<int, slotCount> slots{};
+    int count = 0;
+};
+Occupied occupied(const Side& s) {
+    Occupied o;
     for (int i = 0; i < slotCount; ++i)
-        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty()) v.push_back(i);
-    return v;
+        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty())
+            o.slots[static_cast<std::size_t>(o.count++)] = i;
+    return o;
 }
 
 // What snapshot(a) == snapshot(b) tells, without building texts: for a check after every action.
@@ -97,7 +102,8 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 }
 
 void SelfPlay::message(const std::string& text, const std::string&) {
-    shown_.push_back(text);
+    if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
+    shown_ = true;
     if (text == "Player 1 wins." || text == "Player 2 wins." || text == "Game is a draw.") result_ = text;
 }
 
@@ -235,8 +241,8 @@ void SelfPlay::addDefaultActions() {
              // Mostly occupied slots on both sides, now and then any or none.
              auto choose = [&d](ListBox& selector, const Side& field) {
                  const auto used = occupied(field);
-                 selector.select(!used.empty() && d.chance(0.9)
-                                     ? used[static_cast<std::size_t>(d.pick(static_cast<int>(used.size())))]
+                 selector.select(used.count > 0 && d.chance(0.9)
+                                     ? used.slots[static_cast<std::size_t>(d.pick(used.count))]
                                      : d.pick(slotCount + 1) - 1);
              };
              choose(s.cmbSlotA, s);
@@ -264,30 +270,14 @@ void SelfPlay::fail(const std::string& action, const std::string& what) {
 }
 
 void SelfPlay::check(const std::string& action) {
-    int withTurn = 0;
-    for (const Side* s : {&w_.u1, &w_.u2}) {
-        const std::string u = s == &w_.u1 ? "U1" : "U2";
-        auto expect = [&](bool ok, const char* what) {
-            if (!ok) fail(action, what + u);
-        };
-        expect(s->txtDeckCnt.text == std::to_string(s->lstDeck.count()), "wrong txtDeckCnt");
-        expect(s->txtHandCnt.text == std::to_string(s->lstHand.count()), "wrong txtHandCnt");
-        expect(s->txtGraveCnt.text == std::to_string(s->cmbGrave.count()), "wrong txtGraveCnt");
-        expect(s->lstHand.count() <= 5, "more than 5 cards in lstHand");
-        expect(s->lstDeck.count() <= deckFile::maxEntries, "more than 40 cards in lstDeck");
-        expect(s->turnSacrifices >= 0 && s->turnSacrifices <= 2, "not 0 to 2 sacrifices this turn on ");
-        for (const auto& slot : s->txtAtt)
-            if (!cardSubs::isSlotText(slot.text)) fail(action, "bad slot text [" + slot.text + "] on " + u);
-        withTurn += hasTurn(*s) ? 1 : 0;
-    }
-    if (withTurn > 1) fail(action, "both sides have the turn");
-    if (!result_.empty() && withTurn != 0) fail(action, "a side has the turn after the end");
+    for (auto& problem : boardProblems(w_, !result_.empty()))
+        fail(action, problem);
 }
 
 bool SelfPlay::refused() const {
     if (cancelled_) return true;
-    if (shown_.empty()) return false;
-    const std::string& first = shown_.front();
+    if (!shown_) return false;
+    const std::string& first = firstShown_;
     return refusals.count(first) != 0 || startsWith(first, "Line ") || startsWith(first, "The deck file");
 }
 
@@ -300,6 +290,8 @@ GameRecord SelfPlay::playGame() {
 
     const Side* turnOf = nullptr;
     int actionsThisTurn = 0;
+    std::vector<char> possible;   // per action: whether the side may take it now
+    std::optional<Window> before; // the window before the action, when refusals are checked
     for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
         if (acting != turnOf) {
             turnOf = acting;
@@ -315,39 +307,35 @@ GameRecord SelfPlay::playGame() {
         Side& side = w_.side(id);
 
         // A weighted choice among the possible actions.
+        possible.resize(actions.size());
         int total = 0;
-        for (const Action& a : actions)
-            total += a.possible(w_, side) ? a.weight : 0;
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            possible[i] = actions[i].possible(w_, side);
+            total += possible[i] ? actions[i].weight : 0;
+        }
         if (total == 0) {
             fail("turn", "the side whose turn it is can do nothing");
             break;
         }
         int roll = pick(total);
-        const Action* chosen = nullptr;
-        for (const Action& a : actions) {
-            if (!a.possible(w_, side)) continue;
-            if (roll < a.weight) {
-                chosen = &a;
-                break;
-            }
-            roll -= a.weight;
-        }
-        const Action& action = *chosen;
+        std::size_t chosen = 0;
+        for (; !possible[chosen] || roll >= actions[chosen].weight; ++chosen)
+            roll -= possible[chosen] ? actions[chosen].weight : 0;
+        const Action& action = actions[chosen];
 
-        shown_.clear();
+        shown_ = false;
         cancelled_ = false;
         if (action.prepare) action.prepare(*this, side);
-        std::optional<Window> before;
-        if (options_.checkRefusals) before.emplace(w_);
+        if (options_.checkRefusals) before = w_;
         action.click(*this, id);
         ++record.actions;
-        answers_.clear();
-        files_.clear();
+        if (!answers_.empty()) answers_.clear();
+        if (!files_.empty()) files_.clear();
 
         check(action.name);
-        if (before && refused() && !sameWindow(*before, w_))
+        if (options_.checkRefusals && refused() && !sameWindow(*before, w_))
             fail(action.name, "a refused action changed the window (" +
-                                  (shown_.empty() ? std::string("no message") : shown_.front()) + ")");
+                                  (shown_ ? firstShown_ : std::string("no message")) + ")");
     }
 
     record.result = result_ == "Player 1 wins."    ? GameResult::player1

@@ -75,7 +75,8 @@ class SelfPlay : Prompter {
   private:
     void message(const std::string& text, const std::string& title) override;
     bool question(const std::string& text, bool defaultNo) override;
-    std::optional<std::string> openFile(const std::string& filter, const std::string& startFolder = {}) override;
+    std::optional<std::string> openFile(const std::string& filter,
+                                        const std::string& startFolder = {}) override;
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 
     void addDefaultActions();
@@ -96,9 +97,10 @@ class SelfPlay : Prompter {
     Window w_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> files_;
-    // What the current action showed, and whether it was cancelled in a dialog; the result
-    // message of the current game.
-    std::vector<std::string> shown_;
+    // Whether the current action showed a message, and the first one; whether it was cancelled
+    // in a dialog; the result message of the current game.
+    bool shown_ = false;
+    std::string firstShown_;
     bool cancelled_ = false;
     std::string result_;
     std::vector<std::string> goodDecks_, controlNames_;

@@ -30,10 +30,12 @@ TEST(Catalogue, CodesEntriesAndSlotTexts) {
     EXPECT_TRUE(isSpecial(200) && !isSpecial(199) && isCatalogueEntry("[105] CLOWN"));
     for (const char* bad : {"[105] CLOWNS", "[105] clown", "[105]CLOWN", "[166] CLOWN", ""})
         EXPECT_FALSE(isCatalogueEntry(bad)) << bad;
-    for (const char* good : {"", "[105] CLOWN 4", "[165] OMEGA -32768", "[200] LIFELESS 32767"})
+    for (const char* good : {"", "[105] CLOWN 4", "[105] CLOWN 0", "[105] CLOWN -40", "[165] OMEGA -32768",
+                             "[200] LIFELESS 32767"})
         EXPECT_TRUE(isSlotText(good)) << good;
-    for (const char* bad : {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4",
-                            "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
+    for (const char* bad :
+         {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4", "[105] CLOWN -0",
+          "[105] CLOWN -04", "[105] CLOWN 00", "[105] CLOWN -", "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
         EXPECT_FALSE(isSlotText(bad)) << bad;
     EXPECT_EQ(
         recordText(*record(105)),

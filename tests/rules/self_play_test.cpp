@@ -1,6 +1,8 @@
 // Seeded random games through the handlers the buttons call, with the board checked after
 // every action.
+#include "board/game_subs.h"
 #include "board/numbers.h"
+#include "selfplay/invariants.h"
 #include "selfplay/self_play.h"
 #include "support/fakes.h"
 
@@ -39,4 +41,47 @@ TEST(SelfPlay, ReportsABrokenBoardAndAGameThatCannotGoOn) {
     ASSERT_EQ(stuck.failures.size(), 1u);
     EXPECT_EQ(stuck.failures[0],
               "seed 3, game 1, after turn: no progress: the turn has not passed after 200 actions");
+}
+
+TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
+    const std::string clown = "[105] CLOWN";
+    auto cards = [&](ListBox& list, TextBox& count, int n, const char* shown) {
+        list.setItems(std::vector<std::string>(static_cast<std::size_t>(n), clown));
+        count.text = shown;
+    };
+    struct Case {
+        std::function<void(Window&)> spoil;
+        bool ended;
+        std::vector<std::string> problems;
+    };
+    const std::vector<Case> cases{
+        {[](Window&) {}, true, {}},
+        {[&](Window& w) { cards(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, "12"); }, false, {}},
+        {[&](Window& w) { cards(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, "21"); },
+         false,
+         {"wrong txtGraveCntU2"}},
+        {[&](Window& w) { cards(w.u1.lstDeck, w.u1.txtDeckCnt, 0, "00"); }, false, {"wrong txtDeckCntU1"}},
+        {[&](Window& w) { cards(w.u1.lstHand, w.u1.txtHandCnt, 3, " 3"); }, false, {"wrong txtHandCntU1"}},
+        {[&](Window& w) { cards(w.u1.lstHand, w.u1.txtHandCnt, 6, "6"); },
+         false,
+         {"more than 5 cards in lstHandU1"}},
+        {[&](Window& w) { cards(w.u2.lstDeck, w.u2.txtDeckCnt, 41, "41"); },
+         false,
+         {"more than 40 cards in lstDeckU2"}},
+        {[](Window& w) { w.u1.turnSacrifices = 3; }, false, {"not 0 to 2 sacrifices this turn on U1"}},
+        {[&](Window& w) { w.u2.slot(4).text = clown + " 04"; },
+         false,
+         {"bad slot text [[105] CLOWN 04] on U2"}},
+        {[](Window& w) { w.u1.btnEnd.enabled = w.u2.lblAtt[4].enabled = true; },
+         false,
+         {"both sides have the turn"}},
+        {[](Window& w) { w.u2.btnOpen.enabled = true; }, false, {}},
+        {[](Window& w) { w.u2.btnOpen.enabled = true; }, true, {"a side has the turn after the end"}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        Window w(Ports{nullptr, nullptr, nullptr, nullptr, nullptr});
+        gameSubs::disableBoth(w);
+        cases[i].spoil(w);
+        EXPECT_EQ(selfplay::boardProblems(w, cases[i].ended), cases[i].problems) << "case " << i;
+    }
 }

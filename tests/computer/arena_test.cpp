@@ -1,0 +1,160 @@
+// Whole seeded games in the arena: the computer against the random player never breaks a
+// rule nor has an action refused, and the arena itself keeps its books straight.
+#include "selfplay/arena.h"
+#include "selfplay/players.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <string>
+
+using namespace grim;
+using namespace grim::selfplay;
+using computer::Move;
+using computer::MoveKind;
+
+namespace {
+
+const std::array<std::string, 3> sampleDecks{GRIMWARD_SAMPLE_DECKS "/swarm.ucd",
+                                             GRIMWARD_SAMPLE_DECKS "/balanced.ucd",
+                                             GRIMWARD_SAMPLE_DECKS "/giants.ucd"};
+
+// Game n: the sample decks rotated, seed n.
+ArenaOptions game(std::uint64_t n, int maxTurns = 400) {
+    return {n, {sampleDecks[n % 3], sampleDecks[(n + 1) % 3]}, maxTurns, 100};
+}
+
+std::string failuresOf(const ArenaRecord& r) {
+    std::string all;
+    for (const auto& f : r.failures)
+        all += f + "\n";
+    return all;
+}
+
+// A sound game: no broken rule, no refusal for the players named, ended or at the limit,
+// one thinking entry per turn of each player.
+testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRefused, int maxTurns = 400) {
+    if (!r.failures.empty()) return testing::AssertionFailure() << failuresOf(r);
+    for (int p = 0; p < 2; ++p)
+        if (neverRefused[static_cast<std::size_t>(p)] && r.refusals[static_cast<std::size_t>(p)] != 0)
+            return testing::AssertionFailure() << "player " << p + 1 << " was refused "
+                                               << r.refusals[static_cast<std::size_t>(p)] << " times";
+    if (r.result == GameResult::unfinished && r.turns != maxTurns)
+        return testing::AssertionFailure() << "unfinished after " << r.turns << " turns";
+    if (r.thinking[0].size() != static_cast<std::size_t>((r.turns + 1) / 2) ||
+        r.thinking[1].size() != static_cast<std::size_t>(r.turns / 2))
+        return testing::AssertionFailure() << "thinking times for " << r.thinking[0].size() << " and "
+                                           << r.thinking[1].size() << " turns of " << r.turns;
+    return testing::AssertionSuccess();
+}
+
+// Plays a fixed move, whatever the board.
+struct Stubborn final : Player {
+    Move move;
+    explicit Stubborn(Move m) : move(m) {}
+    void newGame(std::uint64_t) override {}
+    Move choose(const Window& w, SideId) override {
+        return w.u1.btnOpen.enabled || w.u2.btnOpen.enabled ? Move{MoveKind::open} : move;
+    }
+};
+
+// A player that takes its time: at least a millisecond per move.
+struct Slow final : Player {
+    RandomPlayer inner;
+    void newGame(std::uint64_t seed) override { inner.newGame(seed); }
+    Move choose(const Window& w, SideId side) override {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+        return inner.choose(w, side);
+    }
+};
+
+} // namespace
+
+TEST(Arena, TheComputerNeverBreaksARuleAgainstTheRandomPlayer) {
+    ComputerPlayer computer({1, 2});
+    RandomPlayer random;
+    std::array<int, 2> computerWins{}; // as player 1, as player 2
+    for (std::uint64_t n = 1; n <= 200; ++n) {
+        const bool computerFirst = n % 2 == 1;
+        const auto r = computerFirst ? playArenaGame(computer, random, game(n))
+                                     : playArenaGame(random, computer, game(n));
+        ASSERT_TRUE(sound(r, {computerFirst, !computerFirst})) << "seed " << n;
+        computerWins[computerFirst ? 0 : 1] +=
+            r.result == (computerFirst ? GameResult::player1 : GameResult::player2) ? 1 : 0;
+    }
+    // Far stronger than chance on either side of the board.
+    EXPECT_GT(computerWins[0], 70);
+    EXPECT_GT(computerWins[1], 70);
+}
+
+TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {
+    RandomPlayer random, random2;
+    GreedyPlayer greedy;
+    struct Case {
+        Player& p1;
+        Player& p2;
+        int minPlayer1Wins;
+    };
+    for (const Case c : {Case{greedy, random, 8}, Case{random, greedy, 0}, Case{greedy, greedy, 0},
+                         Case{random, random2, 0}}) {
+        int player1Wins = 0;
+        for (std::uint64_t n = 1; n <= 10; ++n) {
+            const auto r = playArenaGame(c.p1, c.p2, game(n));
+            ASSERT_TRUE(sound(r, {true, true})) << "seed " << n;
+            const auto again = playArenaGame(c.p1, c.p2, game(n));
+            ASSERT_EQ(again.log, r.log) << "seed " << n;
+            ASSERT_EQ(again.result, r.result);
+            ASSERT_EQ(again.actions, r.actions);
+            ASSERT_NE(playArenaGame(c.p1, c.p2, game(n + 100)).log, r.log);
+            player1Wins += r.result == GameResult::player1 ? 1 : 0;
+            // The log holds the moves and what they showed, the result last.
+            ASSERT_EQ(r.log[0], "u1 opens its deck.");
+            const std::array<std::string, 3> results{"message: Player 1 wins.", "message: Player 2 wins.",
+                                                     "message: Game is a draw."};
+            if (r.result != GameResult::unfinished) {
+                EXPECT_EQ(r.log.back(), results[static_cast<std::size_t>(r.result)]);
+            }
+        }
+        EXPECT_GE(player1Wins, c.minPlayer1Wins); // greedy beats random
+    }
+}
+
+TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
+    RandomPlayer random;
+    // A click on a disabled control ends the game as a failure; a refused action is counted
+    // for its player, and a turn of refusals ends the game when it makes no progress.
+    Stubborn attacker(Move{MoveKind::attack, -1, 1, 1});
+    auto r = playArenaGame(attacker, random, game(1));
+    ASSERT_EQ(r.failures.size(), 1u);
+    EXPECT_EQ(r.failures[0], "seed 1, turn 1, after u1 attacks nothing in SLOT 1 with nothing in SLOT 1.: "
+                             "the control is disabled");
+    EXPECT_EQ(r.result, GameResult::unfinished);
+
+    Stubborn fielder(Move{MoveKind::field, 7});
+    r = playArenaGame(random, fielder, game(2));
+    ASSERT_EQ(r.failures.size(), 1u);
+    EXPECT_NE(r.failures[0].find("no progress: the turn has not passed after 100 actions"),
+              std::string::npos);
+    EXPECT_EQ(r.refusals[0], 0);
+    EXPECT_EQ(r.refusals[1], 99);
+
+    // Each player opens its own deck: player 2's cannot be read, so its first turn stalls.
+    auto options = game(5);
+    options.decks[1] = GRIMWARD_SAMPLE_DECKS "/missing.ucd";
+    r = playArenaGame(random, random, options);
+    ASSERT_EQ(r.failures.size(), 1u);
+    EXPECT_EQ(r.failures[0].rfind("seed 5, turn 2, after turn: no progress", 0), 0u) << r.failures[0];
+    EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 100}));
+
+    // The turn limit ends a game unfinished; each turn's thinking is timed for its player.
+    Slow slow;
+    r = playArenaGame(random, slow, game(4, 20));
+    ASSERT_TRUE(sound(r, {true, true}, 20));
+    EXPECT_EQ(r.result, GameResult::unfinished);
+    EXPECT_EQ(r.turns, 20);
+    for (const double seconds : r.thinking[1])
+        EXPECT_GE(seconds, 0.001);
+}
