@@ -23,7 +23,7 @@ struct Prompts : Prompter {
     unsigned n = 0;
     void message(const std::string&, const std::string&) override {}
     bool question(const std::string&, bool) override { return (++n & 1u) != 0; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override { return std::nullopt; }
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 };
 struct Quiet : Sound {

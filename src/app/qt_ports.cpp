@@ -45,10 +45,11 @@ std::optional<std::string> QtPrompter::chosen(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-std::optional<std::string> QtPrompter::openFile(const std::string& filter, const std::string& folder) {
+std::optional<std::string> QtPrompter::openFile(const std::string& filter, const std::string& folder,
+                                                const std::string& title) {
     if (beforeModal_) beforeModal_();
     const QString start = folder.empty() ? startFolder() : QFile::decodeName(folder.c_str());
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), start, fromCore(filter)));
+    return chosen(QFileDialog::getOpenFileName(parent_, fromCore(title), start, fromCore(filter)));
 }
 
 std::optional<std::string> QtPrompter::saveFile(const std::string& filter) {

@@ -21,7 +21,8 @@ class QtPrompter final : public Prompter {
     QtPrompter(QWidget* parent, std::function<void()> beforeModal);
     void message(const std::string& text, const std::string& title) override;
     bool question(const std::string& text, bool defaultNo) override;
-    std::optional<std::string> openFile(const std::string& filter, const std::string& folder = {}) override;
+    std::optional<std::string> openFile(const std::string& filter, const std::string& folder = {},
+                                        const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string& filter) override;
 
     // The folder the next file dialog starts in: that of the last deck file chosen in this

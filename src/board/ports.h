@@ -9,20 +9,22 @@
 namespace grim {
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // A modal message box with an OK button.
     virtual void message(const std::string& text, const std::string& title = "Message") = 0;
     // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
     virtual bool question(const std::string& text, bool defaultNo = false) = 0;
     // File dialogs with one filter, e.g. "Deck File (*.ucd)". Cancelling gives no path.
-    // The open dialog starts in startFolder when one is given.
-    virtual std::optional<std::string> openFile(const std::string& filter, const std::string& startFolder = {}) = 0;
+    // The open dialog starts in startFolder and shows title when they are given.
+    virtual std::optional<std::string> openFile(const std::string& filter,
+                                                const std::string& startFolder = {},
+                                                const std::string& title = {}) = 0;
     virtual std::optional<std::string> saveFile(const std::string& filter) = 0;
 };
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     // Starts playing the named WAV file ("attack.wav") from the program's folder without waiting.
     // A missing or unplayable file plays nothing and reports nothing.
@@ -30,14 +32,14 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The local time of day as hours, minutes and seconds, e.g. "9:05:31 PM".
     virtual std::string timeOfDay() = 0;
 };
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // A uniform fraction in [0, 1).
     virtual double next() = 0;
@@ -47,7 +49,7 @@ public:
 // as one whole message (framed as online/framing.h says). Events (connection request,
 // connected, data arrival, closed by the peer, error) reach the window's handlers, one at a time.
 class Socket {
-public:
+  public:
     enum class State { closed, listening, connecting, connected, error };
     virtual ~Socket() = default;
     // Closes a listening or connected socket; harmless when closed; no event follows.
@@ -62,17 +64,17 @@ public:
 
 // The program's own generator: the same seed gives the same fractions on every compiler.
 class SeededRandom final : public Random {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     double next() override;
 
-private:
+  private:
     std::uint64_t state_;
 };
 
 // A socket that is never connected, for a window that plays on one machine only.
 class ClosedSocket final : public Socket {
-public:
+  public:
     void close() override {}
     bool listen(std::uint16_t, std::string& whyNot) override {
         whyNot = "this window plays on one machine only";

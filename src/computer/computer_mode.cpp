@@ -21,7 +21,9 @@ class Answers final : public Prompter {
     Answers(Prompter& shown, std::string deckPath) : shown_(shown), deckPath_(std::move(deckPath)) {}
     void message(const std::string& text, const std::string& title) override { shown_.message(text, title); }
     bool question(const std::string&, bool) override { return answer_; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override { return deckPath_; }
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
+        return deckPath_;
+    }
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
     // The answer to every question: Yes for the computer's moves, No to shuffling a deck
     // that is only being checked.
@@ -105,7 +107,7 @@ std::string sampleDeckFolder(const Window& w) {
 void smnComputer_Click(Window& w) {
     Menu& m = w.menu;
     if (!m.smnComputer.enabled) return;
-    const auto path = w.ports.prompter->openFile(deckFile::filter, sampleDeckFolder(w));
+    const auto path = w.ports.prompter->openFile(deckFile::filter, sampleDeckFolder(w), computerDeckTitle);
     if (!path) return;
     auto deck = checkedDeck(w, *path);
     if (!deck) return;

@@ -13,6 +13,9 @@ namespace grim::computer {
 // The computer plays player 2.
 inline constexpr SideId computerSide = SideId::u2;
 
+// The title of the open dialog that asks for the computer's deck.
+inline constexpr const char* computerDeckTitle = "Choose the computer's deck";
+
 // The folder of the sample decks that come with the program.
 std::string sampleDeckFolder(const Window& w);
 

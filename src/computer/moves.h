@@ -56,7 +56,7 @@ class TrialPorts final : Prompter, Sound, Clock, Socket {
   private:
     void message(const std::string& text, const std::string&) override;
     bool question(const std::string&, bool) override { return true; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override {
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }

@@ -37,7 +37,7 @@ class ArenaPorts final : Prompter, Sound, Clock {
             result = text;
     }
     bool question(const std::string&, bool) override { return true; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override {
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         if (deck.empty()) return std::nullopt;
         return deck;
     }

@@ -119,7 +119,7 @@ bool SelfPlay::question(const std::string& text, bool) {
     return yes;
 }
 
-std::optional<std::string> SelfPlay::openFile(const std::string&, const std::string&) {
+std::optional<std::string> SelfPlay::openFile(const std::string&, const std::string&, const std::string&) {
     std::optional<std::string> file;
     if (!files_.empty()) {
         file = files_.front();

@@ -75,8 +75,8 @@ class SelfPlay : Prompter {
   private:
     void message(const std::string& text, const std::string& title) override;
     bool question(const std::string& text, bool defaultNo) override;
-    std::optional<std::string> openFile(const std::string& filter,
-                                        const std::string& startFolder = {}) override;
+    std::optional<std::string> openFile(const std::string& filter, const std::string& startFolder = {},
+                                        const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 
     void addDefaultActions();

@@ -42,7 +42,7 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
         log << "?" + QString::fromLatin1(text.c_str());
         return !answers.isEmpty() && answers.takeFirst();
     }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override { return saveFile(""); }
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override { return saveFile(""); }
     std::optional<std::string> saveFile(const std::string&) override {
         return files.isEmpty() ? std::nullopt : std::optional(files.takeFirst().toStdString());
     }

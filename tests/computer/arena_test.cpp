@@ -74,7 +74,7 @@ struct Slow final : Player {
 } // namespace
 
 TEST(Arena, TheComputerNeverBreaksARuleAgainstTheRandomPlayer) {
-    ComputerPlayer computer({1, 2});
+    ComputerPlayer computer({1, 2, 2});
     RandomPlayer random;
     std::array<int, 2> computerWins{}; // as player 1, as player 2
     for (std::uint64_t n = 1; n <= 200; ++n) {

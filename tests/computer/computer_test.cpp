@@ -49,6 +49,7 @@ TEST(ComputerMode, choosingTheComputersDeck) {
         t.p.files.push_back(c.file);
         EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, c.refusal)) << c.refusal;
         EXPECT_EQ(t.p.folders, std::vector<std::string>{"/program/decks"});
+        EXPECT_EQ(t.p.dialogTitles, std::vector<std::string>{"Choose the computer's deck"});
     }
 
     VsComputer t;
