@@ -161,6 +161,13 @@ int occupiedSlots(const Side& s) {
     return occupiedSlots(s.txtAtt);
 }
 
+int fieldPower(const Side& s) {
+    int sum = 0;
+    for (const auto& slot : s.txtAtt)
+        if (!slot.text.empty()) sum += slotPower(slot.text);
+    return sum;
+}
+
 int occupiedSlots(const Field& slots) {
     int n = 0;
     for (const auto& slot : slots)

@@ -59,5 +59,7 @@ void toGraveyard(Side& owner, TextBox& slot);
 // The number of occupied slots of a side, or of a field given as its five slots.
 int occupiedSlots(const Side& s);
 int occupiedSlots(const Field& slots);
+// The powers of the cards on a side's field, added up.
+int fieldPower(const Side& s);
 
 } // namespace grim::gameSubs

@@ -157,8 +157,8 @@ void playComputerMove(Window& w, const Move& m) {
         deckPath = writeDeckCopy(w);
     } else {
         TrialPorts trial;
-        Window copy = w;
-        copy.ports = trial.ports();
+        Window copy(trial.ports());
+        copyDuel(w, copy);
         applyMove(copy, computerSide, move);
         if (trial.refused) {
             if (!w.side(computerSide).btnEnd.enabled) return;

@@ -88,12 +88,22 @@ std::vector<Move> candidateMoves(const Window& w, SideId side) {
     return moves;
 }
 
+void copyDuel(const Window& from, Window& to) {
+    to.u1 = from.u1;
+    to.u2 = from.u2;
+    to.menu = from.menu;
+    to.timers = from.timers;
+    to.timePassed = from.timePassed;
+    to.blnFirstMove = from.blnFirstMove;
+    to.txtMins = from.txtMins;
+    to.online.btnDisconnect = from.online.btnDisconnect;
+}
+
 std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial) {
     std::vector<Move> legal;
-    Window copy = w;
+    Window copy(trial.ports());
     auto allowed = [&](const Move& m) {
-        copy = w;
-        copy.ports = trial.ports();
+        copyDuel(w, copy);
         trial.clear();
         applyMove(copy, side, m);
         return !trial.refused;

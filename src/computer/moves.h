@@ -71,6 +71,11 @@ class TrialPorts final : Prompter, Sound, Clock, Socket {
     SeededRandom random_;
 };
 
+// Copies what the duel's rules read and change: both sides, the menu, the timers, the
+// turn's counters and whether a connection is open; not the deck editor, the help text or
+// the message log. The ports stay the target's.
+void copyDuel(const Window& from, Window& to);
+
 // The moves the side may take now, each tried on a copy of the board with the trial
 // ports: only those the rules allow (no refusal shown) are listed. An enabled OPEN DECK
 // is the only move then; drawing is offered as Q5 when the deck holds enough, else as

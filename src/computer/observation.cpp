@@ -2,6 +2,7 @@
 
 #include "board/numbers.h"
 #include "cards/catalogue.h"
+#include "computer/moves.h"
 #include "rules/shuffle.h"
 
 #include <algorithm>
@@ -23,14 +24,7 @@ Observation observe(const Window& w, SideId me) {
     Observation o;
     o.me = me;
     Window& b = o.board;
-    b.u1 = w.u1;
-    b.u2 = w.u2;
-    b.menu = w.menu;
-    b.timers = w.timers;
-    b.timePassed = w.timePassed;
-    b.blnFirstMove = w.blnFirstMove;
-    b.txtMins = w.txtMins;
-    b.online.btnDisconnect = w.online.btnDisconnect;
+    copyDuel(w, b);
 
     Side& opponent = b.opponent(me);
     opponent.lstHand.clear();

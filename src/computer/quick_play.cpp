@@ -38,13 +38,6 @@ bool isSpecialEntry(const std::string& entry) {
     return cardSubs::isSpecial(cardSubs::cardCode(entry).value_or(0));
 }
 
-int fieldPower(const Side& s) {
-    int sum = 0;
-    for (const auto& slot : s.txtAtt)
-        if (!slot.text.empty()) sum += gameSubs::slotPower(slot.text);
-    return sum;
-}
-
 // The hand card to field and how many hand cards must be sacrificed for it first.
 struct FieldPlan {
     int card = -1;
@@ -144,7 +137,7 @@ double evaluate(const Window& w, SideId side) {
         if (life <= 0 && opponentLife <= 0) return 0;
         return life > 0 ? 1e6 + 100.0 * life : -1e6 - 100.0 * opponentLife;
     }
-    return wLife * (life - opponentLife) + wPower * (fieldPower(s) - fieldPower(o)) +
+    return wLife * (life - opponentLife) + wPower * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
            wSlot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
            sacrificedValue(readNumber(s.txtSacriCnt)) - sacrificedValue(readNumber(o.txtSacriCnt)) +
            cardsValue(s.lstHand.count() + readNumber(s.txtDeckCnt)) -

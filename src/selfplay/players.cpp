@@ -72,14 +72,8 @@ double greedyScore(const Window& w, SideId side) {
         if (opponentLife > 0) return -1e9;
         return -1e8; // a draw: better than a loss, worse than any game still on
     }
-    auto fieldPower = [](const Side& x) {
-        int sum = 0;
-        for (const auto& slot : x.txtAtt)
-            if (!slot.text.empty()) sum += gameSubs::slotPower(slot.text);
-        return sum;
-    };
-    return 100.0 * (life - opponentLife) + fieldPower(s) - fieldPower(o) + 10.0 * readNumber(s.txtSacriCnt) +
-           5.0 * s.lstHand.count();
+    return 100.0 * (life - opponentLife) + gameSubs::fieldPower(s) - gameSubs::fieldPower(o) +
+           10.0 * readNumber(s.txtSacriCnt) + 5.0 * s.lstHand.count();
 }
 
 } // namespace grim::selfplay
