@@ -133,14 +133,18 @@ double evaluate(const Window& w, SideId side) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
     const int life = readNumber(s.txtLp), opponentLife = readNumber(o.txtLp);
-    // A won game beats any other board, a lost one loses to any; among won games the board
-    // still counts, so that a game won anyway is won without wasting cards.
-    const double result = opponentLife <= 0 && life > 0 ? 1e6 : life <= 0 && opponentLife > 0 ? -1e6 : 0;
-    return result + wLife * (life - opponentLife) + wPower * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
+    const int cards = s.lstHand.count() + readNumber(s.txtDeckCnt);
+    // A won game beats any other board, a lost one loses to any. Among won games, the one
+    // won with more life points and cards kept: won sooner, without wasting cards (damage
+    // beyond the last life point counts for nothing).
+    if (life <= 0 || opponentLife <= 0) {
+        if (life <= 0 && opponentLife <= 0) return 0;
+        return life > 0 ? 1e6 + wLife * life + cardsValue(cards) : -1e6 - wLife * opponentLife;
+    }
+    return wLife * (life - opponentLife) + wPower * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
            wSlot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
            sacrificedValue(readNumber(s.txtSacriCnt)) - sacrificedValue(readNumber(o.txtSacriCnt)) +
-           cardsValue(s.lstHand.count() + readNumber(s.txtDeckCnt)) -
-           cardsValue(o.lstHand.count() + readNumber(o.txtDeckCnt));
+           cardsValue(cards) - cardsValue(o.lstHand.count() + readNumber(o.txtDeckCnt));
 }
 
 } // namespace grim::computer
