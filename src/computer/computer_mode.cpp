@@ -1,7 +1,7 @@
 #include "computer/computer_mode.h"
 
 #include "board/message_log.h"
-#include "board/registry.h"
+#include "board/same_board.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
 #include "rules/turn_flow.h"
@@ -68,36 +68,6 @@ std::string writeDeckCopy(const Window& w) {
     return path;
 }
 
-// What a control shows and whether it can be used, as one text.
-void appendState(std::string& out, const Switch& s) {
-    out += {char('0' + s.enabled), char('0' + s.checked), char('0' + s.visible), '\n'};
-}
-void appendState(std::string& out, const TextBox& t) {
-    out += {char('0' + t.enabled), char('0' + t.visible)};
-    out += t.text + '\n';
-}
-void appendState(std::string& out, const ListBox& l) {
-    out += {char('0' + l.enabled), char('0' + l.visible)};
-    out += std::to_string(l.selected());
-    for (const auto& item : l.items())
-        out += '\t' + item;
-    out += '\n';
-}
-void appendState(std::string& out, const Timer& t) {
-    out += std::to_string(t.on()) + ' ' + std::to_string(t.restarts()) + ' ' + std::to_string(t.interval()) +
-           '\n';
-}
-
-// Everything an observation holds, as one text.
-std::string viewText(const Observation& o) {
-    std::string out = std::to_string(static_cast<int>(o.me)) + ' ' + std::to_string(o.board.timePassed) +
-                      ' ' + std::to_string(o.board.blnFirstMove) + ' ' +
-                      std::to_string(o.board.u1.turnSacrifices) + ' ' +
-                      std::to_string(o.board.u2.turnSacrifices) + '\n';
-    forEachControl(o.board, [&out](const std::string&, const auto& control) { appendState(out, control); });
-    return out;
-}
-
 } // namespace
 
 std::string sampleDeckFolder(const Window& w) {
@@ -145,7 +115,7 @@ bool clickedByComputer(const Window& w, const ListBox& control) {
 }
 
 bool sameView(const Observation& a, const Observation& b) {
-    return viewText(a) == viewText(b);
+    return a.me == b.me && sameBoard(a.board, b.board);
 }
 
 void playComputerMove(Window& w, const Move& m) {

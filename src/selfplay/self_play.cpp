@@ -2,6 +2,7 @@
 
 #include "board/inspection.h"
 #include "board/registry.h"
+#include "board/same_board.h"
 #include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
@@ -16,7 +17,6 @@
 #include <array>
 #include <fstream>
 #include <set>
-#include <tuple>
 
 namespace grim::selfplay {
 
@@ -59,35 +59,6 @@ Occupied occupied(const Side& s) {
         if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty())
             o.slots[static_cast<std::size_t>(o.count++)] = i;
     return o;
-}
-
-// What snapshot(a) == snapshot(b) tells, without building texts: for a check after every action.
-bool same(const Switch& a, const Switch& b) {
-    return a.enabled == b.enabled && a.checked == b.checked && a.visible == b.visible;
-}
-bool same(const TextBox& a, const TextBox& b) {
-    return a.text == b.text && a.enabled == b.enabled && a.visible == b.visible;
-}
-bool same(const ListBox& a, const ListBox& b) {
-    return a.selected() == b.selected() && a.enabled == b.enabled && a.visible == b.visible &&
-           a.items() == b.items();
-}
-bool same(const Timer& a, const Timer& b) {
-    return a.on() == b.on();
-}
-bool sameWindow(const Window& a, const Window& b) {
-    std::vector<const void*> controls; // b's controls, visited in the same order as a's
-    forEachControl(b, [&](const std::string&, const auto& c) { controls.push_back(&c); });
-    std::size_t i = 0;
-    bool equal = true;
-    forEachControl(a, [&](const std::string&, const auto& c) {
-        equal = equal && same(c, *static_cast<const std::decay_t<decltype(c)>*>(controls[i++]));
-    });
-    auto counters = [](const Window& w) {
-        return std::tuple(w.u1.turnSacrifices, w.u2.turnSacrifices, w.timePassed, w.blnFirstMove, w.waitTicks,
-                          w.partsSent, w.partsReceived, w.synchTicks);
-    };
-    return equal && counters(a) == counters(b);
 }
 
 } // namespace
@@ -333,7 +304,7 @@ GameRecord SelfPlay::playGame() {
         if (!files_.empty()) files_.clear();
 
         check(action.name);
-        if (options_.checkRefusals && refused() && !sameWindow(*before, w_))
+        if (options_.checkRefusals && refused() && !sameBoard(*before, w_))
             fail(action.name, "a refused action changed the window (" +
                                   (shown_ ? firstShown_ : std::string("no message")) + ")");
     }
