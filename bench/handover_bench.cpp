@@ -1,6 +1,7 @@
 // One whole board hand-over: the sender writes the eight parts from its board, each is
 // framed, the receiver's decoder takes the bytes back apart, checks each part and writes it
 // into its board. The goal is that this never matters: well over 100,000 hand-overs a second.
+#include "board/numbers.h"
 #include "cards/catalogue.h"
 #include "online/board_parts.h"
 #include "online/board_sync.h"
@@ -29,10 +30,10 @@ void fillBoard(Window& w) {
         s->cmbGrave.setItems(grave);
         for (int i = 1; i <= 4; ++i)
             s->slot(i).text = cards[static_cast<std::size_t>(i + 50)].name + " 300";
-        s->txtDeckCnt.text = "30";
-        s->txtHandCnt.text = "5";
-        s->txtGraveCnt.text = "5";
-        s->txtLp.text = "17";
+        writeNumber(s->txtDeckCnt, 30);
+        writeNumber(s->txtHandCnt, 5);
+        writeNumber(s->txtGraveCnt, 5);
+        writeNumber(s->txtLp, 17);
     }
 }
 

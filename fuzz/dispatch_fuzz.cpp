@@ -5,6 +5,7 @@
 // window could send: every part it would write must pass the part check.
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "board/numbers.h"
 #include "online/board_parts.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
@@ -23,7 +24,9 @@ struct Prompts : Prompter {
     unsigned n = 0;
     void message(const std::string&, const std::string&) override {}
     bool question(const std::string&, bool) override { return (++n & 1u) != 0; }
-    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 };
 struct Quiet : Sound {
@@ -70,7 +73,7 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
         onlineSubs::Winsock_DataArrival(w, "</set2/>");
         w.u1.lstHand.setItems({"[100] GNOME", "[101] ELF"});
         w.u1.slot(2).text = "[120] OGRE 150";
-        w.u1.txtHandCnt.text = "2";
+        writeNumber(w.u1.txtHandCnt, 2);
         gameSubs::enableSide(w, SideId::u1);
         break;
     default: // not connected at all

@@ -1,6 +1,7 @@
 // VS COMPUTER through the real window, offscreen: the menu item and the computer's deck from
 // the sample decks built beside the program, player 1's clicks, the computer's turns played
 // on the real tmrComputer with their log lines, the end of a game and NEW GAME.
+#include "board/numbers.h"
 #include "shown.h"
 
 #include <QAction>
@@ -121,8 +122,8 @@ class ComputerWindowTest : public QObject {
                     auto deck = core.u2.lstDeck.items();
                     core.u2.lstHand.setItems({deck.begin(), deck.begin() + 5});
                     core.u2.lstDeck.setItems({deck.begin() + 5, deck.end()});
-                    core.u2.txtDeckCnt.text = "35";
-                    core.u2.txtHandCnt.text = "5";
+                    writeNumber(core.u2.txtDeckCnt, 35);
+                    writeNumber(core.u2.txtHandCnt, 5);
                 });
             if (w.window.core.u2.btnEnd.enabled)
                 usable << w.usableByPlayer2().join(',') +
@@ -143,7 +144,7 @@ class ComputerWindowTest : public QObject {
         // Player 1 at its last life point with nothing on its field: the computer strikes
         // directly and wins when it ends its turn.
         w.edit([](Window& core) {
-            core.u1.txtLp.text = "1";
+            writeNumber(core.u1.txtLp, 1);
             for (auto& slot : core.u1.txtAtt)
                 slot.text.clear();
             if (core.u2.txtAtt[0].text.empty()) core.u2.txtAtt[0].text = "[120] OGRE 150";

@@ -47,7 +47,7 @@ TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
     const std::string clown = "[105] CLOWN";
     auto cards = [&](ListBox& list, TextBox& count, int n, const char* shown) {
         list.setItems(std::vector<std::string>(static_cast<std::size_t>(n), clown));
-        count.text = shown;
+        count.text = std::string(shown);
     };
     struct Case {
         std::function<void(Window&)> spoil;
