@@ -4,6 +4,7 @@
 #include "board/same_board.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
+#include "online/online_subs.h"
 #include "rules/turn_flow.h"
 
 #include <filesystem>
@@ -88,6 +89,11 @@ void smnComputer_Click(Window& w) {
     m.smnOffline.enabled = false;
     m.smnOnline.enabled = false;
     m.smnNewGame.enabled = true;
+    // No connection in this mode: after an online game the panel stays disabled, and the
+    // wait after that game's end no longer matters (choosing ONLINE enables the panel).
+    onlineSubs::disableOnlineControls(w);
+    w.timers.tmrWait.setOn(false);
+    w.waitTicks = 0;
     // What the computer holds is its own until the game ends.
     Side& computer = w.side(computerSide);
     computer.lstDeck.visible = false;

@@ -21,8 +21,9 @@ std::string sampleDeckFolder(const Window& w);
 
 // VS COMPUTER: asks for the computer's deck, starting in the sample deck folder. A deck
 // that opening for play would refuse is refused with the same message; cancelling or a
-// refusal leaves everything as it was. Then the mode is chosen as OFFLINE chooses it, and
-// the computer's deck and hand lists are hidden until the game ends.
+// refusal leaves everything as it was. Then the mode is chosen as OFFLINE chooses it, the
+// online panel is disabled (with the wait after an online game), and the computer's deck
+// and hand lists are hidden until the game ends.
 void smnComputer_Click(Window& w);
 
 // VS COMPUTER is checked and player 2 may act.

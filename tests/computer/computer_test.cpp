@@ -52,6 +52,16 @@ TEST(ComputerMode, choosingTheComputersDeck) {
         EXPECT_EQ(t.p.dialogTitles, std::vector<std::string>{"Choose the computer's deck"});
     }
 
+    {
+        // Right after an online game has ended: the panel goes dark, its wait with it.
+        TestWindow t(SideId::u1, "/program");
+        t.w.online.txtPlayer.enabled = t.w.online.txtIp.enabled = t.w.online.optPlayer1.enabled = true;
+        t.w.timers.tmrWait.setOn(true);
+        t.p.files.push_back(folder.deck("good.ucd", entries(40)));
+        computer::smnComputer_Click(t.w);
+        EXPECT_FALSE(t.w.online.txtPlayer.enabled || t.w.online.txtIp.enabled ||
+                     t.w.online.optPlayer1.enabled || t.w.timers.tmrWait.on());
+    }
     VsComputer t;
     const Menu& m = t.w.menu;
     EXPECT_TRUE(m.smnComputer.checked && !m.smnComputer.enabled && !m.smnOffline.enabled &&
