@@ -94,11 +94,11 @@ GameOverResult gameOverCheck(Window& w) {
     w.timers.tmrTurnLimit.setOn(false);
     soundSubs::playSound(w, soundSubs::over);
     if (p1 <= 0 && p2 <= 0)
-        w.ports.prompter->message("Game is a draw.");
+        w.ports.prompter->message(gameDrawn);
     else if (p1 <= 0)
-        w.ports.prompter->message("Player 2 wins.");
+        w.ports.prompter->message(player2Wins);
     else
-        w.ports.prompter->message("Player 1 wins.");
+        w.ports.prompter->message(player1Wins);
     disableBoth(w);
     return GameOverResult::over;
 }

@@ -16,6 +16,14 @@ inline constexpr int sacrificesPerTurn = 2;
 // What the end-of-game check found.
 enum class GameOverResult { notOver, over };
 
+// The end-of-game check's messages.
+inline constexpr const char* player1Wins = "Player 1 wins.";
+inline constexpr const char* player2Wins = "Player 2 wins.";
+inline constexpr const char* gameDrawn = "Game is a draw.";
+inline bool isResultMessage(std::string_view text) {
+    return text == player1Wins || text == player2Wins || text == gameDrawn;
+}
+
 // Disables every turn control of a side and resets its sacrifices of the turn.
 void disableSide(Window& w, SideId side);
 // Disables every turn control of both sides (the sacrifices of the turn stay).

@@ -46,15 +46,16 @@ bool occupied(const Side& s, int slot) {
 } // namespace
 
 bool isRefusal(const std::string& message) {
-    return message != "Opponent's cards were spared." && message != "Opponent's FIELD cards were spared" &&
-           message != "Player 1 wins." && message != "Player 2 wins." && message != "Game is a draw.";
+    const bool chanceFailed =
+        message == "Opponent's cards were spared." || message == "Opponent's FIELD cards were spared";
+    return !chanceFailed && !gameSubs::isResultMessage(message);
 }
 
 void TrialPorts::message(const std::string& text, const std::string&) {
-    if (isRefusal(text))
-        refused = true;
-    else if (text != "Opponent's cards were spared." && text != "Opponent's FIELD cards were spared")
+    if (gameSubs::isResultMessage(text))
         over = true;
+    else if (isRefusal(text))
+        refused = true;
 }
 
 std::vector<Move> candidateMoves(const Window& w, SideId side) {

@@ -1,5 +1,6 @@
 #include "selfplay/arena.h"
 
+#include "board/game_subs.h"
 #include "board/turn_state.h"
 #include "online/play_mode.h"
 #include "program/startup.h"
@@ -33,7 +34,7 @@ class ArenaPorts final : Prompter, Sound, Clock {
         record_.log.push_back("message: " + text);
         if (computer::isRefusal(text))
             ++record_.refusals[static_cast<std::size_t>(acting)];
-        else if (text == "Player 1 wins." || text == "Player 2 wins." || text == "Game is a draw.")
+        else if (gameSubs::isResultMessage(text))
             result = text;
     }
     bool question(const std::string&, bool) override { return true; }
@@ -145,10 +146,7 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
         check(done);
     }
 
-    record.result = ports.result == "Player 1 wins."    ? GameResult::player1
-                    : ports.result == "Player 2 wins."  ? GameResult::player2
-                    : ports.result == "Game is a draw." ? GameResult::draw
-                                                        : GameResult::unfinished;
+    record.result = resultOf(ports.result);
     return record;
 }
 

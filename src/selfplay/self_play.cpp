@@ -1,5 +1,6 @@
 #include "selfplay/self_play.h"
 
+#include "board/game_subs.h"
 #include "board/inspection.h"
 #include "board/registry.h"
 #include "board/same_board.h"
@@ -63,6 +64,13 @@ Occupied occupied(const Side& s) {
 
 } // namespace
 
+GameResult resultOf(std::string_view message) {
+    return message == gameSubs::player1Wins   ? GameResult::player1
+           : message == gameSubs::player2Wins ? GameResult::player2
+           : message == gameSubs::gameDrawn   ? GameResult::draw
+                                              : GameResult::unfinished;
+}
+
 SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
     : options_(options), choices_(options.seed * 2 + 1), draws_(options.seed * 2 + 2),
       w_(Ports{this, &silence_, &clock_, &draws_, &socket_}) {
@@ -75,7 +83,7 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 void SelfPlay::message(const std::string& text, const std::string&) {
     if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
     shown_ = true;
-    if (text == "Player 1 wins." || text == "Player 2 wins." || text == "Game is a draw.") result_ = text;
+    if (gameSubs::isResultMessage(text)) result_ = text;
 }
 
 bool SelfPlay::question(const std::string& text, bool) {
@@ -309,10 +317,7 @@ GameRecord SelfPlay::playGame() {
                                   (shown_ ? firstShown_ : std::string("no message")) + ")");
     }
 
-    record.result = result_ == "Player 1 wins."    ? GameResult::player1
-                    : result_ == "Player 2 wins."  ? GameResult::player2
-                    : result_ == "Game is a draw." ? GameResult::draw
-                                                   : GameResult::unfinished;
+    record.result = resultOf(result_);
     answerNext(true);
     onlineSubs::smnNewGame_Click(w_);
     answers_.clear();

@@ -29,6 +29,8 @@ struct SelfPlayOptions {
 };
 
 enum class GameResult { player1, player2, draw, unfinished };
+// The result an end-of-game message announces; unfinished for any other text.
+GameResult resultOf(std::string_view message);
 
 struct GameRecord {
     GameResult result = GameResult::unfinished;
