@@ -102,8 +102,9 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
         record.failures.push_back("seed " + std::to_string(options.seed) + ", turn " +
                                   std::to_string(record.turns) + ", after " + after + ": " + what);
     };
+    BoardCheck board;
     auto check = [&](const std::string& after) {
-        for (const auto& problem : boardProblems(w, !ports.result.empty()))
+        for (const auto& problem : board.problems(w, !ports.result.empty()))
             fail(after, problem);
     };
     onlineSubs::smnOffline_Click(w);

@@ -249,7 +249,7 @@ void SelfPlay::fail(const std::string& action, const std::string& what) {
 }
 
 void SelfPlay::check(const std::string& action) {
-    for (auto& problem : boardProblems(w_, !result_.empty()))
+    for (auto& problem : boardCheck_.problems(w_, !result_.empty()))
         fail(action, problem);
 }
 

@@ -6,6 +6,7 @@
 
 #include "board/ports.h"
 #include "board/window.h"
+#include "selfplay/invariants.h"
 
 #include <cstdint>
 #include <deque>
@@ -108,6 +109,7 @@ class SelfPlay : Prompter {
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
     int game_ = 0;
+    BoardCheck boardCheck_;
 };
 
 } // namespace grim::selfplay
