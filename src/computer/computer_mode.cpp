@@ -5,6 +5,7 @@
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
 #include "online/online_subs.h"
+#include "online/play_mode.h"
 #include "rules/turn_flow.h"
 
 #include <filesystem>
@@ -84,11 +85,7 @@ void smnComputer_Click(Window& w) {
     if (!deck) return;
     w.computerDeck = std::move(*deck);
     w.u1.btnOpen.enabled = true;
-    m.smnComputer.enabled = false;
-    m.smnComputer.checked = true;
-    m.smnOffline.enabled = false;
-    m.smnOnline.enabled = false;
-    m.smnNewGame.enabled = true;
+    onlineSubs::chooseMode(w, m.smnComputer);
     // No connection in this mode: after an online game the panel stays disabled, and the
     // wait after that game's end no longer matters (choosing ONLINE enables the panel).
     onlineSubs::disableOnlineControls(w);

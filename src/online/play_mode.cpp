@@ -26,25 +26,23 @@ void backToNoMode(Window& w) {
 
 } // namespace
 
-void smnOffline_Click(Window& w) {
+void chooseMode(Window& w, Switch& chosen) {
     Menu& m = w.menu;
-    if (!m.smnOffline.enabled) return;
-    w.u1.btnOpen.enabled = true;
-    m.smnOffline.enabled = false;
-    m.smnOffline.checked = true;
-    m.smnOnline.enabled = false;
-    m.smnComputer.enabled = false;
+    for (Switch* mode : {&m.smnOffline, &m.smnOnline, &m.smnComputer})
+        mode->enabled = false;
+    chosen.checked = true;
     m.smnNewGame.enabled = true;
 }
 
+void smnOffline_Click(Window& w) {
+    if (!w.menu.smnOffline.enabled) return;
+    w.u1.btnOpen.enabled = true;
+    chooseMode(w, w.menu.smnOffline);
+}
+
 void smnOnline_Click(Window& w) {
-    Menu& m = w.menu;
-    if (!m.smnOnline.enabled) return;
-    m.smnOnline.enabled = false;
-    m.smnOnline.checked = true;
-    m.smnOffline.enabled = false;
-    m.smnComputer.enabled = false;
-    m.smnNewGame.enabled = true;
+    if (!w.menu.smnOnline.enabled) return;
+    chooseMode(w, w.menu.smnOnline);
     enableConnectionControls(w);
     hideDeckAndHandLists(w);
 }
