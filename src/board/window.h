@@ -15,6 +15,8 @@ namespace grim {
 
 // Each side's field has this many attack slots.
 inline constexpr int slotCount = 5;
+// A hand holds at most this many cards.
+inline constexpr int handLimit = 5;
 // A turn lasts this many minutes.
 inline constexpr int turnMinutes = 3;
 // The turn time as txtMins shows it: "3 MINUTES".

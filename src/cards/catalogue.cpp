@@ -59,6 +59,11 @@ int power(const CardInfo& card) {
     return value;
 }
 
+int powerOf(std::string_view text) {
+    const CardInfo* card = recordOf(text);
+    return card != nullptr ? power(*card) : 0;
+}
+
 std::string recordText(const CardInfo& card) {
     return "NAME = " + card.name + "\r\n\r\nTYPE = " + card.type + "\r\n\r\nPOWER = " + card.power +
            "\r\n\r\nDESCRIPTION\r\n" + card.description;

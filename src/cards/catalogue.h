@@ -54,6 +54,9 @@ bool isNumberText(std::string_view text);
 
 // The power field as a number.
 int power(const CardInfo& card);
+// The catalogue power of the card a text names (an entry, slot text or graveyard item); 0
+// when it names none.
+int powerOf(std::string_view text);
 
 // The record as shown to the player: NAME, TYPE, POWER and DESCRIPTION lines
 // separated by empty lines, CR LF line ends, no line end after the description.

@@ -11,8 +11,6 @@ namespace grim::computer {
 
 namespace {
 
-constexpr int handLimit = 5;
-
 // Selects the slot number n in a slot selector; 0 selects nothing.
 void selectSlot(ListBox& selector, int n) {
     selector.clearSelection();
@@ -21,21 +19,11 @@ void selectSlot(ListBox& selector, int n) {
         if (selector.item(i) == text) selector.select(i);
 }
 
-// The card entry of a slot text: the text before the blank and the power.
-std::string entryOf(const std::string& slotText) {
-    return slotText.substr(0, slotText.rfind(' '));
-}
-
-int powerOf(const std::string& entry) {
-    const CardInfo* card = cardSubs::recordOf(entry);
-    return card != nullptr ? cardSubs::power(*card) : 0;
-}
-
 // The strongest card of a graveyard (the one worth reviving or stealing), or -1.
 int strongest(const ListBox& grave) {
     int best = -1;
     for (int i = 0; i < grave.count(); ++i)
-        if (best < 0 || powerOf(grave.item(i)) > powerOf(grave.item(best))) best = i;
+        if (best < 0 || cardSubs::powerOf(grave.item(i)) > cardSubs::powerOf(grave.item(best))) best = i;
     return best;
 }
 
@@ -44,6 +32,11 @@ bool occupied(const Side& s, int slot) {
 }
 
 } // namespace
+
+std::string entryOf(const std::string& text) {
+    const CardInfo* card = cardSubs::recordOf(text);
+    return card != nullptr ? card->name : text;
+}
 
 bool isRefusal(const std::string& message) {
     const bool chanceFailed =

@@ -10,16 +10,6 @@
 
 namespace grim::computer {
 
-namespace {
-
-// The catalogue entry of a graveyard item or slot text ("[120] OGRE 150" -> "[120] OGRE").
-std::string entryOf(const std::string& text) {
-    const CardInfo* card = cardSubs::recordOf(text);
-    return card != nullptr ? card->name : text;
-}
-
-} // namespace
-
 Observation observe(const Window& w, SideId me) {
     Observation o;
     o.me = me;

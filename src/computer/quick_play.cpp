@@ -13,8 +13,6 @@ namespace grim::computer {
 
 namespace {
 
-constexpr int handLimit = 5;
-
 // The weights of the board score, in points: a life point is worth 100, a point of power
 // on the field 1.5 (fielding is what wins the battles that take life points), a slot
 // filled 20. Sacrificed cards count until four are banked, cards still to draw or play
@@ -27,11 +25,6 @@ double sacrificedValue(int n) {
 }
 double cardsValue(int n) {
     return wCard * std::min<double>(n, wCardCap) + wCardMore * std::max<double>(0, n - wCardCap);
-}
-
-int cardPower(const std::string& entry) {
-    const CardInfo* card = cardSubs::recordOf(entry);
-    return card != nullptr ? cardSubs::power(*card) : 0;
 }
 
 bool isSpecialEntry(const std::string& entry) {
@@ -57,7 +50,7 @@ std::optional<FieldPlan> planField(const Side& s) {
         const auto cost = gameSubs::fieldingCost(cardSubs::cardCode(entry).value_or(0));
         const int need = std::max(0, cost.sacrificed - banked);
         if (life <= cost.life || need > canSacrifice || need > s.lstHand.count() - 1) continue;
-        const double value = wPower * cardPower(entry) + wSlot - wLife * cost.life - wNeed * need;
+        const double value = wPower * cardSubs::powerOf(entry) + wSlot - wLife * cost.life - wNeed * need;
         if (value > 0 && (!best || value > best->value)) best = FieldPlan{i, need, value};
     }
     return best;
@@ -67,7 +60,8 @@ std::optional<FieldPlan> planField(const Side& s) {
 int weakest(const Side& s, int keep) {
     int found = -1;
     for (int i = 0; i < s.lstHand.count(); ++i)
-        if (i != keep && (found < 0 || cardPower(s.lstHand.item(i)) < cardPower(s.lstHand.item(found))))
+        if (i != keep &&
+            (found < 0 || cardSubs::powerOf(s.lstHand.item(i)) < cardSubs::powerOf(s.lstHand.item(found))))
             found = i;
     return found;
 }

@@ -25,7 +25,6 @@ const char* const q5HandFullMessage = "You already have 5 cards in HAND.";
 const char* const q5NotEnoughMessage = "Not enough cards in DECK to use Q5.";
 const char* const timeUpLogText = "] 3 minutes have passed. Your turn has automatically ended.>";
 
-constexpr int handLimit = 5;
 constexpr std::size_t shownLineLength = 60;
 
 // Moves the top card of the deck to the end of the hand.

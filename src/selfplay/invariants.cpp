@@ -37,7 +37,8 @@ std::vector<std::string> BoardCheck::problems(const Window& w, bool ended) {
             problems.push_back(std::string("wrong txtHandCnt").append(u));
         if (!shows(s->txtGraveCnt, s->cmbGrave.count()))
             problems.push_back(std::string("wrong txtGraveCnt").append(u));
-        if (s->lstHand.count() > 5) problems.push_back(std::string("more than 5 cards in lstHand").append(u));
+        if (s->lstHand.count() > handLimit)
+            problems.push_back(std::string("more than 5 cards in lstHand").append(u));
         if (s->lstDeck.count() > deckFile::maxEntries)
             problems.push_back(std::string("more than 40 cards in lstDeck").append(u));
         if (s->turnSacrifices < 0 || s->turnSacrifices > 2)
