@@ -41,13 +41,6 @@ void setConnectionFields(Window& w, bool enabled) {
         t->enabled = enabled;
 }
 
-void uncheckModes(Window& w) {
-    for (Switch* mode : {&w.menu.smnOffline, &w.menu.smnOnline, &w.menu.smnComputer}) {
-        mode->enabled = true;
-        mode->checked = false;
-    }
-}
-
 void enableSideChoiceAndFields(Window& w) {
     OnlinePanel& o = w.online;
     for (Switch* s : {&o.optPlayer1, &o.optPlayer2})
@@ -70,6 +63,13 @@ void endedByOtherSide(Window& w) {
 }
 
 } // namespace
+
+void uncheckModes(Window& w) {
+    for (Switch* mode : {&w.menu.smnOffline, &w.menu.smnOnline, &w.menu.smnComputer}) {
+        mode->enabled = true;
+        mode->checked = false;
+    }
+}
 
 std::string cannotListenMessage(const std::string& port, const std::string& whyNot) {
     return "Not able to host a game on port " + port + ": " + whyNot + ".";

@@ -11,6 +11,8 @@ inline constexpr const char* gameVersion = "16";
 
 // txtMsg, btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2, txtPlayer, txtIp, txtPort.
 void disableOnlineControls(Window& w);
+// The three mode items enabled and unchecked: the player chooses a mode again.
+void uncheckModes(Window& w);
 // btnHost, btnJoin, txtPlayer, txtIp, txtPort.
 void enableConnectionControls(Window& w);
 // Hides both sides' deck and hand lists.

@@ -10,16 +10,10 @@ namespace grim::onlineSubs {
 
 namespace {
 
-// Both mode items unchecked and enabled again, NEW GAME disabled, the board empty.
+// The mode items unchecked and enabled again, NEW GAME disabled, the board empty.
 void backToNoMode(Window& w) {
-    Menu& m = w.menu;
-    m.smnOffline.checked = false;
-    m.smnOffline.enabled = true;
-    m.smnOnline.enabled = true;
-    m.smnOnline.checked = false;
-    m.smnComputer.enabled = true;
-    m.smnComputer.checked = false;
-    m.smnNewGame.enabled = false;
+    uncheckModes(w);
+    w.menu.smnNewGame.enabled = false;
     w.computerDeck.clear();
     gameSubs::newGameReset(w);
 }
