@@ -8,17 +8,9 @@ namespace grim::gameSubs {
 namespace {
 
 void setTurnControls(Side& s, bool enabled, bool includingOpen) {
-    if (includingOpen) s.btnOpen.enabled = enabled;
-    s.btnQ5.enabled = enabled;
-    s.btnAdd.enabled = enabled;
-    s.btnSacri.enabled = enabled;
+    for (Switch* button : s.turnButtons())
+        if (button != &s.btnOpen || includingOpen) button->enabled = enabled;
     setSlotLabels(s, enabled);
-    s.btnSpecial.enabled = enabled;
-    s.btnField.enabled = enabled;
-    s.btnDirect.enabled = enabled;
-    s.btnMaster.enabled = enabled;
-    s.btnAttack.enabled = enabled;
-    s.btnEnd.enabled = enabled;
 }
 
 void clearBoard(Window& w) {

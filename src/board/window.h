@@ -37,6 +37,16 @@ struct Side {
     Switch btnOpen, btnQ5, btnAdd, btnSacri, btnSpecial, btnField, btnDirect, btnMaster, btnAttack, btnEnd;
     std::int16_t turnSacrifices = 0; // sacrifices made in the current turn
 
+    // The turn buttons, the open-deck button first (the slot labels are apart, in lblAtt).
+    std::array<Switch*, 10> turnButtons() {
+        return {&btnOpen,  &btnQ5,     &btnAdd,    &btnSacri,  &btnSpecial,
+                &btnField, &btnDirect, &btnMaster, &btnAttack, &btnEnd};
+    }
+    std::array<const Switch*, 10> turnButtons() const {
+        return {&btnOpen,  &btnQ5,     &btnAdd,    &btnSacri,  &btnSpecial,
+                &btnField, &btnDirect, &btnMaster, &btnAttack, &btnEnd};
+    }
+
     TextBox& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); } // i = 1..5
     const TextBox& slot(int i) const { return txtAtt.at(static_cast<std::size_t>(i - 1)); }
 };

@@ -104,8 +104,7 @@ bool computerToMove(const Window& w) {
 bool clickedByComputer(const Window& w, const Switch& control) {
     if (!w.menu.smnComputer.checked) return false;
     const Side& s = w.side(computerSide);
-    for (const Switch* button : {&s.btnOpen, &s.btnQ5, &s.btnAdd, &s.btnSacri, &s.btnSpecial, &s.btnField,
-                                 &s.btnDirect, &s.btnMaster, &s.btnAttack, &s.btnEnd})
+    for (const Switch* button : s.turnButtons())
         if (&control == button) return true;
     for (const Switch& label : s.lblAtt)
         if (&control == &label) return true;
