@@ -64,6 +64,7 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
     case 2: // player 2 in the middle of receiving a hand-over
         onlineSubs::openDuel(w);
         onlineSubs::Winsock_DataArrival(w, "</set1/>");
+        onlineSubs::Winsock_DataArrival(w, "<[9:05:31 PM] Other player is updating changes 1-8 to you.>");
         onlineSubs::Winsock_DataArrival(w, "[100] GNOME@[101] ELF@");
         onlineSubs::Winsock_DataArrival(w, "e@");
         onlineSubs::Winsock_DataArrival(w, "[200] LIFELESS@");

@@ -95,21 +95,33 @@ GameOverResult gameOverCheck(Window& w) {
     return GameOverResult::over;
 }
 
-void newGameReset(Window& w) {
+void clearDuel(Window& w) {
     disableBoth(w);
     clearBoard(w);
-    setListsVisible(w, true);
     w.timers.tmrTurnLimit.setOn(false);
 }
 
+void newGameReset(Window& w) {
+    clearDuel(w);
+    setListsVisible(w, true);
+}
+
 void newGameResetOnline(Window& w) {
-    disableBoth(w);
+    clearDuel(w);
     w.online.optPlayer1.enabled = true;
     w.online.optPlayer2.enabled = true;
-    clearBoard(w);
     setListsVisible(w, false);
-    w.timers.tmrTurnLimit.setOn(false);
     w.timers.tmrUpdate.setOn(false);
+    // Nor does the ended game's "</synch/>" leave: it would let player 2 open a deck before
+    // player 1's first turn of the new game, whose board would then overwrite it.
+    w.timers.tmrSynch.setOn(false);
+    w.synchTicks = 0;
+    // Both windows count the next hand-over from its first part, and nothing still on its
+    // way from the ended game lands on the new board.
+    w.partsSent = 0;
+    w.partsReceived = 0;
+    w.incoming = Window::Incoming::none;
+    w.synchHeld = false;
     if (w.online.optPlayer1.checked) {
         w.online.btnSet.enabled = true;
         w.online.optPlayer1.enabled = true;

@@ -44,6 +44,9 @@ GameOverResult gameOverCheck(Window& w);
 // Shows or hides both sides' deck and hand lists.
 void setListsVisible(Window& w, bool visible);
 
+// Empties the board and ends the turn: no side may act, every zone is empty and every
+// counter as at start; the deck and hand lists stay shown or hidden as they are.
+void clearDuel(Window& w);
 // Clears the board for a new game on one machine.
 void newGameReset(Window& w);
 // Clears the board for a new game between two windows.

@@ -100,6 +100,15 @@ struct Window {
     bool blnFirstMove = false;
     std::int16_t waitTicks = 0, partsSent = 0, partsReceived = 0, synchTicks = 0;
 
+    // The other window's board on its way here. It is due while the other window's turn runs
+    // (this window ended its turn, or plays player 2 before player 1's first turn) and
+    // arriving once the other window's notice of the hand-over has come; only then are its
+    // parts taken. A part at any other time was sent for a game that has ended here.
+    enum class Incoming : std::uint8_t { none, due, arriving };
+    Incoming incoming = Incoming::none;
+    // "</synch/>" came while player 1's board was awaited: player 2 opens its deck once it has come.
+    bool synchHeld = false;
+
     // The deck the computer plays player 2 with (VS COMPUTER), as chosen with the menu item.
     std::vector<std::string> computerDeck;
     // The folder of the help file, the sounds and the sample decks ("decks").

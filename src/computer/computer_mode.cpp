@@ -84,8 +84,8 @@ void smnComputer_Click(Window& w) {
     auto deck = checkedDeck(w, *path);
     if (!deck) return;
     w.computerDeck = std::move(*deck);
-    w.u1.btnOpen.enabled = true;
     onlineSubs::chooseMode(w, m.smnComputer);
+    w.u1.btnOpen.enabled = true;
     // No connection in this mode: after an online game the panel stays disabled, and the
     // wait after that game's end no longer matters (choosing ONLINE enables the panel).
     onlineSubs::disableOnlineControls(w);

@@ -5,6 +5,9 @@
 #include "board/sound_subs.h"
 #include "online/board_parts.h"
 #include "online/online_handlers.h"
+#include "rules/hand_over.h"
+
+#include <utility>
 
 namespace grim::onlineSubs {
 
@@ -39,23 +42,43 @@ void tmrSynch_Timer(Window& w) {
 
 void receivePart(Window& w, const std::string& m) {
     const int n = w.partsReceived + 1;
-    if (!isValidPart(n, m)) {
-        Winsock_Error(w, 0, "board part " + std::to_string(n) + " is not valid");
+    if (w.incoming != Window::Incoming::arriving) {
+        // Not inside a hand-over this window was told of: a part sent for a game that has
+        // ended here (a restart crossed it) is passed over; anything else ends the connection.
+        for (int part = 1; part <= partCount; ++part)
+            if (isValidPart(part, m)) return;
+    } else if (isValidPart(n, m)) {
+        w.partsReceived = static_cast<std::int16_t>(n);
+        showProgress(w, n);
+        applyPart(w, n, m);
         return;
     }
-    w.partsReceived = static_cast<std::int16_t>(n);
-    showProgress(w, n);
-    applyPart(w, n, m);
+    Winsock_Error(w, 0, "board part " + std::to_string(n) + " is not valid");
 }
 
 void completeUpdate(Window& w) {
     if (w.partsReceived != partCount) return;
     w.partsReceived = 0;
+    w.incoming = Window::Incoming::none;
+    const bool opensDeck = std::exchange(w.synchHeld, false);
     logLine(w, "] Changes from other player updated successfully.>");
     soundSubs::playSound(w, soundSubs::update);
     if (gameSubs::gameOverCheck(w) == gameSubs::GameOverResult::over) return;
     w.timers.tmrTurnLimit.setOn(true);
     gameSubs::enableSide(w, w.online.optPlayer1.checked ? SideId::u1 : SideId::u2);
+    if (opensDeck) w.u2.btnOpen.enabled = true;
+}
+
+void synchReceived(Window& w) {
+    // Player 2's deck and hand must not change under player 1's board still arriving, which
+    // would overwrite them: the open-deck button waits for its last part. A "</synch/>" while
+    // no board is awaited was sent for a game that has ended here.
+    if (w.incoming != Window::Incoming::none) w.synchHeld = true;
+}
+
+void noticeReceived(Window& w, const std::string& m) {
+    if (w.incoming == Window::Incoming::due && m.starts_with("<[") && m.ends_with(gameSubs::handOverNotice))
+        w.incoming = Window::Incoming::arriving;
 }
 
 } // namespace grim::onlineSubs

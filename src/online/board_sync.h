@@ -13,5 +13,10 @@ namespace grim::onlineSubs {
 void receivePart(Window& w, const std::string& m);
 // Run after every received message: completes the hand-over once eight parts are in.
 void completeUpdate(Window& w);
+// "</synch/>": player 2 may open its deck once player 1's board has arrived.
+void synchReceived(Window& w);
+// A notice from the other window; the one that announces a hand-over starts taking its parts
+// when this window waits for the other window's turn to end.
+void noticeReceived(Window& w, const std::string& m);
 
 } // namespace grim::onlineSubs

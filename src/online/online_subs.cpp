@@ -153,6 +153,11 @@ void openDuel(Window& w) {
     // earlier connection must not shift the parts of this one.
     w.partsSent = 0;
     w.partsReceived = 0;
+    w.incoming = Window::Incoming::none;
+    w.synchHeld = false;
+    // A duel starts on an empty board, also when the buttons came back at the end of the
+    // wait after a connection whose game was left on the board.
+    gameSubs::clearDuel(w);
     logLine(w, "] Game versions are compatible. Let the duel begin.>");
     w.online.txtMsg.enabled = true;
     w.online.btnDisconnect.enabled = true;

@@ -21,6 +21,9 @@ void backToNoMode(Window& w) {
 } // namespace
 
 void chooseMode(Window& w, Switch& chosen) {
+    // Every game starts on an empty board, also after a connection ended with its game
+    // still on the board.
+    gameSubs::newGameReset(w);
     Menu& m = w.menu;
     for (Switch* mode : {&m.smnOffline, &m.smnOnline, &m.smnComputer})
         mode->enabled = false;
@@ -30,8 +33,8 @@ void chooseMode(Window& w, Switch& chosen) {
 
 void smnOffline_Click(Window& w) {
     if (!w.menu.smnOffline.enabled) return;
-    w.u1.btnOpen.enabled = true;
     chooseMode(w, w.menu.smnOffline);
+    w.u1.btnOpen.enabled = true;
 }
 
 void smnOnline_Click(Window& w) {

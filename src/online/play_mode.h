@@ -8,7 +8,8 @@ namespace grim::onlineSubs {
 
 inline constexpr const char* newGameQuestion = "Start a new game?";
 
-// Chooses a mode: all three mode items disabled, the chosen one checked, NEW GAME enabled.
+// Chooses a mode on an empty board: all three mode items disabled, the chosen one checked,
+// NEW GAME enabled.
 void chooseMode(Window& w, Switch& chosen);
 
 // Play on one machine: player 1 may open a deck; the mode is fixed until NEW GAME.

@@ -60,7 +60,13 @@ void becomePlayer1(Window& w) {
     w.timers.tmrTurnLimit.setOn(true);
 }
 
+// Player 2's window waits for player 1's first turn to end; player 1's waits for nothing yet.
+void awaitFirstTurn(Window& w, bool player1) {
+    w.incoming = player1 ? Window::Incoming::none : Window::Incoming::due;
+}
+
 void fixSides(Window& w, bool player1) {
+    awaitFirstTurn(w, player1);
     OnlinePanel& o = w.online;
     o.optPlayer1.checked = player1;
     o.optPlayer2.checked = !player1;
@@ -90,7 +96,7 @@ void handleTag(Window& w, const std::string& m) {
         logLine(w, "] Game versions incompatible. Disconnected.>");
         w.ports.socket->close();
     } else if (m == "</synch/>") {
-        w.u2.btnOpen.enabled = true;
+        synchReceived(w);
     } else if (m == "</set1/>") {
         fixSides(w, false);
         showOwnLists(w.u2);
@@ -110,10 +116,12 @@ void Winsock_DataArrival(Window& w, const std::string& m) {
     if (!m.empty() && m[0] == '^') {
         showLine(w, m);
     } else if (!m.empty() && m[0] == '<') {
-        if (m.size() > 1 && m[1] == '/')
+        if (m.size() > 1 && m[1] == '/') {
             handleTag(w, m);
-        else
+        } else {
             showLine(w, m);
+            noticeReceived(w, m);
+        }
     } else {
         receivePart(w, m);
     }
@@ -136,6 +144,7 @@ void btnSet_Click(Window& w) {
         showOwnLists(w.u2);
         sendMessage(w, "</set2/>");
     }
+    awaitFirstTurn(w, o.optPlayer1.checked);
     o.optPlayer1.enabled = false;
     o.optPlayer2.enabled = false;
     o.btnSet.enabled = false;

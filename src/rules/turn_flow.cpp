@@ -180,10 +180,16 @@ void turnTimerTick(Window& w) {
     w.ports.prompter->message(timeUpMessage);
     w.timePassed = 0;
     // A click on a disabled button does nothing, so only an enabled END ends a turn.
-    if (w.u1.btnEnd.enabled)
+    if (w.u1.btnEnd.enabled) {
         endTurn(w, SideId::u1);
-    else if (w.u2.btnEnd.enabled)
+    } else if (w.u2.btnEnd.enabled) {
         endTurn(w, SideId::u2);
+    } else {
+        // No turn to end yet: player 1 of an online game has not opened its deck. Its turn
+        // keeps a limit: the three minutes start again.
+        w.txtMins.text = minutesText(turnMinutes);
+        w.timers.tmrTurnLimit.setOn(true);
+    }
     // This line ends with its line break instead of starting with one.
     w.txtChat.text += "<[" + w.ports.clock->timeOfDay() + timeUpLogText + "\r\n";
 }

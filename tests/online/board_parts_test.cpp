@@ -67,9 +67,12 @@ TEST(BoardParts, InvalidPartsAreRefused) {
 
     // An invalid part is neither applied nor counted; the parts before it stay.
     TestWindow t;
+    t.w.incoming = Window::Incoming::arriving;
     receivePart(t.w, "[100] GNOME@");
     receivePart(t.w, "[100] GNOME 5@");
-    EXPECT_TRUE(t.w.partsReceived == 1 && t.w.txtUpdates.text == "1 of 8" && t.w.u2.lstDeck.empty());
+    EXPECT_EQ(t.w.partsReceived, 1);
+    EXPECT_EQ(t.w.txtUpdates.text, "1 of 8");
+    EXPECT_TRUE(t.w.u2.lstDeck.empty());
     EXPECT_EQ(t.p.log.back(), "message: The online connection has encountered an error. I don't know why. "
                               "Start a new game and please wait 3 minutes before rejoining/reconnecting");
 }

@@ -149,11 +149,11 @@ void playTurn(NetWindow& t, SideId id, const std::string& deck, bool attacks) {
     gameSubs::btnEnd_Click(t.w, id);
 }
 
-// Ticks the sender's update and synch timers eight times, delivering each part; both windows
+// Ticks the sender's update and synch timers until the eighth part, delivering each part; both windows
 // show the progress after every part, and a running synch timer stops at its second tick.
-testing::AssertionResult handOver(Duel& d, NetWindow& from, NetWindow& to) {
+testing::AssertionResult handOver(Duel& d, NetWindow& from, NetWindow& to, int sentAlready = 0) {
     const bool synch = from.w.timers.tmrSynch.on();
-    for (int i = 0; i <= 8; ++i) {
+    for (int i = sentAlready; i <= 8; ++i) {
         const std::string progress = std::to_string(i) + " of 8";
         if (from.w.txtUpdates.text != progress || (i > 0 && to.w.txtUpdates.text != progress) ||
             from.w.timers.tmrUpdate.on() != (i < 8) || from.w.timers.tmrSynch.on() != (synch && i < 2))
@@ -314,6 +314,166 @@ TEST(OnlineDuel, ConnectionStepsAndRefusals) {
     smnOnline_Click(host.w);
     txtPlayer_Click(host.w); // clicking into the name box empties it
     EXPECT_EQ(host.w.online.txtPlayer.text, "");
+}
+
+const std::string freshBoard = "e@\ne@\ne@\ne@\ne@e@e@e@e@e@e@e@e@e@\ne@\ne@\n0@0@0@0@0@0@25@25@0@0@\n";
+
+// Player 1 (the host) opens its deck, draws five and ends its first turn; the notice arrives.
+testing::AssertionResult hostEndsFirstTurn(Duel& d, const std::string& deck) {
+    d.host.prompter.files.push_back(deck), d.host.prompter.answers.push_back(false);
+    gameSubs::btnOpen_Click(d.host.w, SideId::u1), gameSubs::btnQ5_Click(d.host.w, SideId::u1);
+    gameSubs::btnEnd_Click(d.host.w, SideId::u1), d.net.pump();
+    if (d.host.w.u1.lstHand.count() != 5 || !d.host.w.timers.tmrUpdate.on())
+        return testing::AssertionFailure() << "player 1's first turn did not end";
+    return testing::AssertionSuccess();
+}
+
+// After a restart the host chooses PLAYER 1 again and plays a turn: the board arrives whole on
+// the other window, counted from 1 of 8.
+testing::AssertionResult nextGameHandsOverWhole(Duel& d, const std::string& deck) {
+    d.sides(true);
+    if (auto first = hostEndsFirstTurn(d, deck); !first) return first;
+    if (auto counted = handOver(d, d.host, d.join); !counted) return counted;
+    if (board(d.host.w) != board(d.join.w)) return testing::AssertionFailure() << board(d.join.w);
+    if (d.join.w.u1.lstDeck.count() != 35 || !d.join.w.u2.btnEnd.enabled)
+        return testing::AssertionFailure() << "player 2 did not get the turn on player 1's board";
+    return testing::AssertionSuccess();
+}
+
+TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
+    TempFolder folder;
+    const std::string deck = folder.deck("deck.ucd", entries(40));
+    // How the restart crosses player 1's board: the sender asks after three parts with one or
+    // five more right behind its request, the receiver asks after three parts, or the sender asks
+    // before it ends its turn (the notice and two parts behind the request).
+    enum Cross { senderAsksOneBehind, senderAsksFiveBehind, receiverAsks, askThenEnd };
+    for (Cross c : {senderAsksOneBehind, senderAsksFiveBehind, receiverAsks, askThenEnd}) {
+        SCOPED_TRACE(c);
+        Duel d;
+        d.connect().sides(true);
+        if (c == askThenEnd) {
+            d.host.prompter.files.push_back(deck), d.host.prompter.answers.push_back(false);
+            gameSubs::btnOpen_Click(d.host.w, SideId::u1);
+        } else {
+            ASSERT_TRUE(hostEndsFirstTurn(d, deck));
+            for (int part = 0; part < 3; ++part)
+                tmrUpdate_Timer(d.host.w), d.net.pump();
+            ASSERT_EQ(d.join.w.txtUpdates.text, "3 of 8");
+        }
+        NetWindow& asks = c == receiverAsks ? d.join : d.host;
+        (c == receiverAsks ? d.host : d.join).prompter.answers.push_back(true);
+        smnNewGame_Click(asks.w);
+        if (c == askThenEnd) gameSubs::btnEnd_Click(d.host.w, SideId::u1);
+        const int behind = c == senderAsksOneBehind ? 1 : c == senderAsksFiveBehind ? 5 : c == askThenEnd ? 2 : 0;
+        for (int part = 0; part < behind; ++part)
+            tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w);
+        d.net.pump();
+        // Both windows restarted; the sender sends nothing more, the receiver took nothing more.
+        const auto sent = d.host.socket.sent.size();
+        for (int tick = 0; tick < 8; ++tick)
+            tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w), d.net.pump();
+        EXPECT_EQ(d.host.socket.sent.size(), sent);
+        for (NetWindow* t : {&d.host, &d.join}) {
+            EXPECT_EQ(board(t->w), freshBoard);
+            EXPECT_EQ(flags(t->w, "tmrUpdate tmrSynch tmrTurnLimit btnOpenU1 btnOpenU2 btnEndU1 btnEndU2"), "0000000");
+        }
+        EXPECT_EQ(d.join.w.txtUpdates.text, c == askThenEnd ? "0 of 8" : "3 of 8");
+        EXPECT_TRUE(nextGameHandsOverWhole(d, deck));
+    }
+}
+
+TEST(OnlineDuel, PlayerTwoOpensItsDeckOnlyOnceTheFirstBoardHasArrived) {
+    TempFolder folder;
+    const std::string deck = folder.deck("deck.ucd", entries(40));
+    Duel d;
+    d.connect().sides(true);
+    ASSERT_TRUE(hostEndsFirstTurn(d, deck));
+    // "</synch/>" leaves with part 2; player 2 tries at once to open its deck and draw.
+    for (int tick = 1; tick <= 2; ++tick)
+        tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w), d.net.pump();
+    ASSERT_EQ(d.host.socket.sent.back(), "</synch/>");
+    d.join.prompter.files.push_back(deck);
+    for (auto* click : {&gameSubs::btnOpen_Click, &gameSubs::btnQ5_Click})
+        (*click)(d.join.w, SideId::u2);
+    EXPECT_EQ(flags(d.join.w, "btnOpenU2 btnQ5U2"), "00");
+    EXPECT_EQ(d.join.w.u2.lstDeck.count(), 0);
+    ASSERT_TRUE(handOver(d, d.host, d.join, 2));
+    // With the whole board in, player 2 has its turn and its open-deck button.
+    EXPECT_EQ(flags(d.join.w, "btnOpenU2 btnQ5U2 btnEndU2 tmrTurnLimit"), "1111");
+    gameSubs::btnOpen_Click(d.join.w, SideId::u2), gameSubs::btnQ5_Click(d.join.w, SideId::u2);
+    EXPECT_EQ(d.join.w.u2.txtDeckCnt.text + "/" + d.join.w.u2.txtHandCnt.text, "35/5");
+    EXPECT_EQ(d.join.w.u1.lstHand.count(), 5);
+}
+
+TEST(OnlineDuel, AfterTheOtherPlayerLeavesANewGameStartsOnAnEmptyBoard) {
+    TempFolder folder;
+    const std::string deck = folder.deck("deck.ucd", entries(40));
+    // The joiner has its turn on the board that arrived when the host hangs up, its connection
+    // fails, or the joiner itself disconnects; then the joiner chooses OFFLINE and opens a deck.
+    enum End { hangUp, error, disconnect };
+    for (End e : {hangUp, error, disconnect}) {
+        SCOPED_TRACE(e);
+        Duel d;
+        d.connect().sides(true);
+        ASSERT_TRUE(hostEndsFirstTurn(d, deck));
+        ASSERT_TRUE(handOver(d, d.host, d.join));
+        ASSERT_EQ(flags(d.join.w, "btnEndU2 tmrTurnLimit"), "11");
+        d.join.prompter.answers.push_back(true);
+        e == hangUp ? d.host.socket.close() : e == error ? Winsock_Error(d.join.w, 10054, "reset")
+                                                         : btnDisconnect_Click(d.join.w);
+        d.net.pump();
+        EXPECT_EQ(flags(d.join.w, "tmrTurnLimit smnOffline"), "01");
+        smnOffline_Click(d.join.w);
+        EXPECT_EQ(board(d.join.w), freshBoard);
+        EXPECT_EQ(flags(d.join.w, "btnOpenU1 btnEndU2 lstDeckU1.v lstHandU2.v"), "1011");
+        d.join.prompter.files.push_back(deck), d.join.prompter.answers.push_back(false);
+        gameSubs::btnOpen_Click(d.join.w, SideId::u1);
+        EXPECT_EQ(d.join.w.u1.txtDeckCnt.text, "40");
+    }
+}
+
+TEST(OnlineDuel, AReconnectionCountsTheHandOverAfresh) {
+    TempFolder folder;
+    const std::string deck = folder.deck("deck.ucd", entries(40));
+    // The first connection ends at "1 of 8"; the players meet again by choosing ONLINE, or by
+    // pressing HOST and JOIN when the wait has ended.
+    for (bool online : {true, false}) {
+        SCOPED_TRACE(online);
+        Duel d;
+        d.connect().sides(true);
+        ASSERT_TRUE(hostEndsFirstTurn(d, deck));
+        tmrUpdate_Timer(d.host.w), d.net.pump();
+        ASSERT_EQ(d.join.w.txtUpdates.text, "1 of 8");
+        d.host.prompter.answers.push_back(true);
+        btnDisconnect_Click(d.host.w), d.net.pump();
+        for (NetWindow* t : {&d.host, &d.join}) {
+            if (online) smnOnline_Click(t->w);
+            for (int tick = 0; tick < 3 && !online; ++tick)
+                tmrWait_Timer(t->w);
+        }
+        btnHost_Click(d.host.w), btnJoin_Click(d.join.w), d.connect();
+        ASSERT_TRUE(d.join.w.online.txtMsg.enabled);
+        for (NetWindow* t : {&d.host, &d.join})
+            EXPECT_EQ(board(t->w), freshBoard);
+        d.host.w.online.optPlayer1.checked = true;
+        EXPECT_TRUE(nextGameHandsOverWhole(d, deck));
+    }
+}
+
+TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
+    TempFolder folder;
+    Duel d;
+    d.connect().sides(true);
+    for (int tick = 1; tick <= 3; ++tick)
+        gameSubs::tmrTurnLimit_Timer(d.host.w);
+    EXPECT_EQ(d.host.prompter.lastMessage(), "3 minutes have passed. Your turn has automatically ended.");
+    EXPECT_EQ(d.host.w.txtMins.text + flags(d.host.w, " tmrTurnLimit btnOpenU1 tmrUpdate"), "3 MINUTES110");
+    // Its first turn still ends by time.
+    d.host.prompter.files.push_back(folder.deck("deck.ucd", entries(40)));
+    gameSubs::btnOpen_Click(d.host.w, SideId::u1);
+    for (int tick = 1; tick <= 3; ++tick)
+        gameSubs::tmrTurnLimit_Timer(d.host.w);
+    EXPECT_EQ(flags(d.host.w, "tmrTurnLimit btnEndU1 tmrUpdate"), "001");
 }
 
 } // namespace
