@@ -116,7 +116,10 @@ class ComputerWindowTest : public QObject {
         // chose no longer fits, and it chooses again instead of being refused.
         QObject watch;
         QStringList usable;
+        // Every move waits for a tick of its own, the second move of a turn as much as the first.
+        int ticks = 0;
         connect(tmrComputer, &QTimer::timeout, &watch, [&] {
+            ++ticks;
             if (w.text("txtDeckCntU2") == "40")
                 w.edit([](Window& core) {
                     auto deck = core.u2.lstDeck.items();
@@ -132,6 +135,7 @@ class ComputerWindowTest : public QObject {
         tmrComputer->setInterval(5);
         QTRY_VERIFY_WITH_TIMEOUT(w.player1ToMove(), 30000);
         QVERIFY(!usable.isEmpty() && usable.filter(QRegularExpression(".")).isEmpty());
+        QVERIFY2(w.computerLines().size() <= ticks, qPrintable(QString::number(ticks)));
         const QStringList lines = w.computerLines();
         QVERIFY2(lines.size() >= 3 && lines.front().endsWith("] Computer opens its deck.>") &&
                      lines.filter("draws").isEmpty() && !lines[1].endsWith("ends its turn.>"),

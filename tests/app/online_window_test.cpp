@@ -71,6 +71,37 @@ class OnlineWindowTest : public QObject {
         QCOMPARE(join->find<QListWidget>("lstHandU1")->count(), 5);
     }
 
+    // Player 1 asks for a new game while its board is on its way: the parts that arrive behind
+    // the open question belong to the ended game and land nowhere; the next hand-over counts
+    // from 1 of 8 and gives player 2 the turn on the new game's board.
+    void aRestartCrossingAHandOver() {
+        auto endFirstTurn = [this] {
+            host->prompter.files.push_back(host->deck("one.ucd", entries(40)));
+            return host->click("btnOpenU1") && host->click("btnQ5U1") && host->click("btnEndU1");
+        };
+        QVERIFY(endFirstTurn());
+        host->find<QTimer>("tmrUpdate")->start(50);
+        QTRY_COMPARE(join->text("txtUpdates"), "3 of 8");
+        join->prompter.whileOpen = [] { QTest::qWait(400); };
+        join->prompter.answers.push_back(true);
+        host->find<QAction>("smnNewGame")->trigger();
+        QTRY_VERIFY(log(*join).endsWith("] New game started.>") && !host->find<QTimer>("tmrUpdate")->isActive());
+        QTRY_VERIFY(host->enabled("btnSet"));
+        QTest::qWait(200); // anything still on its way has come
+        for (Shown* w : {host.get(), join.get()}) {
+            QCOMPARE(w->text("txtDeckCntU1") + w->text("txtHandCntU1") + w->text("txtAttU1_1"), "00");
+            QVERIFY(!w->enabled("btnEndU2") && !w->find<QTimer>("tmrTurnLimit")->isActive());
+        }
+        QCOMPARE(join->text("txtUpdates"), "3 of 8");
+        QVERIFY(host->click("btnSet"));
+        QTRY_VERIFY(join->find<QRadioButton>("optPlayer2")->isChecked());
+        QVERIFY(endFirstTurn());
+        host->find<QTimer>("tmrUpdate")->start(20);
+        QTRY_COMPARE(join->text("txtUpdates"), "8 of 8");
+        QTRY_VERIFY(join->enabled("btnEndU2"));
+        QCOMPARE(join->text("txtDeckCntU1") + "/" + join->text("txtHandCntU1"), "35/5");
+    }
+
     void messagesWaitWhileAQuestionIsOpen() {
         // The restart question is open on the joiner while two chat lines arrive: they wait and are handled
         // after it, in order.

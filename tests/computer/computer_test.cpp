@@ -206,5 +206,34 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     }
 }
 
+// Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and
+// deck dealt from the cards player 1 has not shown. Two seeds deal two orders of the same
+// counts.
+TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
+    Position game(4, 10);
+    const Observation seen = observe(game.w, SideId::u2);
+    std::vector<std::string> shown;
+    for (const auto& item : game.w.u1.cmbGrave.items())
+        shown.push_back(item.substr(0, item.find(']') + 1));
+    for (const auto& slot : game.w.u1.txtAtt)
+        if (!slot.text.empty()) shown.push_back(slot.text.substr(0, slot.text.find(']') + 1));
+    std::vector<std::vector<std::string>> own, unseen;
+    for (std::uint64_t seed : {1, 2}) {
+        SeededRandom random(seed);
+        Window dealt{Ports{&game.p, &game.p, &game.p, &random, &game.p}};
+        determinize(seen, dealt, dealt.ports);
+        own.push_back(dealt.u2.lstDeck.items());
+        unseen.push_back(dealt.u1.lstHand.items());
+        unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(), dealt.u1.lstDeck.items().end());
+        EXPECT_EQ(dealt.u1.lstHand.count(), game.w.u1.lstHand.count());
+        EXPECT_EQ(dealt.u1.lstDeck.count(), game.w.u1.lstDeck.count());
+        for (const auto& card : unseen.back())
+            EXPECT_EQ(std::ranges::count(shown, card.substr(0, 5)), 0) << card;
+    }
+    EXPECT_NE(own[0], own[1]);
+    EXPECT_TRUE(std::ranges::is_permutation(own[0], game.w.u2.lstDeck.items()));
+    EXPECT_NE(unseen[0], unseen[1]);
+}
+
 } // namespace
 } // namespace grim::test
