@@ -4,7 +4,7 @@
 #include "board/numbers.h"
 #include "cards/catalogue.h"
 #include "online/board_parts.h"
-#include "online/board_sync.h"
+#include "online/hand_over.h"
 #include "online/framing.h"
 #include "support/fakes.h"
 

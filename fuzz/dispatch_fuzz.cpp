@@ -9,7 +9,7 @@
 #include "online/board_parts.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "rules/game_handlers.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/computer_seat.h"
 
 #include "app/frmMain.h"
-#include "computer/computer_mode.h"
+#include "modes/computer_mode.h"
 
 #include <QTimer>
 

@@ -9,8 +9,8 @@
 #include "app/qt_socket.h"
 #include "board/inspection.h"
 #include "board/sound_subs.h"
-#include "computer/computer_mode.h"
-#include "online/play_mode.h"
+#include "modes/computer_mode.h"
+#include "modes/play_mode.h"
 #include "program/startup.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "app/control_binding.h"
 
 #include "board/registry.h"
-#include "computer/computer_mode.h"
+#include "modes/computer_mode.h"
 
 #include <QAction>
 #include <QComboBox>

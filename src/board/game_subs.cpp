@@ -106,29 +106,6 @@ void newGameReset(Window& w) {
     setListsVisible(w, true);
 }
 
-void newGameResetOnline(Window& w) {
-    clearDuel(w);
-    w.online.optPlayer1.enabled = true;
-    w.online.optPlayer2.enabled = true;
-    setListsVisible(w, false);
-    w.timers.tmrUpdate.setOn(false);
-    // Nor does the ended game's "</synch/>" leave: it would let player 2 open a deck before
-    // player 1's first turn of the new game, whose board would then overwrite it.
-    w.timers.tmrSynch.setOn(false);
-    w.synchTicks = 0;
-    // Both windows count the next hand-over from its first part, and nothing still on its
-    // way from the ended game lands on the new board.
-    w.partsSent = 0;
-    w.partsReceived = 0;
-    w.incoming = Window::Incoming::none;
-    w.synchHeld = false;
-    if (w.online.optPlayer1.checked) {
-        w.online.btnSet.enabled = true;
-        w.online.optPlayer1.enabled = true;
-        w.online.optPlayer2.enabled = true;
-    }
-}
-
 std::optional<std::size_t> lastPosition(std::string_view text, std::string_view part) {
     if (part.empty()) return std::nullopt;
     const auto pos = text.rfind(part);

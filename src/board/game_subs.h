@@ -49,8 +49,6 @@ void setListsVisible(Window& w, bool visible);
 void clearDuel(Window& w);
 // Clears the board for a new game on one machine.
 void newGameReset(Window& w);
-// Clears the board for a new game between two windows.
-void newGameResetOnline(Window& w);
 
 // The 1-based position of the last occurrence of part in text, or nothing.
 std::optional<std::size_t> lastPosition(std::string_view text, std::string_view part);

@@ -15,12 +15,4 @@ void logLine(Window& w, std::string_view fixedText) {
     appendToLog(w, timedText(w, fixedText));
 }
 
-bool socketConnected(const Window& w) {
-    return w.ports.socket->state() == Socket::State::connected;
-}
-
-void sendMessage(Window& w, const std::string& message) {
-    if (socketConnected(w)) w.ports.socket->send(message);
-}
-
 } // namespace grim

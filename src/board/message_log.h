@@ -1,4 +1,4 @@
-// The message log txtChat and the one way messages leave for the other window.
+// The message log txtChat: log lines and the texts they are made of.
 #pragma once
 
 #include "board/window.h"
@@ -14,8 +14,5 @@ void appendToLog(Window& w, std::string_view line);
 void logLine(Window& w, std::string_view fixedText);
 // "<[" + the time of day + the fixed text, as notices to the other window are written.
 std::string timedText(Window& w, std::string_view fixedText);
-// Sends one message to the other window; while the socket is not connected nothing is sent.
-void sendMessage(Window& w, const std::string& message);
-bool socketConnected(const Window& w);
 
 } // namespace grim

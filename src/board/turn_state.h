@@ -10,9 +10,18 @@ namespace grim {
 // enabled. This is what "its turn" means on the board.
 bool hasTurn(const Side& s);
 
-// The game is played at this window alone: OFFLINE (both players share it) or VS COMPUTER
-// (the program plays player 2). The rules treat both alike.
+// How the game is played, as the options menu's checked mode item says: not chosen yet,
+// OFFLINE (both players share the window), ONLINE, or VS COMPUTER (the program plays
+// player 2).
+enum class PlayMode { none, offline, online, computer };
+PlayMode playMode(const Window& w);
+
+// The game is played at this window alone: OFFLINE or VS COMPUTER. The rules treat both alike.
 bool oneMachine(const Window& w);
+
+// Connected to another window, as the rules read it: DISCONNECT is enabled (from the start
+// of hosting, and on the joining side from the opening of the duel, until the connection ends).
+bool connected(const Window& w);
 
 // A game is under way: one machine's game was chosen (OFFLINE or VS COMPUTER) or a connection to another
 // window is open, and the game has not ended. It has ended when a side's life points are

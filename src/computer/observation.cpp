@@ -1,6 +1,7 @@
 #include "computer/observation.h"
 
 #include "board/numbers.h"
+#include "board/same_board.h"
 #include "cards/catalogue.h"
 #include "computer/moves.h"
 #include "rules/shuffle.h"
@@ -56,6 +57,10 @@ void determinize(const Observation& o, Window& out, Ports ports) {
     }
     opponent.lstHand.setItems(std::move(hand));
     opponent.lstDeck.setItems(std::move(hidden));
+}
+
+bool sameView(const Observation& a, const Observation& b) {
+    return a.me == b.me && sameBoard(a.board, b.board);
 }
 
 } // namespace grim::computer

@@ -27,4 +27,7 @@ Observation observe(const Window& w, SideId me);
 // not been seen to own (each card at most once, as in a deck the editor builds).
 void determinize(const Observation& o, Window& out, Ports ports);
 
+// The two observations show the same board: a move chosen for one is the move for the other.
+bool sameView(const Observation& a, const Observation& b);
+
 } // namespace grim::computer

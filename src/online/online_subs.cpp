@@ -2,6 +2,7 @@
 
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "online/link.h"
 #include "board/sound_subs.h"
 #include "online/online_handlers.h"
 
@@ -145,6 +146,29 @@ void disconnectGame(Window& w) {
     w.online.btnDisconnect.enabled = false;
     uncheckModes(w);
     w.ports.socket->close();
+}
+
+void newGameResetOnline(Window& w) {
+    gameSubs::clearDuel(w);
+    w.online.optPlayer1.enabled = true;
+    w.online.optPlayer2.enabled = true;
+    gameSubs::setListsVisible(w, false);
+    w.timers.tmrUpdate.setOn(false);
+    // Nor does the ended game's "</synch/>" leave: it would let player 2 open a deck before
+    // player 1's first turn of the new game, whose board would then overwrite it.
+    w.timers.tmrSynch.setOn(false);
+    w.synchTicks = 0;
+    // Both windows count the next hand-over from its first part, and nothing still on its
+    // way from the ended game lands on the new board.
+    w.partsSent = 0;
+    w.partsReceived = 0;
+    w.incoming = Window::Incoming::none;
+    w.synchHeld = false;
+    if (w.online.optPlayer1.checked) {
+        w.online.btnSet.enabled = true;
+        w.online.optPlayer1.enabled = true;
+        w.online.optPlayer2.enabled = true;
+    }
 }
 
 void openDuel(Window& w) {

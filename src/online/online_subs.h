@@ -26,6 +26,8 @@ void joinGame(Window& w);
 void disconnectGame(Window& w);
 // The versions agree: chat, DISCONNECT and NEW GAME become available.
 void openDuel(Window& w);
+// Clears the board for a new game between two windows: the sides are chosen again.
+void newGameResetOnline(Window& w);
 // NEW GAME while connected: asks the other window to restart.
 void requestRestart(Window& w);
 

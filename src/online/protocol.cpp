@@ -2,8 +2,9 @@
 // check, the side choice, the restart agreement and the chat.
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "online/link.h"
 #include "board/sound_subs.h"
-#include "online/board_sync.h"
+#include "online/hand_over.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
 
@@ -76,7 +77,7 @@ void fixSides(Window& w, bool player1) {
 
 void answerRestart(Window& w) {
     if (w.ports.prompter->question(restartQuestion)) {
-        gameSubs::newGameResetOnline(w);
+        newGameResetOnline(w);
         sendMessage(w, "</restart/>");
         logLine(w, "] New game started.>");
     } else {
@@ -106,7 +107,7 @@ void handleTag(Window& w, const std::string& m) {
     } else if (m == "</r/>") {
         answerRestart(w);
     } else if (m == "</restart/>") {
-        gameSubs::newGameResetOnline(w);
+        newGameResetOnline(w);
     }
 }
 

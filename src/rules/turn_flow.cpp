@@ -5,7 +5,7 @@
 #include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
-#include "rules/hand_over.h"
+#include "online/hand_over.h"
 #include "rules/shuffle.h"
 
 #include <algorithm>
@@ -44,10 +44,6 @@ bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck
     w.ports.prompter->message(message);
     disableDrawing(btnQ5, btnAdd);
     return true;
-}
-
-bool connected(const Window& w) {
-    return w.online.btnDisconnect.enabled;
 }
 
 } // namespace
@@ -157,7 +153,7 @@ void endTurn(Window& w, SideId side) {
 
     if (connected(w)) {
         // The other window gives its player the turn when the whole board has arrived.
-        handOver(w, side);
+        onlineSubs::handOver(w, side);
         return;
     }
     if (result == GameOverResult::over) return;

@@ -2,7 +2,7 @@
 
 #include "board/game_subs.h"
 #include "board/turn_state.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "program/startup.h"
 #include "selfplay/invariants.h"
 

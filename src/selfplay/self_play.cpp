@@ -7,7 +7,7 @@
 #include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"

@@ -2,6 +2,7 @@
 #include "board/numbers.h"
 #include "board/sound_subs.h"
 #include "board/text_file.h"
+#include "online/online_subs.h"
 #include "support/fakes.h"
 
 using namespace grim;
@@ -86,7 +87,7 @@ TEST(NewGame, EmptiesTheBoardOnOneMachineOrOnline) {
         t.w.timePassed = 2;
         t.w.txtMins.text = "1 MINUTES";
         t.w.online.optPlayer1.checked = online;
-        online ? gameSubs::newGameResetOnline(t.w) : gameSubs::newGameReset(t.w);
+        online ? onlineSubs::newGameResetOnline(t.w) : gameSubs::newGameReset(t.w);
         auto now = snapshot(t.w);
         EXPECT_EQ(now["lstDeckU1"], online ? "10-1" : opening.at("lstDeckU1"));
         EXPECT_EQ(t.w.online.btnSet.enabled, online);

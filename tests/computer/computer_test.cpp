@@ -3,10 +3,10 @@
 #include "support/fakes.h"
 
 #include "board/turn_state.h"
-#include "computer/computer_mode.h"
+#include "modes/computer_mode.h"
 #include "computer/observation.h"
 #include "computer/search.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "rules/game_handlers.h"
 
 #include <algorithm>

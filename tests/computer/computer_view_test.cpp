@@ -2,7 +2,7 @@
 // that has changed since: two observations agree exactly when what player 2 sees agrees.
 #include "support/fakes.h"
 
-#include "computer/computer_mode.h"
+#include "modes/computer_mode.h"
 
 #include <functional>
 #include <span>

@@ -1,6 +1,6 @@
 // The eight parts of the board hand-over: how they are written, and which ones are accepted.
 #include "online/board_parts.h"
-#include "online/board_sync.h"
+#include "online/hand_over.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

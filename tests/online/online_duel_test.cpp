@@ -4,7 +4,7 @@
 #include "board/game_subs.h"
 #include "online/board_parts.h"
 #include "online/online_subs.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "rules/game_handlers.h"
 #include "support/socket_pair.h"
 

@@ -1,11 +1,10 @@
-#include "computer/computer_mode.h"
+#include "modes/computer_mode.h"
 
 #include "board/message_log.h"
-#include "board/same_board.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
 #include "online/online_subs.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "rules/turn_flow.h"
 
 #include <filesystem>
@@ -98,11 +97,11 @@ void smnComputer_Click(Window& w) {
 }
 
 bool computerToMove(const Window& w) {
-    return w.menu.smnComputer.checked && hasTurn(w.side(computerSide));
+    return playMode(w) == PlayMode::computer && hasTurn(w.side(computerSide));
 }
 
 bool clickedByComputer(const Window& w, const Switch& control) {
-    if (!w.menu.smnComputer.checked) return false;
+    if (playMode(w) != PlayMode::computer) return false;
     const Side& s = w.side(computerSide);
     for (const Switch* button : s.turnButtons())
         if (&control == button) return true;
@@ -113,11 +112,7 @@ bool clickedByComputer(const Window& w, const Switch& control) {
 
 bool clickedByComputer(const Window& w, const ListBox& control) {
     const Side& s = w.side(computerSide);
-    return w.menu.smnComputer.checked && (&control == &s.cmbSlotA || &control == &s.cmbSlotB);
-}
-
-bool sameView(const Observation& a, const Observation& b) {
-    return a.me == b.me && sameBoard(a.board, b.board);
+    return playMode(w) == PlayMode::computer && (&control == &s.cmbSlotA || &control == &s.cmbSlotB);
 }
 
 void playComputerMove(Window& w, const Move& m) {

@@ -1,11 +1,11 @@
-#include "online/board_sync.h"
+#include "online/hand_over.h"
 
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "online/link.h"
 #include "board/sound_subs.h"
 #include "online/board_parts.h"
 #include "online/online_handlers.h"
-#include "rules/hand_over.h"
 
 #include <utility>
 
@@ -16,6 +16,19 @@ void showProgress(Window& w, int part) {
     w.txtUpdates.text = std::to_string(part) + " of 8";
 }
 } // namespace
+
+void handOver(Window& w, SideId ended) {
+    showProgress(w, 0);
+    logLine(w, "] Updating changes 1-8 to other player.>");
+    sendMessage(w, timedText(w, handOverNotice));
+    // The other window's turn follows: its board is the next one this window takes.
+    w.incoming = Window::Incoming::due;
+    if (ended == SideId::u1 && w.blnFirstMove) {
+        w.blnFirstMove = false;
+        w.timers.tmrSynch.setOn(true);
+    }
+    w.timers.tmrUpdate.setOn(true);
+}
 
 void tmrUpdate_Timer(Window& w) {
     Timer& timer = w.timers.tmrUpdate;
@@ -77,7 +90,7 @@ void synchReceived(Window& w) {
 }
 
 void noticeReceived(Window& w, const std::string& m) {
-    if (w.incoming == Window::Incoming::due && m.starts_with("<[") && m.ends_with(gameSubs::handOverNotice))
+    if (w.incoming == Window::Incoming::due && m.starts_with("<[") && m.ends_with(handOverNotice))
         w.incoming = Window::Incoming::arriving;
 }
 

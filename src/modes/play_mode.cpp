@@ -1,7 +1,8 @@
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 
 #include "board/game_subs.h"
 #include "board/message_log.h"
+#include "online/link.h"
 #include "board/turn_state.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"

@@ -35,9 +35,6 @@ bool computerToMove(const Window& w);
 bool clickedByComputer(const Window& w, const Switch& control);
 bool clickedByComputer(const Window& w, const ListBox& control);
 
-// The two observations show the same board: a move chosen for one is the move for the other.
-bool sameView(const Observation& a, const Observation& b);
-
 // Carries out the computer's move on the window: tried first on a copy (a move the rules
 // would refuse becomes END), written to the message log ("<[time] Computer fields [120]
 // OGRE.>"), then clicked through the handlers with its questions answered Yes without

@@ -1,5 +1,5 @@
 #include "online/online_subs.h"
-#include "online/play_mode.h"
+#include "modes/play_mode.h"
 #include "support/fakes.h"
 
 using namespace grim;

@@ -1,12 +1,22 @@
-// The board hand-over at the end of a turn: sending the eight parts, receiving them, and
-// giving this window's player the turn when all eight have arrived (module onlineSubs).
+// The board hand-over at the end of a turn between two windows: announcing it, sending the
+// eight parts, receiving them, and giving this window's player the turn when all eight have
+// arrived (module onlineSubs).
 #pragma once
 
 #include "board/window.h"
 
 #include <string>
+#include <string_view>
 
 namespace grim::onlineSubs {
+
+// The notice that announces a hand-over, after "<[" and the sender's time of day.
+inline constexpr std::string_view handOverNotice = "] Other player is updating changes 1-8 to you.>";
+
+// Starts the hand-over after the ending side was disabled: progress "0 of 8", the log line,
+// the notice to the other window, "</synch/>" after player 1's first turn, and the eight
+// parts on the update timer's ticks.
+void handOver(Window& w, SideId ended);
 
 // A message that is neither a chat line, a tag nor a notice: the next part of the hand-over.
 // A part that is not valid for its number is not applied and ends the connection.
