@@ -59,11 +59,10 @@ class DesktopTest : public QObject {
         d.keys("lstDeck", {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Return});
         QCOMPARE(d.counts(), "0/66/29");
         d.prompter.answers = {true, true};
-        for (std::size_t i : {0, 1}) {
-            d.window.core.u1.txtAtt.at(i).text = fielded(106 + int(i));
-            d.window.core.u1.lblAtt.at(i).enabled = true;
-        }
-        d.window.render();
+        d.window.forward([](Window& core) {
+            for (std::size_t i : {0, 1})
+                core.u1.txtAtt.at(i).text = fielded(106 + int(i)), core.u1.lblAtt.at(i).enabled = true;
+        });
         d.keys("lblAttU1_1", {Qt::Key_Space});
         d.keys("lblAttU1_2", {Qt::Key_Return});
         QCOMPARE(d.text("txtAttU1_1") + d.text("txtAttU1_2") + "|" + d.text("txtSacriCntU1") +
@@ -118,7 +117,7 @@ class DesktopTest : public QObject {
         QVERIFY(d.click("btnOpenU1") && d.click("btnQ5U1"));
         d.keys("lstHandU1", {});
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
-        grim::writeNumber(d.window.core.u2.txtLp, 0);
+        d.window.forward([](Window& core) { writeNumber(core.u2.txtLp, 0); });
         QVERIFY(d.click("btnEndU1"));
         QCOMPARE(d.prompter.lastMessage(), "Player 1 wins.");
         QVERIFY(d.window.close() && d.prompter.questions.size() == 1u); // only the shuffle question
