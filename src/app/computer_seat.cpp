@@ -32,7 +32,7 @@ void ComputerSeat::settled() {
     // A tick or a result that arrives while a message box is open waits for the event
     // that holds the box to end; the window calls again then.
     if (!window_.idle()) return;
-    const Window& board = window_.core;
+    const Window& board = window_.core();
     const bool hasTurn = computer::computerToMove(board);
     // The player sees the turn pass before the computer's first move.
     if (hasTurn && !hadTurn_) tmrComputer_->start();
@@ -44,7 +44,7 @@ void ComputerSeat::settled() {
         if (tmrComputer_->isActive()) return;
         const computer::Move move = *move_;
         move_.reset();
-        window_.forward([this, move] { computer::playComputerMove(window_.core, move); });
+        window_.forward([move](Window& core) { computer::playComputerMove(core, move); });
         // Counted from the end of the move, after any box it showed has been closed.
         tmrComputer_->start();
         return;

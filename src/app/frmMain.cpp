@@ -1,16 +1,11 @@
 #include "app/frmMain.h"
 
-#include "app/about.h"
 #include "app/computer_seat.h"
 #include "app/control_binding.h"
 #include "app/data_folder.h"
-#include "app/hint_filter.h"
 #include "app/icons.h"
 #include "app/qt_socket.h"
-#include "board/inspection.h"
-#include "board/sound_subs.h"
-#include "modes/computer_mode.h"
-#include "modes/play_mode.h"
+#include "online/online_handlers.h"
 #include "program/startup.h"
 
 #include <QCoreApplication>
@@ -44,7 +39,7 @@ grim::Ports frmMain::portsFor(OwnedPorts& owned, const Overrides& o) {
 frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     : QMainWindow(parent),
       owned_(std::make_unique<OwnedPorts>(this, folderOrDefault(overrides.programFolder))),
-      core(portsFor(*owned_, overrides)), programFolder_(owned_->folder) {
+      core_(portsFor(*owned_, overrides)), programFolder_(owned_->folder) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("GRIMWARD - [VERSION 16]"));
 
@@ -71,11 +66,8 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
 
     bindControls();
     wireInputs();
-    wireDeckTab();
-    wireGameTab();
-    wireMenu();
-    wireTimers();
-    wireOnline();
+    wireRoutes();
+    wireSocket();
     installHints();
     wireKeys();
     setBoardTabOrder();
@@ -93,19 +85,23 @@ grim::QtSocket& frmMain::socket_() {
     return owned_->socket;
 }
 
-void frmMain::runNow(std::function<void()> handler) {
+void frmMain::forward(std::function<void(grim::Window&)> handler) {
+    if (busy_) {
+        pending_.push_back(std::move(handler));
+        return;
+    }
     {
         busy_ = true;
         struct Release {
             bool& busy;
             ~Release() { busy = false; }
         } release{busy_};
-        handler();
+        handler(core_);
         render();
         while (!pending_.empty()) {
             auto next = std::move(pending_.front());
             pending_.pop_front();
-            next();
+            next(core_);
             render();
         }
     }
@@ -113,44 +109,28 @@ void frmMain::runNow(std::function<void()> handler) {
 }
 
 void frmMain::Form_Load() {
-    forward([this] { grim::formLoad(core, QFile::encodeName(programFolder_).toStdString()); });
-}
-
-void frmMain::Form_Unload() {
-    forward([this] { grim::formUnload(core); });
-}
-
-void frmMain::smnSoundsOn_Click() {
-    forward([this] { grim::soundSubs::smnSoundsOn_Click(core); });
-}
-void frmMain::smnSoundsOff_Click() {
-    forward([this] { grim::soundSubs::smnSoundsOff_Click(core); });
-}
-
-void frmMain::smnCreator_Click() {
-    forward(
-        [this] { core.ports.prompter->message(grim::app::about::creator, grim::app::about::creatorTitle); });
-}
-void frmMain::smnCredits_Click() {
-    forward(
-        [this] { core.ports.prompter->message(grim::app::about::credits, grim::app::about::creditsTitle); });
-}
-void frmMain::smnComments_Click() {
-    forward([this] {
-        core.ports.prompter->message(grim::app::about::comments, grim::app::about::commentsTitle);
+    forward([folder = QFile::encodeName(programFolder_).toStdString()](grim::Window& core) {
+        grim::formLoad(core, folder);
     });
 }
 
-void frmMain::smnOffline_Click() {
-    forward([this] { grim::onlineSubs::smnOffline_Click(core); });
-}
-void frmMain::smnComputer_Click() {
-    forward([this] { grim::computer::smnComputer_Click(core); });
-}
-void frmMain::smnNewGame_Click() {
-    forward([this] { grim::onlineSubs::smnNewGame_Click(core); });
+void frmMain::Form_Unload() {
+    forward(grim::formUnload);
 }
 
-void frmMain::controlMouseMove(const QString& name) {
-    forward([this, name = grim::app::toCore(name)] { grim::gameSubs::controlMouseMove(core, name); });
+// The socket's events, each forwarded as it comes.
+void frmMain::wireSocket() {
+    using namespace grim::onlineSubs;
+    grim::QtSocket* socket = &socket_();
+    connect(socket, &grim::QtSocket::connectionRequest, this, [this](qint32 requestId) {
+        forward([requestId](grim::Window& core) { Winsock_ConnectionRequest(core, requestId); });
+    });
+    connect(socket, &grim::QtSocket::connected, this, [this] { forward(Winsock_Connect); });
+    connect(socket, &grim::QtSocket::messageArrived, this, [this](const std::string& message) {
+        forward([message](grim::Window& core) { Winsock_DataArrival(core, message); });
+    });
+    connect(socket, &grim::QtSocket::closedByPeer, this, [this] { forward(Winsock_Close); });
+    connect(socket, &grim::QtSocket::errorOccurred, this, [this](int number, const std::string& description) {
+        forward([number, description](grim::Window& core) { Winsock_Error(core, number, description); });
+    });
 }

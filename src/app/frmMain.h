@@ -12,13 +12,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
-class QAction;
-class QMenu;
 class QTabWidget;
-class QTimer;
 
 namespace grim {
 class QtSocket;
@@ -50,118 +46,28 @@ class frmMain : public QMainWindow {
     explicit frmMain(const Overrides& overrides = {}, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Runs one core handler, then renders. One event at a time: a handler that arrives
-    // while another runs (a tick or a click delivered inside a modal box's event loop)
-    // waits in a queue and runs after the current one has returned.
-    template <class F> void forward(F&& handler) {
-        if (busy_) {
-            pending_.emplace_back(std::forward<F>(handler));
-            return;
-        }
-        runNow(std::function<void()>(std::forward<F>(handler)));
-    }
+    // Runs one core handler on the core, then renders. One event at a time: a handler that
+    // arrives while another runs (a tick or a click delivered inside a modal box's event
+    // loop) waits in a queue and runs after the current one has returned.
+    void forward(std::function<void(grim::Window&)> handler);
 
-    // Shows the core's state in the widgets: only what changed is touched.
-    void render();
+    // What the window shows; it changes only through forward.
+    const grim::Window& core() const { return core_; }
 
     // No handler is running and none waits.
     bool idle() const { return !busy_ && pending_.empty(); }
-
-  public slots:
-    // The "DECK" tab: the deck editor.
-    void lstRegCards_Click();
-    void lstRegCards_DblClick();
-    void lstSpcCards_Click();
-    void lstSpcCards_DblClick();
-    void lstDeck_Click();
-    void lstDeck_DblClick();
-    void btnUp_Click();
-    void btnDown_Click();
-    void btnTop_Click();
-    void txtBottom_Click();
-    void btnClose_Click();
-    void btnSave_Click();
-    void btnOpen_Click();
-
-    // Menu handlers of the shell.
-    void smnSoundsOn_Click();
-    void smnSoundsOff_Click();
-    void smnCreator_Click();
-    void smnCredits_Click();
-    void smnComments_Click();
-
-    // Play mode selection.
-    void smnOffline_Click();
-    void smnNewGame_Click();
-    void smnOnline_Click();
-    void smnComputer_Click();
-
-    // Online play: the panel's controls, the online timers and the socket's events.
-    void btnHost_Click();
-    void btnJoin_Click();
-    void btnDisconnect_Click();
-    void btnSet_Click();
-    void txtMsg_KeyPress(int keyAscii);
-    void txtPlayer_Click();
-    void tmrConnect_Timer();
-    void tmrWait_Timer();
-    void tmrUpdate_Timer();
-    void tmrSynch_Timer();
-    void Winsock_ConnectionRequest(qint32 requestId);
-    void Winsock_Connect();
-    void Winsock_Close();
-    void Winsock_Error(int number, const std::string& description);
-    void Winsock_DataArrival(const std::string& message);
-
-    // The GAME tab: the turn controls of both players, the turn timer and the card lists.
-    void btnOpenU1_Click();
-    void btnOpenU2_Click();
-    void btnQ5U1_Click();
-    void btnQ5U2_Click();
-    void btnAddU1_Click();
-    void btnAddU2_Click();
-    void btnSacriU1_Click();
-    void btnSacriU2_Click();
-    void lblAttU1_Click(int index);
-    void lblAttU2_Click(int index);
-    void btnSpecialU1_Click();
-    void btnSpecialU2_Click();
-    void btnFieldU1_Click();
-    void btnFieldU2_Click();
-    void btnDirectU1_Click();
-    void btnDirectU2_Click();
-    void btnMasterU1_Click();
-    void btnMasterU2_Click();
-    void btnAttackU1_Click();
-    void btnAttackU2_Click();
-    void btnEndU1_Click();
-    void btnEndU2_Click();
-    void tmrTurnLimit_Timer();
-    void lstDeckU1_Click();
-    void lstDeckU2_Click();
-    void lstHandU1_Click();
-    void lstHandU2_Click();
-    void cmbGraveU1_Click();
-    void cmbGraveU2_Click();
-
-    // The pointer moved over the GAME tab's control with this name (field slots as
-    // "txtAttU1_3"), also over disabled buttons.
-    void controlMouseMove(const QString& name);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // The ports the window owns; declared before core, which refers to them.
+    // The ports the window owns; declared before core_, which refers to them.
     struct OwnedPorts;
     std::unique_ptr<OwnedPorts> owned_;
     static grim::Ports portsFor(OwnedPorts& owned, const Overrides& overrides);
     grim::QtSocket& socket_();
 
-  public:
-    grim::Window core;
-
-  private:
+    grim::Window core_;
     QString programFolder_;
 
     // Building the widget tree, by area.
@@ -177,23 +83,16 @@ class frmMain : public QMainWindow {
     static QWidget* scrolled(QWidget* content); // a tab's content, scrolling when squeezed
     void fitToScreen();
 
-    // Connecting events to handlers, by area.
+    // Connecting events to handlers.
     void wireInputs();
-    void wireDeckTab();
-    void wireGameTab();
-    void wireMenu();
-    void wireTimers();
-    void wireOnline();
+    void wireRoutes(); // the clicks, keys and ticks of the controls, from the table of routes
+    void wireSocket();
     void installHints();
     void wireKeys();
     void setBoardTabOrder();
     // Marks the frame of the side whose turn controls are enabled.
     void showTurn();
 
-    // Connects a button's, a clickable label's or a menu item's click to a handler slot.
-    void onClick(const char* name, void (frmMain::*handler)());
-    // Connects a list's clicks (and the selection the keys move) and double-clicks.
-    void onListClicks(const char* name, void (frmMain::*click)(), void (frmMain::*doubleClick)());
     template <class T> T* control(const char* name) const;
 
     void Form_Load();
@@ -203,9 +102,11 @@ class frmMain : public QMainWindow {
     std::vector<grim::app::ControlBinding> bindings_;
     void bindControls();
 
-    void runNow(std::function<void()> handler);
+    // Shows the core's state in the widgets: only what changed is touched.
+    void render();
+
     bool busy_ = false;
-    std::deque<std::function<void()>> pending_;
+    std::deque<std::function<void(grim::Window&)>> pending_;
 
     QTabWidget* tabs_ = nullptr;
     QWidget* gameTab_ = nullptr;

@@ -1,15 +1,20 @@
 // The link between the core's controls and the widgets: rendering the core into them,
-// and taking the player's selections, typing and choices back into the core.
+// taking the player's selections, typing and choices back into the core, and routing the
+// controls' clicks, keys and ticks to the core's handlers.
 #include "app/frmMain.h"
 
 #include "app/control_binding.h"
+#include "app/event_routes.h"
+#include "app/slot_label.h"
 
 #include "board/registry.h"
 #include "modes/computer_mode.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -133,6 +138,82 @@ void apply(ControlBinding& b, const Timer& t) {
     b.restarts = t.restarts();
 }
 
+// Runs an action on the events of a widget that match: a mouse press in a text box, which
+// has no click signal, or a key that acts as a double-click on a list instead of the list's
+// own handling of that key.
+class EventAction final : public QObject {
+  public:
+    EventAction(QWidget* watched, std::function<bool(QEvent*)> matches, bool instead,
+                std::function<void()> action)
+        : QObject(watched), matches_(std::move(matches)), instead_(instead), action_(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (!matches_(event)) return false;
+        action_();
+        return instead_;
+    }
+
+  private:
+    std::function<bool(QEvent*)> matches_;
+    bool instead_;
+    std::function<void()> action_;
+};
+
+// A key that acts as a double-click on a list: Return on a catalogue list adds its current
+// card, Return or Delete on the deck list puts it back.
+bool doubleClickKey(const std::string& list, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            (key->key() == Qt::Key_Delete && list == "lstDeck")) &&
+           !(key->modifiers() & ~Qt::KeypadModifier);
+}
+
+// Connects the event a route takes on its control to run; false when the control has no
+// such event.
+bool connectRoute(QObject* window, QObject* object, const Route& route, const std::function<void()>& run) {
+    auto* list = qobject_cast<QListWidget*>(object);
+    auto* line = qobject_cast<QLineEdit*>(object);
+    switch (route.gesture) {
+    case Gesture::click:
+        if (auto* action = qobject_cast<QAction*>(object))
+            return QObject::connect(action, &QAction::triggered, window, run);
+        if (auto* label = qobject_cast<SlotLabel*>(object))
+            return QObject::connect(label, &SlotLabel::clicked, window, run);
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            return QObject::connect(button, &QAbstractButton::clicked, window, run);
+        if (auto* combo = qobject_cast<QComboBox*>(object))
+            return QObject::connect(combo, &QComboBox::activated, window, run);
+        if (auto* timer = qobject_cast<QTimer*>(object))
+            return QObject::connect(timer, &QTimer::timeout, window, run);
+        return list && QObject::connect(list, &QListWidget::itemClicked, window, run);
+    case Gesture::pick:
+        // The selection reaches the core first (wireInputs connected earlier), then the click.
+        return list && QObject::connect(list, &QListWidget::itemSelectionChanged, window, run) &&
+               QObject::connect(list, &QListWidget::itemClicked, window, run);
+    case Gesture::doubleClick:
+        if (!list) return false;
+        // The keys run the very handler a double-click runs, on the card they stand on.
+        new EventAction(
+            list, [name = route.control](QEvent* e) { return doubleClickKey(name, e); }, true,
+            [list, run] {
+                if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
+                    list->setCurrentItem(current, QItemSelectionModel::ClearAndSelect);
+                run();
+            });
+        return QObject::connect(list, &QListWidget::itemDoubleClicked, window, run);
+    case Gesture::enter:
+        return line && QObject::connect(line, &QLineEdit::returnPressed, window, run);
+    case Gesture::press:
+        return line && new EventAction(
+                           line, [](QEvent* e) { return e->type() == QEvent::MouseButtonPress; }, false, run);
+    }
+    return false;
+}
+
 } // namespace
 } // namespace grim::app
 
@@ -143,7 +224,7 @@ void frmMain::bindControls() {
     for (QObject* object : findChildren<QObject*>())
         if (!object->objectName().isEmpty()) byName.insert(object->objectName(), object);
     bindings_.clear();
-    grim::forEachControl(core, [&](const std::string& name, auto&) {
+    grim::forEachControl(core_, [&](const std::string& name, auto&) {
         ControlBinding binding;
         binding.object = byName.value(QString::fromStdString(name));
         Q_ASSERT_X(binding.object, "frmMain::bindControls", name.c_str());
@@ -153,14 +234,14 @@ void frmMain::bindControls() {
 
 void frmMain::render() {
     std::size_t i = 0;
-    grim::forEachControl(core, [&](const std::string&, const auto& control) {
+    grim::forEachControl(core_, [&](const std::string&, const auto& control) {
         ControlBinding& b = bindings_[i++];
         if (!b.object) return;
         const QSignalBlocker quiet(b.object);
         using Control = std::decay_t<decltype(control)>;
         if constexpr (std::is_same_v<Control, grim::Switch> || std::is_same_v<Control, grim::ListBox>) {
             // Player 2's turn controls belong to the computer in VS COMPUTER.
-            if (grim::computer::clickedByComputer(core, control)) {
+            if (grim::computer::clickedByComputer(core_, control)) {
                 Control shown = control;
                 shown.enabled = false;
                 return grim::app::apply(b, shown);
@@ -175,35 +256,48 @@ void frmMain::render() {
 // handler that runs next reads what the player sees.
 void frmMain::wireInputs() {
     std::size_t i = 0;
-    grim::forEachControl(core, [&](const std::string&, auto& control) {
+    grim::forEachControl(core_, [&](const std::string&, auto& control) {
         QObject* object = bindings_[i++].object;
         using Control = std::decay_t<decltype(control)>;
         if constexpr (std::is_same_v<Control, grim::ListBox>) {
             grim::ListBox* l = &control;
             if (auto* list = qobject_cast<QListWidget*>(object)) {
                 connect(list, &QListWidget::itemSelectionChanged, this, [this, l, list] {
-                    forward([l, row = grim::app::selectedRow(list)] { l->select(row); });
+                    forward([l, row = grim::app::selectedRow(list)](grim::Window&) { l->select(row); });
                 });
             } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
                 connect(combo, &QComboBox::currentIndexChanged, this,
-                        [this, l](int row) { forward([l, row] { l->select(row); }); });
+                        [this, l](int row) { forward([l, row](grim::Window&) { l->select(row); }); });
             }
         } else if constexpr (std::is_same_v<Control, grim::TextBox>) {
             grim::TextBox* t = &control;
             if (auto* line = qobject_cast<QLineEdit*>(object); line && !line->isReadOnly()) {
                 connect(line, &QLineEdit::textEdited, this, [this, t](const QString& text) {
-                    forward([t, text = grim::app::toCore(text)] { t->text = text; });
+                    forward([t, text = grim::app::toCore(text)](grim::Window&) { t->text = text; });
                 });
             }
         } else if constexpr (std::is_same_v<Control, grim::Switch>) {
             grim::Switch* s = &control;
             if (auto* option = qobject_cast<QRadioButton*>(object)) {
-                connect(option, &QRadioButton::toggled, this,
-                        [this, s](bool checked) { forward([s, checked] { s->checked = checked; }); });
+                connect(option, &QRadioButton::toggled, this, [this, s](bool checked) {
+                    forward([s, checked](grim::Window&) { s->checked = checked; });
+                });
             } else if (auto* action = qobject_cast<QAction*>(object); action && action->isCheckable()) {
                 // A checkable item ticks itself when clicked; the core decides what it shows.
                 connect(action, &QAction::triggered, this, &frmMain::render);
             }
         }
     });
+}
+
+void frmMain::wireRoutes() {
+    QHash<std::string, QObject*> byName;
+    std::size_t i = 0;
+    grim::forEachControl(core_,
+                         [&](const std::string& name, auto&) { byName.insert(name, bindings_[i++].object); });
+    for (grim::app::Route& route : grim::app::routes()) {
+        const auto run = [this, handler = route.handler] { forward(handler); };
+        if (!grim::app::connectRoute(this, byName.value(route.control), route, run))
+            qFatal("frmMain::wireRoutes: %s does not take its route", route.control.c_str());
+    }
 }

@@ -3,7 +3,6 @@
 #include "app/frmMain.h"
 
 #include "app/widgets.h"
-#include "deck/deck_handlers.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -71,66 +70,4 @@ QWidget* frmMain::buildDeckTab() {
     grid->setColumnStretch(4, 4);
     grid->setRowStretch(1, 1);
     return tab;
-}
-
-void frmMain::onListClicks(const char* name, void (frmMain::*click)(), void (frmMain::*doubleClick)()) {
-    auto* list = control<QListWidget>(name);
-    if (!list) qFatal("frmMain::onListClicks: no list named %s", name);
-    // The selection reaches the core first (wireInputs connected earlier), then the click.
-    connect(list, &QListWidget::itemSelectionChanged, this, click);
-    connect(list, &QListWidget::itemClicked, this, click);
-    connect(list, &QListWidget::itemDoubleClicked, this, doubleClick);
-}
-
-void frmMain::wireDeckTab() {
-    onListClicks("lstRegCards", &frmMain::lstRegCards_Click, &frmMain::lstRegCards_DblClick);
-    onListClicks("lstSpcCards", &frmMain::lstSpcCards_Click, &frmMain::lstSpcCards_DblClick);
-    onListClicks("lstDeck", &frmMain::lstDeck_Click, &frmMain::lstDeck_DblClick);
-    onClick("btnUp", &frmMain::btnUp_Click);
-    onClick("btnDown", &frmMain::btnDown_Click);
-    onClick("btnTop", &frmMain::btnTop_Click);
-    onClick("txtBottom", &frmMain::txtBottom_Click);
-    onClick("btnClose", &frmMain::btnClose_Click);
-    onClick("btnSave", &frmMain::btnSave_Click);
-    onClick("btnOpen", &frmMain::btnOpen_Click);
-}
-
-void frmMain::lstRegCards_Click() {
-    forward([this] { grim::deckSubs::lstRegCards_Click(core); });
-}
-void frmMain::lstRegCards_DblClick() {
-    forward([this] { grim::deckSubs::lstRegCards_DblClick(core); });
-}
-void frmMain::lstSpcCards_Click() {
-    forward([this] { grim::deckSubs::lstSpcCards_Click(core); });
-}
-void frmMain::lstSpcCards_DblClick() {
-    forward([this] { grim::deckSubs::lstSpcCards_DblClick(core); });
-}
-void frmMain::lstDeck_Click() {
-    forward([this] { grim::deckSubs::lstDeck_Click(core); });
-}
-void frmMain::lstDeck_DblClick() {
-    forward([this] { grim::deckSubs::lstDeck_DblClick(core); });
-}
-void frmMain::btnUp_Click() {
-    forward([this] { grim::deckSubs::btnUp_Click(core); });
-}
-void frmMain::btnDown_Click() {
-    forward([this] { grim::deckSubs::btnDown_Click(core); });
-}
-void frmMain::btnTop_Click() {
-    forward([this] { grim::deckSubs::btnTop_Click(core); });
-}
-void frmMain::txtBottom_Click() {
-    forward([this] { grim::deckSubs::txtBottom_Click(core); });
-}
-void frmMain::btnClose_Click() {
-    forward([this] { grim::deckSubs::btnClose_Click(core); });
-}
-void frmMain::btnSave_Click() {
-    forward([this] { grim::deckSubs::btnSave_Click(core); });
-}
-void frmMain::btnOpen_Click() {
-    forward([this] { grim::deckSubs::btnOpen_Click(core); });
 }

@@ -1,15 +1,13 @@
 // What makes the window a desktop program beyond the game itself: its size on the screen,
-// the keyboard paths of the deck editor and the board, the mark of the side to move, and
+// the keyboard paths of the board, the mark of the side to move, and
 // the question before closing would lose a deck or a game.
 #include "app/frmMain.h"
 
-#include "app/slot_label.h"
 #include "board/turn_state.h"
 #include "deck/query_unload.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,29 +18,6 @@ namespace {
 constexpr QSize preferredSize(1240, 720);
 // Room left for the window's title bar and borders, which the toolkit adds outside.
 constexpr QSize decorations(10, 48);
-
-// Runs an action when one of its keys is pressed on the watched widget, instead of the
-// widget's own handling of that key.
-class KeyAction final : public QObject {
-  public:
-    KeyAction(QWidget* watched, std::initializer_list<Qt::Key> keys, std::function<void()> action)
-        : QObject(watched), keys_(keys), action_(std::move(action)) {
-        watched->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!keys_.contains(Qt::Key(key->key())) || key->modifiers() & ~Qt::KeypadModifier) return false;
-        action_();
-        return true;
-    }
-
-  private:
-    QList<Qt::Key> keys_;
-    std::function<void()> action_;
-};
 } // namespace
 
 QWidget* frmMain::scrolled(QWidget* content) {
@@ -62,21 +37,6 @@ void frmMain::fitToScreen() {
 }
 
 void frmMain::wireKeys() {
-    // Return on a catalogue list adds its current card, Return or Delete on the deck list
-    // puts it back: the very handlers a double-click runs, on the card the keys stand on.
-    const auto onKeys = [this](const char* name, std::initializer_list<Qt::Key> keys,
-                               void (frmMain::*doubleClick)()) {
-        auto* list = control<QListWidget>(name);
-        new KeyAction(list, keys, [this, list, doubleClick] {
-            if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
-                list->setCurrentItem(current, QItemSelectionModel::ClearAndSelect);
-            (this->*doubleClick)();
-        });
-    };
-    onKeys("lstRegCards", {Qt::Key_Return, Qt::Key_Enter}, &frmMain::lstRegCards_DblClick);
-    onKeys("lstSpcCards", {Qt::Key_Return, Qt::Key_Enter}, &frmMain::lstSpcCards_DblClick);
-    onKeys("lstDeck", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete}, &frmMain::lstDeck_DblClick);
-
     // A board list that takes the focus gets no current entry of its own: only a card the
     // player picks looks picked.
     for (const char* name : {"lstDeckU1", "lstHandU1", "lstDeckU2", "lstHandU2"}) {
@@ -111,7 +71,7 @@ void frmMain::setBoardTabOrder() {
 
 void frmMain::showTurn() {
     // The frame of the side to move is marked by the window's style sheet.
-    for (const auto& [name, side] : {std::pair{"fraBoardU1", &core.u1}, {"fraBoardU2", &core.u2}}) {
+    for (const auto& [name, side] : {std::pair{"fraBoardU1", &core_.u1}, {"fraBoardU2", &core_.u2}}) {
         auto* board = control<QGroupBox>(name);
         const bool turn = grim::hasTurn(*side);
         if (board->property("turn").toBool() == turn) continue;
@@ -128,7 +88,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     bool mayClose = true;
-    forward([this, &mayClose] { mayClose = grim::formQueryUnload(core); });
+    forward([&mayClose](grim::Window& core) { mayClose = grim::formQueryUnload(core); });
     if (!mayClose) {
         event->ignore();
         return;

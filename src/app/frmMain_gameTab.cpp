@@ -9,8 +9,6 @@
 #include "app/slot_label.h"
 #include "app/widgets.h"
 #include "board/inspection.h"
-#include "rules/game_handlers.h"
-#include "specials/activation.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -147,139 +145,11 @@ QWidget* frmMain::buildBoard(const QString& u, const QString& title) {
     return board;
 }
 
-void frmMain::wireGameTab() {
-    // The duel's handlers, one line per event.
-    onClick("btnOpenU1", &frmMain::btnOpenU1_Click);
-    onClick("btnOpenU2", &frmMain::btnOpenU2_Click);
-    onClick("btnQ5U1", &frmMain::btnQ5U1_Click);
-    onClick("btnQ5U2", &frmMain::btnQ5U2_Click);
-    onClick("btnAddU1", &frmMain::btnAddU1_Click);
-    onClick("btnAddU2", &frmMain::btnAddU2_Click);
-    onClick("btnSacriU1", &frmMain::btnSacriU1_Click);
-    onClick("btnSacriU2", &frmMain::btnSacriU2_Click);
-    onClick("btnSpecialU1", &frmMain::btnSpecialU1_Click);
-    onClick("btnSpecialU2", &frmMain::btnSpecialU2_Click);
-    onClick("btnFieldU1", &frmMain::btnFieldU1_Click);
-    onClick("btnFieldU2", &frmMain::btnFieldU2_Click);
-    onClick("btnDirectU1", &frmMain::btnDirectU1_Click);
-    onClick("btnDirectU2", &frmMain::btnDirectU2_Click);
-    onClick("btnMasterU1", &frmMain::btnMasterU1_Click);
-    onClick("btnMasterU2", &frmMain::btnMasterU2_Click);
-    onClick("btnAttackU1", &frmMain::btnAttackU1_Click);
-    onClick("btnAttackU2", &frmMain::btnAttackU2_Click);
-    onClick("btnEndU1", &frmMain::btnEndU1_Click);
-    onClick("btnEndU2", &frmMain::btnEndU2_Click);
-    for (int i = 1; i <= 5; ++i) {
-        const QString index = QStringLiteral("_") + QString::number(i);
-        connect(control<SlotLabel>(("lblAttU1" + index).toLatin1()), &SlotLabel::clicked, this,
-                [this, i] { lblAttU1_Click(i); });
-        connect(control<SlotLabel>(("lblAttU2" + index).toLatin1()), &SlotLabel::clicked, this,
-                [this, i] { lblAttU2_Click(i); });
-    }
-    // Card inspection: a click that selects a list item (after the selection has reached
-    // the core), or an item chosen in a graveyard.
-    connect(control<QListWidget>("lstDeckU1"), &QListWidget::itemClicked, this, &frmMain::lstDeckU1_Click);
-    connect(control<QListWidget>("lstDeckU2"), &QListWidget::itemClicked, this, &frmMain::lstDeckU2_Click);
-    connect(control<QListWidget>("lstHandU1"), &QListWidget::itemClicked, this, &frmMain::lstHandU1_Click);
-    connect(control<QListWidget>("lstHandU2"), &QListWidget::itemClicked, this, &frmMain::lstHandU2_Click);
-    connect(control<QComboBox>("cmbGraveU1"), &QComboBox::activated, this, &frmMain::cmbGraveU1_Click);
-    connect(control<QComboBox>("cmbGraveU2"), &QComboBox::activated, this, &frmMain::cmbGraveU2_Click);
-    // The pointer's moves arrive in controlMouseMove. Online panel (btnHost, btnJoin,
-    // btnDisconnect, btnSet; txtPlayer_Click on a mouse press in the box; txtMsg_KeyPress on
-    // QLineEdit::returnPressed): online play.
-}
-
-void frmMain::btnOpenU1_Click() {
-    forward([this] { grim::gameSubs::btnOpen_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnOpenU2_Click() {
-    forward([this] { grim::gameSubs::btnOpen_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnQ5U1_Click() {
-    forward([this] { grim::gameSubs::btnQ5_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnQ5U2_Click() {
-    forward([this] { grim::gameSubs::btnQ5_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnAddU1_Click() {
-    forward([this] { grim::gameSubs::btnAdd_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnAddU2_Click() {
-    forward([this] { grim::gameSubs::btnAdd_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnSacriU1_Click() {
-    forward([this] { grim::gameSubs::btnSacri_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnSacriU2_Click() {
-    forward([this] { grim::gameSubs::btnSacri_Click(core, grim::SideId::u2); });
-}
-void frmMain::lblAttU1_Click(int index) {
-    forward([this, index] { grim::gameSubs::lblAtt_Click(core, grim::SideId::u1, index); });
-}
-void frmMain::lblAttU2_Click(int index) {
-    forward([this, index] { grim::gameSubs::lblAtt_Click(core, grim::SideId::u2, index); });
-}
-void frmMain::btnSpecialU1_Click() {
-    forward([this] { grim::activationSubs::btnSpecial_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnSpecialU2_Click() {
-    forward([this] { grim::activationSubs::btnSpecial_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnFieldU1_Click() {
-    forward([this] { grim::gameSubs::btnField_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnFieldU2_Click() {
-    forward([this] { grim::gameSubs::btnField_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnDirectU1_Click() {
-    forward([this] { grim::gameSubs::btnDirect_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnDirectU2_Click() {
-    forward([this] { grim::gameSubs::btnDirect_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnMasterU1_Click() {
-    forward([this] { grim::gameSubs::btnMaster_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnMasterU2_Click() {
-    forward([this] { grim::gameSubs::btnMaster_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnAttackU1_Click() {
-    forward([this] { grim::gameSubs::btnAttack_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnAttackU2_Click() {
-    forward([this] { grim::gameSubs::btnAttack_Click(core, grim::SideId::u2); });
-}
-void frmMain::btnEndU1_Click() {
-    forward([this] { grim::gameSubs::btnEnd_Click(core, grim::SideId::u1); });
-}
-void frmMain::btnEndU2_Click() {
-    forward([this] { grim::gameSubs::btnEnd_Click(core, grim::SideId::u2); });
-}
-void frmMain::tmrTurnLimit_Timer() {
-    forward([this] { grim::gameSubs::tmrTurnLimit_Timer(core); });
-}
-void frmMain::lstDeckU1_Click() {
-    forward([this] { grim::gameSubs::lstDeck_Click(core, grim::SideId::u1); });
-}
-void frmMain::lstDeckU2_Click() {
-    forward([this] { grim::gameSubs::lstDeck_Click(core, grim::SideId::u2); });
-}
-void frmMain::lstHandU1_Click() {
-    forward([this] { grim::gameSubs::lstHand_Click(core, grim::SideId::u1); });
-}
-void frmMain::lstHandU2_Click() {
-    forward([this] { grim::gameSubs::lstHand_Click(core, grim::SideId::u2); });
-}
-void frmMain::cmbGraveU1_Click() {
-    forward([this] { grim::gameSubs::cmbGrave_Click(core, grim::SideId::u1); });
-}
-void frmMain::cmbGraveU2_Click() {
-    forward([this] { grim::gameSubs::cmbGrave_Click(core, grim::SideId::u2); });
-}
-
 void frmMain::installHints() {
     hints_ = new HintFilter(this);
-    connect(hints_, &HintFilter::pointerOver, this, &frmMain::controlMouseMove);
+    connect(hints_, &HintFilter::pointerOver, this, [this](const QString& name) {
+        forward([name = toCore(name)](grim::Window& core) { grim::gameSubs::controlMouseMove(core, name); });
+    });
     for (const auto& binding : bindings_)
         if (auto* widget = qobject_cast<QWidget*>(binding.object); widget && gameTab_->isAncestorOf(widget))
             hints_->watch(widget);

@@ -1,10 +1,8 @@
 // The menu bar, the "HELP" tab and the window's timers.
 #include "app/frmMain.h"
 
-#include "app/slot_label.h"
 #include "app/widgets.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFontDatabase>
 #include <QMenu>
@@ -60,34 +58,4 @@ void frmMain::buildTimers() {
         auto* timer = new QTimer(this);
         timer->setObjectName(QLatin1String(name));
     }
-}
-
-void frmMain::onClick(const char* name, void (frmMain::*handler)()) {
-    QObject* object = findChild<QObject*>(QLatin1String(name));
-    if (auto* action = qobject_cast<QAction*>(object))
-        connect(action, &QAction::triggered, this, handler);
-    else if (auto* label = qobject_cast<grim::app::SlotLabel*>(object))
-        connect(label, &grim::app::SlotLabel::clicked, this, handler);
-    else if (auto* b = qobject_cast<QAbstractButton*>(object))
-        connect(b, &QAbstractButton::clicked, this, handler);
-    else
-        qFatal("frmMain::onClick: no clickable control named %s", name);
-}
-
-void frmMain::wireMenu() {
-    onClick("smnSoundsOn", &frmMain::smnSoundsOn_Click);
-    onClick("smnSoundsOff", &frmMain::smnSoundsOff_Click);
-    onClick("smnCreator", &frmMain::smnCreator_Click);
-    onClick("smnCredits", &frmMain::smnCredits_Click);
-    onClick("smnComments", &frmMain::smnComments_Click);
-    onClick("smnOffline", &frmMain::smnOffline_Click);
-    onClick("smnComputer", &frmMain::smnComputer_Click);
-    onClick("smnNewGame", &frmMain::smnNewGame_Click);
-    // ONLINE (smnOnline) and the online timers: frmMain_online.cpp.
-    // R&ESTORE has no action.
-}
-
-void frmMain::wireTimers() {
-    // The turn timer; the online timers are wired with the online panel (frmMain_online.cpp).
-    connect(control<QTimer>("tmrTurnLimit"), &QTimer::timeout, this, &frmMain::tmrTurnLimit_Timer);
 }

@@ -48,9 +48,7 @@ struct Versus : Shown {
     }
     bool player1ToMove() { return enabled("btnEndU1") || enabled("btnAddU1"); }
     // Changes the board as a rule might, through the window's event queue.
-    void edit(const std::function<void(Window&)>& change) {
-        window.forward([&] { change(window.core); });
-    }
+    void edit(const std::function<void(Window&)>& change) { window.forward(change); }
 };
 
 const QString noMode = "10 10 10 00 11", computerMode = "00 00 01 10 00";
@@ -103,7 +101,7 @@ class ComputerWindowTest : public QObject {
 
         // The computer's turn: its controls are on in the rules but not for the player, the
         // mark shows it moves, and its first move waits for tmrComputer.
-        QVERIFY(w.window.core.u2.btnOpen.enabled && !w.enabled("btnOpenU2"));
+        QVERIFY(w.window.core().u2.btnOpen.enabled && !w.enabled("btnOpenU2"));
         QVERIFY(w.find<QGroupBox>("fraBoardU2")->property("turn").toBool());
         QVERIFY(tmrComputer->isActive() && tmrComputer->interval() == 700);
         // Its move, however soon chosen, waits for the tick.
@@ -128,7 +126,7 @@ class ComputerWindowTest : public QObject {
                     writeNumber(core.u2.txtDeckCnt, 35);
                     writeNumber(core.u2.txtHandCnt, 5);
                 });
-            if (w.window.core.u2.btnEnd.enabled)
+            if (w.window.core().u2.btnEnd.enabled)
                 usable << w.usableByPlayer2().join(',') +
                               (w.find("lstHandU2")->isVisible() ? "lstHandU2" : "");
         });
@@ -159,7 +157,7 @@ class ComputerWindowTest : public QObject {
         QCOMPARE(w.sound.played.back(), std::string("over.wav"));
         QVERIFY(w.computerLines().filter("] Computer attacks player 1's LIFEPOINTS directly.>").size() == 1);
         QVERIFY(w.find("lstDeckU2")->isVisible() && w.find("lstHandU2")->isVisible());
-        QVERIFY(!w.player1ToMove() && !w.window.core.u2.btnEnd.enabled);
+        QVERIFY(!w.player1ToMove() && !w.window.core().u2.btnEnd.enabled);
 
         // NEW GAME returns to the choice of mode.
         w.prompter.answers = {true};

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 using namespace grim;
 using namespace grim::test;
@@ -53,20 +54,21 @@ class DesktopTest : public QObject {
     void keyboardPaths() {
         Desk d;
         d.keys("lstSpcCards", {Qt::Key_Return}); // Tab stands on the first card; Return takes it
-        d.keys("lstRegCards", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter});
+        d.keys("lstRegCards", {Qt::Key_Down, Qt::Key_Down}); // the record of the card the keys stand on
+        QVERIFY(d.find<QPlainTextEdit>("txtDesc")->toPlainText().startsWith("NAME = [102] FAIRY"));
+        d.keys("lstRegCards", {Qt::Key_Enter});
         QCOMPARE(d.item("lstDeck", 0) + d.item("lstDeck", 1) + d.counts(),
                  "[200] LIFELESS[102] FAIRY2/65/28");
         d.keys("lstDeck", {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Return});
         QCOMPARE(d.counts(), "0/66/29");
         d.prompter.answers = {true, true};
-        for (std::size_t i : {0, 1}) {
-            d.window.core.u1.txtAtt.at(i).text = fielded(106 + int(i));
-            d.window.core.u1.lblAtt.at(i).enabled = true;
-        }
-        d.window.render();
-        d.keys("lblAttU1_1", {Qt::Key_Space});
-        d.keys("lblAttU1_2", {Qt::Key_Return});
-        QCOMPARE(d.text("txtAttU1_1") + d.text("txtAttU1_2") + "|" + d.text("txtSacriCntU1") +
+        d.window.forward([](Window& core) {
+            for (std::size_t i : {3, 4})
+                core.u1.txtAtt.at(i).text = fielded(106 + int(i)), core.u1.lblAtt.at(i).enabled = true;
+        });
+        d.keys("lblAttU1_4", {Qt::Key_Space});
+        d.keys("lblAttU1_5", {Qt::Key_Return});
+        QCOMPARE(d.text("txtAttU1_4") + d.text("txtAttU1_5") + "|" + d.text("txtSacriCntU1") +
                      QString("|%1|%2")
                          .arg(d.prompter.questions.size())
                          .arg(d.find<QComboBox>("cmbGraveU1")->count()),
@@ -118,7 +120,7 @@ class DesktopTest : public QObject {
         QVERIFY(d.click("btnOpenU1") && d.click("btnQ5U1"));
         d.keys("lstHandU1", {});
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
-        grim::writeNumber(d.window.core.u2.txtLp, 0);
+        d.window.forward([](Window& core) { writeNumber(core.u2.txtLp, 0); });
         QVERIFY(d.click("btnEndU1"));
         QCOMPARE(d.prompter.lastMessage(), "Player 1 wins.");
         QVERIFY(d.window.close() && d.prompter.questions.size() == 1u); // only the shuffle question

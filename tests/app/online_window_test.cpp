@@ -36,7 +36,9 @@ class OnlineWindowTest : public QObject {
             w->find<QAction>("smnOnline")->trigger();
             w->type("txtPort", QString::number(port));
         }
-        join->type("txtIp", "127.0.0.1"), join->type("txtPlayer", "BOB");
+        join->type("txtIp", "127.0.0.1");
+        QTest::mouseClick(join->find("txtPlayer"), Qt::LeftButton); // a click in the name box empties it
+        QTest::keyClicks(join->find("txtPlayer"), "BOB");
         QVERIFY(host->click("btnHost") && join->click("btnJoin"));
         QTRY_VERIFY(join->enabled("txtMsg") && host->enabled("txtMsg"));
         QTest::mouseClick(host->find("optPlayer1"), Qt::LeftButton);
@@ -124,8 +126,12 @@ class OnlineWindowTest : public QObject {
         QVERIFY(host->click("btnDisconnect"));
         QVERIFY(log(*host).endsWith("] Connection ended by you>"));
         QTRY_VERIFY(log(*join).endsWith("] Other player disconnected.>"));
-        for (Shown* w : {host.get(), join.get()})
-            QVERIFY(!w->enabled("btnDisconnect") && w->find<QTimer>("tmrWait")->isActive());
+        for (Shown* w : {host.get(), join.get()}) {
+            auto* wait = w->find<QTimer>("tmrWait");
+            QVERIFY(!w->enabled("btnDisconnect") && !w->enabled("btnHost") && wait->isActive());
+            wait->start(1); // its third tick lets HOST and JOIN be clicked again
+            QTRY_VERIFY(w->enabled("btnHost") && w->enabled("btnJoin") && !wait->isActive());
+        }
     }
 };
 

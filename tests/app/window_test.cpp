@@ -254,8 +254,7 @@ const Step firstTurns[] = {
     {"click btnEndU1", "btnEndU1=off;btnEndU2=on;fraBoardU2=on+"},
     {"hover btnDirectU2, click btnDirectU2, click btnMasterU2",
      "txtDescControls=Click this button to attack opponent's LP directly.*;!You need at least 1 ATTACK card "
-     "on "
-     "the field to attack opponent's LIFEPOINTS.;!You must have 5 cards on the FIELD to use MASTER."},
+     "on the field to attack opponent's LIFEPOINTS.;!You must have 5 cards on the FIELD to use MASTER."},
     {"pick lstHandU2 {200}, click btnSpecialU2", "txtLpU1=24;btnSpecialU2=off"},
     {"hover txtAttU1_1", "txtDescControls=NAME = {100}"},
 };
@@ -283,9 +282,8 @@ const char* const atStart =
 const char* const captions =
     "btnUp=UP;btnDown=DOWN;btnTop=TOP;txtBottom=BOTTOM;btnSave=SAVE;btnOpen=OPEN;btnClose=CLOSE;"
     "btnHost=HOST GAME;btnJoin=JOIN GAME;btnDisconnect=DISCONNECT;btnSet=SET;optPlayer1=PLAYER 1;"
-    "optPlayer2=PLAYER "
-    "2;btnOpenU=;btnAddU=;btnQ5U=Q5;btnSacriU=X;btnSpecialU=S;btnFieldU=F;btnDirectU=DIRECT;"
-    "btnMasterU=MASTER;btnAttackU=ATTACK;btnEndU=END;lblAttU_i=SLOT i";
+    "optPlayer2=PLAYER 2;btnOpenU=;btnAddU=;btnQ5U=Q5;btnSacriU=X;btnSpecialU=S;btnFieldU=F;"
+    "btnDirectU=DIRECT;btnMasterU=MASTER;btnAttackU=ATTACK;btnEndU=END;lblAttU_i=SLOT i";
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -433,21 +431,18 @@ class WindowTest : public QObject {
         auto* tabs = w.window->findChild<QTabWidget*>();
         texts << w.window->windowTitle() << tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2);
         for (const QString& text :
-             QStringLiteral("GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW "
-                            "&GAME|&SOUNDS|O&N|O&FF|"
-                            "&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|GRAVEYARD|SLOT "
-                            "A|SLOT B|TIME LEFT|"
-                            "UPDATE|DESCRIPTION OF GAME CONTROLS|ACTUAL DECK|REGULAR CARDS|SPECIAL "
-                            "CARDS|INSTRUCTIONS TO BUILD DECK")
+             QStringLiteral("GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|"
+                            "R&ESTORE|NEW &GAME|&SOUNDS|O&N|O&FF|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|"
+                            "PLAYER 2|DECK|HAND|GRAVEYARD|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION OF GAME "
+                            "CONTROLS|ACTUAL DECK|REGULAR CARDS|SPECIAL CARDS|INSTRUCTIONS TO BUILD DECK")
                  .split('|'))
             QVERIFY2(texts.contains(text), qPrintable(text));
         QVERIFY(w.act("menu smnCreator, menu smnCredits, menu smnComments"));
         QVERIFY2(
             w.rec.log.join('#').contains(QRegularExpression(
                 "^!The game's GOD: [^#]+#!Thanks to: [^#]*\r\nSecond, I would like to thank the beta testers "
-                "who "
-                "helped me test and find the errors in the program[.]#!Comments: If you would like to make a "
-                "comment or suggestion about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")),
+                "who helped me test and find the errors in the program[.]#!Comments: If you would like "
+                "to make a comment or suggestion about the game [^#]*@[^#]*\r\n[^#]*subject line[^#]*$")),
             qPrintable(w.rec.log.join('#')));
     }
 
