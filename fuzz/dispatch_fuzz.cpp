@@ -22,8 +22,8 @@ using namespace grim;
 
 struct Prompts : Prompter {
     unsigned n = 0;
-    void message(const std::string&, const std::string&) override {}
-    bool question(const std::string&, bool) override { return (++n & 1u) != 0; }
+    void message(MessageId, const std::string&, const std::string&) override {}
+    bool question(MessageId, const std::string&, bool) override { return (++n & 1u) != 0; }
     std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }

@@ -42,7 +42,7 @@ const Entry<void (*)(Window&, SideId)> sideEntries[] = {
 constexpr int returnKey = 13;
 
 void aboutBox(Window& w, const char* text, const char* title) {
-    w.ports.prompter->message(text, title);
+    w.ports.prompter->message(MessageId::about, text, title);
 }
 
 const Entry<void (*)(Window&)> windowEntries[] = {

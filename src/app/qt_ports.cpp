@@ -18,14 +18,14 @@ namespace grim::app {
 QtPrompter::QtPrompter(QWidget* parent, std::function<void()> beforeModal)
     : parent_(parent), beforeModal_(std::move(beforeModal)) {}
 
-void QtPrompter::message(const std::string& text, const std::string& title) {
+void QtPrompter::message(MessageId, const std::string& text, const std::string& title) {
     if (beforeModal_) beforeModal_();
     QMessageBox box(QMessageBox::NoIcon, fromCore(title), displayText(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-bool QtPrompter::question(const std::string& text, bool defaultNo) {
+bool QtPrompter::question(MessageId, const std::string& text, bool defaultNo) {
     if (beforeModal_) beforeModal_();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Message"), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);

@@ -19,8 +19,8 @@ namespace grim::app {
 class QtPrompter final : public Prompter {
   public:
     QtPrompter(QWidget* parent, std::function<void()> beforeModal);
-    void message(const std::string& text, const std::string& title) override;
-    bool question(const std::string& text, bool defaultNo) override;
+    void message(MessageId id, const std::string& text, const std::string& title) override;
+    bool question(MessageId id, const std::string& text, bool defaultNo) override;
     std::optional<std::string> openFile(const std::string& filter, const std::string& folder = {},
                                         const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string& filter) override;

@@ -85,14 +85,14 @@ GameOverResult gameOverCheck(Window& w) {
     setListsVisible(w, true);
     w.timers.tmrTurnLimit.setOn(false);
     soundSubs::playSound(w, soundSubs::over);
-    if (p1 <= 0 && p2 <= 0)
-        w.ports.prompter->message(gameDrawn);
-    else if (p1 <= 0)
-        w.ports.prompter->message(player2Wins);
-    else
-        w.ports.prompter->message(player1Wins);
+    const GameOverResult result = p1 <= 0 && p2 <= 0 ? GameOverResult::draw
+                                  : p1 <= 0          ? GameOverResult::player2
+                                                     : GameOverResult::player1;
+    w.ports.prompter->show(result == GameOverResult::draw      ? MessageId::gameDrawn
+                           : result == GameOverResult::player2 ? MessageId::player2Wins
+                                                               : MessageId::player1Wins);
     disableBoth(w);
-    return GameOverResult::over;
+    return result;
 }
 
 void clearDuel(Window& w) {

@@ -13,16 +13,8 @@ namespace grim::gameSubs {
 // A side sacrifices at most this many cards a turn.
 inline constexpr int sacrificesPerTurn = 2;
 
-// What the end-of-game check found.
-enum class GameOverResult { notOver, over };
-
-// The end-of-game check's messages.
-inline constexpr const char* player1Wins = "Player 1 wins.";
-inline constexpr const char* player2Wins = "Player 2 wins.";
-inline constexpr const char* gameDrawn = "Game is a draw.";
-inline bool isResultMessage(std::string_view text) {
-    return text == player1Wins || text == player2Wins || text == gameDrawn;
-}
+// What the end-of-game check found: the game goes on, or who won.
+enum class GameOverResult { notOver, player1, player2, draw };
 
 // Disables every turn control of a side and resets its sacrifices of the turn.
 void disableSide(Window& w, SideId side);
@@ -38,8 +30,8 @@ void setSlotLabels(Side& s, bool enabled);
 // enables the slot labels unless the side has made its two sacrifices of the turn.
 void endPreparation(Window& w, SideId side);
 
-// Shows the result and disables both sides when a side's life points are 0 or below;
-// answers over then, else notOver.
+// Shows the result and disables both sides when a side's life points are 0 or below, and
+// answers who won; else answers notOver.
 GameOverResult gameOverCheck(Window& w);
 // Shows or hides both sides' deck and hand lists.
 void setListsVisible(Window& w, bool visible);

@@ -2,6 +2,8 @@
 // tests implement them with fakes that record and answer from a script.
 #pragma once
 
+#include "board/messages.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,10 +13,13 @@ namespace grim {
 class Prompter {
   public:
     virtual ~Prompter() = default;
-    // A modal message box with an OK button.
-    virtual void message(const std::string& text, const std::string& title = "Message") = 0;
+    // A modal message box with an OK button, showing the message's text.
+    virtual void message(MessageId id, const std::string& text, const std::string& title = "Message") = 0;
     // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
-    virtual bool question(const std::string& text, bool defaultNo = false) = 0;
+    virtual bool question(MessageId id, const std::string& text, bool defaultNo = false) = 0;
+    // The message, or the question, with its text from the table.
+    void show(MessageId id) { message(id, std::string(messageText(id))); }
+    bool ask(MessageId id, bool defaultNo = false) { return question(id, std::string(messageText(id)), defaultNo); }
     // File dialogs with one filter, e.g. "Deck File (*.ucd)". Cancelling gives no path.
     // The open dialog starts in startFolder and shows title when they are given.
     virtual std::optional<std::string> openFile(const std::string& filter,

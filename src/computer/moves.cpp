@@ -38,16 +38,14 @@ std::string entryOf(const std::string& text) {
     return card != nullptr ? card->name : text;
 }
 
-bool isRefusal(const std::string& message) {
-    const bool chanceFailed =
-        message == "Opponent's cards were spared." || message == "Opponent's FIELD cards were spared";
-    return !chanceFailed && !gameSubs::isResultMessage(message);
+bool isRefusal(MessageId id) {
+    return !isChanceReport(id) && !isResult(id);
 }
 
-void TrialPorts::message(const std::string& text, const std::string&) {
-    if (gameSubs::isResultMessage(text))
+void TrialPorts::message(MessageId id, const std::string&, const std::string&) {
+    if (isResult(id))
         over = true;
-    else if (isRefusal(text))
+    else if (isRefusal(id))
         refused = true;
 }
 

@@ -40,7 +40,7 @@ struct Move {
 std::string entryOf(const std::string& text);
 
 // A message a move may show without being refused: a chance effect that failed, the result.
-bool isRefusal(const std::string& message);
+bool isRefusal(MessageId id);
 
 // Ports for trying moves on a copy of a board: nothing shown, played or sent; questions
 // answered Yes; messages recorded; chance drawn from its own generator.
@@ -58,8 +58,8 @@ class TrialPorts final : Prompter, Sound, Clock, Socket {
     void clear() { refused = over = false; }
 
   private:
-    void message(const std::string& text, const std::string&) override;
-    bool question(const std::string&, bool) override { return true; }
+    void message(MessageId id, const std::string&, const std::string&) override;
+    bool question(MessageId, const std::string&, bool) override { return true; }
     std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }

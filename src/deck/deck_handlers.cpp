@@ -21,10 +21,10 @@ void moveDeckEntry(Window& w, int i, int to) {
 
 // TOP and BOTTOM: the selection lands on the entry that stood above the moved one or,
 // when the first entry was moved, on the new first entry.
-void moveToEnd(Window& w, bool top, const char* refusal) {
+void moveToEnd(Window& w, bool top, MessageId refusal) {
     auto& deck = w.deck.lstDeck;
     if (!deck.hasSelection()) {
-        w.ports.prompter->message(refusal);
+        w.ports.prompter->show(refusal);
         return;
     }
     const int p = deck.selected() - 1;
@@ -73,10 +73,10 @@ void btnDown_Click(Window& w) {
 }
 
 void btnTop_Click(Window& w) {
-    moveToEnd(w, true, "No item selected in DECK to move to top.");
+    moveToEnd(w, true, MessageId::noItemToTop);
 }
 void txtBottom_Click(Window& w) {
-    moveToEnd(w, false, "No item selected in DECK to move to bottom.");
+    moveToEnd(w, false, MessageId::noItemToBottom);
 }
 
 void btnClose_Click(Window& w) {
@@ -86,34 +86,33 @@ void btnClose_Click(Window& w) {
 void btnSave_Click(Window& w) {
     auto& d = w.deck;
     if (d.lstDeck.empty()) {
-        w.ports.prompter->message("There are no cards in your deck to save.");
+        w.ports.prompter->show(MessageId::noDeckToSave);
         return;
     }
     const auto path = w.ports.prompter->saveFile(deckFile::filter);
     if (!path) return;
     if (!deckFile::write(*path, d.lstDeck.items())) {
-        w.ports.prompter->message(deckFile::saveFailedMessage(*path));
+        w.ports.prompter->message(MessageId::saveFailed, deckFile::saveFailedMessage(*path));
         return;
     }
     d.savedDeck = d.lstDeck.items();
-    w.ports.prompter->message("Your deck was saved.");
+    w.ports.prompter->show(MessageId::deckSaved);
     selectEntry(w, d.lstRegCards, 0);
 }
 
 void btnOpen_Click(Window& w) {
     auto& d = w.deck;
-    w.ports.prompter->message(
-        "Opening a deck file will close the current deck loaded without saving any changes. "
-        "Clicking cancel in next window will abort this.");
+    w.ports.prompter->show(MessageId::openClosesDeck);
     const auto path = w.ports.prompter->openFile(deckFile::filter);
     if (!path) return;
     closeDeck(w, CloseMode::silent);
 
     deckFile::Contents file = deckFile::read(*path);
     if (file.status != deckFile::Contents::Status::ok) {
-        w.ports.prompter->message(file.status == deckFile::Contents::Status::outdated
-                                     ? "Your deck is outdated. Current deck version is 16."
-                                     : deckFile::unreadableMessage(*path));
+        if (file.status == deckFile::Contents::Status::outdated)
+            w.ports.prompter->show(MessageId::deckOutdated);
+        else
+            w.ports.prompter->message(MessageId::deckUnreadable, deckFile::unreadableMessage(*path));
         d.savedDeck.clear();
         refreshCounts(w);
         return;
@@ -121,7 +120,7 @@ void btnOpen_Click(Window& w) {
     for (auto& entry : file.entries)
         d.lstDeck.add(std::move(entry));
     if (file.moreThan40)
-        w.ports.prompter->message("You have more than 40 cards! The rest will not be loaded.");
+        w.ports.prompter->show(MessageId::editorMoreThan40);
     if (!d.lstDeck.empty()) selectEntry(w, d.lstDeck, 0);
     for (const auto& entry : d.lstDeck.items())
         for (ListBox* list : {&d.lstRegCards, &d.lstSpcCards})

@@ -40,11 +40,11 @@ void refreshCounts(Window& w) {
 void addToDeck(Window& w, ListBox& list) {
     auto& d = w.deck;
     if (!list.hasSelection()) {
-        w.ports.prompter->message("There is no card selected to add to deck.");
+        w.ports.prompter->show(MessageId::noCardToAdd);
         return;
     }
     if (d.lstDeck.count() >= deckFile::maxEntries) {
-        w.ports.prompter->message("You cannot have more than 40 cards!");
+        w.ports.prompter->show(MessageId::deckFull);
         return;
     }
     const int p = list.selected() - 1;
@@ -57,7 +57,7 @@ void addToDeck(Window& w, ListBox& list) {
 void removeFromDeck(Window& w) {
     auto& deck = w.deck.lstDeck;
     if (!deck.hasSelection()) {
-        w.ports.prompter->message("There is no card selected to remove.");
+        w.ports.prompter->show(MessageId::noCardToRemove);
         return;
     }
     const int p = deck.selected() - 1;
@@ -87,10 +87,10 @@ void closeDeck(Window& w, CloseMode mode) {
     auto& deck = w.deck.lstDeck;
     if (mode == CloseMode::asking) {
         if (deck.empty()) {
-            w.ports.prompter->message("There are no cards in deck to close.");
+            w.ports.prompter->show(MessageId::noDeckToClose);
             return;
         }
-        if (!w.ports.prompter->question("This will close your current deck without saving any changes!"))
+        if (!w.ports.prompter->ask(MessageId::closeDeckQuestion))
             return;
     }
     while (!deck.empty()) {

@@ -12,10 +12,10 @@ bool formQueryUnload(Window& w) {
     const bool deck = unsavedDeckChanges(w.deck);
     const bool game = gameRunning(w);
     if (!deck && !game) return true;
-    return w.ports.prompter->question(deck && game ? deckAndGameQuestion
-                                     : deck       ? unsavedDeckQuestion
-                                                  : runningGameQuestion,
-                                     true);
+    return w.ports.prompter->ask(deck && game ? MessageId::deckAndGameQuestion
+                                 : deck       ? MessageId::unsavedDeckQuestion
+                                              : MessageId::runningGameQuestion,
+                                 true);
 }
 
 } // namespace grim

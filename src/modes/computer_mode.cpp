@@ -20,8 +20,10 @@ namespace {
 class Answers final : public Prompter {
   public:
     Answers(Prompter& shown, std::string deckPath) : shown_(shown), deckPath_(std::move(deckPath)) {}
-    void message(const std::string& text, const std::string& title) override { shown_.message(text, title); }
-    bool question(const std::string&, bool) override { return answer_; }
+    void message(MessageId id, const std::string& text, const std::string& title) override {
+        shown_.message(id, text, title);
+    }
+    bool question(MessageId, const std::string&, bool) override { return answer_; }
     std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         return deckPath_;
     }

@@ -48,7 +48,7 @@ void smnOnline_Click(Window& w) {
 void smnNewGame_Click(Window& w) {
     if (!w.menu.smnNewGame.enabled) return;
     if (oneMachine(w)) {
-        if (!w.ports.prompter->question(newGameQuestion)) return;
+        if (!w.ports.prompter->ask(MessageId::newGameQuestion)) return;
         backToNoMode(w);
         return;
     }

@@ -6,8 +6,6 @@
 
 namespace grim::onlineSubs {
 
-inline constexpr const char* newGameQuestion = "Start a new game?";
-
 // Chooses a mode on an empty board: all three mode items disabled, the chosen one checked,
 // NEW GAME enabled.
 void chooseMode(Window& w, Switch& chosen);

@@ -76,7 +76,7 @@ void completeUpdate(Window& w) {
     const bool opensDeck = std::exchange(w.synchHeld, false);
     logLine(w, "] Changes from other player updated successfully.>");
     soundSubs::playSound(w, soundSubs::update);
-    if (gameSubs::gameOverCheck(w) == gameSubs::GameOverResult::over) return;
+    if (gameSubs::gameOverCheck(w) != gameSubs::GameOverResult::notOver) return;
     w.timers.tmrTurnLimit.setOn(true);
     gameSubs::enableSide(w, w.online.optPlayer1.checked ? SideId::u1 : SideId::u2);
     if (opensDeck) w.u2.btnOpen.enabled = true;

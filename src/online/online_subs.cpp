@@ -24,13 +24,13 @@ std::optional<std::uint16_t> portNumber(const std::string& text) {
 // The checks HOST GAME and JOIN GAME share; shows the first message that applies.
 bool refused(Window& w, bool needsAddress) {
     const OnlinePanel& o = w.online;
-    const char* message = o.txtPlayer.text.empty()                  ? noNameMessage
-                          : needsAddress && o.txtIp.text.empty()    ? noIpMessage
-                          : o.txtPort.text.empty()                  ? noPortMessage
-                          : !portNumber(o.txtPort.text).has_value() ? badPortMessage
-                                                                    : nullptr;
-    if (message == nullptr) return false;
-    w.ports.prompter->message(message);
+    const std::optional<MessageId> message = o.txtPlayer.text.empty()                  ? MessageId::noName
+                                             : needsAddress && o.txtIp.text.empty()    ? MessageId::noIp
+                                             : o.txtPort.text.empty()                  ? MessageId::noPort
+                                             : !portNumber(o.txtPort.text).has_value() ? MessageId::badPort
+                                                                                       : std::optional<MessageId>{};
+    if (!message) return false;
+    w.ports.prompter->show(*message);
     return true;
 }
 
@@ -109,7 +109,7 @@ void hostGame(Window& w) {
     OnlinePanel& o = w.online;
     std::string whyNot;
     if (!w.ports.socket->listen(*portNumber(o.txtPort.text), whyNot)) {
-        w.ports.prompter->message(cannotListenMessage(o.txtPort.text, whyNot));
+        w.ports.prompter->message(MessageId::cannotListen, cannotListenMessage(o.txtPort.text, whyNot));
         // Back to the state ONLINE gives, so the player can change the port and try again.
         enableConnectionControls(w);
         o.btnDisconnect.enabled = false;
@@ -135,7 +135,7 @@ void joinGame(Window& w) {
 }
 
 void disconnectGame(Window& w) {
-    if (!w.ports.prompter->question(disconnectQuestion)) return;
+    if (!w.ports.prompter->ask(MessageId::disconnectQuestion)) return;
     Timers& t = w.timers;
     t.tmrTurnLimit.setOn(false);
     t.tmrConnect.setOn(false);
@@ -191,7 +191,7 @@ void openDuel(Window& w) {
 
 void requestRestart(Window& w) {
     sendMessage(w, "</r/>");
-    w.ports.prompter->message(restartSentMessage);
+    w.ports.prompter->show(MessageId::restartSent);
 }
 
 void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
@@ -207,7 +207,7 @@ void Winsock_Connect(Window& w) {
 
 void Winsock_Close(Window& w) {
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter->message(hangUpMessage);
+    w.ports.prompter->show(MessageId::hangUp);
     logLine(w, "] Other player disconnected.>");
     w.online.btnSet.enabled = false;
     endedByOtherSide(w);
@@ -217,7 +217,7 @@ void Winsock_Close(Window& w) {
 void Winsock_Error(Window& w, int, const std::string&) {
     w.ports.socket->close();
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter->message(errorMessage);
+    w.ports.prompter->show(MessageId::connectionError);
     logLine(w, "] Connection ended because of an error.>");
     endedByOtherSide(w); // SET stays as it was
 }

@@ -76,7 +76,7 @@ void fixSides(Window& w, bool player1) {
 }
 
 void answerRestart(Window& w) {
-    if (w.ports.prompter->question(restartQuestion)) {
+    if (w.ports.prompter->ask(MessageId::restartQuestion)) {
         newGameResetOnline(w);
         sendMessage(w, "</restart/>");
         logLine(w, "] New game started.>");
@@ -133,7 +133,7 @@ void btnSet_Click(Window& w) {
     OnlinePanel& o = w.online;
     if (!o.btnSet.enabled) return;
     if (!o.optPlayer1.checked && !o.optPlayer2.checked) {
-        w.ports.prompter->message(noSideMessage);
+        w.ports.prompter->show(MessageId::noSide);
         return;
     }
     if (o.optPlayer1.checked) {

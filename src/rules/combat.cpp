@@ -8,13 +8,6 @@ namespace grim {
 
 namespace {
 
-const char* const selectBothMessage = "You need to select both slot #s.";
-const char* const emptyOwnSlotMessage = "You can't ATTACK from an empty slot.";
-const char* const emptyTargetMessage = "You can't ATTACK an empty slot.";
-const char* const noAttackerMessage =
-    "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.";
-const char* const targetsOnFieldMessage =
-    "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.";
 
 TextBox& slotOf(Field& field, int n) {
     return field.at(static_cast<std::size_t>(n - 1));
@@ -36,18 +29,18 @@ void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field&
     const auto a = gameSubs::selectedSlot(cmbSlotA);
     const auto b = gameSubs::selectedSlot(cmbSlotB);
     if (!a || !b) {
-        prompter.message(selectBothMessage);
+        prompter.show(MessageId::selectBothSlots);
         return;
     }
     TextBox& attacker = slotOf(ownField, *a);
     if (attacker.text.empty()) {
-        prompter.message(emptyOwnSlotMessage);
+        prompter.show(MessageId::attackFromEmptySlot);
         return;
     }
     const int attackerPower = gameSubs::slotPower(attacker.text);
     TextBox& defender = slotOf(opponentField, *b);
     if (defender.text.empty()) {
-        prompter.message(emptyTargetMessage);
+        prompter.show(MessageId::attackEmptySlot);
         return;
     }
     const int defenderPower = gameSubs::slotPower(defender.text);
@@ -77,11 +70,11 @@ namespace gameSubs {
 
 void directAttack(Window& w, Field& ownField, Field& opponentField, TextBox& opponentLp, SideId side) {
     if (occupiedSlots(ownField) == 0) {
-        w.ports.prompter->message(noAttackerMessage);
+        w.ports.prompter->show(MessageId::directNeedsAttacker);
         return;
     }
     if (occupiedSlots(opponentField) > 0) {
-        w.ports.prompter->message(targetsOnFieldMessage);
+        w.ports.prompter->show(MessageId::directNeedsEmptyField);
         return;
     }
     addNumber(opponentLp, -1);

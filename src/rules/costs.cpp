@@ -5,8 +5,6 @@
 namespace grim::gameSubs {
 
 namespace {
-const char* const lifeMessage = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
-const char* const sacrificedMessage = "You don't have enough cards SACRIFICED.";
 } // namespace
 
 Cost fieldingCost(int code) {
@@ -26,7 +24,7 @@ Verdict payLifePoints(Window& w, SideId side, int life) {
         writeNumber(s.txtLp, p - life);
         return Verdict::passed;
     }
-    w.ports.prompter->message(lifeMessage);
+    w.ports.prompter->show(MessageId::lifeCost);
     return Verdict::failed;
 }
 
@@ -37,7 +35,7 @@ Verdict paySacrificed(Window& w, SideId side, int sacrificed) {
         writeNumber(s.txtSacriCnt, c - sacrificed);
         return Verdict::passed;
     }
-    w.ports.prompter->message(sacrificedMessage);
+    w.ports.prompter->show(MessageId::sacrificedCost);
     return Verdict::failed;
 }
 
@@ -45,12 +43,12 @@ Verdict payLifeAndSacrificed(Window& w, SideId side, int life, int sacrificed) {
     Side& s = w.side(side);
     const int p = readNumber(s.txtLp);
     if (p <= life) {
-        w.ports.prompter->message(lifeMessage);
+        w.ports.prompter->show(MessageId::lifeCost);
         return Verdict::failed;
     }
     const int c = readNumber(s.txtSacriCnt);
     if (c < sacrificed) {
-        w.ports.prompter->message(sacrificedMessage);
+        w.ports.prompter->show(MessageId::sacrificedCost);
         return Verdict::failed;
     }
     writeNumber(s.txtLp, p - life);

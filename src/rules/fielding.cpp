@@ -9,13 +9,6 @@ namespace grim::gameSubs {
 
 namespace {
 
-const char* const noCardToFieldMessage = "No card has been selected to send to an ATTACK slot.";
-const char* const fieldFullMessage = "Your ATTACK area is full. Action cancelled.";
-const char* const noHandCardMessage =
-    "No card in HAND selected for sacrifice. Sacrifice will not take place.";
-const char* const emptySlotMessage =
-    "There is no card to sacrifice in this slot. Sacrifice will not take place.";
-const char* const masterMessage = "You must have 5 cards on the FIELD to use MASTER.";
 
 // What every sacrifice does once its card is in the graveyard.
 void finishSacrifice(Side& s) {
@@ -34,11 +27,11 @@ void finishSacrifice(Side& s) {
 void field(Window& w, ListBox& hand, Field& slots, SideId side) {
     Prompter& prompter = *w.ports.prompter;
     if (!hand.hasSelection()) {
-        prompter.message(noCardToFieldMessage);
+        prompter.show(MessageId::noCardToField);
         return;
     }
     if (occupiedSlots(slots) == slotCount) {
-        prompter.message(fieldFullMessage);
+        prompter.show(MessageId::fieldFull);
         return;
     }
     const std::string entry = hand.selectedText();
@@ -47,7 +40,7 @@ void field(Window& w, ListBox& hand, Field& slots, SideId side) {
 
     std::string slotText;
     if (cardSubs::isSpecial(*code)) {
-        if (!prompter.question(specialFieldQuestion)) return;
+        if (!prompter.ask(MessageId::specialFieldQuestion)) return;
         slotText = entry + " 50";
     } else {
         const CardInfo* card = cardSubs::record(*code);
@@ -78,10 +71,10 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
     Prompter& prompter = *w.ports.prompter;
     if (from == SacrificeFrom::hand) {
         if (!s.lstHand.hasSelection()) {
-            prompter.message(noHandCardMessage);
+            prompter.show(MessageId::noHandCardToSacrifice);
             return;
         }
-        if (!prompter.question(sacrificeQuestion)) return;
+        if (!prompter.ask(MessageId::sacrificeQuestion)) return;
         s.cmbGrave.add(s.lstHand.selectedText());
         s.lstHand.remove(s.lstHand.selected());
         finishSacrifice(s);
@@ -89,10 +82,10 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
         if (slot < 1 || slot > slotCount) return;
         TextBox& box = s.slot(slot);
         if (box.text.empty()) {
-            prompter.message(emptySlotMessage);
+            prompter.show(MessageId::emptySlotToSacrifice);
             return;
         }
-        if (!prompter.question(sacrificeQuestion)) return;
+        if (!prompter.ask(MessageId::sacrificeQuestion)) return;
         toGraveyard(s, box);
         finishSacrifice(s);
     }
@@ -100,7 +93,7 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
 
 void master(Window& w, Field& slots, TextBox& opponentLp, SideId side) {
     if (occupiedSlots(slots) < slotCount) {
-        w.ports.prompter->message(masterMessage);
+        w.ports.prompter->show(MessageId::masterNeedsFullField);
         return;
     }
     addNumber(opponentLp, -1);

@@ -6,9 +6,6 @@
 
 namespace grim::gameSubs {
 
-inline constexpr const char* specialFieldQuestion =
-    "Adding a SPECIAL card to the FIELD will make its abilities useless & its power will only be 50.";
-inline constexpr const char* sacrificeQuestion = "Do you want to sacrifice this card?";
 
 // Puts the selected hand card into the first free slot, paying its cost.
 void field(Window& w, ListBox& hand, Field& slots, SideId side);

@@ -2,6 +2,7 @@
 
 #include "board/game_subs.h"
 #include "board/numbers.h"
+#include "board/message_log.h"
 #include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
@@ -14,16 +15,6 @@ namespace grim::gameSubs {
 
 namespace {
 
-const char* const outdatedMessage = "Your deck is outdated. Current deck version is 16.";
-const char* const moreThan40Message = "You have more than 40 cards! The rest will not be loaded!";
-const char* const lessThan40Message =
-    "You have less than 40 cards! To play a real game you need 40. Try again.";
-const char* const noMoreCardsMessage = "There are no more cards in DECK to add to HAND.";
-const char* const handFullMessage = "You can only have 5 cards in your hand.";
-const char* const q5NoCardsMessage = "You don't have any cards in DECK to use Q5.";
-const char* const q5HandFullMessage = "You already have 5 cards in HAND.";
-const char* const q5NotEnoughMessage = "Not enough cards in DECK to use Q5.";
-const char* const timeUpLogText = "] 3 minutes have passed. Your turn has automatically ended.>";
 
 constexpr std::size_t shownLineLength = 60;
 
@@ -36,12 +27,9 @@ void moveTopCard(ListBox& deck, ListBox& hand) {
 // Drawing is refused, with its message, from an empty deck and into a full hand; drawing
 // then ends for the turn.
 bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck, const ListBox& hand,
-                   const char* emptyDeckMessage, const char* fullHandMessage) {
-    const char* message = deck.empty()                ? emptyDeckMessage
-                          : hand.count() >= handLimit ? fullHandMessage
-                                                      : nullptr;
-    if (message == nullptr) return false;
-    w.ports.prompter->message(message);
+                   MessageId emptyDeckMessage, MessageId fullHandMessage) {
+    if (!deck.empty() && hand.count() < handLimit) return false;
+    w.ports.prompter->show(deck.empty() ? emptyDeckMessage : fullHandMessage);
     disableDrawing(btnQ5, btnAdd);
     return true;
 }
@@ -65,23 +53,23 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
 
     const deckFile::Contents file = deckFile::read(*path);
     if (file.status == deckFile::Contents::Status::unreadable) {
-        prompter.message(deckFile::unreadableMessage(*path));
+        prompter.message(MessageId::deckUnreadable, deckFile::unreadableMessage(*path));
         return;
     }
     if (file.status == deckFile::Contents::Status::outdated) {
-        prompter.message(outdatedMessage);
+        prompter.show(MessageId::deckOutdated);
         return;
     }
     for (std::size_t i = 0; i < file.entries.size(); ++i) {
         // Only the exact catalogue entry of a card may be played: "[105] CLOWN", nothing else.
         if (!cardSubs::isCatalogueEntry(file.entries[i])) {
-            prompter.message(notACardMessage(static_cast<int>(i) + 2, file.entries[i]));
+            prompter.message(MessageId::notACard, notACardMessage(static_cast<int>(i) + 2, file.entries[i]));
             return;
         }
     }
-    if (file.moreThan40) prompter.message(moreThan40Message);
+    if (file.moreThan40) prompter.show(MessageId::moreThan40);
     if (static_cast<int>(file.entries.size()) < deckFile::maxEntries) {
-        prompter.message(lessThan40Message);
+        prompter.show(MessageId::lessThan40);
         return;
     }
 
@@ -90,7 +78,7 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
     btnOpen.enabled = false;
     writeNumber(deckCnt, deck.count());
 
-    if (prompter.question(shuffleQuestion, true)) {
+    if (prompter.ask(MessageId::shuffleQuestion, true)) {
         shuffle(w, deck);
         shuffle(w, deck);
     }
@@ -121,7 +109,7 @@ void firstMove(Window& w) {
 
 void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
           TextBox& handCnt) {
-    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, noMoreCardsMessage, handFullMessage)) return;
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, MessageId::noMoreCards, MessageId::handFull)) return;
     moveTopCard(deck, hand);
     writeNumber(deckCnt, deck.count());
     writeNumber(handCnt, hand.count());
@@ -130,10 +118,10 @@ void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand
 
 void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
         TextBox& handCnt) {
-    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, q5NoCardsMessage, q5HandFullMessage)) return;
+    if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, MessageId::q5NoCards, MessageId::q5HandFull)) return;
     const int n = handLimit - hand.count();
     if (n > deck.count()) {
-        w.ports.prompter->message(q5NotEnoughMessage);
+        w.ports.prompter->show(MessageId::q5NotEnough);
         btnQ5.enabled = false; // drawing one card at a time stays possible
         return;
     }
@@ -156,7 +144,7 @@ void endTurn(Window& w, SideId side) {
         onlineSubs::handOver(w, side);
         return;
     }
-    if (result == GameOverResult::over) return;
+    if (result != GameOverResult::notOver) return;
     if (side == SideId::u1 && w.blnFirstMove) {
         // Player 2 opens a deck now, which starts player 2's turn.
         w.u2.btnOpen.enabled = true;
@@ -173,7 +161,7 @@ void turnTimerTick(Window& w) {
     if (w.timePassed < turnMinutes) return;
 
     w.timers.tmrTurnLimit.setOn(false);
-    w.ports.prompter->message(timeUpMessage);
+    w.ports.prompter->show(MessageId::timeUp);
     w.timePassed = 0;
     // A click on a disabled button does nothing, so only an enabled END ends a turn.
     if (w.u1.btnEnd.enabled) {
@@ -187,7 +175,7 @@ void turnTimerTick(Window& w) {
         w.timers.tmrTurnLimit.setOn(true);
     }
     // This line ends with its line break instead of starting with one.
-    w.txtChat.text += "<[" + w.ports.clock->timeOfDay() + timeUpLogText + "\r\n";
+    w.txtChat.text += timedText(w, "] " + std::string(messageText(MessageId::timeUp)) + ">") + "\r\n";
 }
 
 } // namespace grim::gameSubs

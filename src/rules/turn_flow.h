@@ -10,8 +10,6 @@
 
 namespace grim::gameSubs {
 
-inline constexpr const char* shuffleQuestion = "Do you want to shuffle your deck?";
-inline constexpr const char* timeUpMessage = "3 minutes have passed. Your turn has automatically ended.";
 
 // Reads a deck file chosen in the file dialog into the deck list. A file that is
 // outdated, unreadable, short or holds a line that is not a card entry of the catalogue

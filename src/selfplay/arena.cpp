@@ -27,17 +27,17 @@ class ArenaPorts final : Prompter, Sound, Clock {
     // The player acting now and the deck its open dialog gives.
     int acting = 0;
     std::string deck;
-    std::string result;
+    std::optional<MessageId> result; // the end-of-game message
 
   private:
-    void message(const std::string& text, const std::string&) override {
+    void message(MessageId id, const std::string& text, const std::string&) override {
         record_.log.push_back("message: " + text);
-        if (computer::isRefusal(text))
+        if (computer::isRefusal(id))
             ++record_.refusals[static_cast<std::size_t>(acting)];
-        else if (gameSubs::isResultMessage(text))
-            result = text;
+        else if (isResult(id))
+            result = id;
     }
-    bool question(const std::string&, bool) override { return true; }
+    bool question(MessageId, const std::string&, bool) override { return true; }
     std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
         if (deck.empty()) return std::nullopt;
         return deck;
@@ -104,7 +104,7 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
     };
     BoardCheck board;
     auto check = [&](const std::string& after) {
-        for (const auto& problem : board.problems(w, !ports.result.empty()))
+        for (const auto& problem : board.problems(w, ports.result.has_value()))
             fail(after, problem);
     };
     onlineSubs::smnOffline_Click(w);

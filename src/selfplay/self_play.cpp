@@ -26,27 +26,18 @@ namespace {
 constexpr std::size_t maxFailures = 50;
 
 // The first message of an action that must leave the window as it was.
-const std::set<std::string, std::less<>> refusals{
-    "No card has been selected to send to an ATTACK slot.",
-    "Your ATTACK area is full. Action cancelled.",
-    "No card in HAND selected for sacrifice. Sacrifice will not take place.",
-    "There is no card to sacrifice in this slot. Sacrifice will not take place.",
-    "You must have 5 cards on the FIELD to use MASTER.",
-    "The LP cost of this card would reduce your LP to zero. Action cancelled.",
-    "You don't have enough cards SACRIFICED.",
-    "You need to select both slot #s.",
-    "You can't ATTACK from an empty slot.",
-    "You can't ATTACK an empty slot.",
-    "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS.",
-    "A DIRECT attack to opponent's LIFEPOINTS can only be done when opponent has no cards on FIELD.",
-    "Your deck is outdated. Current deck version is 16.",
-    "You have less than 40 cards! To play a real game you need 40. Try again.",
-    "No HAND card selected to activate special ability.",
-    "Selected card is not a SPECIAL card.",
-};
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
+bool leavesTheWindowAsItWas(MessageId first) {
+    using enum MessageId;
+    switch (first) {
+    case noCardToField: case fieldFull: case noHandCardToSacrifice: case emptySlotToSacrifice:
+    case masterNeedsFullField: case lifeCost: case sacrificedCost: case selectBothSlots:
+    case attackFromEmptySlot: case attackEmptySlot: case directNeedsAttacker: case directNeedsEmptyField:
+    case deckOutdated: case lessThan40: case notACard: case deckUnreadable: case noSpecialSelected:
+    case notASpecial:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // 0-based numbers of the occupied slots of a side (the first `count` of `slots`).
@@ -64,11 +55,11 @@ Occupied occupied(const Side& s) {
 
 } // namespace
 
-GameResult resultOf(std::string_view message) {
-    return message == gameSubs::player1Wins   ? GameResult::player1
-           : message == gameSubs::player2Wins ? GameResult::player2
-           : message == gameSubs::gameDrawn   ? GameResult::draw
-                                              : GameResult::unfinished;
+GameResult resultOf(std::optional<MessageId> message) {
+    return message == MessageId::player1Wins   ? GameResult::player1
+           : message == MessageId::player2Wins ? GameResult::player2
+           : message == MessageId::gameDrawn   ? GameResult::draw
+                                               : GameResult::unfinished;
 }
 
 SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
@@ -80,20 +71,23 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
     addDefaultActions();
 }
 
-void SelfPlay::message(const std::string& text, const std::string&) {
-    if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
+void SelfPlay::message(MessageId id, const std::string& text, const std::string&) {
+    if (!shown_) {
+        firstShown_ = id;
+        firstText_ = text; // kept in one buffer: no allocation per message
+    }
     shown_ = true;
-    if (gameSubs::isResultMessage(text)) result_ = text;
+    if (isResult(id)) result_ = id;
 }
 
-bool SelfPlay::question(const std::string& text, bool) {
+bool SelfPlay::question(MessageId id, const std::string&, bool) {
     bool yes = chance(0.5);
     if (!answers_.empty()) {
         yes = answers_.front();
         answers_.pop_front();
     }
     // Declining to sacrifice or to field a special card cancels the action.
-    if (!yes && (text == gameSubs::sacrificeQuestion || text == gameSubs::specialFieldQuestion))
+    if (!yes && (id == MessageId::sacrificeQuestion || id == MessageId::specialFieldQuestion))
         cancelled_ = true;
     return yes;
 }
@@ -249,21 +243,19 @@ void SelfPlay::fail(const std::string& action, const std::string& what) {
 }
 
 void SelfPlay::check(const std::string& action) {
-    for (auto& problem : boardCheck_.problems(w_, !result_.empty()))
+    for (auto& problem : boardCheck_.problems(w_, result_.has_value()))
         fail(action, problem);
 }
 
 bool SelfPlay::refused() const {
     if (cancelled_) return true;
-    if (!shown_) return false;
-    const std::string& first = firstShown_;
-    return refusals.count(first) != 0 || startsWith(first, "Line ") || startsWith(first, "The deck file");
+    return shown_ && leavesTheWindowAsItWas(firstShown_);
 }
 
 GameRecord SelfPlay::playGame() {
     ++game_;
     GameRecord record;
-    result_.clear();
+    result_.reset();
     onlineSubs::smnOffline_Click(w_);
     check("OFFLINE");
 
@@ -314,7 +306,7 @@ GameRecord SelfPlay::playGame() {
         check(action.name);
         if (options_.checkRefusals && refused() && !sameBoard(*before, w_))
             fail(action.name, "a refused action changed the window (" +
-                                  (shown_ ? firstShown_ : std::string("no message")) + ")");
+                                  (shown_ ? firstText_ : std::string("no message")) + ")");
     }
 
     record.result = resultOf(result_);

@@ -30,8 +30,8 @@ struct SelfPlayOptions {
 };
 
 enum class GameResult { player1, player2, draw, unfinished };
-// The result an end-of-game message announces; unfinished for any other text.
-GameResult resultOf(std::string_view message);
+// The result an end-of-game message announces; unfinished for any other message or none.
+GameResult resultOf(std::optional<MessageId> message);
 
 struct GameRecord {
     GameResult result = GameResult::unfinished;
@@ -76,8 +76,8 @@ class SelfPlay : Prompter {
     int chosenSlot = 1;
 
   private:
-    void message(const std::string& text, const std::string& title) override;
-    bool question(const std::string& text, bool defaultNo) override;
+    void message(MessageId id, const std::string& text, const std::string& title) override;
+    bool question(MessageId id, const std::string& text, bool defaultNo) override;
     std::optional<std::string> openFile(const std::string& filter, const std::string& startFolder = {},
                                         const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
@@ -103,9 +103,10 @@ class SelfPlay : Prompter {
     // Whether the current action showed a message, and the first one; whether it was cancelled
     // in a dialog; the result message of the current game.
     bool shown_ = false;
-    std::string firstShown_;
+    MessageId firstShown_ = MessageId::about;
+    std::string firstText_;
     bool cancelled_ = false;
-    std::string result_;
+    std::optional<MessageId> result_;
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
     int game_ = 0;

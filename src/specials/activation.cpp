@@ -52,13 +52,13 @@ constexpr std::array<Effect, specialCount> effects{
 
 void activateSpecial(Window& w, SideId side, ListBox& hand) {
     if (!hand.hasSelection()) {
-        w.ports.prompter->message("No HAND card selected to activate special ability.");
+        w.ports.prompter->show(MessageId::noSpecialSelected);
         return;
     }
     // An entry whose code is not three digits is no special card either.
     const int code = cardSubs::cardCode(hand.selectedText()).value_or(0);
     if (!cardSubs::isSpecial(code)) {
-        w.ports.prompter->message("Selected card is not a SPECIAL card.");
+        w.ports.prompter->show(MessageId::notASpecial);
         return;
     }
     const int index = code - firstSpecial;

@@ -9,7 +9,7 @@ namespace grim::activationSubs {
 void recovery(Window& w, SideId side) {
     Side& own = w.side(side);
     const int s = readNumber(own.txtSacriCnt);
-    if (s < 1) return refuse(w, "You must have at least 1 card sacrificed to use this card.");
+    if (s < 1) return refuse(w, MessageId::needSacrificed);
     addNumber(own.txtLp, s);
     writeNumber(own.txtSacriCnt, 0);
     gameSubs::finishSpecial(w, side);
@@ -17,7 +17,7 @@ void recovery(Window& w, SideId side) {
 
 void iou(Window& w, SideId side) {
     Side& own = w.side(side);
-    if (own.btnSacri.enabled) return refuse(w, "Use this card after reaching your sacrifice limit.");
+    if (own.btnSacri.enabled) return refuse(w, MessageId::sacrificeLimitFirst);
     addNumber(own.txtSacriCnt, 1);
     gameSubs::finishSpecial(w, side);
 }
@@ -30,7 +30,7 @@ void inconvenience(Window& w, SideId side) {
 void selfishness(Window& w, SideId side) {
     Side& own = w.side(side);
     if (own.cmbGrave.empty())
-        return refuse(w, "You must have at least 1 card in GRAVEYARD. Action cancelled.");
+        return refuse(w, MessageId::needOwnGraveCancelled);
     own.cmbGrave.clear();
     writeNumber(own.txtGraveCnt, 0);
     addNumber(own.txtLp, 1);

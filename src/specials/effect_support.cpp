@@ -9,7 +9,7 @@
 namespace grim::activationSubs {
 
 std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
-                                    const std::string& noPick, const std::string& emptySlot) {
+                                    MessageId noPick, MessageId emptySlot) {
     const auto slot = gameSubs::selectedSlot(picker.cmbSlotA);
     if (!slot) {
         refuse(w, noPick);
@@ -22,13 +22,12 @@ std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& t
     return slot;
 }
 
-void feedOnSouls(Window& w, SideId side, Side& souls, const std::string& emptySlot,
-                 const std::string& noSouls) {
+void feedOnSouls(Window& w, SideId side, Side& souls, MessageId emptySlot, MessageId noSouls) {
     Side& own = w.side(side);
-    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, emptySlot);
+    const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, emptySlot);
     if (!a) return;
     TextBox& slot = own.slot(*a);
-    if (!isDeadCard(slot.text)) return refuse(w, notDead);
+    if (!isDeadCard(slot.text)) return refuse(w, MessageId::notDead);
     // The count box, not the list, says how many souls there are to take.
     const int n = readNumber(souls.txtGraveCnt);
     if (n <= 0) return refuse(w, noSouls);
@@ -61,8 +60,8 @@ int cardsOnField(const Window& w) {
     return gameSubs::occupiedSlots(w.u1) + gameSubs::occupiedSlots(w.u2);
 }
 
-void refuse(Window& w, const std::string& message) {
-    w.ports.prompter->message(message);
+void refuse(Window& w, MessageId message) {
+    w.ports.prompter->show(message);
 }
 
 } // namespace grim::activationSubs

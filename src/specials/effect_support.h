@@ -11,25 +11,16 @@
 
 namespace grim::activationSubs {
 
-inline constexpr const char* noSlotOwn = "No # selected for SLOT A. This # is your card.";
-inline constexpr const char* noSlotOpponent = "No # selected for SLOT A. This # is opponent's card.";
-inline constexpr const char* slotEmptyCancelled = "Selected slot is empty. Action cancelled.";
-inline constexpr const char* nothingToIncrease =
-    "There is no card to increase in power in selected slot. Action cancelled.";
-inline constexpr const char* notDead = "This card isn't a DEAD type.";
-inline constexpr const char* opponentFieldEmpty = "Opponent has no cards on the FIELD.";
-
 // The slot of target's field that picker's selector A names. Refuses with noPick when no
 // number is selected and with emptySlot when that slot is empty.
 std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& target,
-                                    const std::string& noPick, const std::string& emptySlot);
+                                    MessageId noPick, MessageId emptySlot);
 
 // The soul cards: the own DEAD card picked with selector A gains 10 for each card counted
 // in the souls side's graveyard count box, after paying 3L & 3C for up to 20 souls and
 // 4L & 4C for more; that graveyard is then emptied and the special card finished.
 // Refuses with emptySlot, a card that is not DEAD, and with noSouls when there are none.
-void feedOnSouls(Window& w, SideId side, Side& souls, const std::string& emptySlot,
-                 const std::string& noSouls);
+void feedOnSouls(Window& w, SideId side, Side& souls, MessageId emptySlot, MessageId noSouls);
 
 // A payment's verdict meant the effect must stop (the payment has shown its message).
 bool paymentFailed(gameSubs::Verdict verdict);
@@ -46,6 +37,6 @@ bool isDeadCard(const std::string& slotText);
 int cardsOnField(const Window& w);
 
 // Shows a refusal of an effect.
-void refuse(Window& w, const std::string& message);
+void refuse(Window& w, MessageId message);
 
 } // namespace grim::activationSubs

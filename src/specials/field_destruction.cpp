@@ -24,9 +24,9 @@ bool weakEnoughForDeath(const TextBox& slot) {
 
 void godKiller(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, "Selected slot is empty.");
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, MessageId::noSlotOpponent, MessageId::slotEmpty);
     if (!b) return;
-    if (cardSubs::cardCode(opp.slot(*b).text) != omega) return refuse(w, "OMEGA is not in opponent's FIELD.");
+    if (cardSubs::cardCode(opp.slot(*b).text) != omega) return refuse(w, MessageId::noOmega);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     destroySlot(opp, *b);
     gameSubs::finishSpecial(w, side);
@@ -34,11 +34,11 @@ void godKiller(Window& w, SideId side) {
 
 void death(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
+    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, MessageId::opponentFieldEmpty);
     bool anyWeak = false;
     for (const TextBox& slot : opp.txtAtt)
         anyWeak = anyWeak || weakEnoughForDeath(slot);
-    if (!anyWeak) return refuse(w, "Opponent's FIELD cards are greater than 100.");
+    if (!anyWeak) return refuse(w, MessageId::opponentFieldStrong);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 1, 1))) return;
     for (int i = 1; i <= slotCount; ++i) {
         if (!weakEnoughForDeath(opp.slot(i))) continue;
@@ -49,7 +49,7 @@ void death(Window& w, SideId side) {
 }
 
 void armageddon(Window& w, SideId side) {
-    if (cardsOnField(w) == 0) return refuse(w, "There are no cards in the FIELD.");
+    if (cardsOnField(w) == 0) return refuse(w, MessageId::fieldEmpty);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     for (int i = 1; i <= slotCount; ++i) {
         for (Side* owner : {&w.u1, &w.u2}) {
@@ -63,14 +63,14 @@ void armageddon(Window& w, SideId side) {
 
 void deadlyDice(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, opponentFieldEmpty);
+    if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, MessageId::opponentFieldEmpty);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 2, 1))) return;
     const int slot = randomDraw(w, diceSlots);
     if (!opp.slot(slot).text.empty()) {
         destroySlot(opp, slot);
         addNumber(opp.txtLp, -1);
     } else {
-        w.ports.prompter->message("Opponent's FIELD cards were spared");
+        w.ports.prompter->show(MessageId::fieldCardsSpared);
     }
     gameSubs::finishSpecial(w, side);
 }

@@ -10,7 +10,7 @@ namespace grim::activationSubs {
 
 void invigoration(Window& w, SideId side) {
     Side& own = w.side(side);
-    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, MessageId::nothingToIncrease);
     if (!a) return;
     TextBox& slot = own.slot(*a);
     const int power = gameSubs::slotPower(slot.text);
@@ -21,7 +21,7 @@ void invigoration(Window& w, SideId side) {
 
 void devestation(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    const auto b = pickOccupiedSlot(w, w.side(side), opp, noSlotOpponent, slotEmptyCancelled);
+    const auto b = pickOccupiedSlot(w, w.side(side), opp, MessageId::noSlotOpponent, MessageId::slotEmptyCancelled);
     if (!b) return;
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     TextBox& slot = opp.slot(*b);
@@ -37,8 +37,8 @@ void devestation(Window& w, SideId side) {
 
 void soulStealer(Window& w, SideId side) {
     // Each player has always been told of the empty slot in different words.
-    feedOnSouls(w, side, w.opponent(side), side == SideId::u1 ? slotEmptyCancelled : nothingToIncrease,
-                "Opponent must have at least 1 card in GRAVEYARD.");
+    feedOnSouls(w, side, w.opponent(side), side == SideId::u1 ? MessageId::slotEmptyCancelled : MessageId::nothingToIncrease,
+                MessageId::needOpponentGrave);
 }
 
 } // namespace grim::activationSubs

@@ -17,7 +17,7 @@ constexpr BandTable chosenPositions{2, 5, 4, 3, 1};
 void abyss(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (opp.cmbGrave.empty())
-        return refuse(w, "Opponent must have at least 1 card in GRAVEYARD. Action cancelled.");
+        return refuse(w, MessageId::needOpponentGraveCancelled);
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     opp.cmbGrave.clear();
     refreshGraveCount(opp);
@@ -26,7 +26,7 @@ void abyss(Window& w, SideId side) {
 
 void graveRobber(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    if (!opp.cmbGrave.hasSelection()) return refuse(w, "No card has been selected in opponent's GRAVEYARD.");
+    if (!opp.cmbGrave.hasSelection()) return refuse(w, MessageId::noOpponentGravePick);
     const int stolen = opp.cmbGrave.selected();
     w.side(side).cmbGrave.add(opp.cmbGrave.item(stolen));
     opp.cmbGrave.remove(stolen);
@@ -40,7 +40,7 @@ void revival(Window& w, SideId side) {
     // has nothing to revive; it is refused like an empty pick, before anything is paid.
     const CardInfo* card =
         own.cmbGrave.hasSelection() ? cardSubs::recordOf(own.cmbGrave.selectedText()) : nullptr;
-    if (card == nullptr) return refuse(w, "No card has been selected in GRAVEYARD. Action cancelled.");
+    if (card == nullptr) return refuse(w, MessageId::noGravePick);
     if (paymentFailed(gameSubs::payLifePoints(w, side, 1))) return;
     own.lstDeck.insert(0, card->name);
     own.cmbGrave.remove(own.cmbGrave.selected());
@@ -50,11 +50,11 @@ void revival(Window& w, SideId side) {
 
 void chosenOne(Window& w, SideId side) {
     Side& opp = w.opponent(side);
-    if (opp.lstHand.empty()) return refuse(w, "There are no cards in opponent's HAND. Action cancelled.");
+    if (opp.lstHand.empty()) return refuse(w, MessageId::noOpponentHand);
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     const int position = randomDraw(w, chosenPositions);
     if (position > opp.lstHand.count()) {
-        w.ports.prompter->message("Opponent's cards were spared.");
+        w.ports.prompter->show(MessageId::cardsSpared);
         return gameSubs::finishSpecial(w, side);
     }
     opp.cmbGrave.add(opp.lstHand.item(position - 1));
@@ -77,10 +77,9 @@ void luck(Window& w, SideId side) {
 void exchange(Window& w, SideId side) {
     const int h = w.side(side).lstHand.count(); // still holds the EXCHANGE card
     const int o = w.opponent(side).lstHand.count();
-    if (o == 0) return refuse(w, "Opponent must have at least 1 card in HAND to exchange. Action cancelled.");
+    if (o == 0) return refuse(w, MessageId::noHandToExchange);
     if (h - 1 != o)
-        return refuse(w, "You don't have the same # of cards in your HAND to exchange with opponent. "
-                         "Action cancelled.");
+        return refuse(w, MessageId::handsDiffer);
     gameSubs::finishSpecial(w, side);
     // Each hand receives the other's entries behind its own, then gives up its own.
     ListBox& hand1 = w.u1.lstHand;
@@ -97,7 +96,7 @@ void exchange(Window& w, SideId side) {
 
 void doubleTeam(Window& w, SideId side) {
     Side& own = w.side(side);
-    if (own.btnField.enabled) return refuse(w, "Card cannot be used until you put a card in the FIELD.");
+    if (own.btnField.enabled) return refuse(w, MessageId::fieldFirst);
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
     own.btnField.enabled = true;
     gameSubs::finishSpecial(w, side);

@@ -27,7 +27,7 @@ void lifepoint(Window& w, SideId side) {
 
 void increase(Window& w, SideId side) {
     Side& own = w.side(side);
-    const auto a = pickOccupiedSlot(w, own, own, noSlotOwn, nothingToIncrease);
+    const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, MessageId::nothingToIncrease);
     if (!a) return;
     TextBox& slot = own.slot(*a);
     slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 50);
@@ -38,8 +38,8 @@ void reduction(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     // Player 1's wording of the first message has always ended in two full stops.
     const auto b = pickOccupiedSlot(
-        w, w.side(side), opp, side == SideId::u1 ? std::string(noSlotOpponent) + "." : noSlotOpponent,
-        "There is no card to reduce in power in selected slot. Action cancelled.");
+        w, w.side(side), opp, side == SideId::u1 ? MessageId::noSlotOpponentTwoStops : MessageId::noSlotOpponent,
+        MessageId::nothingToReduce);
     if (!b) return;
     TextBox& slot = opp.slot(*b);
     const int p = gameSubs::slotPower(slot.text) - 50;
@@ -53,7 +53,7 @@ void reduction(Window& w, SideId side) {
 }
 
 void soulTransfer(Window& w, SideId side) {
-    feedOnSouls(w, side, w.side(side), slotEmptyCancelled, "You must have at least 1 card in GRAVEYARD.");
+    feedOnSouls(w, side, w.side(side), MessageId::slotEmptyCancelled, MessageId::needOwnGrave);
 }
 
 } // namespace grim::activationSubs

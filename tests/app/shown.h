@@ -17,9 +17,9 @@ namespace grim::test {
 // Answers like the fake, but first runs what the test asks while the "box" is open.
 struct OpenBoxPrompter : FakePrompter {
     std::function<void()> whileOpen;
-    bool question(const std::string& text, bool defaultNo) override {
+    bool question(MessageId id, const std::string& text, bool defaultNo) override {
         if (whileOpen) whileOpen();
-        return FakePrompter::question(text, defaultNo);
+        return FakePrompter::question(id, text, defaultNo);
     }
 };
 

@@ -32,13 +32,13 @@ struct Recorder : grim::Prompter, grim::Sound, grim::Random {
     QList<bool> answers;      // unscripted questions answer No
     QStringList files;        // unscripted file dialogs are cancelled
     int spinMs = 0, open = 0; // a message box runs its own event loop for spinMs
-    void message(const std::string& text, const std::string& title) override {
+    void message(grim::MessageId, const std::string& text, const std::string& title) override {
         log << (open++ ? "NESTED !" : "!") +
                    QString::fromLatin1((title == "Message" ? text : title + ": " + text).c_str());
         QTest::qWait(spinMs);
         --open;
     }
-    bool question(const std::string& text, bool) override {
+    bool question(grim::MessageId, const std::string& text, bool) override {
         log << "?" + QString::fromLatin1(text.c_str());
         return !answers.isEmpty() && answers.takeFirst();
     }

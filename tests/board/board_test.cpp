@@ -47,11 +47,13 @@ TEST(Numbers, SixteenBitCountersAndSlotPowers) {
 }
 
 TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
-    const char* const cases[][3] = {{"1", "1", ""},
-                                    {"0", "0", "Game is a draw."},
-                                    {"0", "5", "Player 2 wins."},
-                                    {"7", "-2", "Player 1 wins."}};
-    for (const auto& [lp1, lp2, result] : cases) {
+    using enum gameSubs::GameOverResult;
+    const std::tuple<const char*, const char*, const char*, gameSubs::GameOverResult> cases[] = {
+        {"1", "1", "", notOver},
+        {"0", "0", "Game is a draw.", draw},
+        {"0", "5", "Player 2 wins.", player2},
+        {"7", "-2", "Player 1 wins.", player1}};
+    for (const auto& [lp1, lp2, result, answer] : cases) {
         MyTurn t;
         t.w.u1.txtLp.text = lp1;
         t.w.u2.txtLp.text = lp2;
@@ -61,7 +63,7 @@ TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
                 [&] { EXPECT_EQ(gameSubs::gameOverCheck(t.w), gameSubs::GameOverResult::notOver); }, ""));
             continue;
         }
-        EXPECT_EQ(gameSubs::gameOverCheck(t.w), gameSubs::GameOverResult::over);
+        EXPECT_EQ(gameSubs::gameOverCheck(t.w), answer);
         EXPECT_EQ(t.p.log, (Log{"sound: over.wav", std::string("message: ") + result}));
         EXPECT_TRUE(!t.w.u1.btnEnd.enabled && !t.w.timers.tmrTurnLimit.on() && t.w.u2.lstHand.visible);
     }

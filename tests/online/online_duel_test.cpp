@@ -22,6 +22,21 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+const std::string noNameMessage = "You must type a name to identify yourself online.",
+                  noPortMessage = "You must type a port # to connect to.",
+                  noIpMessage = "You must type an IP # to connect to.",
+                  badPortMessage = "The port # must be a whole number from 1 to 65535.",
+                  disconnectQuestion = "Are you sure you want to disconnect? You will have to wait 3 minutes to "
+                                       "play online again.",
+                  hangUpMessage = "Other player disconnected. Start a new game and please wait 3 minutes before "
+                                  "rejoining/reconnecting.",
+                  errorMessage = "The online connection has encountered an error. I don't know why. Start a new "
+                                 "game and please wait 3 minutes before rejoining/reconnecting",
+                  noSideMessage = "You need to select which player you want to be.",
+                  restartSentMessage = "A message to start a new game has been sent to other player. \r\nIf "
+                                       "other player agrees, the game will restart.",
+                  restartQuestion = "Other player wishes to start a new game.";
+
 std::string lastLine(const Window& w) {
     return w.txtChat.text.substr(w.txtChat.text.rfind("\r\n") + 2);
 }

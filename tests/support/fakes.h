@@ -48,12 +48,12 @@ struct FakePrompter : Prompter {
     std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
     Log* events = nullptr;
 
-    void message(const std::string& text, const std::string& title) override {
+    void message(MessageId, const std::string& text, const std::string& title) override {
         messages.push_back(text);
         titles.push_back(title);
         if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
     }
-    bool question(const std::string& text, bool) override {
+    bool question(MessageId, const std::string& text, bool) override {
         questions.push_back(text);
         if (events) events->push_back("question: " + text);
         return pop(answers, false);
