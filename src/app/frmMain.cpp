@@ -6,6 +6,7 @@
 #include "app/icons.h"
 #include "app/qt_socket.h"
 #include "online/online_handlers.h"
+#include "cards/version.h"
 #include "program/startup.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
       owned_(std::make_unique<OwnedPorts>(this, folderOrDefault(overrides.programFolder))),
       core_(portsFor(*owned_, overrides)), programFolder_(owned_->folder) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("GRIMWARD - [VERSION 16]"));
+    setWindowTitle(QStringLiteral("GRIMWARD - [VERSION %1]").arg(grim::gameVersion));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabMain"));

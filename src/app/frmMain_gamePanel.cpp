@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 
 #include "app/widgets.h"
+#include "online/online_subs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,12 +16,6 @@
 
 using namespace grim::app;
 
-namespace {
-// A chat line carries the time, the name and the text; these limits keep it well under the
-// 4096 bytes the other window accepts.
-constexpr int longestName = 40;
-constexpr int longestChatText = 4000;
-} // namespace
 
 QWidget* frmMain::buildStatusPanel() {
     auto* panel = new QWidget();
@@ -60,7 +55,7 @@ QWidget* frmMain::buildOnlinePanel() {
     int r = 0;
     for (const auto& [text, name] : boxes) {
         auto* box = lineBox(QLatin1String(name), false);
-        if (box->objectName() == QLatin1String("txtPlayer")) box->setMaxLength(longestName);
+        if (box->objectName() == QLatin1String("txtPlayer")) box->setMaxLength(grim::onlineSubs::longestName);
         auto* label = new QLabel(QLatin1String(text));
         label->setBuddy(box);
         grid->addWidget(label, r, 0);
@@ -90,7 +85,7 @@ QWidget* frmMain::buildChatPanel() {
     chat->setMinimumHeight(chat->fontMetrics().lineSpacing() * 6);
     layout->addWidget(chat, 1);
     auto* message = lineBox(QStringLiteral("txtMsg"), false);
-    message->setMaxLength(longestChatText);
+    message->setMaxLength(grim::onlineSubs::longestChatText);
     auto* label = new QLabel(QStringLiteral("TYPE MESSAGE BELOW - [press ENTER key to send]"));
     label->setBuddy(message);
     // On a narrow screen the caption is cut at the right rather than widening the panel.

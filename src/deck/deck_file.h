@@ -2,12 +2,15 @@
 // ending in CR LF. One reader and one writer serve the deck editor and the duel.
 #pragma once
 
+#include "cards/version.h"
+
 #include <string>
 #include <vector>
 
 namespace grim::deckFile {
 
-inline constexpr const char* header = "version16";
+// The first line: "version16".
+inline const std::string header = "version" + gameVersionText();
 inline constexpr const char* filter = "Deck File (*.ucd)";
 inline constexpr int maxEntries = 40;
 

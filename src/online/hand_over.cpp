@@ -6,6 +6,7 @@
 #include "board/sound_subs.h"
 #include "online/board_parts.h"
 #include "online/online_handlers.h"
+#include "online/tags.h"
 
 #include <utility>
 
@@ -49,7 +50,7 @@ void tmrSynch_Timer(Window& w) {
     if (!timer.on()) return;
     if (++w.synchTicks < 2) return;
     w.synchTicks = 0;
-    sendMessage(w, "</synch/>");
+    sendMessage(w, tagText(Tag::synch));
     timer.setOn(false);
 }
 

@@ -5,6 +5,7 @@
 #include "online/link.h"
 #include "board/sound_subs.h"
 #include "online/online_handlers.h"
+#include "online/tags.h"
 
 #include <charconv>
 #include <optional>
@@ -190,7 +191,7 @@ void openDuel(Window& w) {
 }
 
 void requestRestart(Window& w) {
-    sendMessage(w, "</r/>");
+    sendMessage(w, tagText(Tag::restartRequest));
     w.ports.prompter->show(MessageId::restartSent);
 }
 
@@ -198,7 +199,7 @@ void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
     w.ports.socket->close();
     w.ports.socket->accept(requestId);
     logLine(w, connectionEstablished);
-    sendMessage(w, "</whatGameVersion/>");
+    sendMessage(w, tagText(Tag::whatGameVersion));
 }
 
 void Winsock_Connect(Window& w) {

@@ -3,11 +3,10 @@
 
 #include "board/window.h"
 
+#include <cstddef>
 #include <string>
 
 namespace grim::onlineSubs {
-
-inline constexpr const char* gameVersion = "16";
 
 // txtMsg, btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2, txtPlayer, txtIp, txtPort.
 void disableOnlineControls(Window& w);
@@ -30,6 +29,14 @@ void openDuel(Window& w);
 void newGameResetOnline(Window& w);
 // NEW GAME while connected: asks the other window to restart.
 void requestRestart(Window& w);
+
+// The longest chat line or notice a window accepts from the other; a longer one ends the
+// connection. The name and chat boxes take at most these many characters, which keeps a
+// chat line ("^[" time "] " name ">-> " text) well within it whatever the clock shows.
+inline constexpr std::size_t longestLine = 4096;
+inline constexpr int longestName = 40;
+inline constexpr int longestChatText = 4000;
+static_assert(2 + 32 + 2 + longestName + 4 + longestChatText <= longestLine);
 
 // The notice sent when this window's player refuses a restart.
 inline constexpr const char* refusedNotice = "<Other player refused to start a new game.>";

@@ -7,6 +7,7 @@
 #include "online/hand_over.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
+#include "online/tags.h"
 
 #include <string_view>
 
@@ -14,7 +15,6 @@ namespace grim::onlineSubs {
 
 namespace {
 
-constexpr std::size_t longestLine = 4096;
 constexpr int enterKey = 13;
 
 // A line from the other window as the log shows it: control characters become "?", so it
@@ -37,16 +37,16 @@ void showLine(Window& w, const std::string& m) {
 }
 
 void checkVersion(Window& w, const std::string& m) {
-    if (m == std::string("</gameVersion=") + gameVersion + "/>") {
+    if (m == tagText(Tag::gameVersion)) {
         openDuel(w);
         w.online.optPlayer1.enabled = true;
         w.online.optPlayer2.enabled = true;
         w.online.btnSet.enabled = true;
-        sendMessage(w, "</connected/>");
+        sendMessage(w, tagText(Tag::connected));
         return;
     }
     logLine(w, "] Game versions are incompatible. Disconnected.>");
-    sendMessage(w, "</wrongVersion/>");
+    sendMessage(w, tagText(Tag::wrongVersion));
 }
 
 void showOwnLists(Side& s) {
@@ -78,7 +78,7 @@ void fixSides(Window& w, bool player1) {
 void answerRestart(Window& w) {
     if (w.ports.prompter->ask(MessageId::restartQuestion)) {
         newGameResetOnline(w);
-        sendMessage(w, "</restart/>");
+        sendMessage(w, tagText(Tag::restart));
         logLine(w, "] New game started.>");
     } else {
         sendMessage(w, refusedNotice);
@@ -86,28 +86,41 @@ void answerRestart(Window& w) {
     }
 }
 
+// A tag of no known name changes nothing.
 void handleTag(Window& w, const std::string& m) {
-    if (std::string_view(m).substr(0, 14) == "</gameVersion=") {
+    const std::optional<Tag> tag = tagOf(m);
+    if (!tag) return;
+    switch (*tag) {
+    case Tag::gameVersion:
         checkVersion(w, m);
-    } else if (m == "</whatGameVersion/>") {
-        sendMessage(w, std::string("</gameVersion=") + gameVersion + "/>");
-    } else if (m == "</connected/>") {
+        break;
+    case Tag::whatGameVersion:
+        sendMessage(w, tagText(Tag::gameVersion));
+        break;
+    case Tag::connected:
         openDuel(w);
-    } else if (m == "</wrongVersion/>") {
+        break;
+    case Tag::wrongVersion:
         logLine(w, "] Game versions incompatible. Disconnected.>");
         w.ports.socket->close();
-    } else if (m == "</synch/>") {
+        break;
+    case Tag::synch:
         synchReceived(w);
-    } else if (m == "</set1/>") {
+        break;
+    case Tag::set1:
         fixSides(w, false);
         showOwnLists(w.u2);
-    } else if (m == "</set2/>") {
+        break;
+    case Tag::set2:
         fixSides(w, true);
         becomePlayer1(w);
-    } else if (m == "</r/>") {
+        break;
+    case Tag::restartRequest:
         answerRestart(w);
-    } else if (m == "</restart/>") {
+        break;
+    case Tag::restart:
         newGameResetOnline(w);
+        break;
     }
 }
 
@@ -139,11 +152,11 @@ void btnSet_Click(Window& w) {
     if (o.optPlayer1.checked) {
         showOwnLists(w.u1);
         w.u1.btnOpen.enabled = true;
-        sendMessage(w, "</set1/>");
+        sendMessage(w, tagText(Tag::set1));
         w.timers.tmrTurnLimit.setOn(true);
     } else {
         showOwnLists(w.u2);
-        sendMessage(w, "</set2/>");
+        sendMessage(w, tagText(Tag::set2));
     }
     awaitFirstTurn(w, o.optPlayer1.checked);
     o.optPlayer1.enabled = false;
