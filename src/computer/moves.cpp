@@ -6,6 +6,7 @@
 #include "specials/activation.h"
 
 #include <algorithm>
+#include <array>
 
 namespace grim::computer {
 
@@ -31,6 +32,81 @@ bool occupied(const Side& s, int slot) {
     return !s.slot(slot).text.empty();
 }
 
+// What a move picks before its click, and so the selections it makes.
+enum class Picks : std::uint8_t {
+    nothing,  // a button alone
+    handCard, // the hand card Move::hand, selected in the hand list
+    special,  // the hand card, slot selector A set to Move::slot, a card of each graveyard
+    ownSlot,  // the slot label of Move::slot (the click names the slot)
+    slotPair, // slot selectors A and B set to Move::slot and Move::target
+};
+
+// One row of the table of moves: the side's control that must be enabled, what the move
+// picks, and the handler its click calls.
+struct MoveRow {
+    MoveKind kind;
+    Picks picks;
+    Switch Side::*button; // for Picks::ownSlot none: the control is the label of the slot
+    void (*click)(Window&, SideId, const Move&);
+};
+
+template <void (*handler)(Window&, SideId)> void press(Window& w, SideId side, const Move&) {
+    handler(w, side);
+}
+void pressLabel(Window& w, SideId side, const Move& m) {
+    gameSubs::lblAtt_Click(w, side, m.slot);
+}
+
+// The table of moves, one row per kind in the order of MoveKind.
+constexpr std::array<MoveRow, static_cast<std::size_t>(MoveKind::end) + 1> table{{
+    {MoveKind::open, Picks::nothing, &Side::btnOpen, press<gameSubs::btnOpen_Click>},
+    {MoveKind::q5, Picks::nothing, &Side::btnQ5, press<gameSubs::btnQ5_Click>},
+    {MoveKind::draw, Picks::nothing, &Side::btnAdd, press<gameSubs::btnAdd_Click>},
+    {MoveKind::sacrificeHand, Picks::handCard, &Side::btnSacri, press<gameSubs::btnSacri_Click>},
+    {MoveKind::field, Picks::handCard, &Side::btnField, press<gameSubs::btnField_Click>},
+    {MoveKind::special, Picks::special, &Side::btnSpecial, press<activationSubs::btnSpecial_Click>},
+    {MoveKind::sacrificeSlot, Picks::ownSlot, nullptr, pressLabel},
+    {MoveKind::direct, Picks::nothing, &Side::btnDirect, press<gameSubs::btnDirect_Click>},
+    {MoveKind::master, Picks::nothing, &Side::btnMaster, press<gameSubs::btnMaster_Click>},
+    {MoveKind::attack, Picks::slotPair, &Side::btnAttack, press<gameSubs::btnAttack_Click>},
+    {MoveKind::end, Picks::nothing, &Side::btnEnd, press<gameSubs::btnEnd_Click>},
+}};
+static_assert([] {
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].kind != static_cast<MoveKind>(i)) return false;
+    return true;
+}());
+
+const MoveRow& rowOf(MoveKind kind) {
+    return table[static_cast<std::size_t>(kind)];
+}
+
+bool picksHandCard(const MoveRow& row) {
+    return row.picks == Picks::handCard || row.picks == Picks::special;
+}
+
+// Whether a move the controls offer is worth trying: drawing only into a hand with room (Q5
+// when the deck fills the hand, else single draws), a special only with a special card, a
+// slot only with a card in it.
+bool worthTrying(const Side& s, const Side& o, const Move& m) {
+    const int room = handLimit - s.lstHand.count();
+    const bool fills = room > 0 && room <= s.lstDeck.count();
+    switch (m.kind) {
+    case MoveKind::q5:
+        return fills;
+    case MoveKind::draw:
+        return room > 0 && !s.lstDeck.empty() && !(fills && clickable(s, MoveKind::q5));
+    case MoveKind::special:
+        return cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(m.hand)).value_or(0));
+    case MoveKind::sacrificeSlot:
+        return occupied(s, m.slot);
+    case MoveKind::attack:
+        return occupied(s, m.slot) && occupied(o, m.target);
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 std::string entryOf(const std::string& text) {
@@ -51,34 +127,56 @@ void TrialPorts::message(const std::string& text, const std::string&) {
         refused = true;
 }
 
+bool clickable(const Side& s, const Move& m) {
+    const MoveRow& row = rowOf(m.kind);
+    if (row.picks != Picks::ownSlot) return (s.*row.button).enabled;
+    return m.slot >= 1 && m.slot <= slotCount && s.lblAtt[static_cast<std::size_t>(m.slot - 1)].enabled;
+}
+
+bool clickable(const Side& s, MoveKind kind) {
+    const MoveRow& row = rowOf(kind);
+    if (row.picks != Picks::ownSlot) return (s.*row.button).enabled;
+    return std::ranges::any_of(s.lblAtt, &Switch::enabled);
+}
+
+void click(Window& w, SideId side, const Move& m) {
+    rowOf(m.kind).click(w, side, m);
+}
+
 std::vector<Move> candidateMoves(const Window& w, SideId side) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
-    if (s.btnOpen.enabled) return {Move{MoveKind::open}};
+    if (clickable(s, MoveKind::open)) return {Move{MoveKind::open}};
     std::vector<Move> moves;
-    const int hand = s.lstHand.count();
-    if (hand < handLimit && !s.lstDeck.empty()) {
-        if (s.btnQ5.enabled && handLimit - hand <= s.lstDeck.count())
-            moves.push_back({MoveKind::q5});
-        else if (s.btnAdd.enabled)
-            moves.push_back({MoveKind::draw});
+    auto offer = [&](const Move& m) {
+        if (clickable(s, m) && worthTrying(s, o, m)) moves.push_back(m);
+    };
+    const int graves[] = {strongest(s.cmbGrave), strongest(o.cmbGrave)};
+    for (auto row = table.begin(); row != table.end();) {
+        if (picksHandCard(*row)) {
+            const auto last = std::find_if_not(row, table.end(), picksHandCard);
+            for (int i = 0; i < s.lstHand.count(); ++i)
+                for (auto r = row; r != last; ++r)
+                    offer(r->picks == Picks::special ? Move{r->kind, i, 0, 0, graves[0], graves[1]}
+                                                     : Move{r->kind, i});
+            row = last;
+            continue;
+        }
+        switch (row->picks) {
+        case Picks::ownSlot:
+            for (int slot = 1; slot <= slotCount; ++slot)
+                offer(Move{row->kind, -1, slot});
+            break;
+        case Picks::slotPair:
+            for (int a = 1; a <= slotCount; ++a)
+                for (int b = 1; b <= slotCount; ++b)
+                    offer(Move{row->kind, -1, a, b});
+            break;
+        default:
+            offer(Move{row->kind});
+        }
+        ++row;
     }
-    for (int i = 0; i < hand; ++i) {
-        if (s.btnSacri.enabled) moves.push_back({MoveKind::sacrificeHand, i});
-        if (s.btnField.enabled) moves.push_back({MoveKind::field, i});
-        if (s.btnSpecial.enabled && cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(i)).value_or(0)))
-            moves.push_back({MoveKind::special, i, 0, 0, strongest(s.cmbGrave), strongest(o.cmbGrave)});
-    }
-    for (int slot = 1; slot <= slotCount; ++slot)
-        if (s.lblAtt[static_cast<std::size_t>(slot - 1)].enabled && occupied(s, slot))
-            moves.push_back({MoveKind::sacrificeSlot, -1, slot});
-    if (s.btnDirect.enabled) moves.push_back({MoveKind::direct});
-    if (s.btnMaster.enabled) moves.push_back({MoveKind::master});
-    if (s.btnAttack.enabled)
-        for (int a = 1; a <= slotCount; ++a)
-            for (int b = 1; b <= slotCount; ++b)
-                if (occupied(s, a) && occupied(o, b)) moves.push_back({MoveKind::attack, -1, a, b});
-    if (s.btnEnd.enabled) moves.push_back({MoveKind::end});
     return moves;
 }
 
@@ -120,40 +218,18 @@ std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial) {
 }
 
 void applyMove(Window& w, SideId side, const Move& m) {
-    using namespace gameSubs;
     Side& s = w.side(side);
-    switch (m.kind) {
-    case MoveKind::open:
-        return btnOpen_Click(w, side);
-    case MoveKind::draw:
-        return btnAdd_Click(w, side);
-    case MoveKind::q5:
-        return btnQ5_Click(w, side);
-    case MoveKind::sacrificeHand:
-        s.lstHand.select(m.hand);
-        return btnSacri_Click(w, side);
-    case MoveKind::sacrificeSlot:
-        return lblAtt_Click(w, side, m.slot);
-    case MoveKind::field:
-        s.lstHand.select(m.hand);
-        return btnField_Click(w, side);
-    case MoveKind::special:
-        s.lstHand.select(m.hand);
+    const MoveRow& row = rowOf(m.kind);
+    if (row.picks == Picks::handCard || row.picks == Picks::special) s.lstHand.select(m.hand);
+    if (row.picks == Picks::special) {
         selectSlot(s.cmbSlotA, m.slot);
         s.cmbGrave.select(m.grave);
         w.opponent(side).cmbGrave.select(m.opponentGrave);
-        return activationSubs::btnSpecial_Click(w, side);
-    case MoveKind::direct:
-        return btnDirect_Click(w, side);
-    case MoveKind::master:
-        return btnMaster_Click(w, side);
-    case MoveKind::attack:
+    } else if (row.picks == Picks::slotPair) {
         selectSlot(s.cmbSlotA, m.slot);
         selectSlot(s.cmbSlotB, m.target);
-        return btnAttack_Click(w, side);
-    case MoveKind::end:
-        return btnEnd_Click(w, side);
     }
+    row.click(w, side, m);
 }
 
 std::string describe(const Window& w, SideId side, const Move& m) {

@@ -11,14 +11,15 @@
 
 namespace grim::computer {
 
+// In the order the computer lists its candidate moves.
 enum class MoveKind : std::uint8_t {
     open,          // OPEN DECK (the deck and the shuffle question are answered by the caller)
-    draw,          // the draw button
     q5,            // Q5
+    draw,          // the draw button
     sacrificeHand, // X with a hand card picked
-    sacrificeSlot, // a slot label
     field,         // F with a hand card picked
     special,       // S with a hand card picked, slot selector A and graveyard picks set
+    sacrificeSlot, // a slot label
     direct,        // DIRECT
     master,        // MASTER
     attack,        // ATTACK with slot selectors A and B set
@@ -34,6 +35,19 @@ struct Move {
     int opponentGrave = -1; // the opponent's graveyard card picked for a special (-1: none)
     bool operator==(const Move&) const = default;
 };
+
+// Each kind's control, the selections it makes and the handler it clicks are written once,
+// in the table of moves (moves.cpp): the candidate and legal moves, applyMove, clickable
+// and click all read it.
+
+// Whether the control the move clicks is enabled for the side: a player clicks nothing
+// else. A slot label outside slots 1 to 5 is never enabled.
+bool clickable(const Side& s, const Move& m);
+// Whether a move of the kind can be clicked now (for the slot labels: any of them).
+bool clickable(const Side& s, MoveKind kind);
+
+// The move's click alone, through the handler, with the selections as they stand.
+void click(Window& w, SideId side, const Move& m);
 
 // The catalogue entry of a slot text or graveyard item ("[120] OGRE 150" -> "[120] OGRE");
 // a text that names no card as it is.
@@ -85,11 +99,12 @@ void copyDuel(const Window& from, Window& to);
 // is the only move then; drawing is offered as Q5 when the deck holds enough, else as
 // single draws.
 std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial);
-// The candidate moves before trying them: what the enabled controls offer.
+// The candidate moves before trying them: what the enabled controls offer, in the order of
+// the table, the moves of a hand card together, card by card.
 std::vector<Move> candidateMoves(const Window& w, SideId side);
 
-// Makes the move's selections on the side's controls and clicks its button through the
-// window's handler. Questions are asked of the window's prompter as usual; the caller
+// Makes the move's selections on the side's controls and clicks it through the window's
+// handler. Questions are asked of the window's prompter as usual; the caller
 // answers them (see playMove). OPEN DECK opens what the prompter's file dialog gives.
 void applyMove(Window& w, SideId side, const Move& m);
 

@@ -60,34 +60,6 @@ std::uint64_t deriveSeed(std::uint64_t seed, std::uint64_t n) {
     return z ^ (z >> 31);
 }
 
-bool clickable(const Side& s, const Move& m) {
-    switch (m.kind) {
-    case MoveKind::open:
-        return s.btnOpen.enabled;
-    case MoveKind::draw:
-        return s.btnAdd.enabled;
-    case MoveKind::q5:
-        return s.btnQ5.enabled;
-    case MoveKind::sacrificeHand:
-        return s.btnSacri.enabled;
-    case MoveKind::sacrificeSlot:
-        return m.slot >= 1 && m.slot <= slotCount && s.lblAtt[static_cast<std::size_t>(m.slot - 1)].enabled;
-    case MoveKind::field:
-        return s.btnField.enabled;
-    case MoveKind::special:
-        return s.btnSpecial.enabled;
-    case MoveKind::direct:
-        return s.btnDirect.enabled;
-    case MoveKind::master:
-        return s.btnMaster.enabled;
-    case MoveKind::attack:
-        return s.btnAttack.enabled;
-    case MoveKind::end:
-        return s.btnEnd.enabled;
-    }
-    return false;
-}
-
 ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& options) {
     using Clock = std::chrono::steady_clock;
     ArenaRecord record;
@@ -136,7 +108,7 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
 
         const std::string done = std::string(idText(id)) + " " + computer::describe(w, id, move);
         record.log.push_back(done);
-        if (!clickable(w.side(id), move)) {
+        if (!computer::clickable(w.side(id), move)) {
             fail(done, "the control is disabled");
             break;
         }

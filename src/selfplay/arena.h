@@ -59,7 +59,4 @@ struct ArenaRecord {
 // Plays one game from OFFLINE to its end (or the turn limit). player1 plays "u1".
 ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& options);
 
-// Whether the control a move clicks is enabled for the side: a player clicks nothing else.
-bool clickable(const Side& s, const computer::Move& m);
-
 } // namespace grim::selfplay

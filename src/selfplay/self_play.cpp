@@ -6,13 +6,13 @@
 #include "board/same_board.h"
 #include "board/turn_state.h"
 #include "cards/catalogue.h"
+#include "computer/moves.h"
 #include "deck/deck_file.h"
 #include "modes/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
 #include "selfplay/invariants.h"
-#include "specials/activation.h"
 
 #include <algorithm>
 #include <array>
@@ -163,42 +163,39 @@ void SelfPlay::writeDecks(const std::string& folder) {
 }
 
 void SelfPlay::addDefaultActions() {
-    using namespace gameSubs;
-    auto on = [](const Switch Side::*control) {
-        return [control](const Window&, const Side& s) { return (s.*control).enabled; };
-    };
-    auto handler = [](void (*click)(Window&, SideId)) {
-        return [click](SelfPlay& d, SideId side) { click(d.window(), side); };
-    };
+    using computer::MoveKind;
     auto selectAndAnswer = [](double yes) {
         return [yes](SelfPlay& d, Side& s) {
             d.selectSome(s.lstHand);
             d.answerNext(d.chance(yes));
         };
     };
-    actions = {
-        {"open", 10, on(&Side::btnOpen),
+    // Each move of the table, with how often it is taken and the selections and answers it
+    // comes with: mostly what a player would pick, now and then what the rules refuse.
+    struct Habit {
+        MoveKind kind;
+        const char* name;
+        int weight;
+        std::function<void(SelfPlay&, Side&)> prepare;
+    };
+    const Habit habits[] = {
+        {MoveKind::open, "open", 10,
          [](SelfPlay& d, Side&) {
              d.chooseFile(d.someDeck());
              d.answerNext(d.chance(0.5));
-         },
-         handler(btnOpen_Click)},
-        {"draw", 6, on(&Side::btnAdd), nullptr, handler(btnAdd_Click)},
-        {"q5", 4, on(&Side::btnQ5), nullptr, handler(btnQ5_Click)},
-        {"sacrifice hand card", 2, on(&Side::btnSacri), selectAndAnswer(0.85), handler(btnSacri_Click)},
-        {"sacrifice field card", 2,
-         [](const Window&, const Side& s) {
-             return std::any_of(s.lblAtt.begin(), s.lblAtt.end(), [](const Switch& l) { return l.enabled; });
-         },
+         }},
+        {MoveKind::draw, "draw", 6, nullptr},
+        {MoveKind::q5, "q5", 4, nullptr},
+        {MoveKind::sacrificeHand, "sacrifice hand card", 2, selectAndAnswer(0.85)},
+        {MoveKind::sacrificeSlot, "sacrifice field card", 2,
          [](SelfPlay& d, Side& s) {
              do
                  d.chosenSlot = d.pick(slotCount) + 1;
              while (!s.lblAtt[static_cast<std::size_t>(d.chosenSlot - 1)].enabled);
              d.answerNext(d.chance(0.85));
-         },
-         [](SelfPlay& d, SideId side) { lblAtt_Click(d.window(), side, d.chosenSlot); }},
-        {"field", 8, on(&Side::btnField), selectAndAnswer(0.6), handler(btnField_Click)},
-        {"special", 4, on(&Side::btnSpecial),
+         }},
+        {MoveKind::field, "field", 8, selectAndAnswer(0.6)},
+        {MoveKind::special, "special", 4,
          [](SelfPlay& d, Side& s) {
              // Mostly a special card of the hand, with a random slot chosen for its effect.
              std::vector<int> specials;
@@ -211,11 +208,10 @@ void SelfPlay::addDefaultActions() {
              else
                  d.selectSome(s.lstHand);
              s.cmbSlotA.select(d.pick(slotCount + 1) - 1); // -1 selects nothing
-         },
-         [](SelfPlay& d, SideId side) { activationSubs::btnSpecial_Click(d.window(), side); }},
-        {"direct attack", 10, on(&Side::btnDirect), nullptr, handler(btnDirect_Click)},
-        {"master", 10, on(&Side::btnMaster), nullptr, handler(btnMaster_Click)},
-        {"attack", 10, on(&Side::btnAttack),
+         }},
+        {MoveKind::direct, "direct attack", 10, nullptr},
+        {MoveKind::master, "master", 10, nullptr},
+        {MoveKind::attack, "attack", 10,
          [](SelfPlay& d, Side& s) {
              // Mostly occupied slots on both sides, now and then any or none.
              auto choose = [&d](ListBox& selector, const Side& field) {
@@ -226,20 +222,29 @@ void SelfPlay::addDefaultActions() {
              };
              choose(s.cmbSlotA, s);
              choose(s.cmbSlotB, &s == &d.window().u1 ? d.window().u2 : d.window().u1);
-         },
-         handler(btnAttack_Click)},
-        {"end turn", 3, on(&Side::btnEnd), nullptr, handler(btnEnd_Click)},
-        {"minute passes", 1, [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
-         [](SelfPlay& d, SideId) { tmrTurnLimit_Timer(d.window()); }},
-        {"inspect", 1, [](const Window&, const Side&) { return true; },
-         [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
-         [](SelfPlay& d, SideId side) {
-             lstHand_Click(d.window(), side);
-             const auto& names = d.controlNames_;
-             controlMouseMove(d.window(),
-                              names[static_cast<std::size_t>(d.pick(static_cast<int>(names.size())))]);
          }},
+        {MoveKind::end, "end turn", 3, nullptr},
     };
+    for (const Habit& h : habits)
+        actions.push_back(
+            {h.name, h.weight,
+             [kind = h.kind](const Window&, const Side& s) { return computer::clickable(s, kind); },
+             h.prepare,
+             [kind = h.kind](SelfPlay& d, SideId side) {
+                 computer::click(d.window(), side, computer::Move{kind, -1, d.chosenSlot});
+             }});
+    actions.push_back({"minute passes", 1,
+                       [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
+                       [](SelfPlay& d, SideId) { gameSubs::tmrTurnLimit_Timer(d.window()); }});
+    actions.push_back({"inspect", 1, [](const Window&, const Side&) { return true; },
+                       [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
+                       [](SelfPlay& d, SideId side) {
+                           gameSubs::lstHand_Click(d.window(), side);
+                           const auto& names = d.controlNames_;
+                           gameSubs::controlMouseMove(
+                               d.window(),
+                               names[static_cast<std::size_t>(d.pick(static_cast<int>(names.size())))]);
+                       }});
 }
 
 void SelfPlay::fail(const std::string& action, const std::string& what) {

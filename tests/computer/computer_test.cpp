@@ -125,18 +125,18 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     EXPECT_TRUE(hasTurn(w.u1) && !computerToMove(w));
 }
 
-TEST(ComputerMoves, logTexts) {
+TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     MyTurn t(SideId::u2);
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
     s.slot(2).text = fielded(150);
-    t.w.u1.slot(4).text = fielded(104);
+    s.slot(5).text = t.w.u1.slot(4).text = fielded(104);
     struct Case {
         Move move;
         const char* text;
     } cases[] = {
         {{MoveKind::draw}, "draws a card."},
-        {{MoveKind::sacrificeSlot, -1, 2}, "sacrifices [150] ANGEL from SLOT 2."},
+        {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5."},
         {{MoveKind::field, 0}, "fields [120] OGRE."},
         {{MoveKind::special, 1}, "plays [213] LIFEPOINT."},
         {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2."},
@@ -146,6 +146,12 @@ TEST(ComputerMoves, logTexts) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(describe(t.w, SideId::u2, c.move), c.text);
+    // The moves do what they say: the label of the slot, the attack's selectors.
+    t.p.answers.push_back(true);
+    applyMove(t.w, SideId::u2, cases[1].move);
+    EXPECT_EQ(s.cmbGrave.items(), std::vector<std::string>{fielded(104)});
+    applyMove(t.w, SideId::u2, cases[7].move);
+    EXPECT_EQ(t.w.u1.slot(4).text, "");
 }
 
 // Seeded random legal moves from the start of a game on one machine, both decks shuffled,
