@@ -4,15 +4,12 @@
 #include "board/inspection.h"
 #include "board/registry.h"
 #include "board/same_board.h"
-#include "board/turn_state.h"
 #include "cards/catalogue.h"
 #include "computer/moves.h"
 #include "deck/deck_file.h"
-#include "modes/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
-#include "selfplay/invariants.h"
 
 #include <algorithm>
 #include <array>
@@ -64,13 +61,6 @@ Occupied occupied(const Side& s) {
 
 } // namespace
 
-GameResult resultOf(std::string_view message) {
-    return message == gameSubs::player1Wins   ? GameResult::player1
-           : message == gameSubs::player2Wins ? GameResult::player2
-           : message == gameSubs::gameDrawn   ? GameResult::draw
-                                              : GameResult::unfinished;
-}
-
 SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
     : options_(options), choices_(options.seed * 2 + 1), draws_(options.seed * 2 + 2),
       w_(Ports{this, &silence_, &clock_, &draws_, &socket_}) {
@@ -83,7 +73,6 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 void SelfPlay::message(const std::string& text, const std::string&) {
     if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
     shown_ = true;
-    if (gameSubs::isResultMessage(text)) result_ = text;
 }
 
 bool SelfPlay::question(const std::string& text, bool) {
@@ -247,15 +236,10 @@ void SelfPlay::addDefaultActions() {
                        }});
 }
 
-void SelfPlay::fail(const std::string& action, const std::string& what) {
+void SelfPlay::fail(int, std::string_view after, const std::string& what) {
     if (failures.size() < maxFailures)
         failures.push_back("seed " + std::to_string(options_.seed) + ", game " + std::to_string(game_) +
-                           ", after " + action + ": " + what);
-}
-
-void SelfPlay::check(const std::string& action) {
-    for (auto& problem : boardCheck_.problems(w_, !result_.empty()))
-        fail(action, problem);
+                           ", after " + std::string(after) + ": " + what);
 }
 
 bool SelfPlay::refused() const {
@@ -267,73 +251,38 @@ bool SelfPlay::refused() const {
 
 GameRecord SelfPlay::playGame() {
     ++game_;
-    GameRecord record;
-    result_.clear();
-    onlineSubs::smnOffline_Click(w_);
-    check("OFFLINE");
+    return driveGame(w_, *this, {options_.maxTurns, options_.maxActionsPerTurn}, boardCheck_);
+}
 
-    const Side* turnOf = nullptr;
-    int actionsThisTurn = 0;
-    std::vector<char> possible;   // per action: whether the side may take it now
-    std::optional<Window> before; // the window before the action, when refusals are checked
-    for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
-        if (acting != turnOf) {
-            turnOf = acting;
-            actionsThisTurn = 0;
-            if (++record.turns > options_.maxTurns) break;
-        }
-        if (++actionsThisTurn > options_.maxActionsPerTurn) {
-            fail("turn", "no progress: the turn has not passed after " +
-                             std::to_string(options_.maxActionsPerTurn) + " actions");
-            break;
-        }
-        const SideId id = acting == &w_.u1 ? SideId::u1 : SideId::u2;
-        Side& side = w_.side(id);
-
-        // A weighted choice among the possible actions.
-        possible.resize(actions.size());
-        int total = 0;
-        for (std::size_t i = 0; i < actions.size(); ++i) {
-            possible[i] = actions[i].possible(w_, side);
-            total += possible[i] ? actions[i].weight : 0;
-        }
-        if (total == 0) {
-            fail("turn", "the side whose turn it is can do nothing");
-            break;
-        }
-        int roll = pick(total);
-        std::size_t chosen = 0;
-        for (; !possible[chosen] || roll >= actions[chosen].weight; ++chosen)
-            roll -= possible[chosen] ? actions[chosen].weight : 0;
-        const Action& action = actions[chosen];
-
-        shown_ = false;
-        cancelled_ = false;
-        if (action.prepare) action.prepare(*this, side);
-        if (options_.checkRefusals) before = w_;
-        action.click(*this, id);
-        ++record.actions;
-        if (!answers_.empty()) answers_.clear();
-        if (!files_.empty()) files_.clear();
-
-        check(action.name);
-        if (options_.checkRefusals && refused() && !sameBoard(*before, w_))
-            fail(action.name, "a refused action changed the window (" +
-                                  (shown_ ? firstShown_ : std::string("no message")) + ")");
+Actors::Step SelfPlay::act(SideId id) {
+    Side& side = w_.side(id);
+    // A weighted choice among the possible actions.
+    possible_.resize(actions.size());
+    int total = 0;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        possible_[i] = actions[i].possible(w_, side);
+        total += possible_[i] ? actions[i].weight : 0;
     }
+    if (total == 0) return {"turn", "the side whose turn it is can do nothing"};
+    int roll = pick(total);
+    std::size_t chosen = 0;
+    for (; !possible_[chosen] || roll >= actions[chosen].weight; ++chosen)
+        roll -= possible_[chosen] ? actions[chosen].weight : 0;
+    const Action& action = actions[chosen];
 
-    record.result = resultOf(result_);
-    answerNext(true);
-    onlineSubs::smnNewGame_Click(w_);
-    answers_.clear();
-    check("NEW GAME");
-    for (const Side* s : {&w_.u1, &w_.u2})
-        if (!s->lstDeck.empty() || !s->lstHand.empty() || !s->cmbGrave.empty() || s->txtLp.text != "25" ||
-            s->txtSacriCnt.text != "0" || hasTurn(*s))
-            fail("NEW GAME", "the board was not reset");
-    if (!w_.menu.smnOffline.enabled || w_.menu.smnOffline.checked || w_.menu.smnNewGame.enabled)
-        fail("NEW GAME", "the menu is not back in its opening state");
-    return record;
+    shown_ = false;
+    cancelled_ = false;
+    if (action.prepare) action.prepare(*this, side);
+    if (options_.checkRefusals) before_ = w_;
+    action.click(*this, id);
+    if (!answers_.empty()) answers_.clear();
+    if (!files_.empty()) files_.clear();
+
+    if (options_.checkRefusals && refused() && !sameBoard(*before_, w_))
+        fail(0, action.name,
+             "a refused action changed the window (" + (shown_ ? firstShown_ : std::string("no message")) +
+                 ")");
+    return {action.name, {}};
 }
 
 } // namespace grim::selfplay

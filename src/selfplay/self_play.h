@@ -1,11 +1,12 @@
 // A headless driver that plays whole games on one machine through the handlers the window's
 // buttons call, choosing random actions among the enabled controls of the side whose turn it
-// is, and checking the board after every action. The self-play test and benchmark use it,
-// and a computer opponent can be built on it. It links only the core.
+// is; the game driver (game_driver.h) runs each game and checks the board after every
+// action. The self-play test and benchmark use it. It links only the core.
 #pragma once
 
 #include "board/ports.h"
 #include "board/window.h"
+#include "selfplay/game_driver.h"
 #include "selfplay/invariants.h"
 
 #include <cstdint>
@@ -29,17 +30,7 @@ struct SelfPlayOptions {
     int maxActionsPerTurn = 5000;
 };
 
-enum class GameResult { player1, player2, draw, unfinished };
-// The result an end-of-game message announces; unfinished for any other text.
-GameResult resultOf(std::string_view message);
-
-struct GameRecord {
-    GameResult result = GameResult::unfinished;
-    int turns = 0;
-    long actions = 0;
-};
-
-class SelfPlay : Prompter {
+class SelfPlay : Prompter, Actors {
   public:
     struct Action {
         std::string name;
@@ -82,11 +73,12 @@ class SelfPlay : Prompter {
                                         const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 
+    Step act(SideId side) override;
+    void fail(int turn, std::string_view after, const std::string& what) override;
+
     void addDefaultActions();
     void writeDecks(const std::string& folder);
-    void check(const std::string& action);
     bool refused() const;
-    void fail(const std::string& action, const std::string& what);
 
     SelfPlayOptions options_;
     SeededRandom choices_, draws_;
@@ -101,11 +93,12 @@ class SelfPlay : Prompter {
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> files_;
     // Whether the current action showed a message, and the first one; whether it was cancelled
-    // in a dialog; the result message of the current game.
+    // in a dialog.
     bool shown_ = false;
     std::string firstShown_;
     bool cancelled_ = false;
-    std::string result_;
+    std::vector<char> possible_;   // per action: whether the side may take it now
+    std::optional<Window> before_; // the window before the action, when refusals are checked
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
     int game_ = 0;
