@@ -183,6 +183,10 @@ std::vector<Move> candidateMoves(const Window& w, SideId side) {
 void copyDuel(const Window& from, Window& to) {
     to.u1 = from.u1;
     to.u2 = from.u2;
+    copyDuelWithoutSides(from, to);
+}
+
+void copyDuelWithoutSides(const Window& from, Window& to) {
     to.menu = from.menu;
     to.timers = from.timers;
     to.timePassed = from.timePassed;

@@ -93,6 +93,8 @@ class TrialPorts final : Prompter, Sound, Clock, Socket {
 // turn's counters and whether a connection is open; not the deck editor, the help text or
 // the message log. The ports stay the target's.
 void copyDuel(const Window& from, Window& to);
+// The same but for the two sides: the menu, the timers, the turn's counters, the connection.
+void copyDuelWithoutSides(const Window& from, Window& to);
 
 // The moves the side may take now, each tried on a copy of the board with the trial
 // ports: only those the rules allow (no refusal shown) are listed. An enabled OPEN DECK
