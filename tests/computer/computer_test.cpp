@@ -230,6 +230,17 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     }
 }
 
+// Stopped, a search that would deal boards for hours returns at once, with a legal move.
+TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
+    Position game(3, 8);
+    game.w.u2.btnQ5.enabled = game.w.u2.btnAdd.enabled = false; // no draw, chosen without a search
+    std::stop_source stop;
+    stop.request_stop();
+    const Move chosen = chooseMove(observe(game.w, SideId::u2), {3, 1 << 30}, stop.get_token());
+    TrialPorts trial;
+    EXPECT_EQ(std::ranges::count(legalMoves(game.w, SideId::u2, trial), chosen), 1);
+}
+
 // Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and
 // deck dealt from the cards player 1 has not shown. Two seeds deal two orders of the same
 // counts.
