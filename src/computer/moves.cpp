@@ -2,22 +2,24 @@
 
 #include "board/game_subs.h"
 #include "cards/catalogue.h"
-#include "rules/game_handlers.h"
-#include "specials/activation.h"
 
 #include <algorithm>
-#include <array>
+#include <charconv>
+#include <string_view>
 
 namespace grim::computer {
 
 namespace {
 
-// Selects the slot number n in a slot selector; 0 selects nothing.
+// Selects the slot number n in a slot selector; 0 selects nothing. The number is written
+// into a buffer: the search selects slots on every board it tries.
 void selectSlot(ListBox& selector, int n) {
     selector.clearSelection();
-    const std::string text = std::to_string(n);
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
     for (int i = 0; i < selector.count(); ++i)
-        if (selector.item(i) == text) selector.select(i);
+        if (selector.item(i) == text) return selector.select(i);
 }
 
 // The strongest card of a graveyard (the one worth reviving or stealing), or -1.
@@ -30,55 +32,6 @@ int strongest(const ListBox& grave) {
 
 bool occupied(const Side& s, int slot) {
     return !s.slot(slot).text.empty();
-}
-
-// What a move picks before its click, and so the selections it makes.
-enum class Picks : std::uint8_t {
-    nothing,  // a button alone
-    handCard, // the hand card Move::hand, selected in the hand list
-    special,  // the hand card, slot selector A set to Move::slot, a card of each graveyard
-    ownSlot,  // the slot label of Move::slot (the click names the slot)
-    slotPair, // slot selectors A and B set to Move::slot and Move::target
-};
-
-// One row of the table of moves: the side's control that must be enabled, what the move
-// picks, and the handler its click calls.
-struct MoveRow {
-    MoveKind kind;
-    Picks picks;
-    Switch Side::*button; // for Picks::ownSlot none: the control is the label of the slot
-    void (*click)(Window&, SideId, const Move&);
-};
-
-template <void (*handler)(Window&, SideId)> void press(Window& w, SideId side, const Move&) {
-    handler(w, side);
-}
-void pressLabel(Window& w, SideId side, const Move& m) {
-    gameSubs::lblAtt_Click(w, side, m.slot);
-}
-
-// The table of moves, one row per kind in the order of MoveKind.
-constexpr std::array<MoveRow, static_cast<std::size_t>(MoveKind::end) + 1> table{{
-    {MoveKind::open, Picks::nothing, &Side::btnOpen, press<gameSubs::btnOpen_Click>},
-    {MoveKind::q5, Picks::nothing, &Side::btnQ5, press<gameSubs::btnQ5_Click>},
-    {MoveKind::draw, Picks::nothing, &Side::btnAdd, press<gameSubs::btnAdd_Click>},
-    {MoveKind::sacrificeHand, Picks::handCard, &Side::btnSacri, press<gameSubs::btnSacri_Click>},
-    {MoveKind::field, Picks::handCard, &Side::btnField, press<gameSubs::btnField_Click>},
-    {MoveKind::special, Picks::special, &Side::btnSpecial, press<activationSubs::btnSpecial_Click>},
-    {MoveKind::sacrificeSlot, Picks::ownSlot, nullptr, pressLabel},
-    {MoveKind::direct, Picks::nothing, &Side::btnDirect, press<gameSubs::btnDirect_Click>},
-    {MoveKind::master, Picks::nothing, &Side::btnMaster, press<gameSubs::btnMaster_Click>},
-    {MoveKind::attack, Picks::slotPair, &Side::btnAttack, press<gameSubs::btnAttack_Click>},
-    {MoveKind::end, Picks::nothing, &Side::btnEnd, press<gameSubs::btnEnd_Click>},
-}};
-static_assert([] {
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].kind != static_cast<MoveKind>(i)) return false;
-    return true;
-}());
-
-const MoveRow& rowOf(MoveKind kind) {
-    return table[static_cast<std::size_t>(kind)];
 }
 
 bool picksHandCard(const MoveRow& row) {
@@ -95,7 +48,7 @@ bool worthTrying(const Side& s, const Side& o, const Move& m) {
     case MoveKind::q5:
         return fills;
     case MoveKind::draw:
-        return room > 0 && !s.lstDeck.empty() && !(fills && clickable(s, MoveKind::q5));
+        return room > 0 && !s.lstDeck.empty() && !(fills && clickable(s, rowOf(MoveKind::q5)));
     case MoveKind::special:
         return cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(m.hand)).value_or(0));
     case MoveKind::sacrificeSlot:
@@ -127,34 +80,18 @@ void TrialPorts::message(const std::string& text, const std::string&) {
         refused = true;
 }
 
-bool clickable(const Side& s, const Move& m) {
-    const MoveRow& row = rowOf(m.kind);
-    if (row.picks != Picks::ownSlot) return (s.*row.button).enabled;
-    return m.slot >= 1 && m.slot <= slotCount && s.lblAtt[static_cast<std::size_t>(m.slot - 1)].enabled;
-}
-
-bool clickable(const Side& s, MoveKind kind) {
-    const MoveRow& row = rowOf(kind);
-    if (row.picks != Picks::ownSlot) return (s.*row.button).enabled;
-    return std::ranges::any_of(s.lblAtt, &Switch::enabled);
-}
-
-void click(Window& w, SideId side, const Move& m) {
-    rowOf(m.kind).click(w, side, m);
-}
-
 std::vector<Move> candidateMoves(const Window& w, SideId side) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
-    if (clickable(s, MoveKind::open)) return {Move{MoveKind::open}};
+    if (clickable(s, rowOf(MoveKind::open))) return {Move{MoveKind::open}};
     std::vector<Move> moves;
     auto offer = [&](const Move& m) {
         if (clickable(s, m) && worthTrying(s, o, m)) moves.push_back(m);
     };
     const int graves[] = {strongest(s.cmbGrave), strongest(o.cmbGrave)};
-    for (auto row = table.begin(); row != table.end();) {
+    for (auto row = moveTable.begin(); row != moveTable.end();) {
         if (picksHandCard(*row)) {
-            const auto last = std::find_if_not(row, table.end(), picksHandCard);
+            const auto last = std::find_if_not(row, moveTable.end(), picksHandCard);
             for (int i = 0; i < s.lstHand.count(); ++i)
                 for (auto r = row; r != last; ++r)
                     offer(r->picks == Picks::special ? Move{r->kind, i, 0, 0, graves[0], graves[1]}
@@ -223,17 +160,25 @@ std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial) {
 
 void applyMove(Window& w, SideId side, const Move& m) {
     Side& s = w.side(side);
-    const MoveRow& row = rowOf(m.kind);
-    if (row.picks == Picks::handCard || row.picks == Picks::special) s.lstHand.select(m.hand);
-    if (row.picks == Picks::special) {
+    switch (rowOf(m.kind).picks) {
+    case Picks::nothing:
+    case Picks::ownSlot:
+        break;
+    case Picks::handCard:
+        s.lstHand.select(m.hand);
+        break;
+    case Picks::special:
+        s.lstHand.select(m.hand);
         selectSlot(s.cmbSlotA, m.slot);
         s.cmbGrave.select(m.grave);
         w.opponent(side).cmbGrave.select(m.opponentGrave);
-    } else if (row.picks == Picks::slotPair) {
+        break;
+    case Picks::slotPair:
         selectSlot(s.cmbSlotA, m.slot);
         selectSlot(s.cmbSlotB, m.target);
+        break;
     }
-    row.click(w, side, m);
+    click(w, side, m);
 }
 
 std::string describe(const Window& w, SideId side, const Move& m) {

@@ -71,9 +71,10 @@ GameRecord driveGame(Window& w, Actors& actors, GameLimits limits, BoardCheck& b
 
     std::size_t turnOf = 2;
     int actionsThisTurn = 0;
-    while (hasTurn(w.u1) || hasTurn(w.u2)) {
-        const SideId side = hasTurn(w.u1) ? SideId::u1 : SideId::u2;
-        const std::size_t p = side == SideId::u1 ? 0 : 1;
+    for (;;) {
+        const std::size_t p = hasTurn(w.u1) ? 0 : hasTurn(w.u2) ? 1 : 2;
+        if (p == 2) break; // the game is over
+        const SideId side = p == 0 ? SideId::u1 : SideId::u2;
         if (p != turnOf) {
             turnOf = p;
             actionsThisTurn = 0;

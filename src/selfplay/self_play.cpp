@@ -71,7 +71,9 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 }
 
 void SelfPlay::message(const std::string& text, const std::string&) {
-    if (!shown_) firstShown_ = text; // kept in one buffer: no allocation per message
+    // Only the check of refused actions reads the first message; kept in one buffer: no
+    // allocation per message.
+    if (!shown_ && options_.checkRefusals) firstShown_ = text;
     shown_ = true;
 }
 
@@ -95,10 +97,6 @@ std::optional<std::string> SelfPlay::openFile(const std::string&, const std::str
     }
     if (!file) cancelled_ = true;
     return file;
-}
-
-int SelfPlay::pick(int n) {
-    return std::min(static_cast<int>(choices_.next() * n), n - 1);
 }
 
 std::optional<std::string> SelfPlay::someDeck() {
@@ -215,13 +213,7 @@ void SelfPlay::addDefaultActions() {
         {MoveKind::end, "end turn", 3, nullptr},
     };
     for (const Habit& h : habits)
-        actions.push_back(
-            {h.name, h.weight,
-             [kind = h.kind](const Window&, const Side& s) { return computer::clickable(s, kind); },
-             h.prepare,
-             [kind = h.kind](SelfPlay& d, SideId side) {
-                 computer::click(d.window(), side, computer::Move{kind, -1, d.chosenSlot});
-             }});
+        actions.push_back({h.name, h.weight, nullptr, h.prepare, nullptr, &computer::rowOf(h.kind)});
     actions.push_back({"minute passes", 1,
                        [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
                        [](SelfPlay& d, SideId) { gameSubs::tmrTurnLimit_Timer(d.window()); }});
@@ -257,24 +249,28 @@ GameRecord SelfPlay::playGame() {
 Actors::Step SelfPlay::act(SideId id) {
     Side& side = w_.side(id);
     // A weighted choice among the possible actions.
-    possible_.resize(actions.size());
+    weights_.resize(actions.size());
     int total = 0;
     for (std::size_t i = 0; i < actions.size(); ++i) {
-        possible_[i] = actions[i].possible(w_, side);
-        total += possible_[i] ? actions[i].weight : 0;
+        const Action& a = actions[i];
+        total += weights_[i] =
+            (a.move ? computer::clickable(side, *a.move) : a.possible(w_, side)) ? a.weight : 0;
     }
     if (total == 0) return {"turn", "the side whose turn it is can do nothing"};
     int roll = pick(total);
     std::size_t chosen = 0;
-    for (; !possible_[chosen] || roll >= actions[chosen].weight; ++chosen)
-        roll -= possible_[chosen] ? actions[chosen].weight : 0;
+    for (; roll >= weights_[chosen]; ++chosen)
+        roll -= weights_[chosen];
     const Action& action = actions[chosen];
 
     shown_ = false;
     cancelled_ = false;
     if (action.prepare) action.prepare(*this, side);
     if (options_.checkRefusals) before_ = w_;
-    action.click(*this, id);
+    if (action.move)
+        computer::click(w_, id, computer::Move{action.move->kind, -1, chosenSlot});
+    else
+        action.click(*this, id);
     if (!answers_.empty()) answers_.clear();
     if (!files_.empty()) files_.clear();
 

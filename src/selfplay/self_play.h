@@ -6,9 +6,11 @@
 
 #include "board/ports.h"
 #include "board/window.h"
+#include "computer/moves.h"
 #include "selfplay/game_driver.h"
 #include "selfplay/invariants.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -41,6 +43,9 @@ class SelfPlay : Prompter, Actors {
         std::function<void(SelfPlay&, Side&)> prepare;
         // The click: calls the window's handler.
         std::function<void(SelfPlay&, SideId side)> click;
+        // Or a move of the table of moves (possible and click empty): possible while its
+        // control is enabled; the click calls its handler (a slot label's with chosenSlot).
+        const computer::MoveRow* move = nullptr;
     };
 
     // Writes the driver's good and bad deck files into deckFolder.
@@ -58,7 +63,7 @@ class SelfPlay : Prompter, Actors {
     // For actions: the window, random choices (0..n-1; true with probability p), scripted
     // answers and file dialog results, and a slot number chosen in prepare for the click.
     Window& window() { return w_; }
-    int pick(int n);
+    int pick(int n) { return std::min(static_cast<int>(choices_.next() * n), n - 1); }
     bool chance(double p) { return choices_.next() < p; }
     void answerNext(bool yes) { answers_.push_back(yes); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -97,7 +102,7 @@ class SelfPlay : Prompter, Actors {
     bool shown_ = false;
     std::string firstShown_;
     bool cancelled_ = false;
-    std::vector<char> possible_;   // per action: whether the side may take it now
+    std::vector<int> weights_;     // per action: its weight, 0 when the side may not take it now
     std::optional<Window> before_; // the window before the action, when refusals are checked
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
