@@ -25,6 +25,7 @@ ComputerSeat::ComputerSeat(frmMain& window, computer::SearchOptions options, std
 }
 
 ComputerSeat::~ComputerSeat() {
+    search_.request_stop();
     if (search_.joinable()) search_.join();
 }
 
@@ -37,7 +38,13 @@ void ComputerSeat::settled() {
     // The player sees the turn pass before the computer's first move.
     if (hasTurn && !hadTurn_) tmrComputer_->start();
     hadTurn_ = hasTurn;
-    if (!hasTurn || thinking_) return;
+    if (thinking_) {
+        // A move chosen for a board that has changed since would be thrown away.
+        if (!hasTurn || !computer::sameView(*asked_, computer::observe(board, computerSide)))
+            search_.request_stop();
+        return;
+    }
+    if (!hasTurn) return;
 
     computer::Observation seen = computer::observe(board, computerSide);
     if (move_ && computer::sameView(*asked_, seen)) {
@@ -55,24 +62,25 @@ void ComputerSeat::settled() {
 }
 
 void ComputerSeat::think(computer::Observation seen) {
-    if (search_.joinable()) search_.join();
+    if (search_.joinable()) search_.join(); // it has sent its move: it is ending
     computer::SearchOptions options = options_;
     options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
     asked_ = seen;
     thinking_ = true;
-    search_ = std::thread([this, seen = std::move(seen), options] {
-        computer::Move move{computer::MoveKind::end};
+    search_ = std::jthread([this, seen = std::move(seen), options](std::stop_token stop) {
+        std::optional<computer::Move> move = computer::Move{computer::MoveKind::end};
         try {
-            move = computer::chooseMove(seen, options);
+            move = computer::chooseMove(seen, options, stop);
         } catch (const std::exception&) {
             // A search that fails ends the computer's turn rather than the program.
         }
+        if (stop.stop_requested()) move.reset();
         QMetaObject::invokeMethod(
             this, [this, move] { chosen(move); }, Qt::QueuedConnection);
     });
 }
 
-void ComputerSeat::chosen(computer::Move move) {
+void ComputerSeat::chosen(std::optional<computer::Move> move) {
     thinking_ = false;
     move_ = move;
     settled();

@@ -1,7 +1,9 @@
 // The computer's seat at the window in VS COMPUTER. After every event it looks at the board;
 // when player 2 is to move it thinks on a copy of what player 2 can see, off the window's
 // thread, and plays the move it chose through the window's event queue, no sooner than
-// tmrComputer's interval after its previous move, so that the player can follow.
+// tmrComputer's interval after its previous move, so that the player can follow. A search
+// whose move would be thrown away (the board has changed since it began, or the window
+// goes) is stopped: the window never waits for a whole search.
 #pragma once
 
 #include "board/ports.h"
@@ -22,7 +24,7 @@ class ComputerSeat final : public QObject {
     // Each search is seeded from a generator seeded with seed, so a run of the program
     // replays with the same seed.
     ComputerSeat(frmMain& window, computer::SearchOptions options, std::uint64_t seed);
-    // Waits for a search that is still running.
+    // Stops a search that is still running and waits for it to end (one dealt board at most).
     ~ComputerSeat() override;
     ComputerSeat(const ComputerSeat&) = delete;
     ComputerSeat& operator=(const ComputerSeat&) = delete;
@@ -33,13 +35,14 @@ class ComputerSeat final : public QObject {
 
   private:
     void think(computer::Observation seen);
-    void chosen(computer::Move move); // the search's result, on the window's thread
+    // The search's result, on the window's thread; none from a search that was stopped.
+    void chosen(std::optional<computer::Move> move);
 
     frmMain& window_;
     QTimer* tmrComputer_;
     computer::SearchOptions options_;
     SeededRandom seeds_;
-    std::thread search_;
+    std::jthread search_;
     bool thinking_ = false;
     bool hadTurn_ = false;                       // player 2 was to move when last looked at
     std::optional<computer::Observation> asked_; // what the last search was given

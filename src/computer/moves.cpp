@@ -2,21 +2,24 @@
 
 #include "board/game_subs.h"
 #include "cards/catalogue.h"
-#include "rules/game_handlers.h"
-#include "specials/activation.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 
 namespace grim::computer {
 
 namespace {
 
-// Selects the slot number n in a slot selector; 0 selects nothing.
+// Selects the slot number n in a slot selector; 0 selects nothing. The number is written
+// into a buffer: the search selects slots on every board it tries.
 void selectSlot(ListBox& selector, int n) {
     selector.clearSelection();
-    const std::string text = std::to_string(n);
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
     for (int i = 0; i < selector.count(); ++i)
-        if (selector.item(i) == text) selector.select(i);
+        if (selector.item(i) == text) return selector.select(i);
 }
 
 // The strongest card of a graveyard (the one worth reviving or stealing), or -1.
@@ -29,6 +32,32 @@ int strongest(const ListBox& grave) {
 
 bool occupied(const Side& s, int slot) {
     return !s.slot(slot).text.empty();
+}
+
+bool picksHandCard(const MoveRow& row) {
+    return row.picks == Picks::handCard || row.picks == Picks::special;
+}
+
+// Whether a move the controls offer is worth trying: drawing only into a hand with room (Q5
+// when the deck fills the hand, else single draws), a special only with a special card, a
+// slot only with a card in it.
+bool worthTrying(const Side& s, const Side& o, const Move& m) {
+    const int room = handLimit - s.lstHand.count();
+    const bool fills = room > 0 && room <= s.lstDeck.count();
+    switch (m.kind) {
+    case MoveKind::q5:
+        return fills;
+    case MoveKind::draw:
+        return room > 0 && !s.lstDeck.empty() && !(fills && clickable(s, rowOf(MoveKind::q5)));
+    case MoveKind::special:
+        return cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(m.hand)).value_or(0));
+    case MoveKind::sacrificeSlot:
+        return occupied(s, m.slot);
+    case MoveKind::attack:
+        return occupied(s, m.slot) && occupied(o, m.target);
+    default:
+        return true;
+    }
 }
 
 } // namespace
@@ -52,37 +81,47 @@ void TrialPorts::message(MessageId id, const std::string&, const std::string&) {
 std::vector<Move> candidateMoves(const Window& w, SideId side) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
-    if (s.btnOpen.enabled) return {Move{MoveKind::open}};
+    if (clickable(s, rowOf(MoveKind::open))) return {Move{MoveKind::open}};
     std::vector<Move> moves;
-    const int hand = s.lstHand.count();
-    if (hand < handLimit && !s.lstDeck.empty()) {
-        if (s.btnQ5.enabled && handLimit - hand <= s.lstDeck.count())
-            moves.push_back({MoveKind::q5});
-        else if (s.btnAdd.enabled)
-            moves.push_back({MoveKind::draw});
+    auto offer = [&](const Move& m) {
+        if (clickable(s, m) && worthTrying(s, o, m)) moves.push_back(m);
+    };
+    const int graves[] = {strongest(s.cmbGrave), strongest(o.cmbGrave)};
+    for (auto row = moveTable.begin(); row != moveTable.end();) {
+        if (picksHandCard(*row)) {
+            const auto last = std::find_if_not(row, moveTable.end(), picksHandCard);
+            for (int i = 0; i < s.lstHand.count(); ++i)
+                for (auto r = row; r != last; ++r)
+                    offer(r->picks == Picks::special ? Move{r->kind, i, 0, 0, graves[0], graves[1]}
+                                                     : Move{r->kind, i});
+            row = last;
+            continue;
+        }
+        switch (row->picks) {
+        case Picks::ownSlot:
+            for (int slot = 1; slot <= slotCount; ++slot)
+                offer(Move{row->kind, -1, slot});
+            break;
+        case Picks::slotPair:
+            for (int a = 1; a <= slotCount; ++a)
+                for (int b = 1; b <= slotCount; ++b)
+                    offer(Move{row->kind, -1, a, b});
+            break;
+        default:
+            offer(Move{row->kind});
+        }
+        ++row;
     }
-    for (int i = 0; i < hand; ++i) {
-        if (s.btnSacri.enabled) moves.push_back({MoveKind::sacrificeHand, i});
-        if (s.btnField.enabled) moves.push_back({MoveKind::field, i});
-        if (s.btnSpecial.enabled && cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(i)).value_or(0)))
-            moves.push_back({MoveKind::special, i, 0, 0, strongest(s.cmbGrave), strongest(o.cmbGrave)});
-    }
-    for (int slot = 1; slot <= slotCount; ++slot)
-        if (s.lblAtt[static_cast<std::size_t>(slot - 1)].enabled && occupied(s, slot))
-            moves.push_back({MoveKind::sacrificeSlot, -1, slot});
-    if (s.btnDirect.enabled) moves.push_back({MoveKind::direct});
-    if (s.btnMaster.enabled) moves.push_back({MoveKind::master});
-    if (s.btnAttack.enabled)
-        for (int a = 1; a <= slotCount; ++a)
-            for (int b = 1; b <= slotCount; ++b)
-                if (occupied(s, a) && occupied(o, b)) moves.push_back({MoveKind::attack, -1, a, b});
-    if (s.btnEnd.enabled) moves.push_back({MoveKind::end});
     return moves;
 }
 
 void copyDuel(const Window& from, Window& to) {
     to.u1 = from.u1;
     to.u2 = from.u2;
+    copyDuelWithoutSides(from, to);
+}
+
+void copyDuelWithoutSides(const Window& from, Window& to) {
     to.menu = from.menu;
     to.timers = from.timers;
     to.timePassed = from.timePassed;
@@ -118,40 +157,26 @@ std::vector<Move> legalMoves(const Window& w, SideId side, TrialPorts& trial) {
 }
 
 void applyMove(Window& w, SideId side, const Move& m) {
-    using namespace gameSubs;
     Side& s = w.side(side);
-    switch (m.kind) {
-    case MoveKind::open:
-        return btnOpen_Click(w, side);
-    case MoveKind::draw:
-        return btnAdd_Click(w, side);
-    case MoveKind::q5:
-        return btnQ5_Click(w, side);
-    case MoveKind::sacrificeHand:
+    switch (rowOf(m.kind).picks) {
+    case Picks::nothing:
+    case Picks::ownSlot:
+        break;
+    case Picks::handCard:
         s.lstHand.select(m.hand);
-        return btnSacri_Click(w, side);
-    case MoveKind::sacrificeSlot:
-        return lblAtt_Click(w, side, m.slot);
-    case MoveKind::field:
-        s.lstHand.select(m.hand);
-        return btnField_Click(w, side);
-    case MoveKind::special:
+        break;
+    case Picks::special:
         s.lstHand.select(m.hand);
         selectSlot(s.cmbSlotA, m.slot);
         s.cmbGrave.select(m.grave);
         w.opponent(side).cmbGrave.select(m.opponentGrave);
-        return activationSubs::btnSpecial_Click(w, side);
-    case MoveKind::direct:
-        return btnDirect_Click(w, side);
-    case MoveKind::master:
-        return btnMaster_Click(w, side);
-    case MoveKind::attack:
+        break;
+    case Picks::slotPair:
         selectSlot(s.cmbSlotA, m.slot);
         selectSlot(s.cmbSlotB, m.target);
-        return btnAttack_Click(w, side);
-    case MoveKind::end:
-        return btnEnd_Click(w, side);
+        break;
     }
+    click(w, side, m);
 }
 
 std::string describe(const Window& w, SideId side, const Move& m) {

@@ -11,18 +11,43 @@
 
 namespace grim::computer {
 
+namespace {
+
+// What a side shows both players: its field and graveyard, every counter box, its controls
+// (what can be clicked, what is selected in the slot selectors) and this turn's sacrifices.
+// Not its hand, nor its deck.
+void copyShown(const Side& from, Side& to) {
+    to.txtAtt = from.txtAtt;
+    to.cmbGrave = from.cmbGrave;
+    for (auto box :
+         {&Side::txtDeckCnt, &Side::txtHandCnt, &Side::txtGraveCnt, &Side::txtLp, &Side::txtSacriCnt})
+        to.*box = from.*box;
+    to.lblAtt = from.lblAtt;
+    to.cmbSlotA = from.cmbSlotA;
+    to.cmbSlotB = from.cmbSlotB;
+    const auto buttons = from.turnButtons();
+    const auto own = to.turnButtons();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        *own[i] = *buttons[i];
+    to.turnSacrifices = from.turnSacrifices;
+}
+
+} // namespace
+
 Observation observe(const Window& w, SideId me) {
     Observation o;
     o.me = me;
     Window& b = o.board;
-    copyDuel(w, b);
-
-    Side& opponent = b.opponent(me);
-    opponent.lstHand.clear();
-    opponent.lstDeck.clear();
-    auto own = b.side(me).lstDeck.items();
-    std::sort(own.begin(), own.end());
-    b.side(me).lstDeck.setItems(std::move(own));
+    copyShown(w.u1, b.u1);
+    copyShown(w.u2, b.u2);
+    // Its own hand as it is, its own deck in catalogue order.
+    const Side& mine = w.side(me);
+    Side& seen = b.side(me);
+    seen.lstHand = mine.lstHand;
+    auto deck = mine.lstDeck.items();
+    std::sort(deck.begin(), deck.end());
+    seen.lstDeck.setItems(std::move(deck));
+    copyDuelWithoutSides(w, b);
     return o;
 }
 

@@ -12,14 +12,17 @@ namespace grim::computer {
 
 struct Observation {
     SideId me = SideId::u2;
-    // The board without what `me` cannot see: the opponent's hand and deck are empty (their
-    // count boxes still hold the numbers), the own deck is in catalogue order. Its ports
-    // are unusable: a board built from it gets its own.
+    // What `me` can see of the board, and nothing else: the opponent's hand and deck are
+    // empty (their count boxes still hold the numbers), the own deck is in catalogue order.
+    // Its ports are unusable: a board built from it gets its own.
     Window board{Ports{nullptr, nullptr, nullptr, nullptr, nullptr}};
 };
 
-// Copies what the side can see: the two sides, the menu, the timers and the counters of
-// the turn (not the deck editor, the log or the online panel).
+// Copies what the side can see, each part by name: of both sides the fields, graveyards,
+// counter boxes, controls and the turn's sacrifices; its own hand, and its own deck in
+// catalogue order; the menu, the timers, the turn's counters and whether a connection is
+// open. A part not named here is not copied: the opponent's hand and deck, the deck
+// editor, the log, the rest of the online panel.
 Observation observe(const Window& w, SideId me);
 
 // One board that agrees with the observation, drawn with the ports' random: the own deck in

@@ -22,7 +22,7 @@ void lookAhead(Window& w, SideId me, int turns) {
 
 } // namespace
 
-Move chooseMove(const Observation& o, const SearchOptions& options) {
+Move chooseMove(const Observation& o, const SearchOptions& options, std::stop_token stop) {
     TrialPorts trial(options.seed);
     const Ports ports = trial.ports();
     Window board(ports), sim(ports);
@@ -35,7 +35,7 @@ Move chooseMove(const Observation& o, const SearchOptions& options) {
         if (m.kind == MoveKind::q5 || m.kind == MoveKind::draw) return m;
 
     std::vector<double> total(legal.size(), 0.0);
-    for (int d = 0; d < options.determinizations; ++d) {
+    for (int d = 0; d < options.determinizations && !stop.stop_requested(); ++d) {
         determinize(o, board, ports);
         // Every move meets the same chances on this board.
         const SeededRandom chances(static_cast<std::uint64_t>(trial.random().next() * 9007199254740992.0));

@@ -9,6 +9,7 @@
 #include "computer/observation.h"
 
 #include <cstdint>
+#include <stop_token>
 
 namespace grim::computer {
 
@@ -21,7 +22,8 @@ struct SearchOptions {
 };
 
 // The move the observing side takes now. It must have the turn; a side that may only end
-// its turn ends it.
-Move chooseMove(const Observation& o, const SearchOptions& options = {});
+// its turn ends it. Asked to stop, it stops before the next board it deals and returns the
+// best move of the boards played so far (the first legal move when none was).
+Move chooseMove(const Observation& o, const SearchOptions& options = {}, std::stop_token stop = {});
 
 } // namespace grim::computer

@@ -1,10 +1,7 @@
 #include "selfplay/arena.h"
 
-#include "board/game_subs.h"
-#include "board/turn_state.h"
-#include "modes/play_mode.h"
 #include "program/startup.h"
-#include "selfplay/invariants.h"
+#include "selfplay/game_driver.h"
 
 #include <chrono>
 #include <filesystem>
@@ -24,18 +21,12 @@ class ArenaPorts final : Prompter, Sound, Clock {
     explicit ArenaPorts(std::uint64_t seed, ArenaRecord& record) : random_(seed), record_(record) {}
     Ports ports() { return Ports{this, this, this, &random_, &socket_}; }
 
-    // The player acting now and the deck its open dialog gives.
-    int acting = 0;
+    // The deck the acting player's open dialog gives.
     std::string deck;
-    std::optional<MessageId> result; // the end-of-game message
 
   private:
-    void message(MessageId id, const std::string& text, const std::string&) override {
+    void message(MessageId, const std::string& text, const std::string&) override {
         record_.log.push_back("message: " + text);
-        if (computer::isRefusal(id))
-            ++record_.refusals[static_cast<std::size_t>(acting)];
-        else if (isResult(id))
-            result = id;
     }
     bool question(MessageId, const std::string&, bool) override { return true; }
     std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override {
@@ -51,6 +42,45 @@ class ArenaPorts final : Prompter, Sound, Clock {
     ArenaRecord& record_;
 };
 
+// The two players at the arena's table: each chooses its side's move, timed; the move is
+// logged and, when its control is enabled, clicked.
+class Table final : public Actors {
+  public:
+    Table(std::array<Player*, 2> players, const ArenaOptions& options, ArenaRecord& record)
+        : players_(players), options_(options), record_(record), ports_(deriveSeed(options.seed, 0), record),
+          w_(ports_.ports()) {}
+    Window& window() { return w_; }
+
+  private:
+    static std::size_t index(SideId side) { return side == SideId::u1 ? 0 : 1; }
+    void turnBegins(SideId side) override { record_.thinking[index(side)].push_back(0); }
+    Step act(SideId side) override {
+        using Clock = std::chrono::steady_clock;
+        const std::size_t p = index(side);
+        const auto start = Clock::now();
+        const Move move = players_[p]->choose(w_, side);
+        record_.thinking[p].back() += std::chrono::duration<double>(Clock::now() - start).count();
+
+        done_ = std::string(idText(side)) + " " + computer::describe(w_, side, move);
+        record_.log.push_back(done_);
+        if (!computer::clickable(w_.side(side), move)) return {done_, "the control is disabled"};
+        ports_.deck = move.kind == MoveKind::open ? options_.decks[p] : std::string();
+        computer::applyMove(w_, side, move);
+        return {done_, {}};
+    }
+    void fail(int turn, std::string_view after, const std::string& what) override {
+        record_.failures.push_back("seed " + std::to_string(options_.seed) + ", turn " +
+                                   std::to_string(turn) + ", after " + std::string(after) + ": " + what);
+    }
+
+    std::array<Player*, 2> players_;
+    const ArenaOptions& options_;
+    ArenaRecord& record_;
+    ArenaPorts ports_;
+    Window w_;
+    std::string done_; // the last move, as the log shows it
+};
+
 } // namespace
 
 std::uint64_t deriveSeed(std::uint64_t seed, std::uint64_t n) {
@@ -60,94 +90,15 @@ std::uint64_t deriveSeed(std::uint64_t seed, std::uint64_t n) {
     return z ^ (z >> 31);
 }
 
-bool clickable(const Side& s, const Move& m) {
-    switch (m.kind) {
-    case MoveKind::open:
-        return s.btnOpen.enabled;
-    case MoveKind::draw:
-        return s.btnAdd.enabled;
-    case MoveKind::q5:
-        return s.btnQ5.enabled;
-    case MoveKind::sacrificeHand:
-        return s.btnSacri.enabled;
-    case MoveKind::sacrificeSlot:
-        return m.slot >= 1 && m.slot <= slotCount && s.lblAtt[static_cast<std::size_t>(m.slot - 1)].enabled;
-    case MoveKind::field:
-        return s.btnField.enabled;
-    case MoveKind::special:
-        return s.btnSpecial.enabled;
-    case MoveKind::direct:
-        return s.btnDirect.enabled;
-    case MoveKind::master:
-        return s.btnMaster.enabled;
-    case MoveKind::attack:
-        return s.btnAttack.enabled;
-    case MoveKind::end:
-        return s.btnEnd.enabled;
-    }
-    return false;
-}
-
 ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& options) {
-    using Clock = std::chrono::steady_clock;
     ArenaRecord record;
-    ArenaPorts ports(deriveSeed(options.seed, 0), record);
-    Window w(ports.ports());
-    formLoad(w, std::filesystem::path(options.decks[0]).parent_path().string());
-    std::array<Player*, 2> players{&player1, &player2};
+    Table table({&player1, &player2}, options, record);
+    formLoad(table.window(), std::filesystem::path(options.decks[0]).parent_path().string());
     player1.newGame(deriveSeed(options.seed, 1));
     player2.newGame(deriveSeed(options.seed, 2));
-
-    auto fail = [&](const std::string& after, const std::string& what) {
-        record.failures.push_back("seed " + std::to_string(options.seed) + ", turn " +
-                                  std::to_string(record.turns) + ", after " + after + ": " + what);
-    };
     BoardCheck board;
-    auto check = [&](const std::string& after) {
-        for (const auto& problem : board.problems(w, ports.result.has_value()))
-            fail(after, problem);
-    };
-    onlineSubs::smnOffline_Click(w);
-    check("OFFLINE");
-
-    int turnOf = -1, actionsThisTurn = 0;
-    while (hasTurn(w.u1) || hasTurn(w.u2)) {
-        const SideId id = hasTurn(w.u1) ? SideId::u1 : SideId::u2;
-        const int p = id == SideId::u1 ? 0 : 1;
-        auto& thinking = record.thinking[static_cast<std::size_t>(p)];
-        if (p != turnOf) {
-            turnOf = p;
-            actionsThisTurn = 0;
-            if (++record.turns > options.maxTurns) {
-                record.turns = options.maxTurns;
-                break;
-            }
-            thinking.push_back(0);
-        }
-        if (++actionsThisTurn > options.maxActionsPerTurn) {
-            fail("turn", "no progress: the turn has not passed after " +
-                             std::to_string(options.maxActionsPerTurn) + " actions");
-            break;
-        }
-
-        const auto start = Clock::now();
-        const Move move = players[static_cast<std::size_t>(p)]->choose(w, id);
-        thinking.back() += std::chrono::duration<double>(Clock::now() - start).count();
-
-        const std::string done = std::string(idText(id)) + " " + computer::describe(w, id, move);
-        record.log.push_back(done);
-        if (!clickable(w.side(id), move)) {
-            fail(done, "the control is disabled");
-            break;
-        }
-        ports.acting = p;
-        ports.deck = move.kind == MoveKind::open ? options.decks[static_cast<std::size_t>(p)] : std::string();
-        computer::applyMove(w, id, move);
-        ++record.actions;
-        check(done);
-    }
-
-    record.result = resultOf(ports.result);
+    static_cast<GameRecord&>(record) =
+        driveGame(table.window(), table, {options.maxTurns, options.maxActionsPerTurn}, board);
     return record;
 }
 

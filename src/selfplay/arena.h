@@ -1,14 +1,14 @@
 // The arena: one whole seeded game on one machine (OFFLINE) between two players, each
 // choosing a typed move for its side, carried out through the handlers the buttons call.
-// The arena answers the open dialog with the player's deck and every question with Yes,
-// records every message, counts the refusals each player caused, checks the board after
-// every action and times each player's thinking. The arena benchmark and the computer's
-// tests use it; it links only the core.
+// The game driver (game_driver.h) runs it; the arena answers the open dialog with the
+// player's deck and every question with Yes, records every message, and times each
+// player's thinking. The arena benchmark and the computer's tests use it; it links only
+// the core.
 #pragma once
 
 #include "board/window.h"
 #include "computer/moves.h"
-#include "selfplay/self_play.h"
+#include "selfplay/game_driver.h"
 
 #include <array>
 #include <cstdint>
@@ -42,13 +42,8 @@ struct ArenaOptions {
     int maxActionsPerTurn = 100;
 };
 
-struct ArenaRecord {
-    GameResult result = GameResult::unfinished;
-    int turns = 0;
-    long actions = 0;
-    // Per player (index 0: player 1): messages refusing one of its actions, and the time it
-    // thought in each of its turns, in seconds.
-    std::array<int, 2> refusals{};
+struct ArenaRecord : GameRecord {
+    // Per player (index 0: player 1): the time it thought in each of its turns, in seconds.
     std::array<std::vector<double>, 2> thinking;
     // Every move, as "u1 fields [120] OGRE.", and every message shown, in order.
     std::vector<std::string> log;
@@ -56,10 +51,8 @@ struct ArenaRecord {
     std::vector<std::string> failures;
 };
 
-// Plays one game from OFFLINE to its end (or the turn limit). player1 plays "u1".
+// Plays one game from OFFLINE to its end (or the turn limit), then NEW GAME. player1 plays
+// "u1".
 ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& options);
-
-// Whether the control a move clicks is enabled for the side: a player clicks nothing else.
-bool clickable(const Side& s, const computer::Move& m);
 
 } // namespace grim::selfplay

@@ -4,15 +4,12 @@
 #include "board/inspection.h"
 #include "board/registry.h"
 #include "board/same_board.h"
-#include "board/turn_state.h"
 #include "cards/catalogue.h"
+#include "computer/moves.h"
 #include "deck/deck_file.h"
-#include "modes/play_mode.h"
 #include "program/startup.h"
 #include "rules/fielding.h"
 #include "rules/game_handlers.h"
-#include "selfplay/invariants.h"
-#include "specials/activation.h"
 
 #include <algorithm>
 #include <array>
@@ -55,13 +52,6 @@ Occupied occupied(const Side& s) {
 
 } // namespace
 
-GameResult resultOf(std::optional<MessageId> message) {
-    return message == MessageId::player1Wins   ? GameResult::player1
-           : message == MessageId::player2Wins ? GameResult::player2
-           : message == MessageId::gameDrawn   ? GameResult::draw
-                                               : GameResult::unfinished;
-}
-
 SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
     : options_(options), choices_(options.seed * 2 + 1), draws_(options.seed * 2 + 2),
       w_(Ports{this, &silence_, &clock_, &draws_, &socket_}) {
@@ -74,10 +64,10 @@ SelfPlay::SelfPlay(const std::string& deckFolder, SelfPlayOptions options)
 void SelfPlay::message(MessageId id, const std::string& text, const std::string&) {
     if (!shown_) {
         firstShown_ = id;
-        firstText_ = text; // kept in one buffer: no allocation per message
+        // Only a failure report reads the text; kept in one buffer: no allocation per message.
+        if (options_.checkRefusals) firstText_ = text;
     }
     shown_ = true;
-    if (isResult(id)) result_ = id;
 }
 
 bool SelfPlay::question(MessageId id, const std::string&, bool) {
@@ -100,10 +90,6 @@ std::optional<std::string> SelfPlay::openFile(const std::string&, const std::str
     }
     if (!file) cancelled_ = true;
     return file;
-}
-
-int SelfPlay::pick(int n) {
-    return std::min(static_cast<int>(choices_.next() * n), n - 1);
 }
 
 std::optional<std::string> SelfPlay::someDeck() {
@@ -157,42 +143,39 @@ void SelfPlay::writeDecks(const std::string& folder) {
 }
 
 void SelfPlay::addDefaultActions() {
-    using namespace gameSubs;
-    auto on = [](const Switch Side::*control) {
-        return [control](const Window&, const Side& s) { return (s.*control).enabled; };
-    };
-    auto handler = [](void (*click)(Window&, SideId)) {
-        return [click](SelfPlay& d, SideId side) { click(d.window(), side); };
-    };
+    using computer::MoveKind;
     auto selectAndAnswer = [](double yes) {
         return [yes](SelfPlay& d, Side& s) {
             d.selectSome(s.lstHand);
             d.answerNext(d.chance(yes));
         };
     };
-    actions = {
-        {"open", 10, on(&Side::btnOpen),
+    // Each move of the table, with how often it is taken and the selections and answers it
+    // comes with: mostly what a player would pick, now and then what the rules refuse.
+    struct Habit {
+        MoveKind kind;
+        const char* name;
+        int weight;
+        std::function<void(SelfPlay&, Side&)> prepare;
+    };
+    const Habit habits[] = {
+        {MoveKind::open, "open", 10,
          [](SelfPlay& d, Side&) {
              d.chooseFile(d.someDeck());
              d.answerNext(d.chance(0.5));
-         },
-         handler(btnOpen_Click)},
-        {"draw", 6, on(&Side::btnAdd), nullptr, handler(btnAdd_Click)},
-        {"q5", 4, on(&Side::btnQ5), nullptr, handler(btnQ5_Click)},
-        {"sacrifice hand card", 2, on(&Side::btnSacri), selectAndAnswer(0.85), handler(btnSacri_Click)},
-        {"sacrifice field card", 2,
-         [](const Window&, const Side& s) {
-             return std::any_of(s.lblAtt.begin(), s.lblAtt.end(), [](const Switch& l) { return l.enabled; });
-         },
+         }},
+        {MoveKind::draw, "draw", 6, nullptr},
+        {MoveKind::q5, "q5", 4, nullptr},
+        {MoveKind::sacrificeHand, "sacrifice hand card", 2, selectAndAnswer(0.85)},
+        {MoveKind::sacrificeSlot, "sacrifice field card", 2,
          [](SelfPlay& d, Side& s) {
              do
                  d.chosenSlot = d.pick(slotCount) + 1;
              while (!s.lblAtt[static_cast<std::size_t>(d.chosenSlot - 1)].enabled);
              d.answerNext(d.chance(0.85));
-         },
-         [](SelfPlay& d, SideId side) { lblAtt_Click(d.window(), side, d.chosenSlot); }},
-        {"field", 8, on(&Side::btnField), selectAndAnswer(0.6), handler(btnField_Click)},
-        {"special", 4, on(&Side::btnSpecial),
+         }},
+        {MoveKind::field, "field", 8, selectAndAnswer(0.6)},
+        {MoveKind::special, "special", 4,
          [](SelfPlay& d, Side& s) {
              // Mostly a special card of the hand, with a random slot chosen for its effect.
              std::vector<int> specials;
@@ -205,11 +188,10 @@ void SelfPlay::addDefaultActions() {
              else
                  d.selectSome(s.lstHand);
              s.cmbSlotA.select(d.pick(slotCount + 1) - 1); // -1 selects nothing
-         },
-         [](SelfPlay& d, SideId side) { activationSubs::btnSpecial_Click(d.window(), side); }},
-        {"direct attack", 10, on(&Side::btnDirect), nullptr, handler(btnDirect_Click)},
-        {"master", 10, on(&Side::btnMaster), nullptr, handler(btnMaster_Click)},
-        {"attack", 10, on(&Side::btnAttack),
+         }},
+        {MoveKind::direct, "direct attack", 10, nullptr},
+        {MoveKind::master, "master", 10, nullptr},
+        {MoveKind::attack, "attack", 10,
          [](SelfPlay& d, Side& s) {
              // Mostly occupied slots on both sides, now and then any or none.
              auto choose = [&d](ListBox& selector, const Side& field) {
@@ -220,31 +202,29 @@ void SelfPlay::addDefaultActions() {
              };
              choose(s.cmbSlotA, s);
              choose(s.cmbSlotB, &s == &d.window().u1 ? d.window().u2 : d.window().u1);
-         },
-         handler(btnAttack_Click)},
-        {"end turn", 3, on(&Side::btnEnd), nullptr, handler(btnEnd_Click)},
-        {"minute passes", 1, [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
-         [](SelfPlay& d, SideId) { tmrTurnLimit_Timer(d.window()); }},
-        {"inspect", 1, [](const Window&, const Side&) { return true; },
-         [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
-         [](SelfPlay& d, SideId side) {
-             lstHand_Click(d.window(), side);
-             const auto& names = d.controlNames_;
-             controlMouseMove(d.window(),
-                              names[static_cast<std::size_t>(d.pick(static_cast<int>(names.size())))]);
          }},
+        {MoveKind::end, "end turn", 3, nullptr},
     };
+    for (const Habit& h : habits)
+        actions.push_back({h.name, h.weight, nullptr, h.prepare, nullptr, &computer::rowOf(h.kind)});
+    actions.push_back({"minute passes", 1,
+                       [](const Window& w, const Side&) { return w.timers.tmrTurnLimit.on(); }, nullptr,
+                       [](SelfPlay& d, SideId) { gameSubs::tmrTurnLimit_Timer(d.window()); }});
+    actions.push_back({"inspect", 1, [](const Window&, const Side&) { return true; },
+                       [](SelfPlay& d, Side& s) { d.selectSome(s.lstHand); },
+                       [](SelfPlay& d, SideId side) {
+                           gameSubs::lstHand_Click(d.window(), side);
+                           const auto& names = d.controlNames_;
+                           gameSubs::controlMouseMove(
+                               d.window(),
+                               names[static_cast<std::size_t>(d.pick(static_cast<int>(names.size())))]);
+                       }});
 }
 
-void SelfPlay::fail(const std::string& action, const std::string& what) {
+void SelfPlay::fail(int, std::string_view after, const std::string& what) {
     if (failures.size() < maxFailures)
         failures.push_back("seed " + std::to_string(options_.seed) + ", game " + std::to_string(game_) +
-                           ", after " + action + ": " + what);
-}
-
-void SelfPlay::check(const std::string& action) {
-    for (auto& problem : boardCheck_.problems(w_, result_.has_value()))
-        fail(action, problem);
+                           ", after " + std::string(after) + ": " + what);
 }
 
 bool SelfPlay::refused() const {
@@ -254,73 +234,42 @@ bool SelfPlay::refused() const {
 
 GameRecord SelfPlay::playGame() {
     ++game_;
-    GameRecord record;
-    result_.reset();
-    onlineSubs::smnOffline_Click(w_);
-    check("OFFLINE");
+    return driveGame(w_, *this, {options_.maxTurns, options_.maxActionsPerTurn}, boardCheck_);
+}
 
-    const Side* turnOf = nullptr;
-    int actionsThisTurn = 0;
-    std::vector<char> possible;   // per action: whether the side may take it now
-    std::optional<Window> before; // the window before the action, when refusals are checked
-    for (const Side* acting; (acting = hasTurn(w_.u1) ? &w_.u1 : hasTurn(w_.u2) ? &w_.u2 : nullptr);) {
-        if (acting != turnOf) {
-            turnOf = acting;
-            actionsThisTurn = 0;
-            if (++record.turns > options_.maxTurns) break;
-        }
-        if (++actionsThisTurn > options_.maxActionsPerTurn) {
-            fail("turn", "no progress: the turn has not passed after " +
-                             std::to_string(options_.maxActionsPerTurn) + " actions");
-            break;
-        }
-        const SideId id = acting == &w_.u1 ? SideId::u1 : SideId::u2;
-        Side& side = w_.side(id);
-
-        // A weighted choice among the possible actions.
-        possible.resize(actions.size());
-        int total = 0;
-        for (std::size_t i = 0; i < actions.size(); ++i) {
-            possible[i] = actions[i].possible(w_, side);
-            total += possible[i] ? actions[i].weight : 0;
-        }
-        if (total == 0) {
-            fail("turn", "the side whose turn it is can do nothing");
-            break;
-        }
-        int roll = pick(total);
-        std::size_t chosen = 0;
-        for (; !possible[chosen] || roll >= actions[chosen].weight; ++chosen)
-            roll -= possible[chosen] ? actions[chosen].weight : 0;
-        const Action& action = actions[chosen];
-
-        shown_ = false;
-        cancelled_ = false;
-        if (action.prepare) action.prepare(*this, side);
-        if (options_.checkRefusals) before = w_;
-        action.click(*this, id);
-        ++record.actions;
-        if (!answers_.empty()) answers_.clear();
-        if (!files_.empty()) files_.clear();
-
-        check(action.name);
-        if (options_.checkRefusals && refused() && !sameBoard(*before, w_))
-            fail(action.name, "a refused action changed the window (" +
-                                  (shown_ ? firstText_ : std::string("no message")) + ")");
+Actors::Step SelfPlay::act(SideId id) {
+    Side& side = w_.side(id);
+    // A weighted choice among the possible actions.
+    weights_.resize(actions.size());
+    int total = 0;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const Action& a = actions[i];
+        total += weights_[i] =
+            (a.move ? computer::clickable(side, *a.move) : a.possible(w_, side)) ? a.weight : 0;
     }
+    if (total == 0) return {"turn", "the side whose turn it is can do nothing"};
+    int roll = pick(total);
+    std::size_t chosen = 0;
+    for (; roll >= weights_[chosen]; ++chosen)
+        roll -= weights_[chosen];
+    const Action& action = actions[chosen];
 
-    record.result = resultOf(result_);
-    answerNext(true);
-    onlineSubs::smnNewGame_Click(w_);
-    answers_.clear();
-    check("NEW GAME");
-    for (const Side* s : {&w_.u1, &w_.u2})
-        if (!s->lstDeck.empty() || !s->lstHand.empty() || !s->cmbGrave.empty() || s->txtLp.text != "25" ||
-            s->txtSacriCnt.text != "0" || hasTurn(*s))
-            fail("NEW GAME", "the board was not reset");
-    if (!w_.menu.smnOffline.enabled || w_.menu.smnOffline.checked || w_.menu.smnNewGame.enabled)
-        fail("NEW GAME", "the menu is not back in its opening state");
-    return record;
+    shown_ = false;
+    cancelled_ = false;
+    if (action.prepare) action.prepare(*this, side);
+    if (options_.checkRefusals) before_ = w_;
+    if (action.move)
+        computer::click(w_, id, computer::Move{action.move->kind, -1, chosenSlot});
+    else
+        action.click(*this, id);
+    if (!answers_.empty()) answers_.clear();
+    if (!files_.empty()) files_.clear();
+
+    if (options_.checkRefusals && refused() && !sameBoard(*before_, w_))
+        fail(0, action.name,
+             "a refused action changed the window (" + (shown_ ? firstText_ : std::string("no message")) +
+                 ")");
+    return {action.name, {}};
 }
 
 } // namespace grim::selfplay

@@ -1,13 +1,16 @@
 // A headless driver that plays whole games on one machine through the handlers the window's
 // buttons call, choosing random actions among the enabled controls of the side whose turn it
-// is, and checking the board after every action. The self-play test and benchmark use it,
-// and a computer opponent can be built on it. It links only the core.
+// is; the game driver (game_driver.h) runs each game and checks the board after every
+// action. The self-play test and benchmark use it. It links only the core.
 #pragma once
 
 #include "board/ports.h"
 #include "board/window.h"
+#include "computer/moves.h"
+#include "selfplay/game_driver.h"
 #include "selfplay/invariants.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -29,17 +32,7 @@ struct SelfPlayOptions {
     int maxActionsPerTurn = 5000;
 };
 
-enum class GameResult { player1, player2, draw, unfinished };
-// The result an end-of-game message announces; unfinished for any other message or none.
-GameResult resultOf(std::optional<MessageId> message);
-
-struct GameRecord {
-    GameResult result = GameResult::unfinished;
-    int turns = 0;
-    long actions = 0;
-};
-
-class SelfPlay : Prompter {
+class SelfPlay : Prompter, Actors {
   public:
     struct Action {
         std::string name;
@@ -50,6 +43,9 @@ class SelfPlay : Prompter {
         std::function<void(SelfPlay&, Side&)> prepare;
         // The click: calls the window's handler.
         std::function<void(SelfPlay&, SideId side)> click;
+        // Or a move of the table of moves (possible and click empty): possible while its
+        // control is enabled; the click calls its handler (a slot label's with chosenSlot).
+        const computer::MoveRow* move = nullptr;
     };
 
     // Writes the driver's good and bad deck files into deckFolder.
@@ -67,7 +63,7 @@ class SelfPlay : Prompter {
     // For actions: the window, random choices (0..n-1; true with probability p), scripted
     // answers and file dialog results, and a slot number chosen in prepare for the click.
     Window& window() { return w_; }
-    int pick(int n);
+    int pick(int n) { return std::min(static_cast<int>(choices_.next() * n), n - 1); }
     bool chance(double p) { return choices_.next() < p; }
     void answerNext(bool yes) { answers_.push_back(yes); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -82,11 +78,12 @@ class SelfPlay : Prompter {
                                         const std::string& title = {}) override;
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
 
+    Step act(SideId side) override;
+    void fail(int turn, std::string_view after, const std::string& what) override;
+
     void addDefaultActions();
     void writeDecks(const std::string& folder);
-    void check(const std::string& action);
     bool refused() const;
-    void fail(const std::string& action, const std::string& what);
 
     SelfPlayOptions options_;
     SeededRandom choices_, draws_;
@@ -101,12 +98,13 @@ class SelfPlay : Prompter {
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> files_;
     // Whether the current action showed a message, and the first one; whether it was cancelled
-    // in a dialog; the result message of the current game.
+    // in a dialog.
     bool shown_ = false;
     MessageId firstShown_ = MessageId::about;
     std::string firstText_;
     bool cancelled_ = false;
-    std::optional<MessageId> result_;
+    std::vector<int> weights_;     // per action: its weight, 0 when the side may not take it now
+    std::optional<Window> before_; // the window before the action, when refusals are checked
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
     int game_ = 0;

@@ -22,7 +22,8 @@ QString decks(const QString& name = {}) {
 
 // A window whose computer's searches are seeded, so that a run replays.
 struct Versus : Shown {
-    Versus() : Shown(QCoreApplication::applicationDirPath(), 1, computer::SearchOptions{.seed = 7}) {
+    explicit Versus(computer::SearchOptions search = {.seed = 7})
+        : Shown(QCoreApplication::applicationDirPath(), 1, search) {
         prompter.files = {decks("giants.ucd").toStdString(), decks("swarm.ucd").toStdString()};
     }
     QAction* item(const char* name) { return find<QAction>(name); }
@@ -75,15 +76,23 @@ class ComputerWindowTest : public QObject {
         QCOMPARE(w.prompter.folders, std::vector<std::string>(2, decks().toStdString()));
     }
 
-    // The window goes while the computer is thinking: it waits for the search, and the
-    // search's answer reaches nothing.
-    void closedWhileTheComputerThinks() {
-        auto w = std::make_unique<Versus>();
-        w->item("smnComputer")->trigger();
-        QVERIFY(w->click("btnOpenU1") && w->click("btnEndU1"));
-        QVERIFY(w->find<QTimer>("tmrComputer")->isActive());
-        w.reset();
-        QTest::qWait(20);
+    // A search that would deal boards for hours stops once its move would be thrown away: when
+    // the window goes, or when the board changes (here, to one where only END is left).
+    void aSearchStopsOnceItsMoveWouldBeThrownAway() {
+        for (const bool close : {true, false}) {
+            auto w =
+                std::make_unique<Versus>(computer::SearchOptions{.seed = 7, .determinizations = 1 << 30});
+            w->item("smnComputer")->trigger();
+            QVERIFY(w->click("btnOpenU1") && w->click("btnEndU1"));
+            w->find<QTimer>("tmrComputer")->setInterval(1);
+            QTRY_COMPARE(w->computerLines().size(), 2); // it opens and draws at once, then thinks
+            if (close) continue;
+            w->edit([](Window& core) {
+                for (Switch* button : core.u2.turnButtons())
+                    button->enabled = button == &core.u2.btnEnd;
+            });
+            QTRY_VERIFY(w->player1ToMove());
+        }
     }
 
     void aGameAgainstTheComputer() {

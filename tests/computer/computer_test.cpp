@@ -125,18 +125,18 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     EXPECT_TRUE(hasTurn(w.u1) && !computerToMove(w));
 }
 
-TEST(ComputerMoves, logTexts) {
+TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     MyTurn t(SideId::u2);
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
     s.slot(2).text = fielded(150);
-    t.w.u1.slot(4).text = fielded(104);
+    s.slot(5).text = t.w.u1.slot(4).text = fielded(104);
     struct Case {
         Move move;
         const char* text;
     } cases[] = {
         {{MoveKind::draw}, "draws a card."},
-        {{MoveKind::sacrificeSlot, -1, 2}, "sacrifices [150] ANGEL from SLOT 2."},
+        {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5."},
         {{MoveKind::field, 0}, "fields [120] OGRE."},
         {{MoveKind::special, 1}, "plays [213] LIFEPOINT."},
         {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2."},
@@ -146,6 +146,12 @@ TEST(ComputerMoves, logTexts) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(describe(t.w, SideId::u2, c.move), c.text);
+    // The moves do what they say: the label of the slot, the attack's selectors.
+    t.p.answers.push_back(true);
+    applyMove(t.w, SideId::u2, cases[1].move);
+    EXPECT_EQ(s.cmbGrave.items(), std::vector<std::string>{fielded(104)});
+    applyMove(t.w, SideId::u2, cases[7].move);
+    EXPECT_EQ(t.w.u1.slot(4).text, "");
 }
 
 // Seeded random legal moves from the start of a game on one machine, both decks shuffled,
@@ -175,13 +181,23 @@ struct Position : TestWindow {
     }
 };
 
+// Player 2's observation changes with all it can see and with nothing else: whatever player
+// 1's hidden cards, the order of either deck and the log, player 2 observes the same board
+// and, from the same seed, chooses the same move. The computer's seat throws a chosen move
+// away when the observation has changed.
 TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
+    const std::function<void(Window&)> visible[] = {
+        [](Window& w) { w.u1.slot(3).text = entry(120) + " 150"; },
+        [](Window& w) { w.u2.cmbSlotA.select(3); },
+        [](Window& w) { ++w.timePassed; },
+        [](Window& w) { w.timers.tmrTurnLimit.setOn(!w.timers.tmrTurnLimit.on()); },
+        [](Window& w) { ++w.u2.turnSacrifices; },
+        [](Window& w) { w.u2.lstDeck.setItems(entries(w.u2.lstDeck.count(), 131)); },
+    };
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         Position game(seed, 2 + static_cast<int>(seed) * 2);
         const Window& w = game.w;
         const Observation seen = observe(w, SideId::u2);
-        EXPECT_TRUE(seen.board.u1.lstHand.empty() && seen.board.u1.lstDeck.empty());
-        EXPECT_TRUE(std::ranges::is_sorted(seen.board.u2.lstDeck.items()));
         const Move chosen = chooseMove(seen, {seed});
 
         SeededRandom random(seed * 7);
@@ -200,10 +216,29 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
             v.u1.lstDeck.setItems(shuffled(w.u1.lstDeck.items(), variant == 2 ? 100 : 0));
             v.u2.lstDeck.setItems(shuffled(w.u2.lstDeck.items(), 0));
             if (variant == 3) v.u1.lstHand.select(0);
-            EXPECT_EQ(chooseMove(observe(v, SideId::u2), {seed}), chosen)
-                << "seed " << seed << " variant " << variant;
+            v.txtChat.text += "\r\n<[12:00:00 PM] Computer draws a card.>";
+            const Observation now = observe(v, SideId::u2);
+            EXPECT_TRUE(sameView(now, seen)) << "seed " << seed << " variant " << variant;
+            EXPECT_EQ(chooseMove(now, {seed}), chosen) << "seed " << seed << " variant " << variant;
+        }
+        for (const auto& change : visible) {
+            Window v = w;
+            change(v);
+            EXPECT_FALSE(sameView(observe(v, SideId::u2), seen))
+                << "seed " << seed << " change " << &change - visible;
         }
     }
+}
+
+// Stopped, a search that would deal boards for hours returns at once, with a legal move.
+TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
+    Position game(3, 8);
+    game.w.u2.btnQ5.enabled = game.w.u2.btnAdd.enabled = false; // no draw, chosen without a search
+    std::stop_source stop;
+    stop.request_stop();
+    const Move chosen = chooseMove(observe(game.w, SideId::u2), {3, 1 << 30}, stop.get_token());
+    TrialPorts trial;
+    EXPECT_EQ(std::ranges::count(legalMoves(game.w, SideId::u2, trial), chosen), 1);
 }
 
 // Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and
