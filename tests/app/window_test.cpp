@@ -1,6 +1,8 @@
 // The window through its real widgets, offscreen: every control of both players reaches its own
 // side's handler, the turn timer's real ticks, one event at a time while a box is open, what the
-// window shows at start, the help text, the deck editor, and the real file dialog and boxes.
+// window shows at start, the help text, the deck editor by mouse and keys, closing, and the real
+// file dialog and boxes.
+#include "app/data_folder.h"
 #include "shown.h"
 
 #include <set>
@@ -81,9 +83,22 @@ QString general(const QString& name, const QString& value) {
            (m.hasCaptured(3) ? "_i=" + QString(value).replace(m.captured(3), "i") : "=" + value);
 }
 
-// The deck editor, through its widgets.
+// Closing asks only when a deck or a game would be lost: No keeps the window, Yes closes it. A deck
+// being built, then a game as well; a saved deck and an opened one are safe.
+const std::pair<const char*, const char*> closings[] = {
+    {"keys lstRegCards Return", "Your deck has changes that were not saved."},
+    {"click smnOffline", "Your deck has changes that were not saved, and a game is in progress."},
+    {"file:d.ucd click btnSave", "A game is in progress."},
+    {"keys lstSpcCards Return", "Your deck has changes that were not saved, and a game is in progress."},
+    {"file:d.ucd click btnOpen", "A game is in progress."},
+};
+
+// The deck editor, first by keys alone, then by mouse.
 const Step editor[] = {
-    {"pick lstRegCards {105}", "txtDesc=NAME = {105};lstRegCards=66@{105}"},
+    {"keys lstSpcCards Return", "lstDeck={200};txtDeckCount=1;txtSpcCnt=28"}, // Tab stands on the first card
+    {"keys lstRegCards Down Down", "txtDesc=NAME = {102}"}, // the record of the card the keys stand on
+    {"keys lstRegCards Enter", "lstDeck={200}|{102};txtDeckCount=2;txtRegCnt=65"},
+    {"keys lstDeck Home Delete Return", "lstDeck=;txtDeckCount=0;txtRegCnt=66;txtSpcCnt=29"},
     {"dbl lstRegCards {105}, dbl lstRegCards {164}, dbl lstRegCards {100}, dbl lstRegCards {120}, "
      "dbl lstSpcCards {228}, dbl lstSpcCards {203}",
      "lstDeck={105}|{164}|{100}|{120}|{228}|{203};txtSpcCnt=27;lstSpcCards=27@{202};txtDesc=NAME = {202};"
@@ -110,6 +125,7 @@ class WindowTest : public QObject {
 
   private slots:
     void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
         qputenv("HOME", home_.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", home_.filePath(".config").toLocal8Bit());
         QVERIFY(QDir(home_.path()).mkpath("Documents"));
@@ -163,11 +179,12 @@ class WindowTest : public QObject {
         }
     }
 
-    // What the window shows at start, its captions and names, its icons and its size, then the about boxes.
+    // What the window shows at start, its captions and names, its icons, its size, its tab order, then the
+    // about boxes.
     void whatTheWindowShowsAtStart() {
         Shown w;
         std::set<QString> shown, captioned;
-        QStringList named, texts;
+        QStringList named, texts, order, tabs;
         for (const auto& [name, value] : w.snapshot())
             if (name != "txtIp" && name != "txtInstruct" && name != "txtHelp")
                 shown.insert(general(name, value));
@@ -179,6 +196,18 @@ class WindowTest : public QObject {
              w.window.findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn|tmr)")))
             named << o->objectName();
         QCOMPARE(named.removeDuplicates(), 0); // one each
+        // The tab order follows the board; the focus chain is a ring: walk it from the start of the GAME tab.
+        for (const char* u : {"U1", "U2"})
+            for (QString part :
+                 {"lstDeck",   "btnOpen",  "btnAdd",   "btnQ5",    "lstHand",   "btnSacri", "btnSpecial",
+                  "btnField",  "lblAtt_1", "lblAtt_2", "lblAtt_3", "lblAtt_4",  "lblAtt_5", "btnDirect",
+                  "btnMaster", "cmbGrave", "cmbSlotA", "cmbSlotB", "btnAttack", "btnEnd"})
+                order << part.insert(part.contains('_') ? part.indexOf('_') : part.size(), u);
+        QWidget* at = w.window.findChild<QTabWidget*>()->widget(1);
+        for (int i = 0; i < 500 && tabs.size() < order.size(); at = at->nextInFocusChain(), ++i)
+            if (order.contains(at->objectName()) && at->focusPolicy() & Qt::TabFocus)
+                tabs << at->objectName();
+        QCOMPARE(tabs, order);
         QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull());
         QVERIFY(!w.window.windowIcon().isNull());
         QVERIFY(w.text("txtIp").contains(
@@ -211,21 +240,50 @@ class WindowTest : public QObject {
             qPrintable(about));
     }
 
-    void helpFileOrTheNotFoundText() {
-        QTemporaryDir dir;
-        QCOMPARE(Shown(dir.path()).text("txtHelp"),
+    // The data folder is beside the program, else where it is installed; the help text comes from there.
+    void dataFolderAndHelp() {
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath("bin"), share = prefix.filePath("share/grimward");
+        const QStringList candidates = app::dataFolderCandidates(bin);
+        QVERIFY(QDir().mkpath(share) && QDir().mkpath(bin));
+        QCOMPARE(app::findDataFolder(candidates), bin); // found nowhere: the help tab says so
+        QCOMPARE(Shown(bin).text("txtHelp"),
                  "Help file \"instructions.txt\" was not found in the same directory as the game.");
-        std::ofstream(dir.filePath("instructions.txt").toStdString()) << "ZONES\r\nA TURN\nCOSTS\r";
-        QCOMPARE(Shown(dir.path()).text("txtHelp"), "ZONES\nA TURN\nCOSTS\n");
+        QVERIFY(QFile(share + "/instructions.txt").open(QIODevice::WriteOnly));
+        QCOMPARE(app::findDataFolder(candidates), share);
+        std::ofstream(bin.toStdString() + "/instructions.txt") << "ZONES\r\nA TURN\nCOSTS\r";
+        QCOMPARE(app::findDataFolder(candidates), bin);
+        QCOMPARE(Shown(bin).text("txtHelp"), "ZONES\nA TURN\nCOSTS\n");
         // The help file built beside the program.
         const QString shipped = Shown(QCoreApplication::applicationDirPath()).text("txtHelp");
         QVERIFY(shipped.contains("SACRIFICE"));
         QVERIFY(shipped.contains("ONLINE"));
     }
 
-    void deckEditorThroughItsWidgets() {
+    // The deck editor by keys and mouse; then closing the window asks only when a deck or a game would be
+    // lost.
+    void deckEditorThenClosing() {
         Shown w;
         QCOMPARE(w.steps(editor), QString());
+        for (const auto& [actions, asked] : closings) {
+            ACT(w, actions);
+            const std::size_t logged = w.p.log.size();
+            QVERIFY(!w.window.close()); // unanswered: No
+            QCOMPARE(w.p.since(logged),
+                     QStringList{"question: " + QString(asked) + " Close the game anyway?"});
+        }
+        w.p.answers = {true};
+        QVERIFY(w.window.close());
+        // A game that is over has nothing to lose; a hand taking the focus picks no card.
+        Shown d({}, 1);
+        d.p.files = {d.deck("d.ucd", entries(40))};
+        ACT(d, "click smnOffline, click btnOpenU1, click btnQ5U1, keys lstHandU1");
+        QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
+        d.window.forward([](Window& core) { core.u2.txtLp.text = "0"; });
+        ACT(d, "click btnEndU1");
+        QCOMPARE(d.p.last(), "message: Player 1 wins.");
+        QVERIFY(d.window.close());
+        QCOMPARE(d.p.last(), "message: Player 1 wins."); // nothing asked
     }
 
     // The real file dialog and boxes: the first dialog starts in Documents, the next where the last deck was;
