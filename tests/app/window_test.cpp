@@ -1,7 +1,7 @@
 // The window through its real widgets, offscreen: every control of both players reaches its own
 // side's handler, the turn timer's real ticks, one event at a time while a box is open, what the
-// window shows at start, the help text, the deck editor by mouse and keys, closing, and the real
-// file dialog and boxes.
+// window shows at start, the help text, the deck editor by mouse and keys, closing, VS COMPUTER on
+// the real tmrComputer, and the real file dialog and boxes.
 #include "app/data_folder.h"
 #include "shown.h"
 
@@ -284,6 +284,89 @@ class WindowTest : public QObject {
         QCOMPARE(d.p.last(), "message: Player 1 wins.");
         QVERIFY(d.window.close());
         QCOMPARE(d.p.last(), "message: Player 1 wins."); // nothing asked
+    }
+
+    // VS COMPUTER: the computer's deck from the sample decks built beside the program, its turns played on
+    // the real tmrComputer with their log lines, and the window closed while it thinks.
+    void aGameAgainstTheComputer() {
+        const QString decks = QCoreApplication::applicationDirPath() + "/decks/";
+        auto window = std::make_unique<Shown>(QCoreApplication::applicationDirPath(), 1,
+                                              computer::SearchOptions{.seed = 7}); // seeded: a run replays
+        Shown& w = *window;
+        auto* tmrComputer = w.find<QTimer>("tmrComputer");
+        const QRegularExpression computerLine(R"(^<\[[^\]]+\] Computer .+\.>$)");
+        const auto computerLines = [&] { return w.text("txtChat").split('\n').filter(computerLine); };
+        const auto usableByPlayer2 = [&] { // player 2's controls that the player can use
+            QStringList usable;
+            for (QWidget* c :
+                 w.window.findChildren<QWidget*>(QRegularExpression("^(btn|lbl|cmbSlot|lst).*U2")))
+                if (c->isVisible() && c->isEnabled()) usable << c->objectName();
+            return usable.join(',');
+        };
+        // Cancelling the computer's deck leaves the choice of mode as it was.
+        w.p.files = {std::nullopt, (decks + "giants.ucd").toStdString(), (decks + "swarm.ucd").toStdString()};
+        ACT(w, "click smnComputer");
+        QCOMPARE(w.shows("smnOffline smnOnline smnComputer smnNewGame"), "on on on off");
+        ACT(w, "click smnComputer");
+        QCOMPARE(w.shows("smnOffline smnOnline smnComputer smnNewGame"), "off off off+ on");
+        QVERIFY(w.find("lstHandU2")->isHidden());
+
+        // Player 1's first turn, unshuffled: [100] to [104] in hand.
+        ACT(w, "click btnOpenU1, click btnQ5U1, pick lstHandU1 {100}, click btnFieldU1");
+        QCOMPARE(usableByPlayer2(), QString());
+        QVERIFY(!tmrComputer->isActive());
+        ACT(w, "click btnEndU1");
+
+        // The computer's turn: its controls are on in the rules but not for the player, the
+        // mark shows it moves, and its first move waits for tmrComputer.
+        QVERIFY(w.window.core().u2.btnOpen.enabled);
+        QCOMPARE(usableByPlayer2(), QString());
+        QVERIFY(w.find("fraBoardU2")->property("turn").toBool());
+        QVERIFY(tmrComputer->isActive());
+        QCOMPARE(tmrComputer->interval(), 700);
+        // Its move, however soon chosen, waits for the tick.
+        tmrComputer->setInterval(60000);
+        QTest::qWait(300);
+        QCOMPARE(computerLines(), QStringList());
+        // After each tick, the controls the player could use while the computer has its turn.
+        // At the tick that opened its deck, the computer has already set out to choose its
+        // draw; then five cards reach its hand as a rule might put them there: the draw it
+        // chose no longer fits, and it chooses again instead of being refused.
+        QObject watch;
+        QStringList usable;
+        // Every move waits for a tick of its own, the second move of a turn as much as the first.
+        int ticks = 0;
+        connect(tmrComputer, &QTimer::timeout, &watch, [&] {
+            ++ticks;
+            if (w.text("txtDeckCntU2") == "40")
+                w.window.forward([](Window& core) {
+                    auto deck = core.u2.lstDeck.items();
+                    core.u2.lstHand.setItems({deck.begin(), deck.begin() + 5});
+                    core.u2.lstDeck.setItems({deck.begin() + 5, deck.end()});
+                    core.u2.txtDeckCnt.text = "35", core.u2.txtHandCnt.text = "5";
+                });
+            if (w.window.core().u2.btnEnd.enabled) usable << usableByPlayer2();
+        });
+        tmrComputer->setInterval(5);
+        QTRY_VERIFY_WITH_TIMEOUT(w.shows("btnEndU1 btnAddU1") != "off off", 30000); // player 1 to move
+        QCOMPARE_GT(usable.size(), 0);
+        QCOMPARE(usable.filter(QRegularExpression(".")), QStringList());
+        const QStringList lines = computerLines();
+        QCOMPARE_LE(lines.size(), ticks);
+        QCOMPARE_GE(lines.size(), 3);
+        QVERIFY2(lines.front().endsWith("] Computer opens its deck.>"), qPrintable(lines.join('\n')));
+        QCOMPARE(lines.filter("draws"), QStringList());
+        QVERIFY2(!lines[1].endsWith("ends its turn.>"), qPrintable(lines.join('\n')));
+        // Only player 1 was asked to shuffle; nothing was shown for the computer.
+        QCOMPARE(w.p.questions, std::vector<std::string>{"Do you want to shuffle your deck?"});
+        QCOMPARE(w.p.messages.size(), 0u);
+
+        // The window goes while the computer is thinking: it waits for the search, and the
+        // search's answer reaches nothing.
+        ACT(w, "click btnEndU1");
+        QVERIFY(tmrComputer->isActive());
+        window.reset();
+        QTest::qWait(20);
     }
 
     // The real file dialog and boxes: the first dialog starts in Documents, the next where the last deck was;
