@@ -1,138 +1,96 @@
 // Two complete windows in one process playing online over a real TCP connection on 127.0.0.1: ONLINE, HOST
-// GAME, JOIN GAME, SET, chat, a hand-over on the real timers, a message that waits while a question is open
-// and DISCONNECT.
+// GAME, JOIN GAME, SET, chat, hand-overs on the real timers crossed by a restart, messages that wait while a
+// question is open, and DISCONNECT.
 #include "shown.h"
 
-#include <QAction>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTcpServer>
-#include <QTimer>
-
-#include <memory>
 
 using namespace grim::test;
 
 class OnlineWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::unique_ptr<Shown> host, join;
-    quint16 port = 0;
-    static QString log(Shown& w) { return w.find<QPlainTextEdit>("txtChat")->toPlainText(); }
-    static void say(Shown& w, const QString& s) {
-        w.type("txtMsg", s), QTest::keyClick(w.find("txtMsg"), Qt::Key_Return);
-    }
-
   private slots:
-    void init() {
-        host = std::make_unique<Shown>(folder.path(), 1), join = std::make_unique<Shown>(folder.path(), 1);
+    // Player 1 asks for a new game while its board is on its way, and says two lines. While the question is
+    // open on the joiner, the lines wait and come after it, in order, and the parts that arrive belong to the
+    // ended game and land nowhere. The next hand-over counts from 1 of 8 and gives player 2 the turn on the
+    // new game's board. Then a line the other way, and DISCONNECT.
+    void aRestartCrossingAHandOver() {
+        QTemporaryDir folder;
+        Shown host(folder.path(), 1), join(folder.path(), 1);
+        const auto endFirstTurn = [&] { // player 1 opens a deck, draws five and ends its first turn
+            host.p.files.push_back(host.deck("one.ucd", entries(40)));
+            return host.act("click btnOpenU1, click btnQ5U1, click btnEndU1");
+        };
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        port = probe.serverPort();
+        const QString port = QString::number(probe.serverPort());
         probe.close();
-        for (Shown* w : {host.get(), join.get()}) {
-            w->find<QAction>("smnOnline")->trigger();
-            w->type("txtPort", QString::number(port));
-        }
-        join->type("txtIp", "127.0.0.1");
-        QTest::mouseClick(join->find("txtPlayer"), Qt::LeftButton); // a click in the name box empties it
-        QTest::keyClicks(join->find("txtPlayer"), "BOB");
-        QVERIFY(host->click("btnHost") && join->click("btnJoin"));
-        QTRY_VERIFY(join->enabled("txtMsg") && host->enabled("txtMsg"));
-        QTest::mouseClick(host->find("optPlayer1"), Qt::LeftButton);
-        QVERIFY(host->click("btnSet"));
-        QTRY_VERIFY(join->find<QRadioButton>("optPlayer2")->isChecked());
-        QVERIFY(!join->enabled("optPlayer1") && host->enabled("btnOpenU1"));
-        QVERIFY(join->find("lstHandU2")->isVisible() && !join->find("lstHandU1")->isVisible());
-    }
-    void cleanup() {
-        host.reset();
-        join.reset();
-    }
+        for (Shown* w : {&host, &join})
+            ACT(*w, "click smnOnline, type txtPort " + port);
+        ACT(join, "type txtIp 127.0.0.1, click txtPlayer");
+        QCOMPARE(join.text("txtPlayer"), QString()); // a click in the name box empties it
+        ACT(join, "type txtPlayer BOB, click btnJoin");
+        ACT(host, "click btnHost");
+        QTRY_COMPARE(join.shows("txtMsg"), QString()); // connected: the chat box is on
+        auto* tmrConnect = join.find<QTimer>("tmrConnect");
+        tmrConnect->start(1); // its tick finds the connection made and only stops it
+        QTRY_VERIFY(!tmrConnect->isActive());
+        QTRY_COMPARE(host.shows("btnSet"), "on");
+        ACT(host, "click optPlayer1, click btnSet");
+        QTRY_COMPARE(join.shows("optPlayer1 optPlayer2"), "off off+");
 
-    void chatBothWays() {
-        say(*host, "good luck");
-        QTRY_VERIFY(log(*join).endsWith("] ACE>-> good luck"));
-        QVERIFY(log(*host).endsWith("] ACE>-> good luck") && host->text("txtMsg").isEmpty());
-        say(*join, "thanks");
-        QTRY_VERIFY(log(*host).endsWith("] BOB>-> thanks"));
-        QCOMPARE(host->sound.played.back(), std::string("im.wav"));
-    }
-
-    void aHandOverOnTheRealTimers() {
-        host->prompter.files.push_back(host->deck("one.ucd", entries(40)));
-        QVERIFY(host->click("btnOpenU1") && host->click("btnQ5U1") && host->click("btnEndU1"));
-        QTRY_VERIFY(log(*join).contains("] Other player is updating changes 1-8 to you.>"));
-        // The update and synch timers run at their own pace; only their interval is shortened here.
-        host->find<QTimer>("tmrUpdate")->start(20);
-        host->find<QTimer>("tmrSynch")->start(20);
-        QTRY_COMPARE(join->text("txtUpdates"), "8 of 8");
-        QTRY_VERIFY(join->enabled("btnEndU2") && !host->enabled("btnEndU1"));
-        QCOMPARE(join->find<QListWidget>("lstHandU1")->count(), 5);
-    }
-
-    // Player 1 asks for a new game while its board is on its way: the parts that arrive behind
-    // the open question belong to the ended game and land nowhere; the next hand-over counts
-    // from 1 of 8 and gives player 2 the turn on the new game's board.
-    void aRestartCrossingAHandOver() {
-        auto endFirstTurn = [this] {
-            host->prompter.files.push_back(host->deck("one.ucd", entries(40)));
-            return host->click("btnOpenU1") && host->click("btnQ5U1") && host->click("btnEndU1");
-        };
-        QVERIFY(endFirstTurn());
-        host->find<QTimer>("tmrUpdate")->start(300);
-        QTRY_VERIFY(join->text("txtUpdates") != "0 of 8");
-        // The parts that arrive while the question is open wait behind it.
-        QString atQuestion;
-        join->prompter.whileOpen = [&] { atQuestion = join->text("txtUpdates"), QTest::qWait(1000); };
-        join->prompter.answers.push_back(true);
-        host->find<QAction>("smnNewGame")->trigger();
-        QTRY_VERIFY(log(*join).endsWith("] New game started.>") && !host->find<QTimer>("tmrUpdate")->isActive());
-        QTRY_VERIFY(host->enabled("btnSet"));
-        QTest::qWait(400); // anything still on its way has come
-        for (Shown* w : {host.get(), join.get()}) {
-            QCOMPARE(w->text("txtDeckCntU1") + w->text("txtHandCntU1") + w->text("txtAttU1_1"), "00");
-            QVERIFY(!w->enabled("btnEndU2") && !w->find<QTimer>("tmrTurnLimit")->isActive());
-        }
-        QCOMPARE(join->text("txtUpdates"), atQuestion);
-        QVERIFY(host->click("btnSet"));
-        QTRY_VERIFY(join->find<QRadioButton>("optPlayer2")->isChecked());
-        QVERIFY(endFirstTurn());
-        host->find<QTimer>("tmrUpdate")->start(20);
-        QTRY_COMPARE(join->text("txtUpdates"), "8 of 8");
-        QTRY_VERIFY(join->enabled("btnEndU2"));
-        QCOMPARE(join->text("txtDeckCntU1") + "/" + join->text("txtHandCntU1"), "35/5");
-    }
-
-    void messagesWaitWhileAQuestionIsOpen() {
-        // The restart question is open on the joiner while two chat lines arrive: they wait and are handled
-        // after it, in order.
+        QCOMPARE(endFirstTurn(), QString());
+        host.find<QTimer>("tmrUpdate")->start(300); // slow enough for parts to queue behind the question
+        QTRY_VERIFY(join.text("txtUpdates") != "0 of 8");
         bool shownEarly = true;
-        join->prompter.whileOpen = [&] {
-            QTest::qWait(300);
-            shownEarly = log(*join).contains("one");
+        QString atQuestion;
+        join.p.whileOpen = [&] {
+            atQuestion = join.text("txtUpdates");
+            QTest::qWait(1000);
+            shownEarly = join.text("txtChat").contains("one");
         };
-        join->prompter.answers.push_back(true);
-        host->find<QAction>("smnNewGame")->trigger();
-        say(*host, "one"), say(*host, "two");
-        QTRY_VERIFY(log(*join).endsWith("] ACE>-> two"));
-        const QString log = OnlineWindowTest::log(*join);
-        const auto started = log.indexOf("] New game started.>"), one = log.indexOf("ACE>-> one");
-        QVERIFY(!shownEarly && started > 0 && started < one && one < log.indexOf("ACE>-> two"));
-    }
+        join.p.answers.push_back(true);
+        ACT(host, "click smnNewGame");
+        ACT(host, "type txtMsg one, keys txtMsg Return");
+        ACT(host, "type txtMsg two, keys txtMsg Return");
+        QTRY_VERIFY(join.text("txtChat").endsWith("] ACE>-> two"));
+        QVERIFY(!shownEarly);
+        const QString log = join.text("txtChat");
+        QCOMPARE_GT(log.indexOf("] New game started.>"), 0);
+        QCOMPARE_LT(log.indexOf("] New game started.>"), log.indexOf("] ACE>-> one"));
+        QCOMPARE_LT(log.indexOf("] ACE>-> one"), log.indexOf("] ACE>-> two"));
+        QTRY_COMPARE(host.shows("btnSet"), "on");
+        QTest::qWait(400); // anything still on its way has come
+        for (Shown* w : {&host, &join}) {
+            QCOMPARE(w->shows("txtDeckCntU1 txtHandCntU1 txtAttU1_1 btnEndU2"), "0 0  off");
+            QVERIFY(!w->find<QTimer>("tmrTurnLimit")->isActive());
+        }
+        QCOMPARE(join.text("txtUpdates"), atQuestion);
+        ACT(host, "click btnSet");
+        QTRY_COMPARE(join.shows("optPlayer2"), "off+");
+        QCOMPARE(endFirstTurn(), QString());
+        // The update and synch timers run at their own pace; only their interval is shortened here.
+        host.find<QTimer>("tmrUpdate")->start(20);
+        host.find<QTimer>("tmrSynch")->start(20);
+        QTRY_COMPARE(join.text("txtUpdates"), "8 of 8");
+        QTRY_COMPARE(join.shows("btnOpenU2"), "on");
+        QCOMPARE(join.shows("btnEndU2 txtDeckCntU1 txtHandCntU1"), "on 35 5");
+        QCOMPARE(host.shows("btnEndU1"), "off");
+        ACT(join, "type txtMsg thanks, keys txtMsg Return");
+        QTRY_VERIFY(host.text("txtChat").endsWith("] BOB>-> thanks"));
+        QCOMPARE(host.p.last(), "sound: im.wav");
 
-    void disconnectEndsBothSides() {
-        host->prompter.answers.push_back(true);
-        QVERIFY(host->click("btnDisconnect"));
-        QVERIFY(log(*host).endsWith("] Connection ended by you>"));
-        QTRY_VERIFY(log(*join).endsWith("] Other player disconnected.>"));
-        for (Shown* w : {host.get(), join.get()}) {
+        ACT(host, "yes click btnDisconnect");
+        QVERIFY(host.text("txtChat").endsWith("] Connection ended by you>"));
+        QTRY_VERIFY(join.text("txtChat").endsWith("] Other player disconnected.>"));
+        for (Shown* w : {&host, &join}) {
             auto* wait = w->find<QTimer>("tmrWait");
-            QVERIFY(!w->enabled("btnDisconnect") && !w->enabled("btnHost") && wait->isActive());
+            QCOMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off off off");
+            QVERIFY(wait->isActive());
             wait->start(1); // its third tick lets HOST and JOIN be clicked again
-            QTRY_VERIFY(w->enabled("btnHost") && w->enabled("btnJoin") && !wait->isActive());
+            QTRY_COMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off on on");
+            QVERIFY(!wait->isActive());
         }
     }
 };

@@ -8,36 +8,19 @@
 #include <QTest>
 
 using grim::QtSocket;
-using State = grim::Socket::State;
-using Log = std::vector<std::string>;
 
 namespace {
 const QString loopback = QStringLiteral("127.0.0.1");
-
-// Everything one socket reported, in order, as readable lines.
-struct Recorder {
-    Log log;
-    std::int32_t lastRequest = 0;
-    explicit Recorder(QtSocket& s) {
-        QObject::connect(&s, &QtSocket::connectionRequest,
-                         [this](qint32 id) { log.push_back("request"), lastRequest = id; });
-        QObject::connect(&s, &QtSocket::messageArrived,
-                         [this](const std::string& m) { log.push_back("msg " + m); });
-        QObject::connect(&s, &QtSocket::closedByPeer, [this] { log.push_back("closed"); });
-        QObject::connect(&s, &QtSocket::errorOccurred, [this](int n, const std::string& d) {
-            log.push_back("error " + std::to_string(n) + " " + d);
-        });
-    }
-};
+const std::string big(grim::wire::maxMessage, 'Z'); // a message of exactly the limit
+const QString tooLong = "error " + QString::number(QtSocket::messageTooLong) + " ";
 
 QByteArray framed(const std::string& message) {
     return QByteArray::fromStdString(grim::wire::frame(message));
 }
-
+// Bytes that arrive on their own, apart from the next write.
 void write(QTcpSocket& peer, const QByteArray& bytes) {
-    peer.write(bytes);
-    peer.flush();
-    QTest::qWait(20); // lets the bytes arrive on their own, apart from the next write
+    peer.write(bytes), peer.flush();
+    QTest::qWait(20);
 }
 } // namespace
 
@@ -46,25 +29,31 @@ class QtSocketTest : public QObject {
 
     quint16 port = 0;
     QtSocket host;
-    Recorder hostSaw{host};
+    QStringList log; // everything the host reported, in order
+    std::int32_t lastRequest = 0;
     std::string why;
-    const std::string big = std::string(grim::wire::maxMessage, 'Z'); // a message of exactly the limit
 
     // The host listens and a raw peer connects and is accepted the way the window does it.
     bool acceptRawPeer(QTcpSocket& peer) {
         if (!host.listen(port, why)) return false;
         peer.connectToHost(loopback, port);
-        if (!QTest::qWaitFor([&] { return !hostSaw.log.empty(); }, 5000)) return false;
-        host.close();
-        host.accept(hostSaw.lastRequest);
-        hostSaw.log.clear();
-        return host.state() == State::connected;
+        if (!QTest::qWaitFor([&] { return !log.empty(); }, 5000)) return false;
+        host.close(), host.accept(lastRequest), log.clear();
+        return host.state() == grim::Socket::State::connected;
     }
 
   private slots:
+    void initTestCase() {
+        connect(&host, &QtSocket::connectionRequest, this,
+                [this](qint32 id) { log << "request", lastRequest = id; });
+        connect(&host, &QtSocket::messageArrived, this,
+                [this](const std::string& m) { log << "msg " + QString::fromStdString(m); });
+        connect(&host, &QtSocket::closedByPeer, this, [this] { log << "closed"; });
+        connect(&host, &QtSocket::errorOccurred, this,
+                [this](int n, const std::string& d) { log << QString("error %1 %2").arg(n).arg(d.c_str()); });
+    }
     void init() {
-        host.close();
-        hostSaw.log.clear();
+        host.close(), log.clear();
         QTcpServer probe; // a port nobody listens on at the moment
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         port = probe.serverPort();
@@ -76,15 +65,14 @@ class QtSocketTest : public QObject {
         QTcpSocket first, second;
         QVERIFY(host.listen(port, why));
         first.connectToHost(loopback, port);
-        QTRY_COMPARE(hostSaw.log.size(), 1u);
+        QTRY_COMPARE(log, QStringList{"request"});
         second.connectToHost(loopback, port);
         QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
         write(first, framed("sent while waiting"));
-        host.accept(hostSaw.lastRequest);
-        QTRY_COMPARE(hostSaw.log.back(), "msg sent while waiting");
-        first.write(framed("bye"));
-        first.disconnectFromHost();
-        QTRY_COMPARE(hostSaw.log, (Log{"request", "msg sent while waiting", "msg bye", "closed"}));
+        host.accept(lastRequest);
+        QTRY_COMPARE(log.size(), 2);
+        first.write(framed("bye")), first.disconnectFromHost();
+        QTRY_COMPARE(log, (QStringList{"request", "msg sent while waiting", "msg bye", "closed"}));
     }
 
     // Joined and split frames, one of exactly the limit, then one over it: what came before is delivered,
@@ -94,16 +82,15 @@ class QtSocketTest : public QObject {
         QVERIFY(acceptRawPeer(peer));
         const QByteArray hello = framed("hello");
         write(peer, framed("abc") + framed("") + hello.left(2)); // joined, then a header cut short
-        QTRY_COMPARE(hostSaw.log, (Log{"msg abc", "msg "}));
+        QTRY_COMPARE(log, (QStringList{"msg abc", "msg "}));
         write(peer, hello.mid(2, 3)); // the rest of the header and one body byte
-        write(peer, hello.mid(5));
-        write(peer, framed(big));
+        write(peer, hello.mid(5) + framed(big));
         write(peer, framed("last") + QByteArray("\x00\x01\x00\x01", 4) + QByteArray(100, 'x'));
-        QTRY_COMPARE(hostSaw.log,
-                     (Log{"msg abc", "msg ", "msg hello", "msg " + big, "msg last",
-                          "error " + std::to_string(QtSocket::messageTooLong) +
-                              " The other window announced a message longer than 65536 bytes."}));
-        QCOMPARE(host.state(), State::error);
+        QTRY_COMPARE(
+            log,
+            (QStringList{"msg abc", "msg ", "msg hello", "msg " + QString::fromStdString(big), "msg last",
+                         tooLong + "The other window announced a message longer than 65536 bytes."}));
+        QCOMPARE(host.state(), grim::Socket::State::error);
         QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
     }
 
@@ -114,24 +101,24 @@ class QtSocketTest : public QObject {
         QTRY_COMPARE(peer.bytesAvailable(), qint64(framed(big).size()));
         peer.readAll();
         host.send(big + "!"); // refused here, as the peer would refuse it
-        QTRY_VERIFY(hostSaw.log.size() == 1u &&
-                    hostSaw.log[0].starts_with("error " + std::to_string(QtSocket::messageTooLong)));
+        QTRY_COMPARE(
+            log, QStringList{tooLong + "A message of 65537 bytes cannot be sent; the limit is 65536 bytes."});
         QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
         QCOMPARE(peer.readAll(), QByteArray());
     }
 
     void failuresAreReported() {
         host.connect(loopback.toStdString(), port); // nobody listens: the join fails through the error signal
-        QTRY_COMPARE(hostSaw.log, Log{"error " + std::to_string(QAbstractSocket::ConnectionRefusedError) +
+        QTRY_COMPARE(log, QStringList{"error " + QString::number(QAbstractSocket::ConnectionRefusedError) +
                                       " Connection refused"});
-        QCOMPARE(host.state(), State::error);
-        hostSaw.log.clear();
+        QCOMPARE(host.state(), grim::Socket::State::error);
+        log.clear();
         QTcpServer other; // a port in use cannot be listened on, and says why
         QVERIFY(other.listen(QHostAddress::Any, port));
         QVERIFY(!host.listen(port, why));
         QCOMPARE(why, "The bound address is already in use");
         QTest::qWait(20);
-        QVERIFY(hostSaw.log.empty());
+        QCOMPARE(log, QStringList());
     }
 };
 

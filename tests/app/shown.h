@@ -1,75 +1,206 @@
-// A window shown offscreen with fake boxes, sounds and dice, for the window tests here.
+// A window shown offscreen with fake boxes, sounds and dice, for the window tests here, and a
+// small language of the player's actions and of what they must change.
 #pragma once
 #include "app/frmMain.h"
 #include "support/fakes.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <functional>
+#include <QtWidgets>
 
 namespace grim::test {
 
-// Answers like the fake, but first runs what the test asks while the "box" is open.
-struct OpenBoxPrompter : FakePrompter {
+// The fakes, whose messages, questions and sounds also go into one log in order. whileOpen runs
+// while a box is open, as the events that a real box's own event loop lets through.
+struct Boxes : FakePrompter, FakeSound {
+    Log log;
     std::function<void()> whileOpen;
+    Boxes() { FakePrompter::events = FakeSound::events = &log; }
+    void message(MessageId id, const std::string& text, const std::string& title) override {
+        if (whileOpen) whileOpen();
+        FakePrompter::message(id, text, title);
+    }
     bool question(MessageId id, const std::string& text, bool defaultNo) override {
         if (whileOpen) whileOpen();
         return FakePrompter::question(id, text, defaultNo);
     }
+    QString last() const { return log.empty() ? QString() : QString::fromStdString(log.back()); }
+    // The log from its entry n on.
+    QStringList since(std::size_t n) const {
+        QStringList entries;
+        for (; n < log.size(); ++n)
+            entries << QString::fromStdString(log[n]);
+        return entries;
+    }
 };
+
+// "{105}" in a text stands for that card's entry.
+inline QString cards(QString text) {
+    static const QRegularExpression code(QStringLiteral(R"(\{(\d{3})\})"));
+    for (auto m = code.match(text); m.hasMatch(); m = code.match(text))
+        text.replace(m.captured(0), QString::fromStdString(entry(m.captured(1).toInt())));
+    return text;
+}
+
+using Step = std::pair<const char*, const char*>; // an action and its effect, for Shown::step
+
+// Stops the test when an action cannot be done.
+#define ACT(w, actions) QCOMPARE((w).act(actions), QString())
 
 struct Shown {
     QTemporaryDir files; // deck files, removed afterwards
-    OpenBoxPrompter prompter;
-    FakeSound sound;
+    Boxes p;
     ScriptedRandom random;
     frmMain window;
 
+    // realBoxes: the window's own message boxes and file dialogs instead of the fakes.
     explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
-                   std::optional<computer::SearchOptions> search = {})
-        : window(frmMain::Overrides{&prompter, &random, &sound, folder, search}) {
+                   std::optional<computer::SearchOptions> search = {}, bool realBoxes = false)
+        : window(frmMain::Overrides{realBoxes ? nullptr : &p, &random, &p, folder, search}) {
         window.show();
         window.activateWindow();
         window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
     }
-    template <class T = QWidget> T* find(const char* name) {
-        if (auto* w = window.findChild<T*>(QLatin1String(name))) return w;
-        qFatal("no control %s", name);
+    template <class T = QWidget> T* find(const QString& name) const {
+        if (auto* w = window.findChild<T*>(name)) return w;
+        qFatal("no control %s", qPrintable(name));
     }
-    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
-    bool enabled(const char* name) { return find(name)->isEnabled(); }
-    // A mouse click on a button; false when it is disabled.
-    bool click(const char* name) {
-        auto* b = find<QAbstractButton>(name);
-        return b->isEnabled() && (QTest::mouseClick(b, Qt::LeftButton), true);
+    // A line box's or a text box's text.
+    QString text(const QString& name) const {
+        return find(name)->property(qobject_cast<QLineEdit*>(find(name)) ? "text" : "plainText").toString();
     }
-    // A mouse click on a list's item; false when the list or the item is not there to click.
-    bool pick(const char* list, const QString& item) {
-        auto* l = find<QListWidget>(list);
-        const auto found = l->findItems(item, Qt::MatchExactly);
-        if (!l->isVisible() || !l->isEnabled() || found.isEmpty()) return false;
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(found.front()).center());
-        return true;
+    std::string deck(const QString& name, const std::vector<std::string>& items) {
+        deckFile::write(files.filePath(name).toStdString(), items);
+        return files.filePath(name).toStdString();
     }
-    // Focus by Tab, then the keys.
-    void keys(const char* name, std::initializer_list<Qt::Key> sequence) {
-        find(name)->setFocus(Qt::TabFocusReason);
-        for (Qt::Key key : sequence)
-            QTest::keyClick(find(name), key);
+
+    // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu
+    // item), "pick LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM"
+    // (from its drop-down), "hover NAME", "keys NAME KEY..." (the focus by Tab, then the keys),
+    // "type BOX TEXT" (replacing its text). A leading "yes" scripts a Yes to the next question,
+    // "file:NAME" the next file dialog. Empty when done, else the action that could not be done
+    // (its control hidden or disabled, its item missing).
+    QString act(const QString& actions) {
+        for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
+            if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
+        return {};
     }
-    void type(const char* box, const QString& text) {
-        find<QLineEdit>(box)->selectAll();
-        QTest::keyClicks(find(box), text);
+    bool actOne(QStringList words) {
+        for (; words.size() > 2 && (words[0] == "yes" || words[0].startsWith("file:")); words.pop_front())
+            words[0] == "yes" ? p.answers.push_back(true)
+                              : p.files.push_back(files.filePath(words[0].mid(5)).toStdString());
+        const QString verb = words.takeFirst(), name = words.value(0), item = words.mid(1).join(' ');
+        if (auto* a = window.findChild<QAction*>(name)) return a->isEnabled() && (a->trigger(), true);
+        QWidget* widget = find(name);
+        if (!widget->isVisible() || (!widget->isEnabled() && verb != "hover")) return false;
+        if (verb == "click") return QTest::mouseClick(widget, Qt::LeftButton), true;
+        if (verb == "keys" || verb == "type") widget->setFocus(Qt::TabFocusReason);
+        if (verb == "type") return find<QLineEdit>(name)->selectAll(), QTest::keyClicks(widget, item), true;
+        for (const QString& key : verb == "keys" ? words.mid(1) : QStringList())
+            QTest::keyClick(widget, QKeySequence(key)[0].key());
+        if (verb == "keys") return true;
+        if (verb == "hover") {
+            const QString before = text("txtDescControls");
+            QTest::mouseMove(widget, widget->rect().center());
+            return QTest::qWaitFor([&] { return text("txtDescControls") != before; }, 500);
+        }
+        if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            const auto found = list->findItems(item, Qt::MatchExactly);
+            if (found.isEmpty()) return false;
+            list->scrollToItem(found.front());
+            const QPoint at = list->visualItemRect(found.front()).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            if (verb == "dbl") QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            return true;
+        }
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        const int row = combo ? combo->findText(item) : -1;
+        if (row < 0) return false;
+        combo->showPopup();
+        auto* view = combo->view();
+        if (!QTest::qWaitForWindowExposed(view->window())) return false;
+        const QPoint at(view->viewport()->width() / 2,
+                        view->visualRect(view->model()->index(row, 0)).center().y());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        return !view->isVisible();
     }
-    std::string deck(const char* name, const std::vector<std::string>& items) {
-        const std::string path = files.filePath(name).toStdString();
-        deckFile::write(path, items);
-        return path;
+
+    // What each named control shows: "on"/"off" for buttons, labels and menu items, "+" when
+    // checked or marked as the side to move; a box's text (its first line); a list's items
+    // (their count when over six) and "@" with the selected one; "off:" before a disabled box
+    // or list.
+    std::map<QString, QString> snapshot() const {
+        std::map<QString, QString> state;
+        for (QObject* o :
+             window.findChildren<QObject*>(QRegularExpression("^(btn|txt|lst|cmb|lbl|opt|smn|fraBoard)"))) {
+            auto* w = qobject_cast<QWidget*>(o);
+            auto* view = qobject_cast<QAbstractItemView*>(o);
+            auto* a = qobject_cast<QAction*>(o);
+            auto* combo = qobject_cast<QComboBox*>(o);
+            if (!a && !w) continue;
+            QString& v = state[o->objectName()] = (a ? a->isEnabled() : w->isEnabled()) ? "" : "off:";
+            if (auto* line = qobject_cast<QLineEdit*>(o)) {
+                v += line->text();
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(o)) {
+                v += box->toPlainText().section('\n', 0, 0);
+            } else if (view || combo) {
+                QAbstractItemModel* m = view ? view->model() : combo->model();
+                QStringList items;
+                for (int i = 0; i < m->rowCount(); ++i)
+                    items << m->index(i, 0).data().toString();
+                const auto picked = view ? view->selectionModel()->selectedRows() : QModelIndexList();
+                const int at = view ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
+                v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
+                     (at >= 0 ? "@" + items[at] : "");
+            } else {
+                v = (v.isEmpty() ? "on" : "off") +
+                    QString(o->property("checked").toBool() || o->property("turn").toBool() ? "+" : "");
+            }
+        }
+        return state;
+    }
+    // What the named controls show, " "-separated, as snapshot() reads them.
+    QString shows(const QString& names) const {
+        QStringList values;
+        for (const auto state = snapshot(); const QString& name : names.split(' '))
+            values << state.at(name);
+        return values.join(' ');
+    }
+    // Does the actions and checks their effect against expect, ";"-separated: the messages
+    // ("!text"), questions ("?text") and sounds ("~name") they add, exactly and in order, and
+    // "name=value" (a value ending in "*": a prefix) for each control that must change to
+    // that. A control of the other player (the action's control ends in U1 or U2) may change
+    // only when expect names one. Empty, or the faults.
+    QString step(const QString& action, const QString& expect) {
+        const auto before = snapshot();
+        const std::size_t logged = p.log.size();
+        if (QString failed = act(action); !failed.isEmpty()) return failed;
+        QCoreApplication::processEvents();
+        const auto after = snapshot();
+        const QString other = action.contains("U1") ? "U2" : action.contains("U2") ? "U1" : "none";
+        QStringList wantLog, errors;
+        bool namesOther = false;
+        for (const QString& token : cards(expect).split(';', Qt::SkipEmptyParts)) {
+            const QString name = token.section('=', 0, 0), want = token.section('=', 1);
+            const QString now = after.count(name) ? after.at(name) : "<no control>";
+            if (const auto kind = QStringLiteral("!?~").indexOf(token[0]); kind >= 0)
+                wantLog << QStringList{"message: ", "question: ", "sound: "}[kind] + token.mid(1);
+            else if (!(want.endsWith('*') ? now.startsWith(want.chopped(1)) : now == want) ||
+                     (before.count(name) && before.at(name) == now))
+                errors << name + " shows [" + now + "], not [" + want + "]";
+            namesOther |= name.contains(other);
+        }
+        for (const auto& [name, value] : after)
+            if (!namesOther && name.contains(other) && before.at(name) != value)
+                errors << name + " of the other player changed to [" + value + "]";
+        if (p.since(logged) != wantLog) errors << "log [" + p.since(logged).join(';') + "]";
+        return errors.isEmpty() ? QString() : action + ": " + errors.join("; ");
+    }
+    // The steps of a table in order, up to the first that fails.
+    template <std::size_t N> QString steps(const Step (&table)[N]) {
+        for (const auto& [action, expect] : table)
+            if (QString failed = step(action, expect); !failed.isEmpty()) return failed;
+        return {};
     }
 };
 
