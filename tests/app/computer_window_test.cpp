@@ -76,16 +76,17 @@ class ComputerWindowTest : public QObject {
         QCOMPARE(w.prompter.folders, std::vector<std::string>(2, decks().toStdString()));
     }
 
-    // A search that would deal boards for hours stops once its move would be thrown away: when
-    // the window goes, or when the board changes (here, to one where only END is left).
+    // The computer opens its deck and draws at once, then starts a search of hours; it stops
+    // when the window goes, and when the board changes (to one where only END is left).
     void aSearchStopsOnceItsMoveWouldBeThrownAway() {
         for (const bool close : {true, false}) {
             auto w =
                 std::make_unique<Versus>(computer::SearchOptions{.seed = 7, .determinizations = 1 << 30});
             w->item("smnComputer")->trigger();
-            QVERIFY(w->click("btnOpenU1") && w->click("btnEndU1"));
+            QVERIFY(w->click("btnOpenU1"));
+            QVERIFY(w->click("btnEndU1"));
             w->find<QTimer>("tmrComputer")->setInterval(1);
-            QTRY_COMPARE(w->computerLines().size(), 2); // it opens and draws at once, then thinks
+            QTRY_COMPARE(w->computerLines().size(), 2);
             if (close) continue;
             w->edit([](Window& core) {
                 for (Switch* button : core.u2.turnButtons())
