@@ -69,11 +69,12 @@ GameRecord driveGame(Window& w, Actors& actors, GameLimits limits, BoardCheck& b
     onlineSubs::smnOffline_Click(w);
     check("OFFLINE");
 
-    std::size_t turnOf = 2;
+    constexpr std::size_t nobody = 2; // a player index: neither side has the turn
+    std::size_t turnOf = nobody;
     int actionsThisTurn = 0;
     for (;;) {
-        const std::size_t p = hasTurn(w.u1) ? 0 : hasTurn(w.u2) ? 1 : 2;
-        if (p == 2) break; // the game is over
+        const std::size_t p = hasTurn(w.u1) ? 0 : hasTurn(w.u2) ? 1 : nobody;
+        if (p == nobody) break; // the game is over
         const SideId side = p == 0 ? SideId::u1 : SideId::u2;
         if (p != turnOf) {
             turnOf = p;
