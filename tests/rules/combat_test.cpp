@@ -3,6 +3,7 @@
 
 using namespace grim;
 using namespace grim::test;
+using namespace grim::gameSubs;
 
 TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
     // own card in slot a, opposing card in slot b; what is left in each slot and the life points.
@@ -15,20 +16,17 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
             MyTurn t(side);
             Side &m = t.mine(), &o = t.theirs();
-            m.slot(a).text = own;
-            o.slot(b).text = theirs;
-            m.cmbSlotA.select(a - 1);
-            m.cmbSlotB.select(b - 1);
+            m.slot(a).text = own, o.slot(b).text = theirs;
+            m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
-            gameSubs::btnAttack_Click(t.w, side);
+            btnAttack_Click(t.w, side);
             EXPECT_EQ(m.slot(a).text + "|" + o.slot(b).text + "|" + m.txtLp.text + " " + o.txtLp.text,
                       std::string(ownAfter) + "|" + theirsAfter + "|" + lps);
             for (Side* s : {&m, &o})
                 EXPECT_EQ(s->txtGraveCnt.text + (s->cmbGrave.empty() ? "" : s->cmbGrave.item(0)),
                           s->cmbGrave.empty() ? "0" : "1" + std::string(s == &m ? own : theirs));
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
-            EXPECT_FALSE(!m.btnEnd.enabled || m.btnAttack.enabled || m.btnField.enabled ||
-                         m.lblAtt[0].enabled);
+            EXPECT_EQ(t.flags("btnEndMe btnAttackMe btnFieldMe lblAttMe_1"), "1000");
         }
 }
 
@@ -40,22 +38,23 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
                                                           {1, 4, "You can't ATTACK an empty slot."}};
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
-        auto direct = [&] { gameSubs::btnDirect_Click(t.w, side); };
+        auto direct = [&] { btnDirect_Click(t.w, side); };
         EXPECT_TRUE(t.refused(
             direct, "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."));
         t.mine().slot(1).text = t.theirs().slot(5).text = fielded(100);
         for (const auto& [a, b, message] : refusals) {
             a ? t.mine().cmbSlotA.select(a - 1) : t.mine().cmbSlotA.clearSelection();
             b ? t.mine().cmbSlotB.select(b - 1) : t.mine().cmbSlotB.clearSelection();
-            EXPECT_TRUE(t.refused([&] { gameSubs::btnAttack_Click(t.w, side); }, message)) << message;
+            EXPECT_TRUE(t.refused([&] { btnAttack_Click(t.w, side); }, message)) << message;
         }
         EXPECT_TRUE(t.refused(direct, "A DIRECT attack to opponent's LIFEPOINTS can only be done when "
                                       "opponent has no cards on FIELD."));
         t.theirs().slot(5).text.clear();
         direct();
-        EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text, "2425");
-        EXPECT_TRUE(t.mine().btnEnd.enabled && !t.mine().btnDirect.enabled && t.p.log.size() == 6);
+        EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text + " " + t.flags("btnEndMe btnDirectMe") +
+                      " shown " + std::to_string(t.p.log.size()),
+                  "2425 10 shown 6");
         t.mine().btnEnd.enabled = false; // a disabled button does nothing
-        EXPECT_TRUE(t.refused([&] { gameSubs::btnEnd_Click(t.w, side); }, ""));
+        EXPECT_TRUE(t.refused([&] { btnEnd_Click(t.w, side); }, ""));
     }
 }

@@ -5,8 +5,10 @@
 
 using namespace grim;
 using namespace grim::test;
+using namespace grim::gameSubs;
 
 TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
+    // the card, life points and sacrificed cards before, and after
     const std::tuple<int, const char*, const char*, const char*> cases[] = {
         {119, "1", "0", "1 0"}, {120, "25", "1", "25 0"}, {149, "2", "1", "1 0"}, {150, "2", "3", "1 1"},
         {164, "3", "2", "1 0"}, {165, "6", "5", "1 0"},   {213, "1", "0", "1 0"}};
@@ -15,18 +17,14 @@ TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
             MyTurn t(side);
             Side& m = t.mine();
             TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(105), entry(code)});
-            m.lstHand.select(1);
-            m.slot(1).text = fielded(100);
-            m.txtLp.text = lp;
-            m.txtSacriCnt.text = c;
+            m.lstHand.select(1), m.slot(1).text = fielded(100), m.txtLp.text = lp, m.txtSacriCnt.text = c;
             t.p.answers = {true}; // asked only for a special card
-            gameSubs::btnField_Click(t.w, side);
-            EXPECT_EQ(m.slot(2).text + " " + m.txtLp.text + " " + m.txtSacriCnt.text + " " +
-                          m.txtHandCnt.text,
+            btnField_Click(t.w, side);
+            EXPECT_EQ(t.texts("txtAttMe_2 txtLpMe txtSacriCntMe txtHandCntMe"),
                       fielded(code) + " " + after + " 1");
-            EXPECT_FALSE(m.btnField.enabled || m.btnQ5.enabled || m.btnSacri.enabled || m.lblAtt[4].enabled);
-            EXPECT_TRUE(m.btnAttack.enabled && t.theirs().slot(2).text.empty() &&
-                        t.p.log.size() == (code == 213));
+            EXPECT_EQ(t.flags("btnFieldMe btnQ5Me btnSacriMe lblAttMe_5 btnAttackMe") + " asked " +
+                          std::to_string(t.p.log.size()),
+                      code == 213 ? "00001 asked 1" : "00001 asked 0");
         }
 }
 
@@ -45,12 +43,10 @@ TEST(Field, RefusalsChangeNothing) {
         MyTurn t(SideId::u2);
         Side& m = t.mine();
         TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(code ? code : 100)});
-        m.lstHand.select(code ? 0 : -1);
+        m.lstHand.select(code ? 0 : -1), m.txtLp.text = lp, m.txtSacriCnt.text = c;
         for (int i = 1; i <= filled; ++i)
             m.slot(i).text = fielded(100);
-        m.txtLp.text = lp;
-        m.txtSacriCnt.text = c;
-        EXPECT_TRUE(t.refused([&] { gameSubs::btnField_Click(t.w, SideId::u2); }, message)) << message;
+        EXPECT_TRUE(t.refused([&] { btnField_Click(t.w, SideId::u2); }, message)) << message;
     }
 }
 
@@ -58,34 +54,34 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         Side& m = t.mine();
-        auto slot5 = [&] { gameSubs::lblAtt_Click(t.w, side, 5); };
+        auto slot5 = [&] { lblAtt_Click(t.w, side, 5); };
         const std::string ask = "question: Do you want to sacrifice this card?";
         TestWindow::fill(m.lstHand, m.txtHandCnt, entries(2, 140));
-        EXPECT_TRUE(t.refused([&] { gameSubs::btnSacri_Click(t.w, side); },
+        EXPECT_TRUE(t.refused([&] { btnSacri_Click(t.w, side); },
                               "No card in HAND selected for sacrifice. Sacrifice will not take place."));
         EXPECT_TRUE(
             t.refused(slot5, "There is no card to sacrifice in this slot. Sacrifice will not take place."));
         m.slot(5).text = "[120] OGRE 40";
         EXPECT_TRUE(t.refused(slot5, ask));
-        m.lstHand.select(1);
-        t.p.answers = {true, true};
-        gameSubs::btnSacri_Click(t.w, side);
-        EXPECT_TRUE(m.btnSacri.enabled && m.lblAtt[4].enabled && !m.btnAdd.enabled);
+        m.lstHand.select(1), t.p.answers = {true, true};
+        btnSacri_Click(t.w, side);
+        EXPECT_EQ(t.flags("btnSacriMe lblAttMe_5 btnAddMe"), "110");
         slot5();
         EXPECT_EQ(m.cmbGrave.items(), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
-        EXPECT_EQ(m.txtGraveCnt.text + m.txtSacriCnt.text + m.txtHandCnt.text + m.slot(5).text, "221");
-        EXPECT_FALSE(m.btnSacri.enabled || m.lblAtt[0].enabled || m.btnQ5.enabled || !m.btnField.enabled);
+        EXPECT_EQ(m.txtGraveCnt.text + m.txtSacriCnt.text + m.txtHandCnt.text + m.slot(5).text + " " +
+                      t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"),
+                  "221 0001");
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each
         // a full field takes one life point
         for (int i = 1; i <= 4; ++i)
             m.slot(i).text = fielded(100);
-        EXPECT_TRUE(t.refused([&] { gameSubs::btnMaster_Click(t.w, side); },
+        EXPECT_TRUE(t.refused([&] { btnMaster_Click(t.w, side); },
                               "You must have 5 cards on the FIELD to use MASTER."));
         m.slot(5).text = fielded(100);
-        gameSubs::btnMaster_Click(t.w, side);
-        EXPECT_EQ(t.theirs().txtLp.text + m.txtLp.text, "2425");
-        EXPECT_FALSE(m.btnMaster.enabled || m.btnField.enabled || m.btnSpecial.enabled ||
-                     !m.btnAttack.enabled);
+        btnMaster_Click(t.w, side);
+        EXPECT_EQ(t.theirs().txtLp.text + m.txtLp.text + " " +
+                      t.flags("btnMasterMe btnFieldMe btnSpecialMe btnAttackMe"),
+                  "2425 0001");
     }
 }

@@ -6,6 +6,7 @@
 #include "board/registry.h"
 #include "cards/catalogue.h"
 #include "deck/deck_file.h"
+#include "online/board_parts.h"
 #include "program/startup.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,9 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grim {
@@ -43,14 +46,13 @@ template <class T, class D> T pop(std::deque<T>& q, D fallback) {
 // The fakes of the ports: each records its own kind of event, and all of them also into
 // one shared ordered log when events points at one.
 struct FakePrompter : Prompter {
-    std::vector<std::string> messages, titles, questions, folders, dialogTitles;
+    std::vector<std::string> messages, questions, folders, dialogTitles;
     std::deque<bool> answers;                     // unscripted questions answer No
     std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
     Log* events = nullptr;
 
     void message(MessageId, const std::string& text, const std::string& title) override {
         messages.push_back(text);
-        titles.push_back(title);
         if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
@@ -125,6 +127,53 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
     return s;
 }
 
+// The controls a test names: in a name "Me" stands for the side's suffix (U1 or U2), "Them" for
+// the other's.
+inline std::vector<std::string> named(const std::string& names, SideId me) {
+    std::istringstream in(names);
+    std::vector<std::string> out;
+    for (std::string n; in >> n; out.push_back(n))
+        for (auto [word, side] : {std::pair{std::string("Me"), me}, {std::string("Them"), other(me)}})
+            if (const auto at = n.find(word); at != n.npos)
+                n.replace(at, word.size(), side == SideId::u1 ? "U1" : "U2");
+    return out;
+}
+
+// The flags of the named controls as 1 or 0, in order: enabled (a timer: on), with ".v" visible,
+// with ".c" checked.
+inline std::string flags(const Window& w, const std::string& names, SideId me = SideId::u1) {
+    const auto all = snapshot(w);
+    std::string out;
+    for (const auto& n : named(names, me))
+        out += all.at(n.substr(0, n.find('.'))).at(n.find('.') == n.npos ? 0 : n.back() == 'v' ? 1 : 2);
+    return out;
+}
+
+// The texts of the named boxes and lists, one after another with a space between; each item of a
+// list ends with "|".
+inline std::string texts(const Window& w, const std::string& names, SideId me = SideId::u1) {
+    std::map<std::string, std::string> all;
+    forEachControl(w, [&](const std::string& name, const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, TextBox>) all[name] = c.text;
+        if constexpr (std::is_same_v<C, ListBox>)
+            for (auto& text = all[name]; const auto& i : c.items())
+                text += i + "|";
+    });
+    std::string out, between;
+    for (const auto& n : named(names, me))
+        out += std::exchange(between, " ") + all.at(n);
+    return out;
+}
+
+// The board as the hand-over's eight parts write it, a part a line.
+inline std::string board(const Window& w) {
+    std::string text;
+    for (int n = 1; n <= 8; ++n)
+        text += onlineSubs::encodePart(w, n) + "\n";
+    return text;
+}
+
 // A window core after start-up, with its side of interest ("me") and helpers to lay out a board.
 struct TestWindow {
     FakePorts p;
@@ -148,15 +197,17 @@ struct TestWindow {
         list.setItems(items);
         count.text = std::to_string(items.size());
     }
+    std::string flags(const std::string& names) const { return test::flags(w, names, me); }
+    std::string texts(const std::string& names) const { return test::texts(w, names, me); }
     // The action is refused: it shows exactly this message (nothing at all for an empty one;
     // a text beginning "question: " is a question answered No) and changes nothing else.
     testing::AssertionResult refused(const std::function<void()>& act, const std::string& message) {
         const auto before = snapshot(w);
         const auto logged = p.log.size();
+        const bool asked = message.starts_with("question: ");
         act();
-        const Log shown(p.log.begin() + static_cast<long>(logged), p.log.end());
-        const bool asked = message.rfind("question: ", 0) == 0;
-        if (shown != (message.empty() ? Log{} : Log{asked ? message : "message: " + message}))
+        if (const Log shown(p.log.begin() + static_cast<long>(logged), p.log.end());
+            shown != (message.empty() ? Log{} : Log{asked ? message : "message: " + message}))
             return testing::AssertionFailure() << "shown: " << testing::PrintToString(shown);
         for (const auto& [name, state] : snapshot(w))
             if (before.at(name) != state)
