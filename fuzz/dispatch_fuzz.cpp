@@ -72,8 +72,8 @@ void setUp(Window& w, LoopSocket& socket, unsigned which) {
     case 3: // player 1 with a board and its turn
         onlineSubs::openDuel(w);
         onlineSubs::Winsock_DataArrival(w, "</set2/>");
-        w.u1.lstHand.setItems({"[100] GNOME", "[101] ELF"});
-        w.u1.slot(2).text = "[120] OGRE 150";
+        w.u1.lstHand.setItems({CardId::ofCode(100).value(), CardId::ofCode(101).value()});
+        gameSubs::putCard(w.u1.slot(2), CardId::ofCode(120).value(), 150);
         writeNumber(w.u1.txtHandCnt, 2);
         gameSubs::enableSide(w, SideId::u1);
         break;

@@ -7,6 +7,7 @@
 #include "app/event_routes.h"
 #include "app/slot_label.h"
 
+#include "board/formats.h"
 #include "board/registry.h"
 #include "modes/computer_mode.h"
 
@@ -89,20 +90,33 @@ void apply(ControlBinding& b, const TextBox& t) {
     b.shown = true;
 }
 
-void apply(ControlBinding& b, const ListBox& l) {
+// A counter or a field slot shows as a read-only text box.
+template <class Value> void apply(ControlBinding& b, const Value& v)
+    requires(std::is_same_v<Value, Counter> || std::is_same_v<Value, FieldSlot>)
+{
+    apply(b, TextBox{shownText(v), v.enabled, v.visible});
+}
+
+template <class T> void apply(ControlBinding& b, const List<T>& l) {
     auto* widget = qobject_cast<QWidget*>(b.object);
     if (!widget) return;
     enableWidget(widget, l.enabled);
     showWidget(widget, l.visible);
-    const bool itemsChanged = !b.shown || b.items != l.items();
+    // The duel's cards become their entries only here, on their way to the widget.
+    std::vector<std::string> texts;
+    if constexpr (std::is_same_v<T, std::string>)
+        texts = l.items();
+    else
+        texts = itemTexts(l);
+    const bool itemsChanged = !b.shown || b.items != texts;
     if (itemsChanged) {
-        b.items = l.items();
+        b.items = std::move(texts);
         b.shown = true;
     }
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         if (itemsChanged) {
             list->clear();
-            for (const auto& item : l.items())
+            for (const auto& item : b.items)
                 list->addItem(fromCore(item));
         }
         if (selectedRow(list) != l.selected() || list->currentRow() != l.selected()) {
@@ -119,7 +133,7 @@ void apply(ControlBinding& b, const ListBox& l) {
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         if (itemsChanged) {
             combo->clear();
-            for (const auto& item : l.items())
+            for (const auto& item : b.items)
                 combo->addItem(fromCore(item));
         }
         if (combo->currentIndex() != l.selected()) combo->setCurrentIndex(l.selected());
@@ -259,8 +273,8 @@ void frmMain::wireInputs() {
     grim::forEachControl(core_, [&](const std::string&, auto& control) {
         QObject* object = bindings_[i++].object;
         using Control = std::decay_t<decltype(control)>;
-        if constexpr (std::is_same_v<Control, grim::ListBox>) {
-            grim::ListBox* l = &control;
+        if constexpr (grim::SelectableList<Control>) {
+            Control* l = &control;
             if (auto* list = qobject_cast<QListWidget*>(object)) {
                 connect(list, &QListWidget::itemSelectionChanged, this, [this, l, list] {
                     forward([l, row = grim::app::selectedRow(list)](grim::Window&) { l->select(row); });

@@ -20,15 +20,14 @@ void clearBoard(Window& w) {
         s->cmbGrave.clear();
     }
     for (int i = 1; i <= slotCount; ++i) {
-        w.u1.slot(i).text.clear();
-        w.u2.slot(i).text.clear();
+        w.u1.slot(i).clear();
+        w.u2.slot(i).clear();
     }
     for (Side* s : {&w.u1, &w.u2}) {
-        for (TextBox* count : {&s->txtDeckCnt, &s->txtHandCnt, &s->txtSacriCnt, &s->txtGraveCnt})
+        for (Counter* count : {&s->txtDeckCnt, &s->txtHandCnt, &s->txtSacriCnt, &s->txtGraveCnt})
             writeNumber(*count, 0);
+        writeNumber(s->txtLp, startingLife);
     }
-    w.u1.txtLp.text = "25";
-    w.u2.txtLp.text = "25";
     w.u1.turnSacrifices = 0;
     w.u2.turnSacrifices = 0;
     w.timePassed = 0;
@@ -113,16 +112,11 @@ std::optional<std::size_t> lastPosition(std::string_view text, std::string_view 
     return pos + 1;
 }
 
-std::int16_t slotPower(std::string_view slotText) {
-    const auto pos = lastPosition(slotText, " ");
-    return pos ? readNumber(slotText.substr(*pos)) : readNumber(slotText);
-}
+void setPower(FieldSlot& slot, long long power) { slot.power = saturate(power); }
 
-std::string withPower(std::string_view slotText, long long power) {
-    const auto pos = lastPosition(slotText, " ");
-    std::string result(pos ? slotText.substr(0, *pos) : std::string_view{});
-    result.append(std::to_string(saturate(power)));
-    return result;
+void putCard(FieldSlot& slot, CardId card, long long power) {
+    slot.card = card;
+    setPower(slot, power);
 }
 
 std::optional<int> selectedSlot(const ListBox& selector) {
@@ -132,10 +126,10 @@ std::optional<int> selectedSlot(const ListBox& selector) {
     return n;
 }
 
-void toGraveyard(Side& owner, TextBox& slot) {
-    owner.cmbGrave.add(slot.text);
+void toGraveyard(Side& owner, FieldSlot& slot) {
+    if (slot.card) owner.cmbGrave.add(GraveItem{*slot.card, slot.power});
     writeNumber(owner.txtGraveCnt, owner.cmbGrave.count());
-    slot.text.clear();
+    slot.clear();
 }
 
 int occupiedSlots(const Side& s) {
@@ -145,14 +139,14 @@ int occupiedSlots(const Side& s) {
 int fieldPower(const Side& s) {
     int sum = 0;
     for (const auto& slot : s.txtAtt)
-        if (!slot.text.empty()) sum += slotPower(slot.text);
+        if (!slot.empty()) sum += slot.power;
     return sum;
 }
 
 int occupiedSlots(const Field& slots) {
     int n = 0;
     for (const auto& slot : slots)
-        if (!slot.text.empty()) ++n;
+        if (!slot.empty()) ++n;
     return n;
 }
 

@@ -1,5 +1,5 @@
 // Side control, the end-of-game check and the resets for a new game (module gameSubs),
-// and the reading and rewriting of field slot texts.
+// and the field slots' powers.
 #pragma once
 
 #include "board/window.h"
@@ -45,17 +45,16 @@ void newGameReset(Window& w);
 // The 1-based position of the last occurrence of part in text, or nothing.
 std::optional<std::size_t> lastPosition(std::string_view text, std::string_view part);
 
-// A field slot text is a card entry, a blank and the card's current power.
-// The power is the number after the last blank.
-std::int16_t slotPower(std::string_view slotText);
-// The slot text with its power replaced; the entry and the blank stay as they were.
-std::string withPower(std::string_view slotText, long long power);
+// Sets a field slot's power, saturated to 16 bits.
+void setPower(FieldSlot& slot, long long power);
+// Puts a card on a field slot with a power.
+void putCard(FieldSlot& slot, CardId card, long long power);
 // The slot number 1 to 5 a slot selector names; nothing when it names none.
 std::optional<int> selectedSlot(const ListBox& selector);
 
 // The card of a field slot goes to its owner's graveyard, whose count box follows, and
 // the slot becomes free.
-void toGraveyard(Side& owner, TextBox& slot);
+void toGraveyard(Side& owner, FieldSlot& slot);
 
 // The number of occupied slots of a side, or of a field given as its five slots.
 int occupiedSlots(const Side& s);

@@ -75,15 +75,17 @@ SideName splitSideName(std::string_view name) {
     return result;
 }
 
-void showSelected(Window& w, const ListBox& list) {
-    if (list.hasSelection()) showCardRecord(w, list.selectedText());
+CardId cardOf(CardId card) { return card; }
+CardId cardOf(const GraveItem& item) { return item.card; }
+
+template <class T> void showSelected(Window& w, const List<T>& list) {
+    if (const T* item = list.selectedItem()) showCardRecord(w, cardOf(*item));
 }
 
 } // namespace
 
-void showCardRecord(Window& w, std::string_view text) {
-    const CardInfo* card = cardSubs::recordOf(text);
-    if (card != nullptr) w.txtDescControls.text = cardSubs::recordText(*card);
+void showCardRecord(Window& w, CardId card) {
+    w.txtDescControls.text = cardSubs::recordText(info(card));
 }
 
 std::string_view controlHint(std::string_view controlName) {
@@ -119,8 +121,8 @@ void lstHand_Click(Window& w, SideId side) {
 
 void txtAtt_MouseMove(Window& w, SideId side, int i) {
     if (i < 1 || i > slotCount) return;
-    const TextBox& slot = w.side(side).slot(i);
-    if (!slot.text.empty()) showCardRecord(w, slot.text);
+    const FieldSlot& slot = w.side(side).slot(i);
+    if (slot.card) showCardRecord(w, *slot.card);
 }
 
 } // namespace grim::gameSubs

@@ -9,9 +9,8 @@
 
 namespace grim::gameSubs {
 
-// Writes the catalogue record of the card in text (a card entry or a slot text) into
-// txtDescControls; a text naming no catalogue card leaves the box as it was.
-void showCardRecord(Window& w, std::string_view text);
+// Writes the catalogue record of a card into txtDescControls.
+void showCardRecord(Window& w, CardId card);
 
 // The pointer moved over the control of that name ("btnAddU1", "lblAttU2_3",
 // "txtLpU1", "btnHost", "txtAttU1_4", ...): writes its hint, or for an occupied field

@@ -23,4 +23,9 @@ void writeNumber(TextBox& box, long long value);
 // Adds delta to the number in the box.
 void addNumber(TextBox& box, long long delta);
 
+// The same for a counter of the duel, which holds its number as a number.
+inline std::int16_t readNumber(const Counter& c) { return c.value; }
+inline void writeNumber(Counter& c, long long value) { c.value = saturate(value); }
+inline void addNumber(Counter& c, long long delta) { writeNumber(c, c.value + delta); }
+
 } // namespace grim

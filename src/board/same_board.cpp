@@ -15,7 +15,13 @@ bool same(const Switch& a, const Switch& b) {
 bool same(const TextBox& a, const TextBox& b) {
     return a.text == b.text && a.enabled == b.enabled && a.visible == b.visible;
 }
-bool same(const ListBox& a, const ListBox& b) {
+bool same(const Counter& a, const Counter& b) {
+    return a.value == b.value && a.enabled == b.enabled && a.visible == b.visible;
+}
+bool same(const FieldSlot& a, const FieldSlot& b) {
+    return a.card == b.card && a.power == b.power && a.enabled == b.enabled && a.visible == b.visible;
+}
+template <class T> bool same(const List<T>& a, const List<T>& b) {
     return a.selected() == b.selected() && a.enabled == b.enabled && a.visible == b.visible &&
            a.items() == b.items();
 }

@@ -17,6 +17,8 @@ namespace grim {
 inline constexpr int slotCount = 5;
 // A hand holds at most this many cards.
 inline constexpr int handLimit = 5;
+// Each player starts a game with this many life points.
+inline constexpr std::int16_t startingLife = 25;
 // A turn lasts this many minutes.
 inline constexpr int turnMinutes = 3;
 // The turn time as txtMins shows it: "3 MINUTES".
@@ -25,12 +27,13 @@ inline std::string minutesText(int minutes) {
 }
 
 // A side's attack slots, slot 1 at index 0.
-using Field = std::array<TextBox, slotCount>;
+using Field = std::array<FieldSlot, slotCount>;
 
 // One player's board. The window holds two: u1 (player 1) and u2 (player 2).
 struct Side {
-    ListBox lstDeck, lstHand, cmbGrave;
-    TextBox txtDeckCnt{"0"}, txtHandCnt{"0"}, txtGraveCnt{"0"}, txtLp{"25"}, txtSacriCnt{"0"};
+    CardList lstDeck, lstHand;
+    GraveList cmbGrave;
+    Counter txtDeckCnt, txtHandCnt, txtGraveCnt, txtLp{startingLife}, txtSacriCnt;
     Field txtAtt;                         // slots 1 to 5 at indices 0 to 4
     std::array<Switch, slotCount> lblAtt; // the slot labels "SLOT 1" to "SLOT 5"
     ListBox cmbSlotA, cmbSlotB;
@@ -47,8 +50,8 @@ struct Side {
                 &btnField, &btnDirect, &btnMaster, &btnAttack, &btnEnd};
     }
 
-    TextBox& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); } // i = 1..5
-    const TextBox& slot(int i) const { return txtAtt.at(static_cast<std::size_t>(i - 1)); }
+    FieldSlot& slot(int i) { return txtAtt.at(static_cast<std::size_t>(i - 1)); } // i = 1..5
+    const FieldSlot& slot(int i) const { return txtAtt.at(static_cast<std::size_t>(i - 1)); }
 };
 
 // The "DECK" tab.

@@ -3,6 +3,41 @@
 #include <charconv>
 #include <string>
 
+namespace grim {
+
+namespace {
+
+struct Powers {
+    std::array<int, CardId::count> value{};
+    Powers() {
+        for (int i = 0; i < CardId::count; ++i)
+            value[static_cast<std::size_t>(i)] = cardSubs::power(info(CardId::at(i)));
+    }
+};
+
+} // namespace
+
+const CardInfo& info(CardId card) {
+    return card.special() ? spcCards()[static_cast<std::size_t>(card.index() - regularCount)]
+                          : regCards()[static_cast<std::size_t>(card.index())];
+}
+
+const std::string& entryText(CardId card) { return info(card).name; }
+
+int cardPower(CardId card) {
+    static const Powers powers;
+    return powers.value[static_cast<std::size_t>(card.index())];
+}
+
+std::optional<CardId> cardOfEntry(std::string_view text) {
+    const auto code = cardSubs::cardCode(text);
+    const auto card = code ? CardId::ofCode(*code) : std::nullopt;
+    if (card && entryText(*card) == text) return card;
+    return std::nullopt;
+}
+
+} // namespace grim
+
 namespace grim::cardSubs {
 
 std::optional<int> cardCode(std::string_view text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,40 @@ inline constexpr int firstSpecial = 200;
 // regCards()[code - 100] and spcCards()[code - 200], in code order, never changed.
 const std::array<CardInfo, regularCount>& regCards();
 const std::array<CardInfo, specialCount>& spcCards();
+
+// A card of the catalogue: its position in code order, regular cards first. The duel's
+// lists and slots hold these; the card entry text is made only where it leaves the core.
+class CardId {
+  public:
+    static constexpr int count = regularCount + specialCount;
+
+    // The card of a catalogue code; nothing for a code outside 100-165 and 200-228.
+    static constexpr std::optional<CardId> ofCode(int code) {
+        if (code >= firstRegular && code < firstRegular + regularCount) return CardId(code - firstRegular);
+        if (code >= firstSpecial && code < firstSpecial + specialCount)
+            return CardId(regularCount + code - firstSpecial);
+        return std::nullopt;
+    }
+    // The card at a position 0 to count - 1.
+    static constexpr CardId at(int index) { return CardId(index); }
+
+    constexpr int index() const { return index_; }
+    constexpr bool special() const { return index_ >= regularCount; }
+    constexpr int code() const { return special() ? firstSpecial + index_ - regularCount : firstRegular + index_; }
+
+    friend constexpr auto operator<=>(CardId, CardId) = default;
+
+  private:
+    constexpr explicit CardId(int index) : index_(static_cast<std::uint8_t>(index)) {}
+    std::uint8_t index_;
+};
+
+// The catalogue record of a card, its entry ("[105] CLOWN") and its power as a number.
+const CardInfo& info(CardId card);
+const std::string& entryText(CardId card);
+int cardPower(CardId card);
+// The card whose entry is exactly the text; nothing for any other text.
+std::optional<CardId> cardOfEntry(std::string_view text);
 
 namespace cardSubs {
 

@@ -23,15 +23,15 @@ void selectSlot(ListBox& selector, int n) {
 }
 
 // The strongest card of a graveyard (the one worth reviving or stealing), or -1.
-int strongest(const ListBox& grave) {
+int strongest(const GraveList& grave) {
     int best = -1;
     for (int i = 0; i < grave.count(); ++i)
-        if (best < 0 || cardSubs::powerOf(grave.item(i)) > cardSubs::powerOf(grave.item(best))) best = i;
+        if (best < 0 || cardPower(grave.item(i).card) > cardPower(grave.item(best).card)) best = i;
     return best;
 }
 
 bool occupied(const Side& s, int slot) {
-    return !s.slot(slot).text.empty();
+    return !s.slot(slot).empty();
 }
 
 bool picksHandCard(const MoveRow& row) {
@@ -50,7 +50,7 @@ bool worthTrying(const Side& s, const Side& o, const Move& m) {
     case MoveKind::draw:
         return room > 0 && !s.lstDeck.empty() && !(fills && clickable(s, rowOf(MoveKind::q5)));
     case MoveKind::special:
-        return cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(m.hand)).value_or(0));
+        return s.lstHand.item(m.hand).special();
     case MoveKind::sacrificeSlot:
         return occupied(s, m.slot);
     case MoveKind::attack:
@@ -61,11 +61,6 @@ bool worthTrying(const Side& s, const Side& o, const Move& m) {
 }
 
 } // namespace
-
-std::string entryOf(const std::string& text) {
-    const CardInfo* card = cardSubs::recordOf(text);
-    return card != nullptr ? card->name : text;
-}
 
 bool isRefusal(MessageId id) {
     return !isChanceReport(id) && !isResult(id);
@@ -183,10 +178,10 @@ std::string describe(const Window& w, SideId side, const Move& m) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
     auto handCard = [&] {
-        return m.hand >= 0 && m.hand < s.lstHand.count() ? s.lstHand.item(m.hand) : std::string("a card");
+        return m.hand >= 0 && m.hand < s.lstHand.count() ? entryText(s.lstHand.item(m.hand)) : std::string("a card");
     };
     auto slotCard = [](const Side& owner, int slot) {
-        return slot >= 1 && slot <= slotCount && occupied(owner, slot) ? entryOf(owner.slot(slot).text)
+        return slot >= 1 && slot <= slotCount && occupied(owner, slot) ? entryText(*owner.slot(slot).card)
                                                                        : std::string("nothing");
     };
     const std::string slotName = "SLOT " + std::to_string(m.slot);

@@ -109,9 +109,6 @@ inline void click(Window& w, SideId side, const Move& m) {
         gameSubs::lblAtt_Click(w, side, m.slot);
 }
 
-// The catalogue entry of a slot text or graveyard item ("[120] OGRE 150" -> "[120] OGRE");
-// a text that names no card as it is.
-std::string entryOf(const std::string& text);
 
 // A message a move may show without being refused: a chance effect that failed, the result.
 bool isRefusal(MessageId id);

@@ -7,7 +7,7 @@
 #include "rules/shuffle.h"
 
 #include <algorithm>
-#include <set>
+#include <bitset>
 
 namespace grim::computer {
 
@@ -44,7 +44,7 @@ Observation observe(const Window& w, SideId me) {
     const Side& mine = w.side(me);
     Side& seen = b.side(me);
     seen.lstHand = mine.lstHand;
-    auto deck = mine.lstDeck.items();
+    std::vector<CardId> deck = mine.lstDeck.items();
     std::sort(deck.begin(), deck.end());
     seen.lstDeck.setItems(std::move(deck));
     copyDuelWithoutSides(w, b);
@@ -59,25 +59,23 @@ void determinize(const Observation& o, Window& out, Ports ports) {
     // The opponent's unseen cards: the catalogue less what it showed on its field and in its
     // graveyard.
     Side& opponent = out.opponent(o.me);
-    std::set<std::string> seen;
-    for (const auto& item : opponent.cmbGrave.items())
-        seen.insert(entryOf(item));
-    for (const auto& slot : opponent.txtAtt)
-        if (!slot.text.empty()) seen.insert(entryOf(slot.text));
-    ListBox pool;
-    for (const auto& c : regCards())
-        if (!seen.count(c.name)) pool.add(c.name);
-    for (const auto& c : spcCards())
-        if (!seen.count(c.name)) pool.add(c.name);
-    if (pool.empty()) pool.add(regCards().front().name);
+    std::bitset<CardId::count> seen;
+    for (const GraveItem& item : opponent.cmbGrave.items())
+        seen.set(static_cast<std::size_t>(item.card.index()));
+    for (const FieldSlot& slot : opponent.txtAtt)
+        if (slot.card) seen.set(static_cast<std::size_t>(slot.card->index()));
+    CardList pool;
+    for (int i = 0; i < CardId::count; ++i)
+        if (!seen.test(static_cast<std::size_t>(i))) pool.add(CardId::at(i));
+    if (pool.empty()) pool.add(CardId::at(0));
     gameSubs::shuffle(out, pool);
 
     const int handCount = std::max<int>(0, readNumber(opponent.txtHandCnt));
     const int deckCount = std::max<int>(0, readNumber(opponent.txtDeckCnt));
-    std::vector<std::string> hand, hidden;
+    std::vector<CardId> hand, hidden;
     for (int i = 0; i < handCount + deckCount; ++i) {
         // More unseen cards than the catalogue holds: a hand-made deck with repeats.
-        const std::string& card = pool.item(i % pool.count());
+        const CardId card = pool.item(i % pool.count());
         (i < handCount ? hand : hidden).push_back(card);
     }
     opponent.lstHand.setItems(std::move(hand));

@@ -27,10 +27,6 @@ double cardsValue(int n) {
     return wCard * std::min<double>(n, wCardCap) + wCardMore * std::max<double>(0, n - wCardCap);
 }
 
-bool isSpecialEntry(const std::string& entry) {
-    return cardSubs::isSpecial(cardSubs::cardCode(entry).value_or(0));
-}
-
 // The hand card to field and how many hand cards must be sacrificed for it first.
 struct FieldPlan {
     int card = -1;
@@ -45,12 +41,12 @@ std::optional<FieldPlan> planField(const Side& s) {
     const int canSacrifice = s.btnSacri.enabled ? gameSubs::sacrificesPerTurn - s.turnSacrifices : 0;
     std::optional<FieldPlan> best;
     for (int i = 0; i < s.lstHand.count(); ++i) {
-        const std::string& entry = s.lstHand.item(i);
-        if (isSpecialEntry(entry)) continue;
-        const auto cost = gameSubs::fieldingCost(cardSubs::cardCode(entry).value_or(0));
+        const CardId card = s.lstHand.item(i);
+        if (card.special()) continue;
+        const auto cost = gameSubs::fieldingCost(card.code());
         const int need = std::max(0, cost.sacrificed - banked);
         if (life <= cost.life || need > canSacrifice || need > s.lstHand.count() - 1) continue;
-        const double value = wPower * cardSubs::powerOf(entry) + wSlot - wLife * cost.life - wNeed * need;
+        const double value = wPower * cardPower(card) + wSlot - wLife * cost.life - wNeed * need;
         if (value > 0 && (!best || value > best->value)) best = FieldPlan{i, need, value};
     }
     return best;
@@ -61,7 +57,7 @@ int weakest(const Side& s, int keep) {
     int found = -1;
     for (int i = 0; i < s.lstHand.count(); ++i)
         if (i != keep &&
-            (found < 0 || cardSubs::powerOf(s.lstHand.item(i)) < cardSubs::powerOf(s.lstHand.item(found))))
+            (found < 0 || cardPower(s.lstHand.item(i)) < cardPower(s.lstHand.item(found))))
             found = i;
     return found;
 }
@@ -72,11 +68,11 @@ std::optional<Move> bestAttack(const Side& s, const Side& o) {
     std::optional<Move> best;
     int bestTarget = -1, bestAttacker = 0;
     for (int b = 1; b <= slotCount; ++b) {
-        if (o.slot(b).text.empty()) continue;
-        const int defender = gameSubs::slotPower(o.slot(b).text);
+        if (o.slot(b).empty()) continue;
+        const int defender = o.slot(b).power;
         for (int a = 1; a <= slotCount; ++a) {
-            if (s.slot(a).text.empty()) continue;
-            const int attacker = gameSubs::slotPower(s.slot(a).text);
+            if (s.slot(a).empty()) continue;
+            const int attacker = s.slot(a).power;
             if (attacker <= defender) continue;
             if (defender > bestTarget || (defender == bestTarget && attacker < bestAttacker)) {
                 best = Move{MoveKind::attack, -1, a, b};
@@ -101,7 +97,7 @@ void playTurnQuickly(Window& w, SideId side) {
         applyMove(w, side, Move{q5 ? MoveKind::q5 : MoveKind::draw});
     }
     if (const auto plan = planField(s)) {
-        const std::string card = s.lstHand.item(plan->card);
+        const CardId card = s.lstHand.item(plan->card);
         for (int n = 0; n < plan->sacrifices; ++n) {
             int keep = -1;
             for (int i = 0; i < s.lstHand.count(); ++i)

@@ -1,5 +1,6 @@
 #include "modes/computer_mode.h"
 
+#include "board/formats.h"
 #include "board/message_log.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
@@ -57,7 +58,7 @@ std::optional<std::vector<std::string>> checkedDeck(Window& w, const std::string
     s.btnOpen.enabled = true;
     gameSubs::openDeckForPlay(scratch, s.lstDeck, s.btnOpen, s.txtDeckCnt, computerSide);
     if (s.btnOpen.enabled) return std::nullopt;
-    return s.lstDeck.items();
+    return itemTexts(s.lstDeck);
 }
 
 // A private copy of the computer's deck to open: the file chosen may have changed since.

@@ -14,10 +14,6 @@ inline constexpr int partCount = 8;
 // No list part carries more items than this.
 inline constexpr std::size_t maxListItems = 100;
 
-// Element 0 is empty; elements 1 to n are the texts before each of the n delimiters.
-// Text after the last delimiter is not a field.
-std::vector<std::string> splitFields(const std::string& s, const char& d);
-
 // Part n (1 to 8) of the current board, as the hand-over sends it.
 std::string encodePart(const Window& w, int n);
 

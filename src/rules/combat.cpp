@@ -9,7 +9,7 @@ namespace grim {
 namespace {
 
 
-TextBox& slotOf(Field& field, int n) {
+FieldSlot& slotOf(Field& field, int n) {
     return field.at(static_cast<std::size_t>(n - 1));
 }
 
@@ -32,18 +32,18 @@ void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field&
         prompter.show(MessageId::selectBothSlots);
         return;
     }
-    TextBox& attacker = slotOf(ownField, *a);
-    if (attacker.text.empty()) {
+    FieldSlot& attacker = slotOf(ownField, *a);
+    if (attacker.empty()) {
         prompter.show(MessageId::attackFromEmptySlot);
         return;
     }
-    const int attackerPower = gameSubs::slotPower(attacker.text);
-    TextBox& defender = slotOf(opponentField, *b);
-    if (defender.text.empty()) {
+    const int attackerPower = attacker.power;
+    FieldSlot& defender = slotOf(opponentField, *b);
+    if (defender.empty()) {
         prompter.show(MessageId::attackEmptySlot);
         return;
     }
-    const int defenderPower = gameSubs::slotPower(defender.text);
+    const int defenderPower = defender.power;
 
     soundSubs::playSound(w, soundSubs::attack);
     leaveOnlyEnd(w, side);
@@ -51,12 +51,12 @@ void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field&
     Side& own = w.side(side);
     Side& opponent = w.opponent(side);
     if (attackerPower > defenderPower) {
-        attacker.text = gameSubs::withPower(attacker.text, attackerPower - defenderPower);
+        gameSubs::setPower(attacker, attackerPower - defenderPower);
         gameSubs::toGraveyard(opponent, defender);
         addNumber(opponent.txtLp, -1);
     } else if (attackerPower < defenderPower) {
         gameSubs::toGraveyard(own, attacker);
-        defender.text = gameSubs::withPower(defender.text, defenderPower - attackerPower);
+        gameSubs::setPower(defender, defenderPower - attackerPower);
         addNumber(own.txtLp, -1);
     } else {
         gameSubs::toGraveyard(own, attacker);
@@ -68,7 +68,7 @@ void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field&
 
 namespace gameSubs {
 
-void directAttack(Window& w, Field& ownField, Field& opponentField, TextBox& opponentLp, SideId side) {
+void directAttack(Window& w, Field& ownField, Field& opponentField, Counter& opponentLp, SideId side) {
     if (occupiedSlots(ownField) == 0) {
         w.ports.prompter->show(MessageId::directNeedsAttacker);
         return;

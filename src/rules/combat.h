@@ -19,6 +19,6 @@ namespace grim::gameSubs {
 
 // Takes 1 life point from the opponent; needs a card on the own field and none on the
 // opponent's.
-void directAttack(Window& w, Field& ownField, Field& opponentField, TextBox& opponentLp, SideId side);
+void directAttack(Window& w, Field& ownField, Field& opponentField, Counter& opponentLp, SideId side);
 
 } // namespace grim::gameSubs

@@ -24,7 +24,7 @@ void finishSacrifice(Side& s) {
 
 } // namespace
 
-void field(Window& w, ListBox& hand, Field& slots, SideId side) {
+void field(Window& w, CardList& hand, Field& slots, SideId side) {
     Prompter& prompter = *w.ports.prompter;
     if (!hand.hasSelection()) {
         prompter.show(MessageId::noCardToField);
@@ -34,26 +34,19 @@ void field(Window& w, ListBox& hand, Field& slots, SideId side) {
         prompter.show(MessageId::fieldFull);
         return;
     }
-    const std::string entry = hand.selectedText();
-    const auto code = cardSubs::cardCode(entry);
-    if (!code) return; // no card entry at all: nothing can be fielded
-
-    std::string slotText;
-    if (cardSubs::isSpecial(*code)) {
+    const CardId card = *hand.selectedItem();
+    int power = cardPower(card);
+    if (card.special()) {
         if (!prompter.ask(MessageId::specialFieldQuestion)) return;
-        slotText = entry + " 50";
-    } else {
-        const CardInfo* card = cardSubs::record(*code);
-        if (card == nullptr) return; // not a card of the catalogue: it has no power to field
-        slotText = entry + " " + card->power;
+        power = specialFieldPower;
     }
 
-    const Cost cost = fieldingCost(*code);
+    const Cost cost = fieldingCost(card.code());
     if (payLifeAndSacrificed(w, side, cost.life, cost.sacrificed) == Verdict::failed) return;
 
     for (auto& slot : slots) {
-        if (slot.text.empty()) {
-            slot.text = std::move(slotText);
+        if (slot.empty()) {
+            putCard(slot, card, power);
             break;
         }
     }
@@ -75,13 +68,13 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
             return;
         }
         if (!prompter.ask(MessageId::sacrificeQuestion)) return;
-        s.cmbGrave.add(s.lstHand.selectedText());
+        s.cmbGrave.add(GraveItem{*s.lstHand.selectedItem(), std::nullopt});
         s.lstHand.remove(s.lstHand.selected());
         finishSacrifice(s);
     } else {
         if (slot < 1 || slot > slotCount) return;
-        TextBox& box = s.slot(slot);
-        if (box.text.empty()) {
+        FieldSlot& box = s.slot(slot);
+        if (box.empty()) {
             prompter.show(MessageId::emptySlotToSacrifice);
             return;
         }
@@ -91,7 +84,7 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot) {
     }
 }
 
-void master(Window& w, Field& slots, TextBox& opponentLp, SideId side) {
+void master(Window& w, Field& slots, Counter& opponentLp, SideId side) {
     if (occupiedSlots(slots) < slotCount) {
         w.ports.prompter->show(MessageId::masterNeedsFullField);
         return;

@@ -6,9 +6,11 @@
 
 namespace grim::gameSubs {
 
+// A special card put on the field as an attacker has this power.
+inline constexpr int specialFieldPower = 50;
 
 // Puts the selected hand card into the first free slot, paying its cost.
-void field(Window& w, ListBox& hand, Field& slots, SideId side);
+void field(Window& w, CardList& hand, Field& slots, SideId side);
 
 // Where a sacrificed card comes from.
 enum class SacrificeFrom { hand, field };
@@ -19,6 +21,6 @@ void sacrifice(Window& w, SacrificeFrom from, SideId side, int slot = 0);
 
 // With all five slots filled: takes 1 life point from the opponent and ends the side's
 // preparation for the turn.
-void master(Window& w, Field& slots, TextBox& opponentLp, SideId side);
+void master(Window& w, Field& slots, Counter& opponentLp, SideId side);
 
 } // namespace grim::gameSubs

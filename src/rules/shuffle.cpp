@@ -4,8 +4,8 @@
 
 namespace grim::gameSubs {
 
-void shuffle(Window& w, ListBox& list) {
-    std::vector<std::string> items = list.items();
+void shuffle(Window& w, CardList& list) {
+    std::vector<CardId> items = list.items();
     for (int i = static_cast<int>(items.size()) - 1; i >= 1; --i) {
         int j = static_cast<int>(w.ports.random->next() * (i + 1));
         if (j > i) j = i;  // guards a generator that returns exactly 1

@@ -19,14 +19,14 @@ namespace {
 constexpr std::size_t shownLineLength = 60;
 
 // Moves the top card of the deck to the end of the hand.
-void moveTopCard(ListBox& deck, ListBox& hand) {
+void moveTopCard(CardList& deck, CardList& hand) {
     hand.add(deck.item(0));
     deck.remove(0);
 }
 
 // Drawing is refused, with its message, from an empty deck and into a full hand; drawing
 // then ends for the turn.
-bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const ListBox& deck, const ListBox& hand,
+bool refuseDrawing(Window& w, Switch& btnQ5, Switch& btnAdd, const CardList& deck, const CardList& hand,
                    MessageId emptyDeckMessage, MessageId fullHandMessage) {
     if (!deck.empty() && hand.count() < handLimit) return false;
     w.ports.prompter->show(deck.empty() ? emptyDeckMessage : fullHandMessage);
@@ -46,7 +46,7 @@ std::string notACardMessage(int lineNumber, std::string_view line) {
            "\". The deck will not be loaded!";
 }
 
-void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt, SideId side) {
+void openDeckForPlay(Window& w, CardList& deck, Switch& btnOpen, Counter& deckCnt, SideId side) {
     Prompter& prompter = *w.ports.prompter;
     const auto path = prompter.openFile(deckFile::filter);
     if (!path) return;
@@ -60,12 +60,16 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
         prompter.show(MessageId::deckOutdated);
         return;
     }
+    std::vector<CardId> cards;
+    cards.reserve(file.entries.size());
     for (std::size_t i = 0; i < file.entries.size(); ++i) {
         // Only the exact catalogue entry of a card may be played: "[105] CLOWN", nothing else.
-        if (!cardSubs::isCatalogueEntry(file.entries[i])) {
+        const auto card = cardOfEntry(file.entries[i]);
+        if (!card) {
             prompter.message(MessageId::notACard, notACardMessage(static_cast<int>(i) + 2, file.entries[i]));
             return;
         }
+        cards.push_back(*card);
     }
     if (file.moreThan40) prompter.show(MessageId::moreThan40);
     if (static_cast<int>(file.entries.size()) < deckFile::maxEntries) {
@@ -73,8 +77,8 @@ void openDeckForPlay(Window& w, ListBox& deck, Switch& btnOpen, TextBox& deckCnt
         return;
     }
 
-    for (const auto& entry : file.entries)
-        deck.add(entry);
+    for (const CardId card : cards)
+        deck.add(card);
     btnOpen.enabled = false;
     writeNumber(deckCnt, deck.count());
 
@@ -107,8 +111,8 @@ void firstMove(Window& w) {
         b->enabled = true;
 }
 
-void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
-          TextBox& handCnt) {
+void draw(Window& w, Switch& btnQ5, Switch& btnAdd, CardList& deck, CardList& hand, Counter& deckCnt,
+          Counter& handCnt) {
     if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, MessageId::noMoreCards, MessageId::handFull)) return;
     moveTopCard(deck, hand);
     writeNumber(deckCnt, deck.count());
@@ -116,8 +120,8 @@ void draw(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand
     if (hand.count() >= handLimit) disableDrawing(btnQ5, btnAdd);
 }
 
-void q5(Window& w, Switch& btnQ5, Switch& btnAdd, ListBox& deck, ListBox& hand, TextBox& deckCnt,
-        TextBox& handCnt) {
+void q5(Window& w, Switch& btnQ5, Switch& btnAdd, CardList& deck, CardList& hand, Counter& deckCnt,
+        Counter& handCnt) {
     if (refuseDrawing(w, btnQ5, btnAdd, deck, hand, MessageId::q5NoCards, MessageId::q5HandFull)) return;
     const int n = handLimit - hand.count();
     if (n > deck.count()) {

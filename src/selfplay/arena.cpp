@@ -96,9 +96,7 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
     formLoad(table.window(), std::filesystem::path(options.decks[0]).parent_path().string());
     player1.newGame(deriveSeed(options.seed, 1));
     player2.newGame(deriveSeed(options.seed, 2));
-    BoardCheck board;
-    static_cast<GameRecord&>(record) =
-        driveGame(table.window(), table, {options.maxTurns, options.maxActionsPerTurn}, board);
+    static_cast<GameRecord&>(record) = driveGame(table.window(), table, {options.maxTurns, options.maxActionsPerTurn});
     return record;
 }
 

@@ -59,11 +59,11 @@ GameResult resultOf(std::optional<MessageId> message) {
                                                : GameResult::unfinished;
 }
 
-GameRecord driveGame(Window& w, Actors& actors, GameLimits limits, BoardCheck& board) {
+GameRecord driveGame(Window& w, Actors& actors, GameLimits limits) {
     GameRecord record;
     Watch watch(w, record);
     auto check = [&](std::string_view after) {
-        for (const auto& problem : board.problems(w, watch.result.has_value()))
+        for (const auto& problem : boardProblems(w, watch.result.has_value()))
             actors.fail(record.turns, after, problem);
     };
     onlineSubs::smnOffline_Click(w);
@@ -106,8 +106,8 @@ GameRecord driveGame(Window& w, Actors& actors, GameLimits limits, BoardCheck& b
     onlineSubs::smnNewGame_Click(w);
     check("NEW GAME");
     for (const Side* s : {&w.u1, &w.u2})
-        if (!s->lstDeck.empty() || !s->lstHand.empty() || !s->cmbGrave.empty() || s->txtLp.text != "25" ||
-            s->txtSacriCnt.text != "0" || hasTurn(*s))
+        if (!s->lstDeck.empty() || !s->lstHand.empty() || !s->cmbGrave.empty() || s->txtLp.value != startingLife ||
+            s->txtSacriCnt.value != 0 || hasTurn(*s))
             actors.fail(record.turns, "NEW GAME", "the board was not reset");
     if (!w.menu.smnOffline.enabled || w.menu.smnOffline.checked || w.menu.smnNewGame.enabled)
         actors.fail(record.turns, "NEW GAME", "the menu is not back in its opening state");

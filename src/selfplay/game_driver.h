@@ -55,6 +55,6 @@ class Actors {
 
 // Plays one game on the window from OFFLINE to its end or a limit, then starts over with NEW
 // GAME (its question answered Yes). Every message shown goes on to the window's prompter.
-GameRecord driveGame(Window& w, Actors& actors, GameLimits limits, BoardCheck& board);
+GameRecord driveGame(Window& w, Actors& actors, GameLimits limits);
 
 } // namespace grim::selfplay

@@ -45,7 +45,7 @@ struct Occupied {
 Occupied occupied(const Side& s) {
     Occupied o;
     for (int i = 0; i < slotCount; ++i)
-        if (!s.txtAtt[static_cast<std::size_t>(i)].text.empty())
+        if (!s.txtAtt[static_cast<std::size_t>(i)].empty())
             o.slots[static_cast<std::size_t>(o.count++)] = i;
     return o;
 }
@@ -97,7 +97,7 @@ std::optional<std::string> SelfPlay::someDeck() {
     return badDecks_[static_cast<std::size_t>(pick(static_cast<int>(badDecks_.size())))];
 }
 
-void SelfPlay::selectSome(ListBox& list) {
+template <class List> void SelfPlay::selectSome(List& list) {
     if (list.empty() || chance(0.1))
         list.clearSelection();
     else
@@ -180,7 +180,7 @@ void SelfPlay::addDefaultActions() {
              // Mostly a special card of the hand, with a random slot chosen for its effect.
              std::vector<int> specials;
              for (int i = 0; i < s.lstHand.count(); ++i)
-                 if (cardSubs::isSpecial(cardSubs::cardCode(s.lstHand.item(i)).value_or(0)))
+                 if (s.lstHand.item(i).special())
                      specials.push_back(i);
              if (!specials.empty() && d.chance(0.8))
                  s.lstHand.select(
@@ -234,7 +234,7 @@ bool SelfPlay::refused() const {
 
 GameRecord SelfPlay::playGame() {
     ++game_;
-    return driveGame(w_, *this, {options_.maxTurns, options_.maxActionsPerTurn}, boardCheck_);
+    return driveGame(w_, *this, {options_.maxTurns, options_.maxActionsPerTurn});
 }
 
 Actors::Step SelfPlay::act(SideId id) {

@@ -68,7 +68,7 @@ class SelfPlay : Prompter, Actors {
     void answerNext(bool yes) { answers_.push_back(yes); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     std::optional<std::string> someDeck(); // mostly a good deck file, now and then a bad one
-    void selectSome(ListBox& list);        // a random item, or now and then nothing
+    template <class List> void selectSome(List& list); // a random item, or now and then nothing
     int chosenSlot = 1;
 
   private:
@@ -108,7 +108,6 @@ class SelfPlay : Prompter, Actors {
     std::vector<std::string> goodDecks_, controlNames_;
     std::vector<std::optional<std::string>> badDecks_;
     int game_ = 0;
-    BoardCheck boardCheck_;
 };
 
 } // namespace grim::selfplay

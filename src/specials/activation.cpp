@@ -50,19 +50,17 @@ constexpr std::array<Effect, specialCount> effects{
 
 } // namespace
 
-void activateSpecial(Window& w, SideId side, ListBox& hand) {
+void activateSpecial(Window& w, SideId side, CardList& hand) {
     if (!hand.hasSelection()) {
         w.ports.prompter->show(MessageId::noSpecialSelected);
         return;
     }
-    // An entry whose code is not three digits is no special card either.
-    const int code = cardSubs::cardCode(hand.selectedText()).value_or(0);
-    if (!cardSubs::isSpecial(code)) {
+    const CardId card = *hand.selectedItem();
+    if (!card.special()) {
         w.ports.prompter->show(MessageId::notASpecial);
         return;
     }
-    const int index = code - firstSpecial;
-    if (index >= specialCount) return;
+    const int index = card.code() - firstSpecial;
     effects[static_cast<std::size_t>(index)](w, side);
 }
 

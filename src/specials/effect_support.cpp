@@ -15,7 +15,7 @@ std::optional<int> pickOccupiedSlot(Window& w, const Side& picker, const Side& t
         refuse(w, noPick);
         return std::nullopt;
     }
-    if (target.slot(*slot).text.empty()) {
+    if (target.slot(*slot).empty()) {
         refuse(w, emptySlot);
         return std::nullopt;
     }
@@ -26,14 +26,14 @@ void feedOnSouls(Window& w, SideId side, Side& souls, MessageId emptySlot, Messa
     Side& own = w.side(side);
     const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, emptySlot);
     if (!a) return;
-    TextBox& slot = own.slot(*a);
-    if (!isDeadCard(slot.text)) return refuse(w, MessageId::notDead);
+    FieldSlot& slot = own.slot(*a);
+    if (!isDeadCard(*slot.card)) return refuse(w, MessageId::notDead);
     // The count box, not the list, says how many souls there are to take.
     const int n = readNumber(souls.txtGraveCnt);
     if (n <= 0) return refuse(w, noSouls);
     const int cost = n <= 20 ? 3 : 4;
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, cost, cost))) return;
-    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 10 * n);
+    gameSubs::setPower(slot, slot.power + 10 * n);
     souls.cmbGrave.clear();
     gameSubs::finishSpecial(w, side);
     refreshGraveCount(souls);
@@ -51,9 +51,8 @@ void refreshGraveCount(Side& s) {
     writeNumber(s.txtGraveCnt, s.cmbGrave.count());
 }
 
-bool isDeadCard(const std::string& slotText) {
-    const auto code = cardSubs::cardCode(slotText);
-    return code && *code >= 116 && *code <= 119;
+bool isDeadCard(CardId card) {
+    return card.code() >= 116 && card.code() <= 119;
 }
 
 int cardsOnField(const Window& w) {

@@ -31,7 +31,7 @@ void destroySlot(Side& owner, int slot);
 void refreshGraveCount(Side& s);
 
 // The cards of type DEAD are the regular cards with codes 116 to 119.
-bool isDeadCard(const std::string& slotText);
+bool isDeadCard(CardId card);
 
 // The occupied slots of both fields together (0 to 10).
 int cardsOnField(const Window& w);

@@ -16,8 +16,8 @@ constexpr int omega = 165;
 constexpr int deathLimit = 100;
 constexpr BandTable diceSlots{2, 5, 3, 1, 4};
 
-bool weakEnoughForDeath(const TextBox& slot) {
-    return !slot.text.empty() && gameSubs::slotPower(slot.text) <= deathLimit;
+bool weakEnoughForDeath(const FieldSlot& slot) {
+    return !slot.empty() && slot.power <= deathLimit;
 }
 
 } // namespace
@@ -26,7 +26,7 @@ void godKiller(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     const auto b = pickOccupiedSlot(w, w.side(side), opp, MessageId::noSlotOpponent, MessageId::slotEmpty);
     if (!b) return;
-    if (cardSubs::cardCode(opp.slot(*b).text) != omega) return refuse(w, MessageId::noOmega);
+    if (opp.slot(*b).card->code() != omega) return refuse(w, MessageId::noOmega);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     destroySlot(opp, *b);
     gameSubs::finishSpecial(w, side);
@@ -36,7 +36,7 @@ void death(Window& w, SideId side) {
     Side& opp = w.opponent(side);
     if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, MessageId::opponentFieldEmpty);
     bool anyWeak = false;
-    for (const TextBox& slot : opp.txtAtt)
+    for (const FieldSlot& slot : opp.txtAtt)
         anyWeak = anyWeak || weakEnoughForDeath(slot);
     if (!anyWeak) return refuse(w, MessageId::opponentFieldStrong);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 1, 1))) return;
@@ -53,7 +53,7 @@ void armageddon(Window& w, SideId side) {
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 5, 5))) return;
     for (int i = 1; i <= slotCount; ++i) {
         for (Side* owner : {&w.u1, &w.u2}) {
-            if (owner->slot(i).text.empty()) continue;
+            if (owner->slot(i).empty()) continue;
             destroySlot(*owner, i);
             addNumber(owner->txtLp, -1);
         }
@@ -66,7 +66,7 @@ void deadlyDice(Window& w, SideId side) {
     if (gameSubs::occupiedSlots(opp) == 0) return refuse(w, MessageId::opponentFieldEmpty);
     if (paymentFailed(gameSubs::payLifeAndSacrificed(w, side, 2, 1))) return;
     const int slot = randomDraw(w, diceSlots);
-    if (!opp.slot(slot).text.empty()) {
+    if (!opp.slot(slot).empty()) {
         destroySlot(opp, slot);
         addNumber(opp.txtLp, -1);
     } else {

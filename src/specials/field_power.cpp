@@ -12,10 +12,10 @@ void invigoration(Window& w, SideId side) {
     Side& own = w.side(side);
     const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, MessageId::nothingToIncrease);
     if (!a) return;
-    TextBox& slot = own.slot(*a);
-    const int power = gameSubs::slotPower(slot.text);
+    FieldSlot& slot = own.slot(*a);
+    const int power = slot.power;
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
-    slot.text = gameSubs::withPower(slot.text, power + 20 * cardsOnField(w));
+    gameSubs::setPower(slot, power + 20 * cardsOnField(w));
     gameSubs::finishSpecial(w, side);
 }
 
@@ -24,13 +24,13 @@ void devestation(Window& w, SideId side) {
     const auto b = pickOccupiedSlot(w, w.side(side), opp, MessageId::noSlotOpponent, MessageId::slotEmptyCancelled);
     if (!b) return;
     if (paymentFailed(gameSubs::paySacrificed(w, side, 1))) return;
-    TextBox& slot = opp.slot(*b);
-    const int p = gameSubs::slotPower(slot.text) - 20 * cardsOnField(w);
+    FieldSlot& slot = opp.slot(*b);
+    const int p = slot.power - 20 * cardsOnField(w);
     if (p <= 0) {
         destroySlot(opp, *b);
         addNumber(opp.txtLp, -1);
     } else {
-        slot.text = gameSubs::withPower(slot.text, p);
+        gameSubs::setPower(slot, p);
     }
     gameSubs::finishSpecial(w, side);
 }

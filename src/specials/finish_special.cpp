@@ -9,7 +9,7 @@ void finishSpecial(Window& w, SideId side) {
     Side& s = w.side(side);
     if (s.lstHand.hasSelection()) {
         const int played = s.lstHand.selected();
-        s.cmbGrave.add(s.lstHand.item(played));
+        s.cmbGrave.add(GraveItem{s.lstHand.item(played), std::nullopt});
         s.lstHand.remove(played);
     }
     writeNumber(s.txtHandCnt, s.lstHand.count());

@@ -36,13 +36,11 @@ void graveRobber(Window& w, SideId side) {
 
 void revival(Window& w, SideId side) {
     Side& own = w.side(side);
-    // A graveyard text that names no catalogue card (possible only in a hand-made board)
-    // has nothing to revive; it is refused like an empty pick, before anything is paid.
-    const CardInfo* card =
-        own.cmbGrave.hasSelection() ? cardSubs::recordOf(own.cmbGrave.selectedText()) : nullptr;
-    if (card == nullptr) return refuse(w, MessageId::noGravePick);
+    const GraveItem* picked = own.cmbGrave.selectedItem();
+    if (picked == nullptr) return refuse(w, MessageId::noGravePick);
+    const CardId card = picked->card;
     if (paymentFailed(gameSubs::payLifePoints(w, side, 1))) return;
-    own.lstDeck.insert(0, card->name);
+    own.lstDeck.insert(0, card);
     own.cmbGrave.remove(own.cmbGrave.selected());
     gameSubs::finishSpecial(w, side);
     writeNumber(own.txtDeckCnt, own.lstDeck.count());
@@ -57,7 +55,7 @@ void chosenOne(Window& w, SideId side) {
         w.ports.prompter->show(MessageId::cardsSpared);
         return gameSubs::finishSpecial(w, side);
     }
-    opp.cmbGrave.add(opp.lstHand.item(position - 1));
+    opp.cmbGrave.add(GraveItem{opp.lstHand.item(position - 1), std::nullopt});
     opp.lstHand.remove(position - 1);
     gameSubs::finishSpecial(w, side);
     writeNumber(opp.txtHandCnt, opp.lstHand.count());
@@ -82,8 +80,8 @@ void exchange(Window& w, SideId side) {
         return refuse(w, MessageId::handsDiffer);
     gameSubs::finishSpecial(w, side);
     // Each hand receives the other's entries behind its own, then gives up its own.
-    ListBox& hand1 = w.u1.lstHand;
-    ListBox& hand2 = w.u2.lstHand;
+    CardList& hand1 = w.u1.lstHand;
+    CardList& hand2 = w.u2.lstHand;
     for (int i = 0; i < o; ++i) {
         hand1.add(hand2.item(i));
         hand2.add(hand1.item(i));

@@ -29,8 +29,8 @@ void increase(Window& w, SideId side) {
     Side& own = w.side(side);
     const auto a = pickOccupiedSlot(w, own, own, MessageId::noSlotOwn, MessageId::nothingToIncrease);
     if (!a) return;
-    TextBox& slot = own.slot(*a);
-    slot.text = gameSubs::withPower(slot.text, gameSubs::slotPower(slot.text) + 50);
+    FieldSlot& slot = own.slot(*a);
+    gameSubs::setPower(slot, slot.power + 50);
     gameSubs::finishSpecial(w, side);
 }
 
@@ -41,10 +41,10 @@ void reduction(Window& w, SideId side) {
         w, w.side(side), opp, side == SideId::u1 ? MessageId::noSlotOpponentTwoStops : MessageId::noSlotOpponent,
         MessageId::nothingToReduce);
     if (!b) return;
-    TextBox& slot = opp.slot(*b);
-    const int p = gameSubs::slotPower(slot.text) - 50;
+    FieldSlot& slot = opp.slot(*b);
+    const int p = slot.power - 50;
     if (p > 0) {
-        slot.text = gameSubs::withPower(slot.text, p);
+        gameSubs::setPower(slot, p);
     } else {
         destroySlot(opp, *b);
         addNumber(opp.txtLp, -1);

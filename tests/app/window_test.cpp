@@ -170,8 +170,8 @@ class WindowTest : public QObject {
             const QString u = n < 5 ? "U1" : "U2", slot = u + "_" + QString::number(n % 5 + 1);
             w.window.forward([n](Window& core) { // only this slot holds a card, only its label is on
                 Side& s = n < 5 ? core.u1 : core.u2;
-                s.txtAtt.at(n % 5).text = fielded(106), s.lblAtt.at(n % 5).enabled = true;
-                s.turnSacrifices = 0, s.txtSacriCnt.text = "0";
+                put(s.txtAtt.at(n % 5), fielded(106)), s.lblAtt.at(n % 5).enabled = true;
+                s.turnSacrifices = 0, put(s.txtSacriCnt, "0");
             });
             ACT(w, n < 5 ? "keys lblAtt" + slot + (n % 2 ? " Return" : " Space") : "click lblAtt" + slot);
             QCOMPARE(w.text("txtAtt" + slot), QString());
@@ -279,7 +279,7 @@ class WindowTest : public QObject {
         d.p.files = {d.deck("d.ucd", entries(40))};
         ACT(d, "click smnOffline, click btnOpenU1, click btnQ5U1, keys lstHandU1");
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
-        d.window.forward([](Window& core) { core.u2.txtLp.text = "0"; });
+        d.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
         ACT(d, "click btnEndU1");
         QCOMPARE(d.p.last(), "message: Player 1 wins.");
         QVERIFY(d.window.close());
@@ -343,7 +343,7 @@ class WindowTest : public QObject {
                     auto deck = core.u2.lstDeck.items();
                     core.u2.lstHand.setItems({deck.begin(), deck.begin() + 5});
                     core.u2.lstDeck.setItems({deck.begin() + 5, deck.end()});
-                    core.u2.txtDeckCnt.text = "35", core.u2.txtHandCnt.text = "5";
+                    put(core.u2.txtDeckCnt, "35"), put(core.u2.txtHandCnt, "5");
                 });
             if (w.window.core().u2.btnEnd.enabled) usable << usableByPlayer2();
         });

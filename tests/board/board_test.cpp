@@ -37,9 +37,11 @@ TEST(Numbers, SixteenBitCountersAndSlotPowers) {
     TextBox box{"32760"}, low;
     addNumber(box, 10), writeNumber(low, -40000);
     EXPECT_EQ(box.text + low.text, "32767-32768");
-    EXPECT_EQ(slotPower("[163] DRAGON 300") + slotPower("[164] HORN BEETLE -12"), 288);
-    EXPECT_EQ(withPower("[164] HORN BEETLE 300", 50) + withPower("[165] OMEGA 600", 40000),
-              "[164] HORN BEETLE 50[165] OMEGA 32767");
+    FieldSlot slot;
+    putCard(slot, CardId::ofCode(165).value(), 40000);
+    EXPECT_EQ(shownText(slot), "[165] OMEGA 32767");
+    setPower(slot, -40000);
+    EXPECT_EQ(shownText(slot), "[165] OMEGA -32768");
 }
 
 TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
@@ -50,33 +52,32 @@ TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
         {"7", "-2", "Player 1 wins.", player1}};
     for (const auto& [lp1, lp2, result, answer] : cases) {
         MyTurn t;
-        t.w.u1.txtLp.text = lp1, t.w.u2.txtLp.text = lp2, t.w.u2.lstHand.visible = false;
+        put(t.w.u1.txtLp, lp1), put(t.w.u2.txtLp, lp2), t.w.u2.lstHand.visible = false;
         EXPECT_EQ(gameOverCheck(t.w), answer);
         EXPECT_EQ(t.p.log, (Log{"sound: over.wav", std::string("message: ") + result}));
         EXPECT_EQ(t.flags("btnEndU1 tmrTurnLimit lstHandU2.v"), "001");
     }
     TestWindow quiet;
-    soundSubs::smnSoundsOff_Click(quiet.w), quiet.w.u1.txtLp.text = "0";
+    soundSubs::smnSoundsOff_Click(quiet.w), put(quiet.w.u1.txtLp, "0");
     gameOverCheck(quiet.w), soundSubs::smnSoundsOn_Click(quiet.w);
     EXPECT_EQ(quiet.p.log, Log{"message: Player 2 wins."});
     EXPECT_EQ(quiet.flags("smnSoundsOn smnSoundsOn.c smnSoundsOff smnSoundsOff.c"), "0110");
 }
 
 TEST(Inspection, RecordsAndHints) {
-    using Click = void (*)(Window&, SideId);
-    const std::tuple<ListBox Side::*, Click, int> lists[] = {{&Side::lstHand, lstHand_Click, 105},
-                                                             {&Side::cmbGrave, cmbGrave_Click, 200},
-                                                             {&Side::lstDeck, lstDeck_Click, 140}};
     for (SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t(side);
-        for (const auto& [list, click, code] : lists) {
-            (t.mine().*list).setItems({entry(code), "[999] NOTHING"});
-            for (int i : {0, 1}) { // no catalogue card: the box stays
-                (t.mine().*list).select(i), click(t.w, side);
-                EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(code)));
-            }
-        }
-        t.mine().slot(5).text = "[163] DRAGON 20";
+        auto shows = [&](auto& list, void (*click)(Window&, SideId), int code) {
+            put(list, {entry(101), entry(code)});
+            list.select(1), click(t.w, side);
+            EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(code)));
+            list.clearSelection(), t.w.txtDescControls.text = "kept", click(t.w, side);
+            EXPECT_EQ(t.w.txtDescControls.text, "kept"); // nothing selected: the box stays
+        };
+        shows(t.mine().lstHand, lstHand_Click, 105);
+        shows(t.mine().cmbGrave, cmbGrave_Click, 200);
+        shows(t.mine().lstDeck, lstDeck_Click, 140);
+        put(t.mine().slot(5), "[163] DRAGON 20");
         controlMouseMove(t.w, side == SideId::u1 ? "txtAttU1_5" : "txtAttU2_5");
         EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(163)));
     }

@@ -103,15 +103,15 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer opens its deck.>");
     EXPECT_EQ(t.p.questions.size(), questionsBefore);
     EXPECT_EQ(computerFiles(), before);
-    EXPECT_EQ(w.u2.txtDeckCnt.text, "40");
-    EXPECT_NE(w.u2.lstDeck.items(), t.computerCards); // shuffled: the question was answered Yes
+    EXPECT_EQ(shownText(w.u2.txtDeckCnt), "40");
+    EXPECT_NE(itemTexts(w.u2.lstDeck), t.computerCards); // shuffled: the question was answered Yes
     EXPECT_TRUE(w.u2.btnAttack.enabled && !w.u2.btnOpen.enabled && w.timers.tmrTurnLimit.on());
 
     playComputerMove(w, q5);
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer draws with Q5.>");
-    EXPECT_EQ(w.u2.txtHandCnt.text, "5");
+    EXPECT_EQ(shownText(w.u2.txtHandCnt), "5");
     // A hand card sacrificed: the question is answered Yes without being shown.
-    const std::string first = w.u2.lstHand.item(0);
+    const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
     EXPECT_EQ(w.u2.cmbGrave.items(), std::vector<std::string>{first});
@@ -129,8 +129,8 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     MyTurn t(SideId::u2);
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
-    s.slot(2).text = fielded(150);
-    s.slot(5).text = t.w.u1.slot(4).text = fielded(104);
+    put(s.slot(2), fielded(150));
+    put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
     struct Case {
         Move move;
         const char* text;
@@ -151,7 +151,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     applyMove(t.w, SideId::u2, cases[1].move);
     EXPECT_EQ(s.cmbGrave.items(), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, cases[7].move);
-    EXPECT_EQ(t.w.u1.slot(4).text, "");
+    EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
 }
 
 // Seeded random legal moves from the start of a game on one machine, both decks shuffled,
@@ -187,12 +187,12 @@ struct Position : TestWindow {
 // away when the observation has changed.
 TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     const std::function<void(Window&)> visible[] = {
-        [](Window& w) { w.u1.slot(3).text = entry(120) + " 150"; },
+        [](Window& w) { put(w.u1.slot(3), entry(120) + " 150"); },
         [](Window& w) { w.u2.cmbSlotA.select(3); },
         [](Window& w) { ++w.timePassed; },
         [](Window& w) { w.timers.tmrTurnLimit.setOn(!w.timers.tmrTurnLimit.on()); },
         [](Window& w) { ++w.u2.turnSacrifices; },
-        [](Window& w) { w.u2.lstDeck.setItems(entries(w.u2.lstDeck.count(), 131)); },
+        [](Window& w) { put(w.u2.lstDeck, entries(w.u2.lstDeck.count(), 131)); },
     };
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         Position game(seed, 2 + static_cast<int>(seed) * 2);
@@ -201,13 +201,13 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         const Move chosen = chooseMove(seen, {seed});
 
         SeededRandom random(seed * 7);
-        auto shuffled = [&](std::vector<std::string> items, int firstCode) {
+        auto shuffled = [&](std::vector<CardId> items, int firstCode) {
             for (std::size_t i = items.size(); i > 1; --i)
                 std::swap(items[i - 1],
                           items[static_cast<std::size_t>(random.next() * static_cast<double>(i))]);
             if (firstCode > 0) // other cards altogether
                 for (std::size_t i = 0; i < items.size(); ++i)
-                    items[i] = entry(firstCode + static_cast<int>(i) % 20);
+                    items[i] = CardId::ofCode(firstCode + static_cast<int>(i) % 20).value();
             return items;
         };
         for (int variant = 0; variant < 4; ++variant) {
@@ -247,12 +247,12 @@ TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
 TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
     Position game(4, 10);
     const Observation seen = observe(game.w, SideId::u2);
-    std::vector<std::string> shown;
+    std::vector<CardId> shown;
     for (const auto& item : game.w.u1.cmbGrave.items())
-        shown.push_back(item.substr(0, item.find(']') + 1));
+        shown.push_back(item.card);
     for (const auto& slot : game.w.u1.txtAtt)
-        if (!slot.text.empty()) shown.push_back(slot.text.substr(0, slot.text.find(']') + 1));
-    std::vector<std::vector<std::string>> own, unseen;
+        if (slot.card) shown.push_back(*slot.card);
+    std::vector<std::vector<CardId>> own, unseen;
     for (std::uint64_t seed : {1, 2}) {
         SeededRandom random(seed);
         Window dealt{Ports{&game.p, &game.p, &game.p, &random, &game.p}};
@@ -263,7 +263,7 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
         EXPECT_EQ(dealt.u1.lstHand.count(), game.w.u1.lstHand.count());
         EXPECT_EQ(dealt.u1.lstDeck.count(), game.w.u1.lstDeck.count());
         for (const auto& card : unseen.back())
-            EXPECT_EQ(std::ranges::count(shown, card.substr(0, 5)), 0) << card;
+            EXPECT_EQ(std::ranges::count(shown, card), 0) << itemText(card);
     }
     EXPECT_NE(own[0], own[1]);
     EXPECT_TRUE(std::ranges::is_permutation(own[0], game.w.u2.lstDeck.items()));

@@ -18,8 +18,8 @@ TEST(PlayMode, OfflineThenNewGame) {
     for (Side* s : {&t.w.u1, &t.w.u2}) {
         TestWindow::fill(s->lstDeck, s->txtDeckCnt, entries(4)),
             TestWindow::fill(s->lstHand, s->txtHandCnt, entries(3));
-        TestWindow::fill(s->cmbGrave, s->txtGraveCnt, entries(2)), s->slot(5).text = fielded(120);
-        s->txtLp.text = s->txtSacriCnt.text = "3", s->turnSacrifices = 1;
+        TestWindow::fill(s->cmbGrave, s->txtGraveCnt, entries(2)), put(s->slot(5), fielded(120));
+        s->txtLp.value = s->txtSacriCnt.value = 3, s->turnSacrifices = 1;
     }
     t.w.timePassed = 2, t.w.txtMins.text = "1 MINUTES";
     EXPECT_TRUE(t.refused([&] { smnNewGame_Click(t.w); }, "question: Start a new game?"));

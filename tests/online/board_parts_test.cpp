@@ -16,14 +16,14 @@ std::string repeat(const std::string& s, int n) {
 TEST(BoardParts, EachPartIsWrittenFromItsControls) {
     TestWindow t;
     Window& w = t.w;
-    w.u1.lstDeck.setItems({"[105] CLOWN", "[120] OGRE"}), w.u2.lstDeck.setItems({"[100] GNOME"});
-    w.u1.lstHand.setItems({"[200] LIFELESS"}), w.u2.cmbGrave.setItems({"[101] ELF", "[120] OGRE 75"});
-    w.u1.slot(1).text = "[120] OGRE 150", w.u2.slot(5).text = "[165] OMEGA -3";
+    put(w.u1.lstDeck, {"[105] CLOWN", "[120] OGRE"}), put(w.u2.lstDeck, {"[100] GNOME"});
+    put(w.u1.lstHand, {"[200] LIFELESS"}), put(w.u2.cmbGrave, {"[101] ELF", "[120] OGRE 75"});
+    put(w.u1.slot(1), "[120] OGRE 150"), put(w.u2.slot(5), "[165] OMEGA -3");
     int i = 0;
-    for (TextBox* box :
+    for (Counter* box :
          {&w.u1.txtDeckCnt, &w.u2.txtDeckCnt, &w.u1.txtHandCnt, &w.u2.txtHandCnt, &w.u1.txtSacriCnt,
           &w.u2.txtSacriCnt, &w.u1.txtLp, &w.u2.txtLp, &w.u1.txtGraveCnt, &w.u2.txtGraveCnt})
-        box->text = std::to_string(i++ * 7 - 20);
+        box->value = static_cast<std::int16_t>(i++ * 7 - 20);
     EXPECT_EQ(board(w),
               "[105] CLOWN@[120] OGRE@\n[100] GNOME@\n[200] LIFELESS@\ne@\n[120] OGRE 150@e@e@e@e@e@e@e@e@"
               "[165] OMEGA -3@\ne@\n[101] ELF@[120] OGRE 75@\n-20@-13@-6@1@8@15@22@29@36@43@\n");
@@ -55,7 +55,7 @@ TEST(BoardParts, InvalidPartsAreRefused) {
     t.w.incoming = Window::Incoming::arriving, receivePart(t.w, "[100] GNOME@"),
     receivePart(t.w, "[100] GNOME 5@");
     EXPECT_EQ(std::to_string(t.w.partsReceived) + " part, " + t.w.txtUpdates.text + ", " +
-                  t.w.u1.lstDeck.item(0) + ", " + std::to_string(t.w.u2.lstDeck.count()) + " of part 2",
+                  itemText(t.w.u1.lstDeck.item(0)) + ", " + std::to_string(t.w.u2.lstDeck.count()) + " of part 2",
               "1 part, 1 of 8, [100] GNOME, 0 of part 2");
     EXPECT_EQ(t.p.log.back(), "message: The online connection has encountered an error. I don't know why. "
                               "Start a new game and please wait 3 minutes before rejoining/reconnecting");

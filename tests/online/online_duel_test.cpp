@@ -195,7 +195,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
         EXPECT_EQ(lastLine(to.w) + to.p.played.back(),
                   "<[" + to.p.now + "] Changes from other player updated successfully.>update.wav");
     }
-    EXPECT_EQ(std::to_string(turn) + " turns, player 2 has " + d.host.w.u2.txtLp.text,
+    EXPECT_EQ(std::to_string(turn) + " turns, player 2 has " + shownText(d.host.w.u2.txtLp),
               "50 turns, player 2 has 0");
     for (NetWindow* t : players)
         EXPECT_EQ(t->p.messages.at(0) + t->p.played.back() + flags(t->w, "tmrTurnLimit btnEndU1 btnEndU2"),
@@ -291,7 +291,7 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
         EXPECT_EQ(flags(d.join.w, "btnOpenU1 btnEndU2 lstDeckU1.v lstHandU2.v"), "1011");
         d.join.p.files.push_back(d.deck), d.join.p.answers.push_back(false);
         btnOpen_Click(d.join.w, SideId::u1);
-        EXPECT_EQ(d.join.w.u1.txtDeckCnt.text, "40");
+        EXPECT_EQ(shownText(d.join.w.u1.txtDeckCnt), "40");
     }
 }
 

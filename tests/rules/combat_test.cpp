@@ -16,14 +16,14 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
             MyTurn t(side);
             Side &m = t.mine(), &o = t.theirs();
-            m.slot(a).text = own, o.slot(b).text = theirs;
+            put(m.slot(a), own), put(o.slot(b), theirs);
             m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
             btnAttack_Click(t.w, side);
-            EXPECT_EQ(m.slot(a).text + "|" + o.slot(b).text + "|" + m.txtLp.text + " " + o.txtLp.text,
+            EXPECT_EQ(shownText(m.slot(a)) + "|" + shownText(o.slot(b)) + "|" + shownText(m.txtLp) + " " + shownText(o.txtLp),
                       std::string(ownAfter) + "|" + theirsAfter + "|" + lps);
             for (Side* s : {&m, &o})
-                EXPECT_EQ(s->txtGraveCnt.text + (s->cmbGrave.empty() ? "" : s->cmbGrave.item(0)),
+                EXPECT_EQ(shownText(s->txtGraveCnt) + (s->cmbGrave.empty() ? "" : itemText(s->cmbGrave.item(0))),
                           s->cmbGrave.empty() ? "0" : "1" + std::string(s == &m ? own : theirs));
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
             EXPECT_EQ(t.flags("btnEndMe btnAttackMe btnFieldMe lblAttMe_1"), "1000");
@@ -41,7 +41,7 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
         auto direct = [&] { btnDirect_Click(t.w, side); };
         EXPECT_TRUE(t.refused(
             direct, "You need at least 1 ATTACK card on the field to attack opponent's LIFEPOINTS."));
-        t.mine().slot(1).text = t.theirs().slot(5).text = fielded(100);
+        put(t.mine().slot(1), fielded(100)), put(t.theirs().slot(5), fielded(100));
         for (const auto& [a, b, message] : refusals) {
             a ? t.mine().cmbSlotA.select(a - 1) : t.mine().cmbSlotA.clearSelection();
             b ? t.mine().cmbSlotB.select(b - 1) : t.mine().cmbSlotB.clearSelection();
@@ -49,9 +49,9 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
         }
         EXPECT_TRUE(t.refused(direct, "A DIRECT attack to opponent's LIFEPOINTS can only be done when "
                                       "opponent has no cards on FIELD."));
-        t.theirs().slot(5).text.clear();
+        t.theirs().slot(5).clear();
         direct();
-        EXPECT_EQ(t.theirs().txtLp.text + t.mine().txtLp.text + " " + t.flags("btnEndMe btnDirectMe") +
+        EXPECT_EQ(shownText(t.theirs().txtLp) + shownText(t.mine().txtLp) + " " + t.flags("btnEndMe btnDirectMe") +
                       " shown " + std::to_string(t.p.log.size()),
                   "2425 10 shown 6");
         t.mine().btnEnd.enabled = false; // a disabled button does nothing

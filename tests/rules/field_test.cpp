@@ -17,7 +17,7 @@ TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
             MyTurn t(side);
             Side& m = t.mine();
             TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(105), entry(code)});
-            m.lstHand.select(1), m.slot(1).text = fielded(100), m.txtLp.text = lp, m.txtSacriCnt.text = c;
+            m.lstHand.select(1), put(m.slot(1), fielded(100)), put(m.txtLp, lp), put(m.txtSacriCnt, c);
             t.p.answers = {true}; // asked only for a special card
             btnField_Click(t.w, side);
             EXPECT_EQ(t.texts("txtAttMe_2 txtLpMe txtSacriCntMe txtHandCntMe"),
@@ -43,9 +43,9 @@ TEST(Field, RefusalsChangeNothing) {
         MyTurn t(SideId::u2);
         Side& m = t.mine();
         TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(code ? code : 100)});
-        m.lstHand.select(code ? 0 : -1), m.txtLp.text = lp, m.txtSacriCnt.text = c;
+        m.lstHand.select(code ? 0 : -1), put(m.txtLp, lp), put(m.txtSacriCnt, c);
         for (int i = 1; i <= filled; ++i)
-            m.slot(i).text = fielded(100);
+            put(m.slot(i), fielded(100));
         EXPECT_TRUE(t.refused([&] { btnField_Click(t.w, SideId::u2); }, message)) << message;
     }
 }
@@ -61,26 +61,26 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
                               "No card in HAND selected for sacrifice. Sacrifice will not take place."));
         EXPECT_TRUE(
             t.refused(slot5, "There is no card to sacrifice in this slot. Sacrifice will not take place."));
-        m.slot(5).text = "[120] OGRE 40";
+        put(m.slot(5), "[120] OGRE 40");
         EXPECT_TRUE(t.refused(slot5, ask));
         m.lstHand.select(1), t.p.answers = {true, true};
         btnSacri_Click(t.w, side);
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_5 btnAddMe"), "110");
         slot5();
         EXPECT_EQ(m.cmbGrave.items(), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
-        EXPECT_EQ(m.txtGraveCnt.text + m.txtSacriCnt.text + m.txtHandCnt.text + m.slot(5).text + " " +
+        EXPECT_EQ(shownText(m.txtGraveCnt) + shownText(m.txtSacriCnt) + shownText(m.txtHandCnt) + shownText(m.slot(5)) + " " +
                       t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"),
                   "221 0001");
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each
         // a full field takes one life point
         for (int i = 1; i <= 4; ++i)
-            m.slot(i).text = fielded(100);
+            put(m.slot(i), fielded(100));
         EXPECT_TRUE(t.refused([&] { btnMaster_Click(t.w, side); },
                               "You must have 5 cards on the FIELD to use MASTER."));
-        m.slot(5).text = fielded(100);
+        put(m.slot(5), fielded(100));
         btnMaster_Click(t.w, side);
-        EXPECT_EQ(t.theirs().txtLp.text + m.txtLp.text + " " +
+        EXPECT_EQ(shownText(t.theirs().txtLp) + shownText(m.txtLp) + " " +
                       t.flags("btnMasterMe btnFieldMe btnSpecialMe btnAttackMe"),
                   "2425 0001");
     }

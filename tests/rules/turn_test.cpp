@@ -11,8 +11,8 @@ using namespace grim::gameSubs;
 TEST(Shuffle, GoldenOrderForASeed) {
     TestWindow t;
     t.p.fallback = SeededRandom(7);
-    ListBox l;
-    l.setItems(entries(10)), l.select(3), shuffle(t.w, l);
+    CardList l;
+    put(l, entries(10)), l.select(3), shuffle(t.w, l);
     EXPECT_EQ(digits(l), "9586124703 3");
 }
 
@@ -43,8 +43,8 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
         EXPECT_EQ(t.mine().lstDeck.items(), entries(40));
         // Player 1's first turn has no attack; only this side's deck is loaded.
         EXPECT_EQ(t.flags("btnOpenMe btnAddMe btnQ5Me btnEndMe tmrTurnLimit btnAttackMe") + " first move " +
-                      std::to_string(t.w.blnFirstMove) + ", decks " + t.mine().txtDeckCnt.text + " " +
-                      t.theirs().txtDeckCnt.text,
+                      std::to_string(t.w.blnFirstMove) + ", decks " + shownText(t.mine().txtDeckCnt) + " " +
+                      shownText(t.theirs().txtDeckCnt),
                   side == SideId::u1 ? "011110 first move 1, decks 40 0" : "011111 first move 0, decks 40 0");
     }
 }
@@ -58,10 +58,10 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
         TestWindow::fill(m.lstDeck, m.txtDeckCnt, entries(6));
         TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 150));
         btnAdd_Click(t.w, side);
-        EXPECT_EQ(m.lstHand.item(1) + m.txtDeckCnt.text + m.txtHandCnt.text, entry(100) + "52");
+        EXPECT_EQ(itemText(m.lstHand.item(1)) + shownText(m.txtDeckCnt) + shownText(m.txtHandCnt), entry(100) + "52");
         btnQ5_Click(t.w, side);
-        EXPECT_EQ(m.lstHand.item(4) + m.txtDeckCnt.text + m.txtHandCnt.text, entry(103) + "25");
-        EXPECT_EQ(t.flags("btnAddMe btnQ5Me") + t.theirs().txtHandCnt.text, "000");
+        EXPECT_EQ(itemText(m.lstHand.item(4)) + shownText(m.txtDeckCnt) + shownText(m.txtHandCnt), entry(103) + "25");
+        EXPECT_EQ(t.flags("btnAddMe btnQ5Me") + shownText(t.theirs().txtHandCnt), "000");
         t.w.timePassed = m.turnSacrifices = 2, t.w.txtMins.text = "1 MINUTES";
         const unsigned restarts = t.w.timers.tmrTurnLimit.restarts();
         btnEnd_Click(t.w, side);
@@ -108,7 +108,7 @@ TEST(EndTurn, AfterPlayerOnesFirstTurnOnAnotherWindowAndAtTheGameOver) {
               "100 first move 0");
     for (bool online : {true, false}) { // between two windows the board's hand-over gives the turn
         MyTurn o(SideId::u2);
-        o.w.online.btnDisconnect.enabled = online, o.w.u1.txtLp.text = online ? "25" : "0";
+        o.w.online.btnDisconnect.enabled = online, put(o.w.u1.txtLp, online ? "25" : "0");
         btnEnd_Click(o.w, SideId::u2);
         EXPECT_EQ(o.flags("btnEndU1 btnEndU2 tmrTurnLimit"), "000");
         EXPECT_EQ(o.p.log, online ? Log{} : (Log{"sound: over.wav", "message: Player 2 wins."}));

@@ -2,6 +2,7 @@
 // question, sound and send goes into one ordered event log, so a test sees their order.
 #pragma once
 
+#include "board/formats.h"
 #include "board/game_subs.h"
 #include "board/registry.h"
 #include "cards/catalogue.h"
@@ -104,6 +105,25 @@ struct FakePorts : FakePrompter, FakeSound, FakeClock, ScriptedRandom, Socket {
     void send(const std::string& m) override { log.push_back("send: " + m); }
 };
 
+// Lays out a control of the duel from the text it would show; a text it cannot show throws.
+inline void put(Counter& c, std::string_view text) { c.value = counterOfText(text).value(); }
+inline void put(FieldSlot& slot, std::string_view text) {
+    const FieldSlot laid = slotOfText(text).value();
+    slot.card = laid.card, slot.power = laid.power;
+}
+inline void put(CardList& list, const std::vector<std::string>& entries) {
+    std::vector<CardId> cards;
+    for (const auto& e : entries)
+        cards.push_back(cardOfEntry(e).value());
+    list.setItems(std::move(cards));
+}
+inline void put(GraveList& list, const std::vector<std::string>& items) {
+    std::vector<GraveItem> cards;
+    for (const auto& i : items)
+        cards.push_back(graveItemOfText(i).value());
+    list.setItems(std::move(cards));
+}
+
 // The whole window as text: every control by name, and the counters and flags.
 inline std::map<std::string, std::string> snapshot(const Window& w) {
     std::map<std::string, std::string> s;
@@ -112,15 +132,14 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
         using C = std::decay_t<decltype(c)>;
         if constexpr (std::is_same_v<C, Switch>)
             s[name] = flags(c.enabled, c.visible) + std::to_string(c.checked);
-        else if constexpr (std::is_same_v<C, TextBox>)
-            s[name] = flags(c.enabled, c.visible) + c.text;
         else if constexpr (std::is_same_v<C, Timer>)
             s[name] = std::to_string(c.on());
-        else {
+        else if constexpr (SelectableList<C>) {
             s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected());
             for (const auto& i : c.items())
-                s[name] += "|" + i;
-        }
+                s[name] += "|" + itemText(i);
+        } else
+            s[name] = flags(c.enabled, c.visible) + shownText(c);
     });
     s["counters"] = std::to_string(w.u1.turnSacrifices) + " " + std::to_string(w.u2.turnSacrifices) + " " +
                     std::to_string(w.timePassed) + " " + std::to_string(w.blnFirstMove);
@@ -155,10 +174,11 @@ inline std::string texts(const Window& w, const std::string& names, SideId me = 
     std::map<std::string, std::string> all;
     forEachControl(w, [&](const std::string& name, const auto& c) {
         using C = std::decay_t<decltype(c)>;
-        if constexpr (std::is_same_v<C, TextBox>) all[name] = c.text;
-        if constexpr (std::is_same_v<C, ListBox>)
+        if constexpr (SelectableList<C>)
             for (auto& text = all[name]; const auto& i : c.items())
-                text += i + "|";
+                text += itemText(i) + "|";
+        else if constexpr (!std::is_same_v<C, Switch> && !std::is_same_v<C, Timer>)
+            all[name] = shownText(c);
     });
     std::string out, between;
     for (const auto& n : named(names, me))
@@ -193,9 +213,9 @@ struct TestWindow {
         gameSubs::enableSide(w, me);
         w.timers.tmrTurnLimit.setOn(true);
     }
-    static void fill(ListBox& list, TextBox& count, const std::vector<std::string>& items) {
-        list.setItems(items);
-        count.text = std::to_string(items.size());
+    template <class List> static void fill(List& list, Counter& count, const std::vector<std::string>& items) {
+        put(list, items);
+        count.value = static_cast<std::int16_t>(items.size());
     }
     std::string flags(const std::string& names) const { return test::flags(w, names, me); }
     std::string texts(const std::string& names) const { return test::texts(w, names, me); }
@@ -236,10 +256,10 @@ inline std::vector<std::string> entries(int count, int first = 100) {
 }
 
 // A list of entries of codes 100..109 by their last digits, and its selection.
-inline std::string digits(const ListBox& l) {
+template <class List> std::string digits(const List& l) {
     std::string s;
-    for (const auto& e : l.items())
-        s += e.substr(3, 1);
+    for (const auto& item : l.items())
+        s += itemText(item).substr(3, 1);
     return s + " " + std::to_string(l.selected());
 }
 
