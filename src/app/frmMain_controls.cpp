@@ -253,7 +253,7 @@ void frmMain::render() {
         if (!b.object) return;
         const QSignalBlocker quiet(b.object);
         using Control = std::decay_t<decltype(control)>;
-        if constexpr (std::is_same_v<Control, grim::Switch> || std::is_same_v<Control, grim::ListBox>) {
+        if constexpr (std::is_same_v<Control, grim::Switch> || std::is_same_v<Control, grim::SlotSelector>) {
             // Player 2's turn controls belong to the computer in VS COMPUTER.
             if (grim::computer::clickedByComputer(core_, control)) {
                 Control shown = control;

@@ -125,6 +125,8 @@ struct GraveItem {
 
 using CardList = List<CardId>;
 using GraveList = List<GraveItem>;
+// A slot selector (SLOT A, SLOT B): the slot numbers 1 to 5.
+using SlotSelector = List<int>;
 
 // A timer of the window. Turning it on while it is already on restarts its interval;
 // restarts counts every switch-on so the window can restart its real timer.

@@ -22,6 +22,7 @@ inline const std::string& shownText(const TextBox& box) { return box.text; }
 inline const std::string& itemText(CardId card) { return entryText(card); }
 std::string itemText(const GraveItem& item);
 inline const std::string& itemText(const std::string& text) { return text; }
+inline std::string itemText(int slotNumber) { return std::to_string(slotNumber); }
 
 template <class T> std::vector<std::string> itemTexts(const List<T>& list) {
     std::vector<std::string> texts;

@@ -119,11 +119,10 @@ void putCard(FieldSlot& slot, CardId card, long long power) {
     setPower(slot, power);
 }
 
-std::optional<int> selectedSlot(const ListBox& selector) {
-    if (!selector.hasSelection()) return std::nullopt;
-    const int n = readNumber(selector.selectedText());
-    if (n < 1 || n > slotCount) return std::nullopt;
-    return n;
+std::optional<int> selectedSlot(const SlotSelector& selector) {
+    const int* n = selector.selectedItem();
+    if (n == nullptr || *n < 1 || *n > slotCount) return std::nullopt;
+    return *n;
 }
 
 void toGraveyard(Side& owner, FieldSlot& slot) {

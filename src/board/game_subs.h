@@ -50,7 +50,7 @@ void setPower(FieldSlot& slot, long long power);
 // Puts a card on a field slot with a power.
 void putCard(FieldSlot& slot, CardId card, long long power);
 // The slot number 1 to 5 a slot selector names; nothing when it names none.
-std::optional<int> selectedSlot(const ListBox& selector);
+std::optional<int> selectedSlot(const SlotSelector& selector);
 
 // The card of a field slot goes to its owner's graveyard, whose count box follows, and
 // the slot becomes free.

@@ -2,26 +2,36 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace grim {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// An open file descriptor, closed when it goes.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+} // namespace
+
 TextLines readTextLines(const std::string& path, std::size_t maxLines) {
     TextLines result;
-    std::error_code ec;
-    // Only plain files: a folder, a pipe or a device could block or never end.
-    if (!fs::is_regular_file(path, ec)) {
-        result.status = TextLines::Status::cannotOpen;
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // Opened without waiting (a pipe would wait for a writer) and then checked on the open
+    // descriptor: only a plain file is read, as it is at that moment; a folder, a pipe or a
+    // device could block or never end.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         result.status = TextLines::Status::cannotOpen;
         return result;
     }
@@ -39,11 +49,17 @@ TextLines readTextLines(const std::string& path, std::size_t maxLines) {
     };
     char buffer[8192];
     bool pendingCR = false;
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const std::streamsize got = in.gcount();
-        if (got <= 0) break;
-        for (std::streamsize i = 0; i < got; ++i) {
+    long long total = 0;
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            result.status = TextLines::Status::readError;
+            return result;
+        }
+        if (got == 0) break;
+        total += got;
+        for (ssize_t i = 0; i < got; ++i) {
             const char c = buffer[i];
             if (pendingCR) {
                 pendingCR = false;
@@ -65,10 +81,8 @@ TextLines readTextLines(const std::string& path, std::size_t maxLines) {
             line.push_back(c);
             inLine = true;
         }
-    }
-    if (in.bad()) {
-        result.status = TextLines::Status::readError;
-        return result;
+        // A plain file read to the size it had when opened is read whole: no further read.
+        if (static_cast<std::size_t>(got) < sizeof buffer && total >= info.st_size) break;
     }
     if (inLine) finishLine();
     return result;

@@ -4,16 +4,6 @@
 
 namespace grim {
 
-bool hasTurn(const Side& s) {
-    // One expression, without a branch per control: asked after every action, mostly of a
-    // side whose controls are all disabled.
-    const auto& l = s.lblAtt;
-    return s.btnOpen.enabled | s.btnQ5.enabled | s.btnAdd.enabled | s.btnSacri.enabled |
-           s.btnSpecial.enabled | s.btnField.enabled | s.btnDirect.enabled | s.btnMaster.enabled |
-           s.btnAttack.enabled | s.btnEnd.enabled | l[0].enabled | l[1].enabled | l[2].enabled |
-           l[3].enabled | l[4].enabled;
-}
-
 PlayMode playMode(const Window& w) {
     const Menu& m = w.menu;
     return m.smnOffline.checked    ? PlayMode::offline

@@ -8,7 +8,14 @@ namespace grim {
 
 // The side may act now: one of its turn controls (the open-deck button included) is
 // enabled. This is what "its turn" means on the board.
-bool hasTurn(const Side& s);
+// One expression without a branch per control: asked after every action, mostly of a side
+// whose controls are all disabled.
+inline bool hasTurn(const Side& s) {
+    const auto& l = s.lblAtt;
+    return s.btnOpen.enabled | s.btnQ5.enabled | s.btnAdd.enabled | s.btnSacri.enabled | s.btnSpecial.enabled |
+           s.btnField.enabled | s.btnDirect.enabled | s.btnMaster.enabled | s.btnAttack.enabled | s.btnEnd.enabled |
+           l[0].enabled | l[1].enabled | l[2].enabled | l[3].enabled | l[4].enabled;
+}
 
 // How the game is played, as the options menu's checked mode item says: not chosen yet,
 // OFFLINE (both players share the window), ONLINE, or VS COMPUTER (the program plays

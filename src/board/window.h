@@ -36,7 +36,7 @@ struct Side {
     Counter txtDeckCnt, txtHandCnt, txtGraveCnt, txtLp{startingLife}, txtSacriCnt;
     Field txtAtt;                         // slots 1 to 5 at indices 0 to 4
     std::array<Switch, slotCount> lblAtt; // the slot labels "SLOT 1" to "SLOT 5"
-    ListBox cmbSlotA, cmbSlotB;
+    SlotSelector cmbSlotA, cmbSlotB;
     Switch btnOpen, btnQ5, btnAdd, btnSacri, btnSpecial, btnField, btnDirect, btnMaster, btnAttack, btnEnd;
     std::int16_t turnSacrifices = 0; // sacrifices made in the current turn
 

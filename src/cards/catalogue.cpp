@@ -5,18 +5,6 @@
 
 namespace grim {
 
-namespace {
-
-struct Powers {
-    std::array<int, CardId::count> value{};
-    Powers() {
-        for (int i = 0; i < CardId::count; ++i)
-            value[static_cast<std::size_t>(i)] = cardSubs::power(info(CardId::at(i)));
-    }
-};
-
-} // namespace
-
 const CardInfo& info(CardId card) {
     return card.special() ? spcCards()[static_cast<std::size_t>(card.index() - regularCount)]
                           : regCards()[static_cast<std::size_t>(card.index())];
@@ -24,10 +12,12 @@ const CardInfo& info(CardId card) {
 
 const std::string& entryText(CardId card) { return info(card).name; }
 
-int cardPower(CardId card) {
-    static const Powers powers;
-    return powers.value[static_cast<std::size_t>(card.index())];
-}
+const std::array<std::int16_t, CardId::count> detail::cardPowers = [] {
+    std::array<std::int16_t, CardId::count> powers{};
+    for (int i = 0; i < CardId::count; ++i)
+        powers[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(cardSubs::power(info(CardId::at(i))));
+    return powers;
+}();
 
 std::optional<CardId> cardOfEntry(std::string_view text) {
     const auto code = cardSubs::cardCode(text);

@@ -56,7 +56,10 @@ class CardId {
 // The catalogue record of a card, its entry ("[105] CLOWN") and its power as a number.
 const CardInfo& info(CardId card);
 const std::string& entryText(CardId card);
-int cardPower(CardId card);
+namespace detail {
+extern const std::array<std::int16_t, CardId::count> cardPowers; // read from the catalogue once
+}
+inline int cardPower(CardId card) { return detail::cardPowers[static_cast<std::size_t>(card.index())]; }
 // The card whose entry is exactly the text; nothing for any other text.
 std::optional<CardId> cardOfEntry(std::string_view text);
 

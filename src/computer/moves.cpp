@@ -4,22 +4,17 @@
 #include "cards/catalogue.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 namespace grim::computer {
 
 namespace {
 
-// Selects the slot number n in a slot selector; 0 selects nothing. The number is written
-// into a buffer: the search selects slots on every board it tries.
-void selectSlot(ListBox& selector, int n) {
+// Selects the slot number n in a slot selector; 0 selects nothing.
+void selectSlot(SlotSelector& selector, int n) {
     selector.clearSelection();
-    char digits[12];
-    const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
     for (int i = 0; i < selector.count(); ++i)
-        if (selector.item(i) == text) return selector.select(i);
+        if (selector.item(i) == n) return selector.select(i);
 }
 
 // The strongest card of a graveyard (the one worth reviving or stealing), or -1.

@@ -113,7 +113,7 @@ bool clickedByComputer(const Window& w, const Switch& control) {
     return false;
 }
 
-bool clickedByComputer(const Window& w, const ListBox& control) {
+bool clickedByComputer(const Window& w, const SlotSelector& control) {
     const Side& s = w.side(computerSide);
     return playMode(w) == PlayMode::computer && (&control == &s.cmbSlotA || &control == &s.cmbSlotB);
 }

@@ -33,7 +33,7 @@ bool computerToMove(const Window& w);
 // and attack slot selectors. The window shows them disabled, so that the player cannot act
 // for the computer even while the rules let player 2 act.
 bool clickedByComputer(const Window& w, const Switch& control);
-bool clickedByComputer(const Window& w, const ListBox& control);
+bool clickedByComputer(const Window& w, const SlotSelector& control);
 
 // Carries out the computer's move on the window: tried first on a copy (a move the rules
 // would refuse becomes END), written to the message log ("<[time] Computer fields [120]

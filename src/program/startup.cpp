@@ -28,11 +28,11 @@ void formLoad(Window& w, const std::string& programFolder) {
         d.lstSpcCards.add(card.name);
     d.txtSpcCnt.text = std::to_string(d.lstSpcCards.count());
 
-    for (ListBox* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB})
+    for (SlotSelector* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB}) {
         list->clear();
-    for (int i = 1; i <= slotCount; ++i)
-        for (ListBox* list : {&w.u1.cmbSlotA, &w.u2.cmbSlotA, &w.u1.cmbSlotB, &w.u2.cmbSlotB})
-            list->add(std::to_string(i));
+        for (int i = 1; i <= slotCount; ++i)
+            list->add(i);
+    }
 
     gameSubs::disableBoth(w);
     onlineSubs::disableOnlineControls(w);

@@ -23,7 +23,7 @@ void leaveOnlyEnd(Window& w, SideId side) {
 
 namespace attackSubs {
 
-void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field& ownField,
+void attack(Window& w, SideId side, SlotSelector& cmbSlotA, SlotSelector& cmbSlotB, Field& ownField,
             Field& opponentField) {
     Prompter& prompter = *w.ports.prompter;
     const auto a = gameSubs::selectedSlot(cmbSlotA);

@@ -10,7 +10,7 @@ namespace grim::attackSubs {
 // Own slot A fights the opponent's slot B (selectors of the attacking side). The weaker
 // card goes to its owner's graveyard and its owner loses 1 life point; the stronger keeps
 // the difference of the powers; equal cards both go.
-void attack(Window& w, SideId side, ListBox& cmbSlotA, ListBox& cmbSlotB, Field& ownField,
+void attack(Window& w, SideId side, SlotSelector& cmbSlotA, SlotSelector& cmbSlotB, Field& ownField,
             Field& opponentField);
 
 } // namespace grim::attackSubs

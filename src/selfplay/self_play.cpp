@@ -194,7 +194,7 @@ void SelfPlay::addDefaultActions() {
         {MoveKind::attack, "attack", 10,
          [](SelfPlay& d, Side& s) {
              // Mostly occupied slots on both sides, now and then any or none.
-             auto choose = [&d](ListBox& selector, const Side& field) {
+             auto choose = [&d](SlotSelector& selector, const Side& field) {
                  const auto used = occupied(field);
                  selector.select(used.count > 0 && d.chance(0.9)
                                      ? used.slots[static_cast<std::size_t>(d.pick(used.count))]
