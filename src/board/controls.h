@@ -64,6 +64,8 @@ template <class T> class List {
         else if (selected_ > i)
             --selected_;
     }
+    // Swaps items i and j (both in the list); the selection stays at its position.
+    void swapItems(int i, int j) { std::swap(items_.at(static_cast<std::size_t>(i)), items_.at(static_cast<std::size_t>(j))); }
     void clear() {
         items_.clear();
         selected_ = none;

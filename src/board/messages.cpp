@@ -101,6 +101,17 @@ std::string_view messageText(MessageId id) {
     return i < texts.size() ? texts[i] : std::string_view{};
 }
 
+const std::string& messageString(MessageId id) {
+    static const auto strings = [] {
+        std::array<std::string, texts.size() + 1> all; // the last: the text of an id out of range
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            all[i] = std::string(texts[i]);
+        return all;
+    }();
+    const auto i = static_cast<std::size_t>(id);
+    return strings[i < texts.size() ? i : texts.size()];
+}
+
 bool isChanceReport(MessageId id) {
     return id == MessageId::cardsSpared || id == MessageId::fieldCardsSpared;
 }

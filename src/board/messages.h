@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace grim {
@@ -98,6 +99,8 @@ enum class MessageId : std::uint8_t {
 
 // The exact text of a message; empty for one composed with its details where it is shown.
 std::string_view messageText(MessageId id);
+// The same text, made once for the run: shown without building it again.
+const std::string& messageString(MessageId id);
 
 // The messages a move may show without being refused: a chance that failed, or the end of
 // the game.

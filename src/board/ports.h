@@ -18,8 +18,8 @@ class Prompter {
     // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
     virtual bool question(MessageId id, const std::string& text, bool defaultNo = false) = 0;
     // The message, or the question, with its text from the table.
-    void show(MessageId id) { message(id, std::string(messageText(id))); }
-    bool ask(MessageId id, bool defaultNo = false) { return question(id, std::string(messageText(id)), defaultNo); }
+    void show(MessageId id) { message(id, messageString(id)); }
+    bool ask(MessageId id, bool defaultNo = false) { return question(id, messageString(id), defaultNo); }
     // File dialogs with one filter, e.g. "Deck File (*.ucd)". Cancelling gives no path.
     // The open dialog starts in startFolder and shows title when they are given.
     virtual std::optional<std::string> openFile(const std::string& filter,

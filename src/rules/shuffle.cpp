@@ -5,15 +5,12 @@
 namespace grim::gameSubs {
 
 void shuffle(Window& w, CardList& list) {
-    std::vector<CardId> items = list.items();
-    for (int i = static_cast<int>(items.size()) - 1; i >= 1; --i) {
+    // In place: the selection stays at its position.
+    for (int i = list.count() - 1; i >= 1; --i) {
         int j = static_cast<int>(w.ports.random->next() * (i + 1));
         if (j > i) j = i;  // guards a generator that returns exactly 1
-        std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
+        list.swapItems(i, j);
     }
-    const int selected = list.selected();
-    list.setItems(std::move(items));
-    list.select(selected);
 }
 
 } // namespace grim::gameSubs

@@ -114,7 +114,7 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
-    EXPECT_EQ(w.u2.cmbGrave.items(), std::vector<std::string>{first});
+    EXPECT_EQ(itemTexts(w.u2.cmbGrave), std::vector<std::string>{first});
     EXPECT_EQ(t.p.questions.size(), questionsBefore);
 
     // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
@@ -149,7 +149,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     // The moves do what they say: the label of the slot, the attack's selectors.
     t.p.answers.push_back(true);
     applyMove(t.w, SideId::u2, cases[1].move);
-    EXPECT_EQ(s.cmbGrave.items(), std::vector<std::string>{fielded(104)});
+    EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, cases[7].move);
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
 }

@@ -67,7 +67,7 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
         btnSacri_Click(t.w, side);
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_5 btnAddMe"), "110");
         slot5();
-        EXPECT_EQ(m.cmbGrave.items(), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
+        EXPECT_EQ(itemTexts(m.cmbGrave), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
         EXPECT_EQ(shownText(m.txtGraveCnt) + shownText(m.txtSacriCnt) + shownText(m.txtHandCnt) + shownText(m.slot(5)) + " " +
                       t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"),
                   "221 0001");

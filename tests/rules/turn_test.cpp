@@ -40,7 +40,7 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
         btnOpen_Click(t.w, side);
         EXPECT_EQ(t.p.log, (Log{"message: You have more than 40 cards! The rest will not be loaded!",
                                 "question: Do you want to shuffle your deck?"}));
-        EXPECT_EQ(t.mine().lstDeck.items(), entries(40));
+        EXPECT_EQ(itemTexts(t.mine().lstDeck), entries(40));
         // Player 1's first turn has no attack; only this side's deck is loaded.
         EXPECT_EQ(t.flags("btnOpenMe btnAddMe btnQ5Me btnEndMe tmrTurnLimit btnAttackMe") + " first move " +
                       std::to_string(t.w.blnFirstMove) + ", decks " + shownText(t.mine().txtDeckCnt) + " " +

@@ -139,7 +139,6 @@ TEST(Specials, RefusalsChangeNothing) {
         {227, slot5(0, "[120] OGRE 60"), "Selected slot is empty. Action cancelled."},
         {228, none, "Opponent must have at least 1 card in GRAVEYARD. Action cancelled."},
         {211, [](Special& t) { t.fill(t.theirs().cmbGrave, t.theirs().txtGraveCnt, entries(1)); }, "No card has been selected in opponent's GRAVEYARD."},
-        {202, [](Special& t) { t.fill(t.mine().cmbGrave, t.mine().txtGraveCnt, {"[999] NONE"}); t.mine().cmbGrave.select(0); }, "No card has been selected in GRAVEYARD. Action cancelled."},
         {202, [](Special& t) { t.fill(t.mine().cmbGrave, t.mine().txtGraveCnt, entries(1)); t.mine().cmbGrave.select(0); put(t.mine().txtLp, "1"); }, lpShort},
         {209, none, "There are no cards in opponent's HAND. Action cancelled."},
         {224, none, "Opponent must have at least 1 card in HAND to exchange. Action cancelled."},
