@@ -71,7 +71,16 @@ class Socket {
 class SeededRandom final : public Random {
   public:
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
-    double next() override;
+    // splitmix64, then the top 53 bits as a fraction. Defined here: the self-play driver and
+    // the search draw from their own generators on every step.
+    double next() override {
+        state_ += 0x9E3779B97F4A7C15ULL;
+        std::uint64_t z = state_;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        z ^= z >> 31;
+        return static_cast<double>(z >> 11) * 0x1.0p-53;
+    }
 
   private:
     std::uint64_t state_;
