@@ -48,15 +48,7 @@ const CardInfo* record(int code) {
     return nullptr;
 }
 
-const CardInfo* recordOf(std::string_view text) {
-    const auto code = cardCode(text);
-    return code ? record(*code) : nullptr;
-}
-
-bool isCatalogueEntry(std::string_view text) {
-    const CardInfo* card = recordOf(text);
-    return card != nullptr && card->name == text;
-}
+bool isCatalogueEntry(std::string_view text) { return cardOfEntry(text).has_value(); }
 
 bool isNumberText(std::string_view text) {
     // Read digit by digit: asked of every occupied slot after every action of a self-played game.
@@ -71,22 +63,10 @@ bool isNumberText(std::string_view text) {
     return value <= (negative ? 32768 : 32767);
 }
 
-bool isSlotText(std::string_view text) {
-    if (text.empty()) return true;
-    const auto blank = text.rfind(' ');
-    return blank != std::string_view::npos && isCatalogueEntry(text.substr(0, blank)) &&
-           isNumberText(text.substr(blank + 1));
-}
-
 int power(const CardInfo& card) {
     int value = 0;
     std::from_chars(card.power.data(), card.power.data() + card.power.size(), value);
     return value;
-}
-
-int powerOf(std::string_view text) {
-    const CardInfo* card = recordOf(text);
-    return card != nullptr ? power(*card) : 0;
 }
 
 std::string recordText(const CardInfo& card) {

@@ -76,15 +76,8 @@ inline bool isSpecial(int code) {
 
 // The record of a catalogue code; nullptr for any code outside 100-165 and 200-228.
 const CardInfo* record(int code);
-// The record of the code in a text; nullptr when the text names no catalogue card.
-const CardInfo* recordOf(std::string_view text);
-
 // True when the text is exactly the card entry of a catalogue card ("[105] CLOWN").
 bool isCatalogueEntry(std::string_view text);
-
-// True when the text is a field slot as the rules write it: empty (a free slot), or a
-// catalogue card entry, one blank and a 16-bit whole number in plain decimal ("[105] CLOWN 4").
-bool isSlotText(std::string_view text);
 
 // True when the text is a 16-bit whole number written plainly: an optional "-", then digits
 // without leading zeros ("0", "25", "-3"; not "+3", "007" or "-0").
@@ -92,9 +85,6 @@ bool isNumberText(std::string_view text);
 
 // The power field as a number.
 int power(const CardInfo& card);
-// The catalogue power of the card a text names (an entry, slot text or graveyard item); 0
-// when it names none.
-int powerOf(std::string_view text);
 
 // The record as shown to the player: NAME, TYPE, POWER and DESCRIPTION lines
 // separated by empty lines, CR LF line ends, no line end after the description.

@@ -14,29 +14,39 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
             SCOPED_TRACE(code);
             const CardInfo* card = record(code);
             ASSERT_NE(card, nullptr);
+            const CardId id = cardOfEntry(card->name).value();
             const auto cost = gameSubs::fieldingCost(code);
-            EXPECT_EQ(std::tuple(cardSubs::power(*card), cost.life, cost.sacrificed, cardCode(card->name),
-                                 isSpecial(code), isSpecial(first - 1)),
-                      std::tuple(power, life, sacrificed, std::optional(code), first == 200, false));
+            EXPECT_EQ(std::tuple(cardPower(id), cost.life, cost.sacrificed, id.code(), id.special(), isSpecial(first - 1)),
+                      std::tuple(power, life, sacrificed, code, first == 200, false));
         }
     EXPECT_EQ(regCards()[16].type + regCards()[5].name + spcCards()[27].name,
               "DEAD[105] CLOWN[227] DEVESTATION");
-    for (int code : {99, 166, 199, 229, -1})
+    for (int code : {99, 166, 199, 229, -1}) {
         EXPECT_EQ(record(code), nullptr) << code;
+        EXPECT_EQ(CardId::ofCode(code), std::nullopt) << code;
+    }
 }
 
 TEST(Catalogue, CodesEntriesAndSlotTexts) {
     EXPECT_EQ(std::vector({cardCode("[105] CLOWN"), cardCode("[1a5] CLOWN"), cardCode("[10")}),
               (std::vector<std::optional<int>>{105, {}, {}}));
     for (const char* bad : {"[105] CLOWNS", "[105] clown", "[105]CLOWN", "[166] CLOWN", ""})
-        EXPECT_FALSE(isCatalogueEntry(bad)) << bad;
+        EXPECT_FALSE(cardOfEntry(bad).has_value()) << bad;
+    // Slot texts read back into the values they were written from; graveyard items also without a power.
     for (const char* good : {"", "[105] CLOWN 4", "[105] CLOWN 0", "[105] CLOWN -40", "[165] OMEGA -32768",
-                             "[200] LIFELESS 32767"})
-        EXPECT_TRUE(isSlotText(good)) << good;
+                             "[200] LIFELESS 32767"}) {
+        const auto slot = slotOfText(good);
+        ASSERT_TRUE(slot.has_value()) << good;
+        EXPECT_EQ(shownText(*slot), good);
+    }
     for (const char* bad :
          {"[105] CLOWN", "[105] CLOWN 04", "[105] CLOWN 32768", "[105] CLOWN +4", "[105] CLOWN -0",
           "[105] CLOWN -04", "[105] CLOWN 00", "[105] CLOWN -", "[105] CLOWNS 4", "[105] CLOWN 4 ", "e"})
-        EXPECT_FALSE(isSlotText(bad)) << bad;
+        EXPECT_FALSE(slotOfText(bad).has_value()) << bad;
+    for (const char* item : {"[105] CLOWN", "[120] OGRE -3"})
+        EXPECT_EQ(itemText(graveItemOfText(item).value()), item);
+    for (const char* bad : {"", "[120] OGRE x"})
+        EXPECT_EQ(graveItemOfText(bad), std::nullopt) << bad;
     EXPECT_EQ(
         recordText(*record(105)),
         "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\nDESCRIPTION\r\nLevel 1 card. NR.");
