@@ -1,14 +1,7 @@
 #include "board/numbers.h"
 
-#include <limits>
 
 namespace grim {
-
-std::int16_t saturate(long long value) {
-    constexpr long long lo = std::numeric_limits<std::int16_t>::min();
-    constexpr long long hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(value < lo ? lo : (value > hi ? hi : value));
-}
 
 std::int16_t readNumber(std::string_view text) {
     std::size_t i = 0;

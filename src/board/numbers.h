@@ -1,10 +1,11 @@
-// Counters are text boxes holding a decimal number. Rules read them as 16-bit signed
-// numbers, compute, and write the result back; results saturate at the 16-bit bounds.
+// The duel's counters are 16-bit signed numbers; text boxes that hold a number (the deck
+// editor's counts) are read and written as decimal text. Results saturate at the 16-bit bounds.
 #pragma once
 
 #include "board/controls.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,11 @@ std::int16_t readNumber(std::string_view text);
 inline std::int16_t readNumber(const TextBox& box) { return readNumber(box.text); }
 
 // A whole number clamped into -32768..32767.
-std::int16_t saturate(long long value);
+constexpr std::int16_t saturate(long long value) {
+    constexpr long long lo = std::numeric_limits<std::int16_t>::min();
+    constexpr long long hi = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(value < lo ? lo : (value > hi ? hi : value));
+}
 
 // Writes value, clamped to 16 bits, as decimal text.
 void writeNumber(TextBox& box, long long value);

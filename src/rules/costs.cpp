@@ -7,16 +7,6 @@ namespace grim::gameSubs {
 namespace {
 } // namespace
 
-Cost fieldingCost(int code) {
-    if (code < 120) return {0, 0};
-    if (code < 135) return {0, 1};
-    if (code < 150) return {1, 1};
-    if (code < 160) return {1, 2};
-    if (code < 165) return {2, 2};
-    if (code == 165) return {5, 5};
-    return {0, 0};
-}
-
 Verdict payLifePoints(Window& w, SideId side, int life) {
     Side& s = w.side(side);
     const int p = readNumber(s.txtLp);
