@@ -7,14 +7,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <string_view>
 
 namespace grim {
-
-// The number at the start of a text: optional blanks, an optional sign, digits.
-// A text without digits reads as 0; a number beyond the 16-bit range saturates.
-std::int16_t readNumber(std::string_view text);
-inline std::int16_t readNumber(const TextBox& box) { return readNumber(box.text); }
 
 // A whole number clamped into -32768..32767.
 constexpr std::int16_t saturate(long long value) {
@@ -25,10 +19,8 @@ constexpr std::int16_t saturate(long long value) {
 
 // Writes value, clamped to 16 bits, as decimal text.
 void writeNumber(TextBox& box, long long value);
-// Adds delta to the number in the box.
-void addNumber(TextBox& box, long long delta);
 
-// The same for a counter of the duel, which holds its number as a number.
+// A counter of the duel holds its number as a number.
 inline std::int16_t readNumber(const Counter& c) { return c.value; }
 inline void writeNumber(Counter& c, long long value) { c.value = saturate(value); }
 inline void addNumber(Counter& c, long long delta) { writeNumber(c, c.value + delta); }

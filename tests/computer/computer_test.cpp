@@ -59,27 +59,23 @@ TEST(ComputerMode, choosingTheComputersDeck) {
         t.w.timers.tmrWait.setOn(true);
         t.p.files.push_back(folder.deck("good.ucd", entries(40)));
         computer::smnComputer_Click(t.w);
-        EXPECT_FALSE(t.w.online.txtPlayer.enabled || t.w.online.txtIp.enabled ||
-                     t.w.online.optPlayer1.enabled || t.w.timers.tmrWait.on());
+        EXPECT_EQ(t.flags("txtPlayer txtIp optPlayer1 tmrWait"), "0000");
     }
     VsComputer t;
-    const Menu& m = t.w.menu;
-    EXPECT_TRUE(m.smnComputer.checked && !m.smnComputer.enabled && !m.smnOffline.enabled &&
-                !m.smnOffline.checked && !m.smnOnline.enabled && m.smnNewGame.enabled);
+    const std::string menu = "smnComputer.c smnComputer smnOffline smnOffline.c smnOnline smnOnline.c smnNewGame";
+    EXPECT_EQ(t.flags(menu), "1000001");
     EXPECT_EQ(t.w.computerDeck, t.computerCards);
-    EXPECT_TRUE(oneMachine(t.w) && gameRunning(t.w));
+    EXPECT_TRUE(oneMachine(t.w));
+    EXPECT_TRUE(gameRunning(t.w));
     // Player 1 opened as on one machine; the computer's cards are hidden, player 1's are not.
-    EXPECT_TRUE(t.w.timers.tmrTurnLimit.on() && t.w.u1.btnEnd.enabled && t.w.u1.lstHand.visible);
-    EXPECT_FALSE(t.w.u2.lstDeck.visible || t.w.u2.lstHand.visible);
+    EXPECT_EQ(t.flags("tmrTurnLimit btnEndU1 lstHandU1.v lstDeckU2.v lstHandU2.v"), "11100");
     EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, ""));
 
     t.p.answers.push_back(true);
     onlineSubs::smnNewGame_Click(t.w);
     EXPECT_EQ(t.p.questions.back(), "Start a new game?");
-    for (const Switch* mode : {&m.smnOffline, &m.smnOnline, &m.smnComputer})
-        EXPECT_TRUE(mode->enabled && !mode->checked);
-    EXPECT_FALSE(m.smnNewGame.enabled);
-    EXPECT_TRUE(t.w.u2.lstDeck.visible && t.w.u2.lstHand.visible && t.w.computerDeck.empty());
+    EXPECT_EQ(t.flags(menu + " lstDeckU2.v lstHandU2.v"), "011010011");
+    EXPECT_TRUE(t.w.computerDeck.empty());
 }
 
 TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
@@ -105,7 +101,7 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     EXPECT_EQ(computerFiles(), before);
     EXPECT_EQ(shownText(w.u2.txtDeckCnt), "40");
     EXPECT_NE(itemTexts(w.u2.lstDeck), t.computerCards); // shuffled: the question was answered Yes
-    EXPECT_TRUE(w.u2.btnAttack.enabled && !w.u2.btnOpen.enabled && w.timers.tmrTurnLimit.on());
+    EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit"), "101");
 
     playComputerMove(w, q5);
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer draws with Q5.>");
@@ -122,7 +118,8 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     playComputerMove(w, Move{MoveKind::attack, -1, 3, 1});
     EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer ends its turn.>");
     EXPECT_EQ(t.p.messages.size(), messages);
-    EXPECT_TRUE(hasTurn(w.u1) && !computerToMove(w));
+    EXPECT_TRUE(hasTurn(w.u1));
+    EXPECT_FALSE(computerToMove(w));
 }
 
 TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
