@@ -4,6 +4,8 @@
 #include "cards/catalogue.h"
 
 #include <array>
+#include <optional>
+#include <type_traits>
 
 namespace grim::onlineSubs {
 
@@ -61,26 +63,53 @@ template <class T> void encodeList(std::string& m, const List<T>& list) {
         m.append(itemText(item)).push_back('@');
 }
 
-// The fields of a part that ends in "@"; nothing when it does not or holds too many.
-bool fieldsOf(std::string_view m, std::size_t most, std::vector<std::string_view>& out) {
-    if (m.empty() || m.back() != '@') return false;
-    std::size_t start = 0;
-    while (start < m.size()) {
-        if (out.size() == most) return false;
+// The values of a part's fields as read reads them: the part ends in "@", has at most `most`
+// fields (exactly `exactly` unless 0) and every field reads; nothing otherwise.
+template <class Read> auto readFields(std::string_view m, std::size_t most, std::size_t exactly, Read read) {
+    using Values = std::vector<typename std::invoke_result_t<Read, std::string_view>::value_type>;
+    std::optional<Values> values;
+    if (m.empty() || m.back() != '@') return values;
+    values.emplace();
+    for (std::size_t start = 0; start < m.size();) {
         const std::size_t at = m.find('@', start);
-        out.push_back(m.substr(start, at - start));
+        auto value = read(m.substr(start, at - start));
+        if (values->size() == most || !value) return std::optional<Values>{};
+        values->push_back(*std::move(value));
         start = at + 1;
     }
-    return true;
+    if (exactly != 0 && values->size() != exactly) values.reset();
+    return values;
 }
 
-template <class Valid>
-bool allFields(std::string_view m, std::size_t most, std::size_t exactly, Valid valid) {
-    std::vector<std::string_view> fields;
-    if (!fieldsOf(m, most, fields) || (exactly != 0 && fields.size() != exactly)) return false;
-    for (auto f : fields)
-        if (!valid(f)) return false;
-    return true;
+// A list part: "e@" for an empty list.
+template <class Read> auto readList(std::string_view m, Read read) {
+    using Values = std::vector<typename std::invoke_result_t<Read, std::string_view>::value_type>;
+    return m == emptyList ? std::optional<Values>(std::in_place) : readFields(m, maxListItems, 0, read);
+}
+
+// Reads part n into values and hands them to write with the part's number; false, and
+// nothing written, when the part is not valid.
+template <class Write> bool readPart(int n, std::string_view m, Write write) {
+    auto take = [&](auto values) {
+        if (values) write(n, *values);
+        return values.has_value();
+    };
+    switch (n) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+        return take(readList(m, cardOfEntry));
+    case 6:
+    case 7:
+        return take(readList(m, graveItemOfText));
+    case 5:
+        return take(readFields(m, slotFields, slotFields, slotOfField));
+    case 8:
+        return take(readFields(m, counterFields, counterFields, counterOfText));
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -103,50 +132,26 @@ std::string encodePart(const Window& w, int n) {
 }
 
 bool isValidPart(int n, std::string_view m) {
-    switch (n) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-        return m == emptyList ||
-               allFields(m, maxListItems, 0, [](std::string_view f) { return cardOfEntry(f).has_value(); });
-    case 6:
-    case 7:
-        return m == emptyList ||
-               allFields(m, maxListItems, 0, [](std::string_view f) { return graveItemOfText(f).has_value(); });
-    case 5:
-        return allFields(m, slotFields, slotFields, [](std::string_view f) { return slotOfField(f).has_value(); });
-    case 8:
-        return allFields(m, counterFields, counterFields,
-                         [](std::string_view f) { return counterOfText(f).has_value(); });
-    default:
-        return false;
-    }
+    return readPart(n, m, [](int, const auto&) {});
 }
 
-void applyPart(Window& w, int n, const std::string& m) {
-    if (n < 1 || n > partCount) return;
-    std::vector<std::string_view> fields;
-    if (m != emptyList && !fieldsOf(m, maxListItems, fields)) return;
-    if (n == 5) {
-        const auto all = slots(w);
-        for (std::size_t i = 0; i < all.size() && i < fields.size(); ++i)
-            *all[i] = slotOfField(fields[i]).value_or(FieldSlot{});
-    } else if (n == 8) {
-        const auto all = counters(w);
-        for (std::size_t i = 0; i < all.size() && i < fields.size(); ++i)
-            all[i]->value = counterOfText(fields[i]).value_or(0);
-    } else if (n == 6 || n == 7) {
-        GraveList& list = graveOfPart(w, n);
-        list.clear();
-        for (const auto f : fields)
-            if (const auto item = graveItemOfText(f)) list.add(*item);
-    } else {
-        CardList& list = cardsOfPart(w, n);
-        list.clear();
-        for (const auto f : fields)
-            if (const auto card = cardOfEntry(f)) list.add(*card);
-    }
+bool applyPart(Window& w, int n, std::string_view m) {
+    return readPart(n, m, [&w](int part, const auto& values) {
+        using T = typename std::decay_t<decltype(values)>::value_type;
+        if constexpr (std::is_same_v<T, FieldSlot>) {
+            const auto all = slots(w);
+            for (std::size_t i = 0; i < all.size(); ++i)
+                all[i]->card = values[i].card, all[i]->power = values[i].power;
+        } else if constexpr (std::is_same_v<T, std::int16_t>) {
+            const auto all = counters(w);
+            for (std::size_t i = 0; i < all.size(); ++i)
+                all[i]->value = values[i];
+        } else if constexpr (std::is_same_v<T, GraveItem>) {
+            graveOfPart(w, part).setItems(values);
+        } else {
+            cardsOfPart(w, part).setItems(values);
+        }
+    });
 }
 
 } // namespace grim::onlineSubs

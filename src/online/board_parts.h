@@ -22,7 +22,8 @@ std::string encodePart(const Window& w, int n);
 // maxListItems items; part 5 ten slot texts or "e"; part 8 ten 16-bit numbers; all ending in "@".
 bool isValidPart(int n, std::string_view m);
 
-// Writes part n into the board. The part must be valid.
-void applyPart(Window& w, int n, const std::string& m);
+// Reads part n once and writes it into the board; false, with nothing written, when it is
+// not valid.
+bool applyPart(Window& w, int n, std::string_view m);
 
 } // namespace grim::onlineSubs

@@ -61,10 +61,9 @@ void receivePart(Window& w, const std::string& m) {
         // ended here (a restart crossed it) is passed over; anything else ends the connection.
         for (int part = 1; part <= partCount; ++part)
             if (isValidPart(part, m)) return;
-    } else if (isValidPart(n, m)) {
+    } else if (applyPart(w, n, m)) {
         w.partsReceived = static_cast<std::int16_t>(n);
         showProgress(w, n);
-        applyPart(w, n, m);
         return;
     }
     Winsock_Error(w, 0, "board part " + std::to_string(n) + " is not valid");
