@@ -28,7 +28,7 @@ struct TextBox {
 };
 
 // A list box or drop-down list: items with one selected item or none. The deck editor's
-// lists and the selectors hold texts; the duel's lists hold cards (see CardList, GraveList).
+// lists hold texts, the duel's lists cards (CardList, GraveList), the slot selectors numbers.
 template <class T> class List {
   public:
     static constexpr int none = -1;
@@ -42,7 +42,9 @@ template <class T> class List {
     int selected() const { return selected_; }
     bool hasSelection() const { return selected_ != none; }
     // The selected item; nullptr when nothing is selected.
-    const T* selectedItem() const { return hasSelection() ? &items_[static_cast<std::size_t>(selected_)] : nullptr; }
+    const T* selectedItem() const {
+        return hasSelection() ? &items_[static_cast<std::size_t>(selected_)] : nullptr;
+    }
     // Selects item i; an index outside the list selects nothing.
     void select(int i) { selected_ = (i >= 0 && i < count()) ? i : none; }
     void clearSelection() { selected_ = none; }
@@ -65,7 +67,9 @@ template <class T> class List {
             --selected_;
     }
     // Swaps items i and j (both in the list); the selection stays at its position.
-    void swapItems(int i, int j) { std::swap(items_.at(static_cast<std::size_t>(i)), items_.at(static_cast<std::size_t>(j))); }
+    void swapItems(int i, int j) {
+        std::swap(items_.at(static_cast<std::size_t>(i)), items_.at(static_cast<std::size_t>(j)));
+    }
     void clear() {
         items_.clear();
         selected_ = none;
@@ -89,7 +93,7 @@ template <class C> concept SelectableList = requires(C& c, int i) {
     c.select(i);
 };
 
-// A list of texts: the deck editor's lists and the slot selectors.
+// A list of texts: the deck editor's lists, which show any line a deck file held.
 class ListBox : public List<std::string> {
   public:
     // The selected item's text; empty text when nothing is selected.
