@@ -10,11 +10,14 @@
 
 namespace grim {
 
+// The title of a message box and of every question.
+inline const std::string messageTitle = "Message";
+
 class Prompter {
   public:
     virtual ~Prompter() = default;
     // A modal message box with an OK button, showing the message's text.
-    virtual void message(MessageId id, const std::string& text, const std::string& title = "Message") = 0;
+    virtual void message(MessageId id, const std::string& text, const std::string& title = messageTitle) = 0;
     // A modal Yes/No question titled "Message"; true for Yes. defaultNo makes No the default button.
     virtual bool question(MessageId id, const std::string& text, bool defaultNo = false) = 0;
     // The message, or the question, with its text from the table.
