@@ -32,8 +32,6 @@ struct VsComputer : TestWindow {
         p.answers.push_back(false);
         gameSubs::btnOpen_Click(w, SideId::u1);
     }
-    // The log's last line.
-    std::string lastLine() const { return w.txtChat.text.substr(w.txtChat.text.rfind("\r\n") + 2); }
 };
 
 TEST(ComputerMode, choosingTheComputersDeck) {
@@ -96,7 +94,7 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     const auto before = computerFiles();
     const std::size_t questionsBefore = t.p.questions.size();
     playComputerMove(w, Move{MoveKind::open});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer opens its deck.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer opens its deck.>");
     EXPECT_EQ(t.p.questions.size(), questionsBefore);
     EXPECT_EQ(computerFiles(), before);
     EXPECT_EQ(shownText(w.u2.txtDeckCnt), "40");
@@ -104,19 +102,19 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit"), "101");
 
     playComputerMove(w, q5);
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer draws with Q5.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer draws with Q5.>");
     EXPECT_EQ(shownText(w.u2.txtHandCnt), "5");
     // A hand card sacrificed: the question is answered Yes without being shown.
     const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
     EXPECT_EQ(itemTexts(w.u2.cmbGrave), std::vector<std::string>{first});
     EXPECT_EQ(t.p.questions.size(), questionsBefore);
 
     // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
     const auto messages = t.p.messages.size();
     playComputerMove(w, Move{MoveKind::attack, -1, 3, 1});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer ends its turn.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer ends its turn.>");
     EXPECT_EQ(t.p.messages.size(), messages);
     EXPECT_TRUE(hasTurn(w.u1));
     EXPECT_FALSE(computerToMove(w));

@@ -20,6 +20,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -80,11 +81,6 @@ struct FakeSound : Sound {
     }
 };
 
-struct FakeClock : Clock {
-    std::string now = "9:05:31 PM";
-    std::string timeOfDay() override { return now; }
-};
-
 // Answers scripted fractions first, then a seeded sequence.
 struct ScriptedRandom : Random {
     std::deque<double> script;
@@ -93,8 +89,10 @@ struct ScriptedRandom : Random {
 };
 
 // All the ports in one, with every message, question, sound and send in one ordered log.
-struct FakePorts : FakePrompter, FakeSound, FakeClock, ScriptedRandom, Socket {
+struct FakePorts : FakePrompter, FakeSound, Clock, ScriptedRandom, Socket {
     Log log;
+    std::string now = "9:05:31 PM";
+    std::string timeOfDay() override { return now; }
     State socketState = State::closed;
     FakePorts() { FakePrompter::events = FakeSound::events = &log; }
     void close() override { socketState = State::closed; }
@@ -111,17 +109,12 @@ inline void put(FieldSlot& slot, std::string_view text) {
     const FieldSlot laid = slotOfText(text).value();
     slot.card = laid.card, slot.power = laid.power;
 }
-inline void put(CardList& list, const std::vector<std::string>& entries) {
-    std::vector<CardId> cards;
-    for (const auto& e : entries)
-        cards.push_back(cardOfEntry(e).value());
-    list.setItems(std::move(cards));
-}
-inline void put(GraveList& list, const std::vector<std::string>& items) {
-    std::vector<GraveItem> cards;
-    for (const auto& i : items)
-        cards.push_back(graveItemOfText(i).value());
-    list.setItems(std::move(cards));
+// A card list from card entries, a graveyard from its items' texts.
+template <class T> void put(List<T>& list, const std::vector<std::string>& texts) {
+    std::vector<T> items;
+    for (const auto& s : texts)
+        items.push_back(std::get<std::optional<T>>(std::tuple(cardOfEntry(s), graveItemOfText(s))).value());
+    list.setItems(std::move(items));
 }
 
 // The whole window as text: every control by name, and the counters and flags.
@@ -240,6 +233,9 @@ struct TestWindow {
 struct MyTurn : TestWindow {
     explicit MyTurn(SideId side = SideId::u1) : TestWindow(side) { myTurn(); }
 };
+
+// The log's last line.
+inline std::string lastLine(const Window& w) { return w.txtChat.text.substr(w.txtChat.text.rfind('\n') + 1); }
 
 inline std::string entry(int code) {
     return cardSubs::record(code)->name;
