@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <string>
+#include <tuple>
 
 using namespace grim;
 using namespace grim::selfplay;
@@ -25,17 +27,10 @@ ArenaOptions game(std::uint64_t n, int maxTurns = 400) {
     return {n, {sampleDecks[n % 3], sampleDecks[(n + 1) % 3]}, maxTurns, 100};
 }
 
-std::string failuresOf(const ArenaRecord& r) {
-    std::string all;
-    for (const auto& f : r.failures)
-        all += f + "\n";
-    return all;
-}
-
 // A sound game: no broken rule, no refusal for the players named, ended or at the limit,
 // one thinking entry per turn of each player.
 testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRefused, int maxTurns = 400) {
-    if (!r.failures.empty()) return testing::AssertionFailure() << failuresOf(r);
+    if (!r.failures.empty()) return testing::AssertionFailure() << testing::PrintToString(r.failures);
     for (int p = 0; p < 2; ++p)
         if (neverRefused[static_cast<std::size_t>(p)] && r.refusals[static_cast<std::size_t>(p)] != 0)
             return testing::AssertionFailure() << "player " << p + 1 << " was refused "
@@ -93,33 +88,27 @@ TEST(Arena, TheComputerNeverBreaksARuleAgainstTheRandomPlayer) {
 TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {
     RandomPlayer random, random2;
     GreedyPlayer greedy;
-    struct Case {
-        Player& p1;
-        Player& p2;
-        std::array<int, 2> minWins; // per player; 0: not counted
-    };
+    // The players, and the wins each must have at least (0: not counted).
+    using Case = std::tuple<Player&, Player&, std::array<int, 2>>;
     // Greedy beats random from either seat; of two even players, each wins now and then.
-    for (const Case c : {Case{greedy, random, {8, 0}}, Case{random, greedy, {0, 8}},
-                         Case{greedy, greedy, {1, 1}}, Case{random, random2, {1, 1}}}) {
+    for (const auto& [p1, p2, minWins] : {Case{greedy, random, {8, 0}}, Case{random, greedy, {0, 8}},
+                                          Case{greedy, greedy, {1, 1}}, Case{random, random2, {1, 1}}}) {
         std::array<int, 4> results{};
         for (std::uint64_t n = 1; n <= 10; ++n) {
-            const auto r = playArenaGame(c.p1, c.p2, game(n));
+            const auto r = playArenaGame(p1, p2, game(n));
             ASSERT_TRUE(sound(r, {true, true})) << "seed " << n;
-            const auto again = playArenaGame(c.p1, c.p2, game(n));
-            ASSERT_EQ(again.log, r.log) << "seed " << n; // every move and message, the result last
-            ASSERT_NE(playArenaGame(c.p1, c.p2, game(n + 100)).log, r.log);
+            ASSERT_EQ(playArenaGame(p1, p2, game(n)).log, r.log) << "seed " << n; // every move and message
+            ASSERT_NE(playArenaGame(p1, p2, game(n + 100)).log, r.log);
             ++results[static_cast<std::size_t>(r.result)];
-            // The log holds the moves and what they showed, the result last.
+            // The log holds the moves and what they showed, the result last (none when unfinished).
             ASSERT_EQ(r.log[0], "u1 opens its deck.");
             const std::array<std::string, 3> shown{"message: Player 1 wins.", "message: Player 2 wins.",
                                                    "message: Game is a draw."};
-            if (r.result != GameResult::unfinished) {
-                EXPECT_EQ(r.log.back(), shown[static_cast<std::size_t>(r.result)]);
-            }
+            EXPECT_EQ(std::ranges::find(shown, r.log.back()) - shown.begin(), static_cast<int>(r.result));
         }
         for (std::size_t p = 0; p < 2; ++p)
-            if (c.minWins[p] > 0) {
-                EXPECT_GE(results[p], c.minWins[p]) << "player " << p + 1;
+            if (minWins[p] > 0) {
+                EXPECT_GE(results[p], minWins[p]) << "player " << p + 1;
             }
     }
 }
