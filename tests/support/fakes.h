@@ -48,7 +48,7 @@ template <class T, class D> T pop(std::deque<T>& q, D fallback) {
 // The fakes of the ports: each records its own kind of event, and all of them also into
 // one shared ordered log when events points at one.
 struct FakePrompter : Prompter {
-    std::vector<std::string> messages, questions, folders, dialogTitles;
+    std::vector<std::string> messages, questions, dialogs; // a file dialog as "folder: title"
     std::deque<bool> answers;                     // unscripted questions answer No
     std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
     Log* events = nullptr;
@@ -64,8 +64,7 @@ struct FakePrompter : Prompter {
     }
     std::optional<std::string> openFile(const std::string&, const std::string& folder,
                                         const std::string& title) override {
-        folders.push_back(folder);
-        dialogTitles.push_back(title);
+        dialogs.push_back(folder + ": " + title);
         return pop(files, std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
