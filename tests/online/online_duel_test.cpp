@@ -102,7 +102,6 @@ TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
                   "</whatGameVersion/></connected/></gameVersion=16/>");
         const std::string hostLog = opened("9:05:31 PM", "Waiting for other player to connect"),
                           joinLog = opened("10:00:00 AM", "Attempting to connect to 127.0.0.1");
-        EXPECT_EQ(d.host.w.txtChat.text, hostLog);
         EXPECT_EQ(flags(d.host.w, controls) + flags(d.join.w, controls),
                   "1110000011100000000011100000000000000000");
         // A join that succeeded keeps its connect timer until the first tick, which only stops it.
@@ -245,11 +244,7 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
         EXPECT_EQ(lastLine(d.host.w) + flags(d.host.w, "txtPlayer optPlayer2"),
                   e == disconnect ? "<[9:05:31 PM] Connection ended by you>00"
                                   : "<[9:05:31 PM] Connection ended because of an error.>11");
-        EXPECT_EQ(d.host.p.messages,
-                  e == disconnect
-                      ? Texts{}
-                      : Texts{"The online connection has encountered an error. I don't know why. "
-                              "Start a new game and please wait 3 minutes before rejoining/reconnecting"});
+        EXPECT_EQ(d.host.p.messages, e == disconnect ? Texts{} : Texts{connectionError});
         EXPECT_EQ(d.join.p.messages, Texts{hangUpMessage}); // it keeps the part it had
         EXPECT_EQ(flags(d.join.w, "txtPlayer optPlayer1 btnSet") + d.join.w.txtUpdates.text +
                       lastLine(d.join.w),

@@ -35,6 +35,9 @@ namespace grim::test {
 // The refusals of a card whose cost cannot be paid.
 inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
 inline const char* const cShort = "You don't have enough cards SACRIFICED.";
+// The message of a connection that failed.
+inline const std::string connectionError = "The online connection has encountered an error. I don't know why. "
+                                           "Start a new game and please wait 3 minutes before rejoining/reconnecting";
 
 using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
 
