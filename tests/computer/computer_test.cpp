@@ -8,6 +8,7 @@
 #include "computer/search.h"
 #include "modes/play_mode.h"
 #include "rules/game_handlers.h"
+#include "rules/shuffle.h"
 
 #include <algorithm>
 
@@ -188,21 +189,12 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         const Observation seen = observe(w, SideId::u2);
         const Move chosen = chooseMove(seen, {seed});
 
-        SeededRandom random(seed * 7);
-        auto shuffled = [&](std::vector<CardId> items, int firstCode) {
-            for (std::size_t i = items.size(); i > 1; --i)
-                std::swap(items[i - 1],
-                          items[static_cast<std::size_t>(random.next() * static_cast<double>(i))]);
-            if (firstCode > 0) // other cards altogether
-                for (std::size_t i = 0; i < items.size(); ++i)
-                    items[i] = CardId::ofCode(firstCode + static_cast<int>(i) % 20).value();
-            return items;
-        };
         for (int variant = 0; variant < 4; ++variant) {
-            Window v = w;
-            v.u1.lstHand.setItems(shuffled(w.u1.lstHand.items(), variant == 1 ? 140 : 0));
-            v.u1.lstDeck.setItems(shuffled(w.u1.lstDeck.items(), variant == 2 ? 100 : 0));
-            v.u2.lstDeck.setItems(shuffled(w.u2.lstDeck.items(), 0));
+            Window v = w; // the hidden lists shuffled, and for two variants player 1's other cards altogether
+            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck})
+                gameSubs::shuffle(v, *list);
+            if (variant == 1) put(v.u1.lstHand, entries(v.u1.lstHand.count(), 140));
+            if (variant == 2) put(v.u1.lstDeck, entries(v.u1.lstDeck.count(), 100));
             if (variant == 3) v.u1.lstHand.select(0);
             v.txtChat.text += "\r\n<[12:00:00 PM] Computer draws a card.>";
             const Observation now = observe(v, SideId::u2);
