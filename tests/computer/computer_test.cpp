@@ -92,21 +92,18 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     const std::size_t questionsBefore = t.p.questions.size();
     playComputerMove(w, Move{MoveKind::open});
     EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer opens its deck.>");
-    EXPECT_EQ(t.p.questions.size(), questionsBefore);
     EXPECT_EQ(computerFiles(), before);
-    EXPECT_EQ(shownText(w.u2.txtDeckCnt), "40");
     EXPECT_NE(itemTexts(w.u2.lstDeck), t.computerCards); // shuffled: the question was answered Yes
-    EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit"), "101");
+    EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit") + t.texts("txtDeckCntU2"), "10140");
 
     playComputerMove(w, q5);
-    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer draws with Q5.>");
-    EXPECT_EQ(shownText(w.u2.txtHandCnt), "5");
+    EXPECT_EQ(lastLine(w) + " " + shownText(w.u2.txtHandCnt), "<[9:05:31 PM] Computer draws with Q5.> 5");
     // A hand card sacrificed: the question is answered Yes without being shown.
     const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
     EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
     EXPECT_EQ(itemTexts(w.u2.cmbGrave), std::vector<std::string>{first});
-    EXPECT_EQ(t.p.questions.size(), questionsBefore);
+    EXPECT_EQ(t.p.questions.size(), questionsBefore); // neither the shuffle nor the sacrifice asked
 
     // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
     const auto messages = t.p.messages.size();
@@ -121,8 +118,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     MyTurn t(SideId::u2);
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
-    put(s.slot(2), fielded(150));
-    put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
+    put(s.slot(2), fielded(150)), put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
     const std::pair<Move, const char*> cases[] = {
         {{MoveKind::draw}, "draws a card."},
         {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5."},
