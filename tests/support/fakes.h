@@ -36,8 +36,9 @@ namespace grim::test {
 inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
 inline const char* const cShort = "You don't have enough cards SACRIFICED.";
 // The message of a connection that failed.
-inline const std::string connectionError = "The online connection has encountered an error. I don't know why. "
-                                           "Start a new game and please wait 3 minutes before rejoining/reconnecting";
+inline const std::string connectionError =
+    "The online connection has encountered an error. I don't know why. Start a new game and please wait 3 "
+    "minutes before rejoining/reconnecting";
 
 using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
 
@@ -55,12 +56,15 @@ struct FakePrompter : Prompter {
     std::deque<bool> answers;                     // unscripted questions answer No
     std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
     Log* events = nullptr;
+    std::function<void()> whileOpen; // runs while a box is open, as the events its own loop lets through
 
     void message(MessageId, const std::string& text, const std::string& title) override {
+        if (whileOpen) whileOpen();
         messages.push_back(text);
         if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
+        if (whileOpen) whileOpen();
         questions.push_back(text);
         if (events) events->push_back("question: " + text);
         return pop(answers, false);
