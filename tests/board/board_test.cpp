@@ -86,9 +86,8 @@ TEST(Inspection, RecordsAndHints) {
 
 TEST(Startup, LoadsTheHelp) {
     TempFolder dir;
-    dir.raw("instructions.txt", "Line one\rLine two\nLine three\r\n");
-    TestWindow t(SideId::u1, dir.dir.string());
-    EXPECT_EQ(t.w.txtHelp.text, "Line one\r\nLine two\r\nLine three\r\n");
+    dir.raw("instructions.txt", "One\rTwo\nThree\r\n");
+    EXPECT_EQ(TestWindow(SideId::u1, dir.dir.string()).w.txtHelp.text, "One\r\nTwo\r\nThree\r\n");
     // The lists and controls at start, and the help's absence, are checked through the shown window.
     std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
     EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);

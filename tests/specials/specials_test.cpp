@@ -19,8 +19,7 @@ struct Special : MyTurn {
     int code;
     Special(SideId side, int special) : MyTurn(side), code(special) {
         fill(mine().lstHand, mine().txtHandCnt, {entry(105), entry(code)});
-        mine().lstHand.select(1);
-        mine().cmbSlotB.select(0); // selector B never stands in for selector A
+        mine().lstHand.select(1), mine().cmbSlotB.select(0); // selector B never stands in for selector A
     }
     void pick(int slot) { mine().cmbSlotA.select(slot - 1); }
     void play() { activationSubs::btnSpecial_Click(w, me); }
@@ -57,8 +56,7 @@ TEST(Specials, EveryEffect) {
             Special t(me, code);
             setUp(t);
             t.play();
-            EXPECT_EQ(t.played(), entry(code) + " counted, hand 1/1 0011") << code;
-            EXPECT_EQ(t.texts(names), seen) << code;
+            EXPECT_EQ(t.played() + ": " + t.texts(names), entry(code) + " counted, hand 1/1 0011: " + seen);
             EXPECT_EQ(t.p.log, shown ? Log{std::string("message: ") + shown} : Log{}) << code;
         };
         const std::string lps = "txtLpMe txtLpThem";
