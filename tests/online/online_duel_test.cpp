@@ -358,11 +358,10 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
         for (int tick = 0; tick < 8; ++tick)
             tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w), d.net.pump();
         EXPECT_EQ(d.host.socket.sent.size(), sent);
-        for (NetWindow* t : {&d.host, &d.join}) {
-            EXPECT_EQ(board(t->w), freshBoard);
-            EXPECT_EQ(flags(t->w, "tmrUpdate tmrSynch tmrTurnLimit btnOpenU1 btnOpenU2 btnEndU1 btnEndU2"),
-                      "0000000");
-        }
+        for (NetWindow* t : {&d.host, &d.join})
+            EXPECT_EQ(flags(t->w, "tmrUpdate tmrSynch tmrTurnLimit btnOpenU1 btnOpenU2 btnEndU1 btnEndU2") +
+                          board(t->w),
+                      "0000000" + freshBoard);
         EXPECT_EQ(d.join.w.txtUpdates.text, c == askThenEnd ? "0 of 8" : "3 of 8");
         ASSERT_NO_FATAL_FAILURE(d.nextGameHandsOverWhole());
     }
@@ -373,7 +372,7 @@ TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
     d.connect().sides(true);
     for (int tick = 1; tick <= 3; ++tick)
         tmrTurnLimit_Timer(d.host.w);
-    EXPECT_EQ(d.host.p.lastMessage(), "3 minutes have passed. Your turn has automatically ended.");
+    EXPECT_EQ(d.host.p.messages, Texts{"3 minutes have passed. Your turn has automatically ended."});
     EXPECT_EQ(d.host.w.txtMins.text + flags(d.host.w, " tmrTurnLimit btnOpenU1 tmrUpdate"), "3 MINUTES110");
     // Its first turn still ends by time.
     d.host.p.files.push_back(d.deck);

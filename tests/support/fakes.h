@@ -75,7 +75,6 @@ struct FakePrompter : Prompter {
         return pop(files, std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
-    std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 };
 
 struct FakeSound : Sound {
@@ -99,13 +98,12 @@ struct FakePorts : FakePrompter, FakeSound, Clock, ScriptedRandom, Socket {
     Log log;
     std::string now = "9:05:31 PM";
     std::string timeOfDay() override { return now; }
-    State socketState = State::closed;
     FakePorts() { FakePrompter::events = FakeSound::events = &log; }
-    void close() override { socketState = State::closed; }
+    void close() override {}
     bool listen(std::uint16_t, std::string&) override { return true; }
     void accept(std::int32_t) override {}
     void connect(const std::string&, std::uint16_t) override {}
-    State state() const override { return socketState; }
+    State state() const override { return State::closed; }
     void send(const std::string& m) override { log.push_back("send: " + m); }
 };
 
