@@ -119,9 +119,8 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     // for its player, and a turn of refusals ends the game when it makes no progress.
     Stubborn attacker(Move{MoveKind::attack, -1, 1, 1});
     auto r = playArenaGame(attacker, random, game(1));
-    ASSERT_EQ(r.failures.size(), 1u);
-    EXPECT_EQ(r.failures[0], "seed 1, turn 1, after u1 attacks nothing in SLOT 1 with nothing in SLOT 1.: "
-                             "the control is disabled");
+    EXPECT_EQ(r.failures, std::vector<std::string>{"seed 1, turn 1, after u1 attacks nothing in SLOT 1 with "
+                                                   "nothing in SLOT 1.: the control is disabled"});
     EXPECT_EQ(r.result, GameResult::unfinished);
 
     Stubborn fielder(Move{MoveKind::field, 7});
@@ -129,8 +128,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     ASSERT_EQ(r.failures.size(), 1u);
     EXPECT_NE(r.failures[0].find("no progress: the turn has not passed after 100 actions"),
               std::string::npos);
-    EXPECT_EQ(r.refusals[0], 0);
-    EXPECT_EQ(r.refusals[1], 99);
+    EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 99}));
 
     // Each player opens its own deck: player 2's cannot be read, so its first turn stalls.
     auto options = game(5);
@@ -144,8 +142,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     Slow slow;
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
-    EXPECT_EQ(r.result, GameResult::unfinished);
-    EXPECT_EQ(r.turns, 20);
+    EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires
     for (const double seconds : r.thinking[1])
         EXPECT_GE(seconds, 0.001);
 }
