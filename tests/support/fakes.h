@@ -121,7 +121,9 @@ template <class T> void put(List<T>& list, const std::vector<std::string>& texts
     list.setItems(std::move(items));
 }
 
-// The whole window as text: every control by name, and the counters and flags.
+// The whole window as text: every control by name, and the counters. A control's flags come first
+// (enabled and visible; then a switch's checked, a list's selection); a box's text or a list's items,
+// each ending with "|", follow after a blank.
 inline std::map<std::string, std::string> snapshot(const Window& w) {
     std::map<std::string, std::string> s;
     auto flags = [](bool e, bool v) { return std::to_string(e) + std::to_string(v); };
@@ -132,11 +134,11 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
         else if constexpr (std::is_same_v<C, Timer>)
             s[name] = std::to_string(c.on());
         else if constexpr (SelectableList<C>) {
-            s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected());
+            s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected()) + " ";
             for (const auto& i : c.items())
-                s[name] += "|" + itemText(i);
+                s[name] += itemText(i) + "|";
         } else
-            s[name] = flags(c.enabled, c.visible) + shownText(c);
+            s[name] = flags(c.enabled, c.visible) + " " + shownText(c);
     });
     s["counters"] = std::to_string(w.u1.turnSacrifices) + " " + std::to_string(w.u2.turnSacrifices) + " " +
                     std::to_string(w.timePassed) + " " + std::to_string(w.blnFirstMove);
@@ -168,18 +170,10 @@ inline std::string flags(const Window& w, const std::string& names, SideId me = 
 // The texts of the named boxes and lists, one after another with a space between; each item of a
 // list ends with "|".
 inline std::string texts(const Window& w, const std::string& names, SideId me = SideId::u1) {
-    std::map<std::string, std::string> all;
-    forEachControl(w, [&](const std::string& name, const auto& c) {
-        using C = std::decay_t<decltype(c)>;
-        if constexpr (SelectableList<C>)
-            for (auto& text = all[name]; const auto& i : c.items())
-                text += itemText(i) + "|";
-        else if constexpr (!std::is_same_v<C, Switch> && !std::is_same_v<C, Timer>)
-            all[name] = shownText(c);
-    });
+    const auto all = snapshot(w);
     std::string out, between;
-    for (const auto& n : named(names, me))
-        out += std::exchange(between, " ") + all.at(n);
+    for (const auto& n : named(names, me)) // what follows a box's or a list's flags and the blank after them
+        out += std::exchange(between, " ") + all.at(n).substr(all.at(n).find(' ') + 1);
     return out;
 }
 
