@@ -9,9 +9,7 @@ using namespace grim::test;
 
 namespace {
 
-std::string repeat(const std::string& s, int n) {
-    return n > 0 ? s + repeat(s, n - 1) : "";
-}
+std::string repeat(const std::string& s, int n) { return n > 0 ? s + repeat(s, n - 1) : ""; }
 
 TEST(BoardParts, EachPartIsWrittenFromItsControls) {
     TestWindow t;

@@ -25,9 +25,7 @@
 #include <vector>
 
 namespace grim {
-inline std::ostream& operator<<(std::ostream& o, SideId s) {
-    return o << idText(s);
-}
+inline std::ostream& operator<<(std::ostream& o, SideId s) { return o << idText(s); }
 } // namespace grim
 
 namespace grim::test {
@@ -235,12 +233,8 @@ struct MyTurn : TestWindow {
 // The log's last line.
 inline std::string lastLine(const Window& w) { return w.txtChat.text.substr(w.txtChat.text.rfind('\n') + 1); }
 
-inline std::string entry(int code) {
-    return cardSubs::record(code)->name;
-}
-inline std::string fielded(int code) {
-    return entry(code) + " " + cardSubs::record(code)->power;
-}
+inline std::string entry(int code) { return cardSubs::record(code)->name; }
+inline std::string fielded(int code) { return entry(code) + " " + cardSubs::record(code)->power; }
 // count entries of codes first, first+1, ... (regular codes stop at 165).
 inline std::vector<std::string> entries(int count, int first = 100) {
     std::vector<std::string> v;
