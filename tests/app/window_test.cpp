@@ -69,6 +69,14 @@ const char* const atStart =
     "txtDesc=;txtDescControls=;txtGraveCntU=0;txtHandCntU=0;txtLpU=25;txtMins=3 MINUTES;txtMsg=off:;"
     "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtSacriCntU=0;txtSpcCnt=29;txtUpdates=0 of 8";
 
+// The window's title, its tabs' texts one after another, and every menu item, frame title and label.
+const char* const titles =
+    "GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW &GAME|&SOUNDS|"
+    "O&N|O&FF|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
+    "SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|"
+    "GAME MESSAGES && ONLINE CHAT|TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|"
+    "REGULAR CARDS|SPECIAL CARDS|CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
+
 // A control's "name=value" for both sides and all slots at once: "U1" and "U2" in its name as
 // "U", its slot's number as "i" in its name and its value.
 QString general(const QString& name, const QString& value) {
@@ -214,15 +222,7 @@ class WindowTest : public QObject {
         auto* tabWidget = w.window.findChild<QTabWidget*>();
         texts << w.window.windowTitle()
               << tabWidget->tabText(0) + tabWidget->tabText(1) + tabWidget->tabText(2);
-        for (const QString& text :
-             QStringLiteral(
-                 "GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|"
-                 "NEW &GAME|&SOUNDS|O&N|O&FF|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|"
-                 "HAND|FIELD|GRAVEYARD|LIFE POINTS|SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION "
-                 "OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|GAME MESSAGES && ONLINE CHAT|TYPE MESSAGE "
-                 "BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|REGULAR CARDS|SPECIAL CARDS|CARD "
-                 "DESCRIPTION|INSTRUCTIONS TO BUILD DECK")
-                 .split('|'))
+        for (const QString& text : QString(titles).split('|'))
             QVERIFY2(texts.contains(text), qPrintable(text));
         ACT(w, "click smnCreator, click smnCredits, click smnComments");
         const QString about = w.p.since(0).join('#');
