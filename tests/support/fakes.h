@@ -47,24 +47,27 @@ template <class T, class D> T pop(std::deque<T>& q, D fallback) {
     return v;
 }
 
-// The fakes of the ports: each records its own kind of event, and all of them also into
-// one shared ordered log when events points at one.
-struct FakePrompter : Prompter {
-    std::vector<std::string> messages, questions, dialogs; // a file dialog as "folder: title"
-    std::deque<bool> answers;                     // unscripted questions answer No
-    std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
-    Log* events = nullptr;
+// All the ports in one: each records its own kind of event, and every message, question, sound and
+// send also goes into one ordered log.
+struct FakePorts : Prompter, Sound, Clock, Random, Socket {
+    Log log;
+    std::vector<std::string> messages, questions, dialogs, played; // a file dialog as "folder: title"
+    std::deque<bool> answers;                                      // unscripted questions answer No
+    std::deque<std::optional<std::string>> files;                  // unscripted dialogs are cancelled
     std::function<void()> whileOpen; // runs while a box is open, as the events its own loop lets through
+    std::string now = "9:05:31 PM";
+    std::deque<double> script; // the random fractions drawn first, then a seeded sequence
+    SeededRandom fallback{12345};
 
     void message(MessageId, const std::string& text, const std::string& title) override {
         if (whileOpen) whileOpen();
         messages.push_back(text);
-        if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
+        log.push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
         if (whileOpen) whileOpen();
         questions.push_back(text);
-        if (events) events->push_back("question: " + text);
+        log.push_back("question: " + text);
         return pop(answers, false);
     }
     std::optional<std::string> openFile(const std::string&, const std::string& folder,
@@ -73,30 +76,12 @@ struct FakePrompter : Prompter {
         return pop(files, std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
-};
-
-struct FakeSound : Sound {
-    std::vector<std::string> played;
-    Log* events = nullptr;
     void play(const std::string& name) override {
         played.push_back(name);
-        if (events) events->push_back("sound: " + name);
+        log.push_back("sound: " + name);
     }
-};
-
-// Answers scripted fractions first, then a seeded sequence.
-struct ScriptedRandom : Random {
-    std::deque<double> script;
-    SeededRandom fallback{12345};
-    double next() override { return script.empty() ? fallback.next() : pop(script, 0.0); }
-};
-
-// All the ports in one, with every message, question, sound and send in one ordered log.
-struct FakePorts : FakePrompter, FakeSound, Clock, ScriptedRandom, Socket {
-    Log log;
-    std::string now = "9:05:31 PM";
     std::string timeOfDay() override { return now; }
-    FakePorts() { FakePrompter::events = FakeSound::events = &log; }
+    double next() override { return script.empty() ? fallback.next() : pop(script, 0.0); }
     void close() override {}
     bool listen(std::uint16_t, std::string&) override { return true; }
     void accept(std::int32_t) override {}
