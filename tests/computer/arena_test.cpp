@@ -31,10 +31,9 @@ ArenaOptions game(std::uint64_t n, int maxTurns = 400) {
 // one thinking entry per turn of each player.
 testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRefused, int maxTurns = 400) {
     if (!r.failures.empty()) return testing::AssertionFailure() << testing::PrintToString(r.failures);
-    for (int p = 0; p < 2; ++p)
-        if (neverRefused[static_cast<std::size_t>(p)] && r.refusals[static_cast<std::size_t>(p)] != 0)
-            return testing::AssertionFailure() << "player " << p + 1 << " was refused "
-                                               << r.refusals[static_cast<std::size_t>(p)] << " times";
+    for (std::size_t p = 0; p < 2; ++p)
+        if (neverRefused[p] && r.refusals[p] != 0)
+            return testing::AssertionFailure() << "player " << p + 1 << " refused " << r.refusals[p] << " times";
     if (r.result == GameResult::unfinished && r.turns != maxTurns)
         return testing::AssertionFailure() << "unfinished after " << r.turns << " turns";
     if (r.thinking[0].size() != static_cast<std::size_t>((r.turns + 1) / 2) ||

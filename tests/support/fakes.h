@@ -181,9 +181,8 @@ struct TestWindow {
     Side& theirs() { return w.opponent(me); }
     // A game on one machine in which it is my full turn.
     void myTurn() {
-        w.menu.smnOffline.checked = true;
+        w.menu.smnOffline.checked = w.menu.smnNewGame.enabled = true;
         w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
-        w.menu.smnNewGame.enabled = true;
         gameSubs::enableSide(w, me);
         w.timers.tmrTurnLimit.setOn(true);
     }
