@@ -14,9 +14,7 @@ const QString loopback = QStringLiteral("127.0.0.1");
 const std::string big(grim::wire::maxMessage, 'Z'); // a message of exactly the limit
 const QString tooLong = "error " + QString::number(QtSocket::messageTooLong) + " ";
 
-QByteArray framed(const std::string& message) {
-    return QByteArray::fromStdString(grim::wire::frame(message));
-}
+QByteArray framed(const std::string& m) { return QByteArray::fromStdString(grim::wire::frame(m)); }
 // Bytes that arrive on their own, apart from the next write.
 void write(QTcpSocket& peer, const QByteArray& bytes) {
     peer.write(bytes), peer.flush();

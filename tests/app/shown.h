@@ -9,20 +9,8 @@
 
 namespace grim::test {
 
-// The fakes, whose messages, questions and sounds also go into one log in order. whileOpen runs
-// while a box is open, as the events that a real box's own event loop lets through.
-struct Boxes : FakePrompter, FakeSound {
-    Log log;
-    std::function<void()> whileOpen;
-    Boxes() { FakePrompter::events = FakeSound::events = &log; }
-    void message(MessageId id, const std::string& text, const std::string& title) override {
-        if (whileOpen) whileOpen();
-        FakePrompter::message(id, text, title);
-    }
-    bool question(MessageId id, const std::string& text, bool defaultNo) override {
-        if (whileOpen) whileOpen();
-        return FakePrompter::question(id, text, defaultNo);
-    }
+// The fakes, whose messages, questions and sounds also go into one log in order, with the log as Qt texts.
+struct Boxes : FakePorts {
     QString last() const { return log.empty() ? QString() : QString::fromStdString(log.back()); }
     // The log from its entry n on.
     QStringList since(std::size_t n) const {
@@ -48,14 +36,13 @@ using Step = std::pair<const char*, const char*>; // an action and its effect, f
 
 struct Shown {
     QTemporaryDir files; // deck files, removed afterwards
-    Boxes p;
-    ScriptedRandom random;
+    Boxes p; // also the dice
     frmMain window;
 
     // realBoxes: the window's own message boxes and file dialogs instead of the fakes.
     explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
                    std::optional<computer::SearchOptions> search = {}, bool realBoxes = false)
-        : window(frmMain::Overrides{realBoxes ? nullptr : &p, &random, &p, folder, search}) {
+        : window(frmMain::Overrides{realBoxes ? nullptr : &p, &p, &p, folder, search}) {
         window.show();
         window.activateWindow();
         window.findChild<QTabWidget*>()->setCurrentIndex(tab);

@@ -56,24 +56,23 @@ TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
     }
     TestWindow quiet;
     soundSubs::smnSoundsOff_Click(quiet.w), put(quiet.w.u1.txtLp, "0");
-    gameOverCheck(quiet.w), soundSubs::smnSoundsOn_Click(quiet.w);
-    EXPECT_EQ(quiet.p.log, Log{"message: Player 2 wins."});
-    EXPECT_EQ(quiet.flags("smnSoundsOn smnSoundsOn.c smnSoundsOff smnSoundsOff.c"), "0110");
+    gameOverCheck(quiet.w);
+    EXPECT_EQ(quiet.p.log, Log{"message: Player 2 wins."}); // the sound menu's items: in the window test
 }
 
 TEST(Inspection, RecordsAndHints) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t(side);
-        auto shows = [&](auto& list, void (*click)(Window&, SideId), int code) {
+        // A list's click shows its selected card's record (checked through the window's lists); with
+        // nothing selected the box stays.
+        auto keeps = [&](auto& list, void (*click)(Window&, SideId), int code) {
             put(list, {entry(101), entry(code)});
-            list.select(1), click(t.w, side);
-            EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(code)));
-            list.clearSelection(), t.w.txtDescControls.text = "kept", click(t.w, side);
-            EXPECT_EQ(t.w.txtDescControls.text, "kept"); // nothing selected: the box stays
+            t.w.txtDescControls.text = "kept", click(t.w, side);
+            EXPECT_EQ(t.w.txtDescControls.text, "kept");
         };
-        shows(t.mine().lstHand, lstHand_Click, 105);
-        shows(t.mine().cmbGrave, cmbGrave_Click, 200);
-        shows(t.mine().lstDeck, lstDeck_Click, 140);
+        keeps(t.mine().lstHand, lstHand_Click, 105);
+        keeps(t.mine().cmbGrave, cmbGrave_Click, 200);
+        keeps(t.mine().lstDeck, lstDeck_Click, 140);
         put(t.mine().slot(5), "[163] DRAGON 20");
         controlMouseMove(t.w, side == SideId::u1 ? "txtAttU1_5" : "txtAttU2_5");
         EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(163)));
@@ -84,15 +83,11 @@ TEST(Inspection, RecordsAndHints) {
               "Click this number to SACRIFICE this card.Click this button to end your turn.");
 }
 
-TEST(Startup, FillsTheListsAndSelectorsAndLoadsTheHelp) {
+TEST(Startup, LoadsTheHelp) {
     TempFolder dir;
-    dir.raw("instructions.txt", "Line one\rLine two\nLine three\r\n");
-    TestWindow t(SideId::u1, dir.dir.string());
-    EXPECT_EQ(t.w.txtHelp.text, "Line one\r\nLine two\r\nLine three\r\n");
-    EXPECT_EQ(t.texts("cmbSlotBU2 txtRegCnt") + " " + t.w.deck.lstSpcCards.item(28),
-              "1|2|3|4|5| 66 " + entry(228));
-    EXPECT_EQ(t.flags("btnOpenU1 btnHost txtPort"), "000");
-    EXPECT_EQ(TestWindow().w.txtHelp.text, helpNotFound);
+    dir.raw("instructions.txt", "One\rTwo\nThree\r\n");
+    EXPECT_EQ(TestWindow(SideId::u1, dir.dir.string()).w.txtHelp.text, "One\r\nTwo\r\nThree\r\n");
+    // The lists and controls at start, and the help's absence, are checked through the shown window.
     std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
     EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);
     dir.raw("long.txt", "ok\n" + std::string(maxLineLength + 1, 'x') + "\n");

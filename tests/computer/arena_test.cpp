@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <string>
+#include <tuple>
 
 using namespace grim;
 using namespace grim::selfplay;
@@ -25,21 +27,13 @@ ArenaOptions game(std::uint64_t n, int maxTurns = 400) {
     return {n, {sampleDecks[n % 3], sampleDecks[(n + 1) % 3]}, maxTurns, 100};
 }
 
-std::string failuresOf(const ArenaRecord& r) {
-    std::string all;
-    for (const auto& f : r.failures)
-        all += f + "\n";
-    return all;
-}
-
 // A sound game: no broken rule, no refusal for the players named, ended or at the limit,
 // one thinking entry per turn of each player.
 testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRefused, int maxTurns = 400) {
-    if (!r.failures.empty()) return testing::AssertionFailure() << failuresOf(r);
-    for (int p = 0; p < 2; ++p)
-        if (neverRefused[static_cast<std::size_t>(p)] && r.refusals[static_cast<std::size_t>(p)] != 0)
-            return testing::AssertionFailure() << "player " << p + 1 << " was refused "
-                                               << r.refusals[static_cast<std::size_t>(p)] << " times";
+    if (!r.failures.empty()) return testing::AssertionFailure() << testing::PrintToString(r.failures);
+    for (std::size_t p = 0; p < 2; ++p)
+        if (neverRefused[p] && r.refusals[p] != 0)
+            return testing::AssertionFailure() << "player " << p + 1 << " refused " << r.refusals[p] << " times";
     if (r.result == GameResult::unfinished && r.turns != maxTurns)
         return testing::AssertionFailure() << "unfinished after " << r.turns << " turns";
     if (r.thinking[0].size() != static_cast<std::size_t>((r.turns + 1) / 2) ||
@@ -93,33 +87,27 @@ TEST(Arena, TheComputerNeverBreaksARuleAgainstTheRandomPlayer) {
 TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {
     RandomPlayer random, random2;
     GreedyPlayer greedy;
-    struct Case {
-        Player& p1;
-        Player& p2;
-        std::array<int, 2> minWins; // per player; 0: not counted
-    };
+    // The players, and the wins each must have at least (0: not counted).
+    using Case = std::tuple<Player&, Player&, std::array<int, 2>>;
     // Greedy beats random from either seat; of two even players, each wins now and then.
-    for (const Case c : {Case{greedy, random, {8, 0}}, Case{random, greedy, {0, 8}},
-                         Case{greedy, greedy, {1, 1}}, Case{random, random2, {1, 1}}}) {
+    for (const auto& [p1, p2, minWins] : {Case{greedy, random, {8, 0}}, Case{random, greedy, {0, 8}},
+                                          Case{greedy, greedy, {1, 1}}, Case{random, random2, {1, 1}}}) {
         std::array<int, 4> results{};
         for (std::uint64_t n = 1; n <= 10; ++n) {
-            const auto r = playArenaGame(c.p1, c.p2, game(n));
+            const auto r = playArenaGame(p1, p2, game(n));
             ASSERT_TRUE(sound(r, {true, true})) << "seed " << n;
-            const auto again = playArenaGame(c.p1, c.p2, game(n));
-            ASSERT_EQ(again.log, r.log) << "seed " << n; // every move and message, the result last
-            ASSERT_NE(playArenaGame(c.p1, c.p2, game(n + 100)).log, r.log);
+            ASSERT_EQ(playArenaGame(p1, p2, game(n)).log, r.log) << "seed " << n; // every move and message
+            ASSERT_NE(playArenaGame(p1, p2, game(n + 100)).log, r.log);
             ++results[static_cast<std::size_t>(r.result)];
-            // The log holds the moves and what they showed, the result last.
+            // The log holds the moves and what they showed, the result last (none when unfinished).
             ASSERT_EQ(r.log[0], "u1 opens its deck.");
             const std::array<std::string, 3> shown{"message: Player 1 wins.", "message: Player 2 wins.",
                                                    "message: Game is a draw."};
-            if (r.result != GameResult::unfinished) {
-                EXPECT_EQ(r.log.back(), shown[static_cast<std::size_t>(r.result)]);
-            }
+            EXPECT_EQ(std::ranges::find(shown, r.log.back()) - shown.begin(), static_cast<int>(r.result));
         }
         for (std::size_t p = 0; p < 2; ++p)
-            if (c.minWins[p] > 0) {
-                EXPECT_GE(results[p], c.minWins[p]) << "player " << p + 1;
+            if (minWins[p] > 0) {
+                EXPECT_GE(results[p], minWins[p]) << "player " << p + 1;
             }
     }
 }
@@ -130,9 +118,8 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     // for its player, and a turn of refusals ends the game when it makes no progress.
     Stubborn attacker(Move{MoveKind::attack, -1, 1, 1});
     auto r = playArenaGame(attacker, random, game(1));
-    ASSERT_EQ(r.failures.size(), 1u);
-    EXPECT_EQ(r.failures[0], "seed 1, turn 1, after u1 attacks nothing in SLOT 1 with nothing in SLOT 1.: "
-                             "the control is disabled");
+    EXPECT_EQ(r.failures, std::vector<std::string>{"seed 1, turn 1, after u1 attacks nothing in SLOT 1 with "
+                                                   "nothing in SLOT 1.: the control is disabled"});
     EXPECT_EQ(r.result, GameResult::unfinished);
 
     Stubborn fielder(Move{MoveKind::field, 7});
@@ -140,8 +127,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     ASSERT_EQ(r.failures.size(), 1u);
     EXPECT_NE(r.failures[0].find("no progress: the turn has not passed after 100 actions"),
               std::string::npos);
-    EXPECT_EQ(r.refusals[0], 0);
-    EXPECT_EQ(r.refusals[1], 99);
+    EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 99}));
 
     // Each player opens its own deck: player 2's cannot be read, so its first turn stalls.
     auto options = game(5);
@@ -155,8 +141,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     Slow slow;
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
-    EXPECT_EQ(r.result, GameResult::unfinished);
-    EXPECT_EQ(r.turns, 20);
+    EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires
     for (const double seconds : r.thinking[1])
         EXPECT_GE(seconds, 0.001);
 }

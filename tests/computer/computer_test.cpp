@@ -8,6 +8,7 @@
 #include "computer/search.h"
 #include "modes/play_mode.h"
 #include "rules/game_handlers.h"
+#include "rules/shuffle.h"
 
 #include <algorithm>
 
@@ -18,55 +19,42 @@ using namespace computer;
 
 const char* const lessThan40 = "You have less than 40 cards! To play a real game you need 40. Try again.";
 
-// A window in VS COMPUTER mode whose computer plays a deck of the first 40 regular and
-// special cards, and whose player 1 has a deck file ready.
+// A window in VS COMPUTER mode, chosen right after an online game had ended, whose computer plays
+// a deck of the first 40 regular and special cards, and whose player 1 has a deck file ready.
 struct VsComputer : TestWindow {
     TempFolder folder;
     std::vector<std::string> computerCards = entries(40), playerCards = entries(40, 120);
     VsComputer() : TestWindow(SideId::u1, "/program") {
         for (int i = 0; i < 6; ++i)
             computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
+        w.online.txtPlayer.enabled = w.online.txtIp.enabled = w.online.optPlayer1.enabled = true;
+        w.timers.tmrWait.setOn(true);
         p.files.push_back(folder.deck("computer.ucd", computerCards));
         computer::smnComputer_Click(w);
         p.files.push_back(folder.deck("player.ucd", playerCards));
         p.answers.push_back(false);
         gameSubs::btnOpen_Click(w, SideId::u1);
     }
-    // The log's last line.
-    std::string lastLine() const { return w.txtChat.text.substr(w.txtChat.text.rfind("\r\n") + 2); }
 };
 
 TEST(ComputerMode, choosingTheComputersDeck) {
     TempFolder folder;
-    struct Case {
-        std::optional<std::string> file;
-        const char* refusal;
-    };
-    for (const Case& c : {Case{std::nullopt, ""}, Case{folder.deck("short.ucd", entries(39)), lessThan40},
-                          Case{folder.raw("old.ucd", "version15\r\n"),
-                               "Your deck is outdated. Current deck version is 16."}}) {
+    using Case = std::pair<std::optional<std::string>, const char*>; // the file chosen, the refusal
+    for (const auto& [file, refusal] :
+         {Case{std::nullopt, ""}, Case{folder.deck("short.ucd", entries(39)), lessThan40},
+          Case{folder.raw("old.ucd", "version15\r\n"),
+               "Your deck is outdated. Current deck version is 16."}}) {
         TestWindow t(SideId::u1, "/program");
-        t.p.files.push_back(c.file);
-        EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, c.refusal)) << c.refusal;
-        EXPECT_EQ(t.p.folders, std::vector<std::string>{"/program/decks"});
-        EXPECT_EQ(t.p.dialogTitles, std::vector<std::string>{"Choose the computer's deck"});
-    }
-
-    {
-        // Right after an online game has ended: the panel goes dark, its wait with it.
-        TestWindow t(SideId::u1, "/program");
-        t.w.online.txtPlayer.enabled = t.w.online.txtIp.enabled = t.w.online.optPlayer1.enabled = true;
-        t.w.timers.tmrWait.setOn(true);
-        t.p.files.push_back(folder.deck("good.ucd", entries(40)));
-        computer::smnComputer_Click(t.w);
-        EXPECT_EQ(t.flags("txtPlayer txtIp optPlayer1 tmrWait"), "0000");
+        t.p.files.push_back(file);
+        EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, refusal)) << refusal;
+        EXPECT_EQ(t.p.dialogs, std::vector<std::string>{"/program/decks: Choose the computer's deck"});
     }
     VsComputer t;
     const std::string menu = "smnComputer.c smnComputer smnOffline smnOffline.c smnOnline smnOnline.c smnNewGame";
-    EXPECT_EQ(t.flags(menu), "1000001");
+    // The online panel, just used, goes dark, its wait with it.
+    EXPECT_EQ(t.flags(menu + " txtPlayer txtIp optPlayer1 tmrWait"), "10000010000");
     EXPECT_EQ(t.w.computerDeck, t.computerCards);
-    EXPECT_TRUE(oneMachine(t.w));
-    EXPECT_TRUE(gameRunning(t.w));
+    EXPECT_TRUE(gameRunning(t.w)); // closing would ask
     // Player 1 opened as on one machine; the computer's cards are hidden, player 1's are not.
     EXPECT_EQ(t.flags("tmrTurnLimit btnEndU1 lstHandU1.v lstDeckU2.v lstHandU2.v"), "11100");
     EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, ""));
@@ -96,27 +84,24 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     const auto before = computerFiles();
     const std::size_t questionsBefore = t.p.questions.size();
     playComputerMove(w, Move{MoveKind::open});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer opens its deck.>");
-    EXPECT_EQ(t.p.questions.size(), questionsBefore);
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer opens its deck.>");
     EXPECT_EQ(computerFiles(), before);
-    EXPECT_EQ(shownText(w.u2.txtDeckCnt), "40");
     EXPECT_NE(itemTexts(w.u2.lstDeck), t.computerCards); // shuffled: the question was answered Yes
-    EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit"), "101");
+    EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit") + t.texts("txtDeckCntU2"), "10140");
 
     playComputerMove(w, q5);
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer draws with Q5.>");
-    EXPECT_EQ(shownText(w.u2.txtHandCnt), "5");
+    EXPECT_EQ(lastLine(w) + " " + shownText(w.u2.txtHandCnt), "<[9:05:31 PM] Computer draws with Q5.> 5");
     // A hand card sacrificed: the question is answered Yes without being shown.
     const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
     EXPECT_EQ(itemTexts(w.u2.cmbGrave), std::vector<std::string>{first});
-    EXPECT_EQ(t.p.questions.size(), questionsBefore);
+    EXPECT_EQ(t.p.questions.size(), questionsBefore); // neither the shuffle nor the sacrifice asked
 
     // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
     const auto messages = t.p.messages.size();
     playComputerMove(w, Move{MoveKind::attack, -1, 3, 1});
-    EXPECT_EQ(t.lastLine(), "<[9:05:31 PM] Computer ends its turn.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer ends its turn.>");
     EXPECT_EQ(t.p.messages.size(), messages);
     EXPECT_TRUE(hasTurn(w.u1));
     EXPECT_FALSE(computerToMove(w));
@@ -126,12 +111,8 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     MyTurn t(SideId::u2);
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
-    put(s.slot(2), fielded(150));
-    put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
-    struct Case {
-        Move move;
-        const char* text;
-    } cases[] = {
+    put(s.slot(2), fielded(150)), put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
+    const std::pair<Move, const char*> cases[] = {
         {{MoveKind::draw}, "draws a card."},
         {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5."},
         {{MoveKind::field, 0}, "fields [120] OGRE."},
@@ -141,13 +122,13 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
         {{MoveKind::master}, "uses MASTER."},
         {{MoveKind::attack, -1, 2, 4}, "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(describe(t.w, SideId::u2, c.move), c.text);
+    for (const auto& [move, text] : cases)
+        EXPECT_EQ(describe(t.w, SideId::u2, move), text);
     // The moves do what they say: the label of the slot, the attack's selectors.
     t.p.answers.push_back(true);
-    applyMove(t.w, SideId::u2, cases[1].move);
+    applyMove(t.w, SideId::u2, cases[1].first);
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
-    applyMove(t.w, SideId::u2, cases[7].move);
+    applyMove(t.w, SideId::u2, cases[7].first);
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
 }
 
@@ -197,21 +178,12 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         const Observation seen = observe(w, SideId::u2);
         const Move chosen = chooseMove(seen, {seed});
 
-        SeededRandom random(seed * 7);
-        auto shuffled = [&](std::vector<CardId> items, int firstCode) {
-            for (std::size_t i = items.size(); i > 1; --i)
-                std::swap(items[i - 1],
-                          items[static_cast<std::size_t>(random.next() * static_cast<double>(i))]);
-            if (firstCode > 0) // other cards altogether
-                for (std::size_t i = 0; i < items.size(); ++i)
-                    items[i] = CardId::ofCode(firstCode + static_cast<int>(i) % 20).value();
-            return items;
-        };
         for (int variant = 0; variant < 4; ++variant) {
-            Window v = w;
-            v.u1.lstHand.setItems(shuffled(w.u1.lstHand.items(), variant == 1 ? 140 : 0));
-            v.u1.lstDeck.setItems(shuffled(w.u1.lstDeck.items(), variant == 2 ? 100 : 0));
-            v.u2.lstDeck.setItems(shuffled(w.u2.lstDeck.items(), 0));
+            Window v = w; // the hidden lists shuffled, and for two variants player 1's other cards altogether
+            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck})
+                gameSubs::shuffle(v, *list);
+            if (variant == 1) put(v.u1.lstHand, entries(v.u1.lstHand.count(), 140));
+            if (variant == 2) put(v.u1.lstDeck, entries(v.u1.lstDeck.count(), 100));
             if (variant == 3) v.u1.lstHand.select(0);
             v.txtChat.text += "\r\n<[12:00:00 PM] Computer draws a card.>";
             const Observation now = observe(v, SideId::u2);

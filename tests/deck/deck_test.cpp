@@ -100,9 +100,8 @@ TEST(DeckEditor, SaveAndOpen) {
               (std::vector<std::string>{entry(105), entry(105), "[999] GHOSTLY", "[106] nerd"}));
     EXPECT_EQ(e.txtDeckCount.text + " " + e.txtRegCnt.text + " " + std::to_string(e.lstDeck.selected()),
               "4 65 0");
-    o.p.answers = {false, true};
-    btnClose_Click(o.w),
-        btnClose_Click(o.w); // odd lines vanish, each card comes back once
+    o.p.answers = {false, true}; // then odd lines vanish, each card comes back once
+    btnClose_Click(o.w), btnClose_Click(o.w);
     EXPECT_EQ(e.lstRegCards.items(), TestWindow().w.deck.lstRegCards.items());
     o.p.files = {dir.raw("old.ucd", "version15\r\n")};
     e.lstDeck.setItems({entry(150)}), e.lstRegCards.remove(50);

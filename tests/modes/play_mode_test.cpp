@@ -16,9 +16,8 @@ TEST(PlayMode, OfflineThenNewGame) {
     EXPECT_TRUE(t.refused([&] { smnOffline_Click(t.w); }, ""));
     t.myTurn();
     for (Side* s : {&t.w.u1, &t.w.u2}) {
-        TestWindow::fill(s->lstDeck, s->txtDeckCnt, entries(4)),
-            TestWindow::fill(s->lstHand, s->txtHandCnt, entries(3));
-        TestWindow::fill(s->cmbGrave, s->txtGraveCnt, entries(2)), put(s->slot(5), fielded(120));
+        t.fill(s->lstDeck, s->txtDeckCnt, entries(4)), t.fill(s->lstHand, s->txtHandCnt, entries(3));
+        t.fill(s->cmbGrave, s->txtGraveCnt, entries(2)), put(s->slot(5), fielded(120));
         s->txtLp.value = s->txtSacriCnt.value = 3, s->turnSacrifices = 1;
     }
     t.w.timePassed = 2, t.w.txtMins.text = "1 MINUTES";

@@ -9,9 +9,7 @@ using namespace grim::test;
 
 namespace {
 
-std::string repeat(const std::string& s, int n) {
-    return n > 0 ? s + repeat(s, n - 1) : "";
-}
+std::string repeat(const std::string& s, int n) { return n > 0 ? s + repeat(s, n - 1) : ""; }
 
 TEST(BoardParts, EachPartIsWrittenFromItsControls) {
     TestWindow t;
@@ -57,8 +55,7 @@ TEST(BoardParts, InvalidPartsAreRefused) {
     EXPECT_EQ(std::to_string(t.w.partsReceived) + " part, " + t.w.txtUpdates.text + ", " +
                   itemText(t.w.u1.lstDeck.item(0)) + ", " + std::to_string(t.w.u2.lstDeck.count()) + " of part 2",
               "1 part, 1 of 8, [100] GNOME, 0 of part 2");
-    EXPECT_EQ(t.p.log.back(), "message: The online connection has encountered an error. I don't know why. "
-                              "Start a new game and please wait 3 minutes before rejoining/reconnecting");
+    EXPECT_EQ(t.p.log.back(), "message: " + connectionError);
 }
 
 } // namespace

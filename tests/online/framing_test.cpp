@@ -8,9 +8,7 @@ using namespace grim;
 
 namespace {
 
-std::string header(std::uint32_t n) {
-    return {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
-}
+std::string header(std::uint32_t n) { return {char(n >> 24), char(n >> 16), char(n >> 8), char(n)}; }
 
 // Feeds the stream in pieces of the given sizes (the last takes the rest): the message count
 // after each piece, the messages, whether it stayed whole, and nothing held at the end.

@@ -19,8 +19,7 @@ struct Special : MyTurn {
     int code;
     Special(SideId side, int special) : MyTurn(side), code(special) {
         fill(mine().lstHand, mine().txtHandCnt, {entry(105), entry(code)});
-        mine().lstHand.select(1);
-        mine().cmbSlotB.select(0); // selector B never stands in for selector A
+        mine().lstHand.select(1), mine().cmbSlotB.select(0); // selector B never stands in for selector A
     }
     void pick(int slot) { mine().cmbSlotA.select(slot - 1); }
     void play() { activationSubs::btnSpecial_Click(w, me); }
@@ -57,8 +56,7 @@ TEST(Specials, EveryEffect) {
             Special t(me, code);
             setUp(t);
             t.play();
-            EXPECT_EQ(t.played(), entry(code) + " counted, hand 1/1 0011") << code;
-            EXPECT_EQ(t.texts(names), seen) << code;
+            EXPECT_EQ(t.played() + ": " + t.texts(names), entry(code) + " counted, hand 1/1 0011: " + seen);
             EXPECT_EQ(t.p.log, shown ? Log{std::string("message: ") + shown} : Log{}) << code;
         };
         const std::string lps = "txtLpMe txtLpThem";
@@ -94,7 +92,9 @@ TEST(Specials, EveryEffect) {
             effect(209, [&](Special& t) { t.fill(t.theirs().lstHand, t.theirs().txtHandCnt, entries(5, 130)); put(t.mine().txtSacriCnt, "1"); t.p.script = {(band - 1) * 0.2 + 0.05}; }, "cmbGraveThem txtHandCntThem txtGraveCntThem txtSacriCntMe", entry(129 + position) + "| 4 1 0");
         effect(209, [](Special& t) { t.fill(t.theirs().lstHand, t.theirs().txtHandCnt, entries(1)); put(t.mine().txtSacriCnt, "1"); t.p.script = {0.25}; }, "txtHandCntThem", "1", "Opponent's cards were spared."); // the 5th of 1 card
         const F decks = [](Special& t) { t.p.fallback = SeededRandom(7); for (Side* s : {&t.mine(), &t.theirs()}) t.fill(s->lstDeck, s->txtDeckCnt, entries(10)); };
-        effect(223, decks, "lstDeckThem lstDeckMe", deck("9586124703") + " " + deck("0123456789")); // theirs shuffled effect(225, decks, "lstDeckMe lstDeckThem", deck("9586124703") + " " + deck("0123456789")); // mine shuffled effect(224, [](Special& t) { t.fill(t.theirs().lstHand, t.theirs().txtHandCnt, {entry(150)}); }, "lstHandThem lstHandMe", entry(105) + "| " + entry(150) + "|");
+        effect(223, decks, "lstDeckThem lstDeckMe", deck("9586124703") + " " + deck("0123456789")); // theirs shuffled
+        effect(225, decks, "lstDeckMe lstDeckThem", deck("9586124703") + " " + deck("0123456789")); // mine shuffled
+        effect(224, [](Special& t) { t.fill(t.theirs().lstHand, t.theirs().txtHandCnt, {entry(150)}); }, "lstHandThem lstHandMe", entry(105) + "| " + entry(150) + "|");
         effect(203, [](Special& t) { t.mine().btnField.enabled = false; put(t.mine().txtSacriCnt, "1"); }, "txtSacriCntMe", "0");
         // clang-format on
     }

@@ -20,13 +20,12 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace grim {
-inline std::ostream& operator<<(std::ostream& o, SideId s) {
-    return o << idText(s);
-}
+inline std::ostream& operator<<(std::ostream& o, SideId s) { return o << idText(s); }
 } // namespace grim
 
 namespace grim::test {
@@ -34,6 +33,10 @@ namespace grim::test {
 // The refusals of a card whose cost cannot be paid.
 inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
 inline const char* const cShort = "You don't have enough cards SACRIFICED.";
+// The message of a connection that failed.
+inline const std::string connectionError =
+    "The online connection has encountered an error. I don't know why. Start a new game and please wait 3 "
+    "minutes before rejoining/reconnecting";
 
 using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound: ...", "send: ..."
 
@@ -44,64 +47,46 @@ template <class T, class D> T pop(std::deque<T>& q, D fallback) {
     return v;
 }
 
-// The fakes of the ports: each records its own kind of event, and all of them also into
-// one shared ordered log when events points at one.
-struct FakePrompter : Prompter {
-    std::vector<std::string> messages, questions, folders, dialogTitles;
-    std::deque<bool> answers;                     // unscripted questions answer No
-    std::deque<std::optional<std::string>> files; // unscripted dialogs are cancelled
-    Log* events = nullptr;
+// All the ports in one: each records its own kind of event, and every message, question, sound and
+// send also goes into one ordered log.
+struct FakePorts : Prompter, Sound, Clock, Random, Socket {
+    Log log;
+    std::vector<std::string> messages, questions, dialogs, played; // a file dialog as "folder: title"
+    std::deque<bool> answers;                                      // unscripted questions answer No
+    std::deque<std::optional<std::string>> files;                  // unscripted dialogs are cancelled
+    std::function<void()> whileOpen; // runs while a box is open, as the events its own loop lets through
+    std::string now = "9:05:31 PM";
+    std::deque<double> script; // the random fractions drawn first, then a seeded sequence
+    SeededRandom fallback{12345};
 
     void message(MessageId, const std::string& text, const std::string& title) override {
+        if (whileOpen) whileOpen();
         messages.push_back(text);
-        if (events) events->push_back((title == "Message" ? "message" : title) + ": " + text);
+        log.push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
+        if (whileOpen) whileOpen();
         questions.push_back(text);
-        if (events) events->push_back("question: " + text);
+        log.push_back("question: " + text);
         return pop(answers, false);
     }
     std::optional<std::string> openFile(const std::string&, const std::string& folder,
                                         const std::string& title) override {
-        folders.push_back(folder);
-        dialogTitles.push_back(title);
+        dialogs.push_back(folder + ": " + title);
         return pop(files, std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
-    std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
-};
-
-struct FakeSound : Sound {
-    std::vector<std::string> played;
-    Log* events = nullptr;
     void play(const std::string& name) override {
         played.push_back(name);
-        if (events) events->push_back("sound: " + name);
+        log.push_back("sound: " + name);
     }
-};
-
-struct FakeClock : Clock {
-    std::string now = "9:05:31 PM";
     std::string timeOfDay() override { return now; }
-};
-
-// Answers scripted fractions first, then a seeded sequence.
-struct ScriptedRandom : Random {
-    std::deque<double> script;
-    SeededRandom fallback{12345};
     double next() override { return script.empty() ? fallback.next() : pop(script, 0.0); }
-};
-
-// All the ports in one, with every message, question, sound and send in one ordered log.
-struct FakePorts : FakePrompter, FakeSound, FakeClock, ScriptedRandom, Socket {
-    Log log;
-    State socketState = State::closed;
-    FakePorts() { FakePrompter::events = FakeSound::events = &log; }
-    void close() override { socketState = State::closed; }
+    void close() override {}
     bool listen(std::uint16_t, std::string&) override { return true; }
     void accept(std::int32_t) override {}
     void connect(const std::string&, std::uint16_t) override {}
-    State state() const override { return socketState; }
+    State state() const override { return State::closed; }
     void send(const std::string& m) override { log.push_back("send: " + m); }
 };
 
@@ -111,20 +96,17 @@ inline void put(FieldSlot& slot, std::string_view text) {
     const FieldSlot laid = slotOfText(text).value();
     slot.card = laid.card, slot.power = laid.power;
 }
-inline void put(CardList& list, const std::vector<std::string>& entries) {
-    std::vector<CardId> cards;
-    for (const auto& e : entries)
-        cards.push_back(cardOfEntry(e).value());
-    list.setItems(std::move(cards));
-}
-inline void put(GraveList& list, const std::vector<std::string>& items) {
-    std::vector<GraveItem> cards;
-    for (const auto& i : items)
-        cards.push_back(graveItemOfText(i).value());
-    list.setItems(std::move(cards));
+// A card list from card entries, a graveyard from its items' texts.
+template <class T> void put(List<T>& list, const std::vector<std::string>& texts) {
+    std::vector<T> items;
+    for (const auto& s : texts)
+        items.push_back(std::get<std::optional<T>>(std::tuple(cardOfEntry(s), graveItemOfText(s))).value());
+    list.setItems(std::move(items));
 }
 
-// The whole window as text: every control by name, and the counters and flags.
+// The whole window as text: every control by name, and the counters. A control's flags come first
+// (enabled and visible; then a switch's checked, a list's selection); a box's text or a list's items,
+// each ending with "|", follow after a blank.
 inline std::map<std::string, std::string> snapshot(const Window& w) {
     std::map<std::string, std::string> s;
     auto flags = [](bool e, bool v) { return std::to_string(e) + std::to_string(v); };
@@ -135,11 +117,11 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
         else if constexpr (std::is_same_v<C, Timer>)
             s[name] = std::to_string(c.on());
         else if constexpr (SelectableList<C>) {
-            s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected());
+            s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected()) + " ";
             for (const auto& i : c.items())
-                s[name] += "|" + itemText(i);
+                s[name] += itemText(i) + "|";
         } else
-            s[name] = flags(c.enabled, c.visible) + shownText(c);
+            s[name] = flags(c.enabled, c.visible) + " " + shownText(c);
     });
     s["counters"] = std::to_string(w.u1.turnSacrifices) + " " + std::to_string(w.u2.turnSacrifices) + " " +
                     std::to_string(w.timePassed) + " " + std::to_string(w.blnFirstMove);
@@ -171,18 +153,10 @@ inline std::string flags(const Window& w, const std::string& names, SideId me = 
 // The texts of the named boxes and lists, one after another with a space between; each item of a
 // list ends with "|".
 inline std::string texts(const Window& w, const std::string& names, SideId me = SideId::u1) {
-    std::map<std::string, std::string> all;
-    forEachControl(w, [&](const std::string& name, const auto& c) {
-        using C = std::decay_t<decltype(c)>;
-        if constexpr (SelectableList<C>)
-            for (auto& text = all[name]; const auto& i : c.items())
-                text += itemText(i) + "|";
-        else if constexpr (!std::is_same_v<C, Switch> && !std::is_same_v<C, Timer>)
-            all[name] = shownText(c);
-    });
+    const auto all = snapshot(w);
     std::string out, between;
-    for (const auto& n : named(names, me))
-        out += std::exchange(between, " ") + all.at(n);
+    for (const auto& n : named(names, me)) // what follows a box's or a list's flags and the blank after them
+        out += std::exchange(between, " ") + all.at(n).substr(all.at(n).find(' ') + 1);
     return out;
 }
 
@@ -207,9 +181,8 @@ struct TestWindow {
     Side& theirs() { return w.opponent(me); }
     // A game on one machine in which it is my full turn.
     void myTurn() {
-        w.menu.smnOffline.checked = true;
+        w.menu.smnOffline.checked = w.menu.smnNewGame.enabled = true;
         w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
-        w.menu.smnNewGame.enabled = true;
         gameSubs::enableSide(w, me);
         w.timers.tmrTurnLimit.setOn(true);
     }
@@ -241,12 +214,11 @@ struct MyTurn : TestWindow {
     explicit MyTurn(SideId side = SideId::u1) : TestWindow(side) { myTurn(); }
 };
 
-inline std::string entry(int code) {
-    return cardSubs::record(code)->name;
-}
-inline std::string fielded(int code) {
-    return entry(code) + " " + cardSubs::record(code)->power;
-}
+// The log's last line.
+inline std::string lastLine(const Window& w) { return w.txtChat.text.substr(w.txtChat.text.rfind('\n') + 1); }
+
+inline std::string entry(int code) { return cardSubs::record(code)->name; }
+inline std::string fielded(int code) { return entry(code) + " " + cardSubs::record(code)->power; }
 // count entries of codes first, first+1, ... (regular codes stop at 165).
 inline std::vector<std::string> entries(int count, int first = 100) {
     std::vector<std::string> v;
