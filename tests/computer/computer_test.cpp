@@ -130,6 +130,15 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, cases[7].first);
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
+    // A special card picks the strongest card of each graveyard, by its catalogue power.
+    MyTurn g(SideId::u2);
+    TestWindow::fill(g.w.u2.lstHand, g.w.u2.txtHandCnt, {entry(211)});
+    TestWindow::fill(g.w.u2.cmbGrave, g.w.u2.txtGraveCnt, {fielded(101), entry(150), entry(120)});
+    TestWindow::fill(g.w.u1.cmbGrave, g.w.u1.txtGraveCnt, {entry(140), fielded(160) + "0", entry(165)});
+    const auto moves = candidateMoves(g.w, SideId::u2);
+    const auto special = std::ranges::find(moves, MoveKind::special, &Move::kind);
+    ASSERT_NE(special, moves.end());
+    EXPECT_EQ(std::pair(special->grave, special->opponentGrave), std::pair(1, 2));
 }
 
 // Seeded random legal moves from the start of a game on one machine, both decks shuffled,
