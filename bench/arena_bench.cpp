@@ -12,8 +12,9 @@
 // (prints every game's moves and messages: with --games 1 --seed S it replays game S).
 // It prints, per opponent: wins, draws, losses and unfinished games of the computer, its
 // win rate with a 95 % Wilson interval, the median and 90th percentile of its thinking time
-// per turn, games per second, the seeds of the first games it lost, and the failures
-// (broken rules, refusals: must be 0).
+// per turn, the play-quality counts per game of both sides (sacrifices unspent at the end,
+// turns with a winning attack left unmade), games per second, the seeds of the first games it
+// lost, and the failures (broken rules, refusals: must be 0).
 #include "selfplay/arena.h"
 #include "selfplay/players.h"
 
@@ -93,6 +94,8 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
     std::vector<std::string> failures;
     std::string lost; // the seeds of the first games lost
     long turns = 0;
+    // Play quality, the computer's and the opponent's: sacrifices unspent at the end, idle attack turns.
+    std::array<long, 2> unspent{}, idle{};
     const auto start = std::chrono::steady_clock::now();
     for (int g = 0; g < s.games; ++g) {
         const std::uint64_t seed = s.seed + static_cast<std::uint64_t>(g);
@@ -121,6 +124,9 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
         for (const double t : r.thinking[static_cast<std::size_t>(me)])
             thinkingMs.push_back(t * 1000);
         turns += r.turns;
+        const auto you = static_cast<std::size_t>(1 - me);
+        unspent[0] += r.unspentSacrifices[static_cast<std::size_t>(me)], unspent[1] += r.unspentSacrifices[you];
+        idle[0] += r.idleTurns[static_cast<std::size_t>(me)], idle[1] += r.idleTurns[you];
         for (const auto& f : r.failures)
             failures.push_back(f);
         if (r.refusals[static_cast<std::size_t>(me)] != 0)
@@ -137,6 +143,10 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
         100.0 * outcome[0] / s.games, 100 * low, 100 * high, winsAs[0], playedAs[0], winsAs[1], playedAs[1]);
     std::printf("           thinking per computer turn: median %.2f ms, 90th percentile %.2f ms\n",
                 percentile(thinkingMs, 0.5), percentile(thinkingMs, 0.9));
+    const auto perGame = [&](long n) { return static_cast<double>(n) / s.games; };
+    std::printf("           per game: sacrifices unspent %.2f (opponent %.2f), idle attack turns %.2f "
+                "(opponent %.2f)\n",
+                perGame(unspent[0]), perGame(unspent[1]), perGame(idle[0]), perGame(idle[1]));
     std::printf("           %.2f games/s, %.1f turns/game, failures %zu\n", s.games / seconds,
                 static_cast<double>(turns) / s.games, failures.size());
     if (!lost.empty()) std::printf("           lost games (seeds):%s\n", lost.c_str());

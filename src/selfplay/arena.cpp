@@ -1,5 +1,6 @@
 #include "selfplay/arena.h"
 
+#include "board/game_subs.h"
 #include "program/startup.h"
 #include "selfplay/game_driver.h"
 
@@ -42,6 +43,20 @@ class ArenaPorts final : Prompter, Sound, Clock {
     ArenaRecord& record_;
 };
 
+// An attack the side may make now would win: DIRECT against an empty field, or ATTACK with
+// one of its cards stronger than one of the opponent's.
+bool attackWouldPay(const Window& w, SideId side) {
+    const Side& s = w.side(side);
+    const Side& o = w.opponent(side);
+    const bool own = gameSubs::occupiedSlots(s) > 0, theirs = gameSubs::occupiedSlots(o) > 0;
+    if (s.btnDirect.enabled && own && !theirs) return true;
+    if (!s.btnAttack.enabled) return false;
+    for (const FieldSlot& a : s.txtAtt)
+        for (const FieldSlot& b : o.txtAtt)
+            if (!a.empty() && !b.empty() && a.power > b.power) return true;
+    return false;
+}
+
 // The two players at the arena's table: each chooses its side's move, timed; the move is
 // logged and, when its control is enabled, clicked.
 class Table final : public Actors {
@@ -53,10 +68,25 @@ class Table final : public Actors {
 
   private:
     static std::size_t index(SideId side) { return side == SideId::u1 ? 0 : 1; }
-    void turnBegins(SideId side) override { record_.thinking[index(side)].push_back(0); }
+    void turnBegins(SideId side) override {
+        endTurn();
+        turn_ = Turn{side};
+        record_.thinking[index(side)].push_back(0);
+    }
+    void gameEnds() override {
+        endTurn();
+        for (const SideId side : {SideId::u1, SideId::u2})
+            record_.unspentSacrifices[index(side)] = w_.side(side).txtSacriCnt.value;
+    }
+    // The turn that ends: an idle one if a winning attack was there and none was made.
+    void endTurn() {
+        if (turn_ && turn_->attackWouldPay && !turn_->attacked) ++record_.idleTurns[index(turn_->side)];
+        turn_.reset();
+    }
     Step act(SideId side) override {
         using Clock = std::chrono::steady_clock;
         const std::size_t p = index(side);
+        if (turn_ && attackWouldPay(w_, side)) turn_->attackWouldPay = true;
         const auto start = Clock::now();
         const Move move = players_[p]->choose(w_, side);
         record_.thinking[p].back() += std::chrono::duration<double>(Clock::now() - start).count();
@@ -66,6 +96,11 @@ class Table final : public Actors {
         if (!computer::clickable(w_.side(side), move)) return {done_, "the control is disabled"};
         ports_.deck = move.kind == MoveKind::open ? options_.decks[p] : std::string();
         computer::applyMove(w_, side, move);
+        // An attack made leaves ATTACK and DIRECT disabled; a refused one leaves them as they were.
+        const Side& s = w_.side(side);
+        if (turn_ && (move.kind == MoveKind::attack || move.kind == MoveKind::direct) && !s.btnAttack.enabled &&
+            !s.btnDirect.enabled)
+            turn_->attacked = true;
         return {done_, {}};
     }
     void fail(int turn, std::string_view after, const std::string& what) override {
@@ -79,6 +114,11 @@ class Table final : public Actors {
     ArenaPorts ports_;
     Window w_;
     std::string done_; // the last move, as the log shows it
+    struct Turn {
+        SideId side;
+        bool attackWouldPay = false, attacked = false;
+    };
+    std::optional<Turn> turn_; // the turn under way
 };
 
 } // namespace

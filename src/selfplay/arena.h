@@ -49,6 +49,11 @@ struct ArenaRecord : GameRecord {
     std::vector<std::string> log;
     // Every broken rule, a disabled control clicked, a turn without progress.
     std::vector<std::string> failures;
+    // How well each player played: the sacrifices it had banked and never spent when the game
+    // ended, and its turns in which a field card could have won a fight (ATTACK enabled and
+    // one of its cards stronger than one of the opponent's, or DIRECT enabled against an empty
+    // field) and no attack was made.
+    std::array<int, 2> unspentSacrifices{}, idleTurns{};
 };
 
 // Plays one game from OFFLINE to its end (or the turn limit), then NEW GAME. player1 plays

@@ -101,6 +101,7 @@ GameRecord driveGame(Window& w, Actors& actors, GameLimits limits) {
         check(step.name);
     }
     record.result = resultOf(watch.result);
+    actors.gameEnds();
 
     watch.yes = true;
     onlineSubs::smnNewGame_Click(w);

@@ -47,6 +47,8 @@ class Actors {
     virtual ~Actors() = default;
     // A turn of the side begins.
     virtual void turnBegins(SideId) {}
+    // The game has ended, or reached a limit; the board is as it ended (NEW GAME follows).
+    virtual void gameEnds() {}
     // Takes one action for the side whose turn it is.
     virtual Step act(SideId side) = 0;
     // Something was wrong after the action named, in the game's turn-th turn.

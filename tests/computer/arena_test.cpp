@@ -53,6 +53,28 @@ struct Stubborn final : Player {
     }
 };
 
+// Greedy, except that an attack it would make ends its turn instead.
+struct Pacifist final : Player {
+    GreedyPlayer greedy;
+    void newGame(std::uint64_t seed) override { greedy.newGame(seed); }
+    Move choose(const Window& w, SideId side) override {
+        const Move m = greedy.choose(w, side);
+        return m.kind == MoveKind::attack || m.kind == MoveKind::direct ? Move{MoveKind::end} : m;
+    }
+};
+
+// Draws a full hand and sacrifices two hand cards a turn, and never fields: its sacrifices stay banked.
+struct Hoarder final : Player {
+    void newGame(std::uint64_t) override {}
+    Move choose(const Window& w, SideId side) override {
+        const Side& s = w.side(side);
+        return s.btnOpen.enabled                              ? Move{MoveKind::open}
+               : s.btnQ5.enabled && s.lstHand.count() < 5 ? Move{MoveKind::q5}
+               : s.btnSacri.enabled                           ? Move{MoveKind::sacrificeHand, 0}
+                                                              : Move{MoveKind::end};
+    }
+};
+
 // A player that takes its time: at least a millisecond per move.
 struct Slow final : Player {
     RandomPlayer inner;
@@ -144,4 +166,23 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires
     for (const double seconds : r.thinking[1])
         EXPECT_GE(seconds, 0.001);
+}
+
+// How well each side played: the sacrifices left banked at the end, and the turns in which a
+// winning attack was left unmade.
+TEST(Arena, CountsUnspentSacrificesAndIdleAttackers) {
+    Hoarder hoarder;
+    Stubborn ender(Move{MoveKind::end});
+    const auto banked = playArenaGame(hoarder, ender, game(3, 4)); // two turns each
+    EXPECT_EQ(banked.unspentSacrifices, (std::array<int, 2>{4, 0}));
+    EXPECT_EQ(banked.idleTurns, (std::array<int, 2>{0, 0}));
+    Pacifist pacifist;
+    GreedyPlayer greedy;
+    std::array<int, 2> idle{};
+    for (std::uint64_t n = 1; n <= 4; ++n) {
+        const auto r = playArenaGame(pacifist, greedy, game(n, 60));
+        idle[0] += r.idleTurns[0], idle[1] += r.idleTurns[1];
+    }
+    EXPECT_GT(idle[0], 20);
+    EXPECT_EQ(idle[1], 0); // greedy takes every gain there is
 }
