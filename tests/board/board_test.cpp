@@ -5,6 +5,8 @@
 #include "online/online_subs.h"
 #include "support/fakes.h"
 
+#include <sys/stat.h>
+
 using namespace grim;
 using namespace grim::test;
 using namespace grim::gameSubs;
@@ -90,6 +92,9 @@ TEST(Startup, LoadsTheHelp) {
     // The lists and controls at start, and the help's absence, are checked through the shown window.
     std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
     EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);
+    std::filesystem::create_directories(dir.path("pipe")); // a pipe nobody writes to: not waited for
+    ASSERT_EQ(::mkfifo((dir.path("pipe") + "/instructions.txt").c_str(), 0600), 0);
+    EXPECT_EQ(TestWindow(SideId::u1, dir.path("pipe")).w.txtHelp.text, helpNotFound);
     dir.raw("long.txt", "ok\n" + std::string(maxLineLength + 1, 'x') + "\n");
     const TextLines lines = readTextLines(dir.path("long.txt"), 10);
     EXPECT_EQ(lines.lines, std::vector<std::string>{"ok"});
