@@ -105,13 +105,6 @@ void newGameReset(Window& w) {
     setListsVisible(w, true);
 }
 
-std::optional<std::size_t> lastPosition(std::string_view text, std::string_view part) {
-    if (part.empty()) return std::nullopt;
-    const auto pos = text.rfind(part);
-    if (pos == std::string_view::npos) return std::nullopt;
-    return pos + 1;
-}
-
 void setPower(FieldSlot& slot, long long power) { slot.power = saturate(power); }
 
 void putCard(FieldSlot& slot, CardId card, long long power) {

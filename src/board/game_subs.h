@@ -5,8 +5,6 @@
 #include "board/window.h"
 
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace grim::gameSubs {
 
@@ -41,9 +39,6 @@ void setListsVisible(Window& w, bool visible);
 void clearDuel(Window& w);
 // Clears the board for a new game on one machine.
 void newGameReset(Window& w);
-
-// The 1-based position of the last occurrence of part in text, or nothing.
-std::optional<std::size_t> lastPosition(std::string_view text, std::string_view part);
 
 // Sets a field slot's power, saturated to 16 bits.
 void setPower(FieldSlot& slot, long long power);
