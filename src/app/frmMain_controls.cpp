@@ -102,17 +102,18 @@ template <class T> void apply(ControlBinding& b, const List<T>& l) {
     if (!widget) return;
     enableWidget(widget, l.enabled);
     showWidget(widget, l.visible);
-    // The duel's cards become their entries only here, on their way to the widget.
-    std::vector<std::string> texts;
-    if constexpr (std::is_same_v<T, std::string>)
-        texts = l.items();
-    else
-        texts = itemTexts(l);
-    const bool itemsChanged = !b.shown || b.items != texts;
-    if (itemsChanged) {
-        b.items = std::move(texts);
-        b.shown = true;
+    // The duel's cards become their entries only here, on their way to the widget. A list of
+    // texts is compared as it is: the catalogue lists are not copied on every render.
+    bool itemsChanged = !b.shown;
+    if constexpr (std::is_same_v<T, std::string>) {
+        itemsChanged = itemsChanged || b.items != l.items();
+        if (itemsChanged) b.items = l.items();
+    } else {
+        std::vector<std::string> texts = itemTexts(l);
+        itemsChanged = itemsChanged || b.items != texts;
+        if (itemsChanged) b.items = std::move(texts);
     }
+    b.shown = true;
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         if (itemsChanged) {
             list->clear();

@@ -4,16 +4,23 @@
 
 namespace grim {
 
+namespace {
+
+// A card with a power, as a slot and a graveyard item from the field show it: "[120] OGRE 150".
+std::string withPower(CardId card, std::int16_t power) {
+    return entryText(card) + " " + std::to_string(power);
+}
+
+} // namespace
+
 std::string shownText(const Counter& c) { return std::to_string(c.value); }
 
 std::string shownText(const FieldSlot& slot) {
-    if (!slot.card) return {};
-    return entryText(*slot.card) + " " + std::to_string(slot.power);
+    return slot.card ? withPower(*slot.card, slot.power) : std::string();
 }
 
 std::string itemText(const GraveItem& item) {
-    if (!item.power) return entryText(item.card);
-    return entryText(item.card) + " " + std::to_string(*item.power);
+    return item.power ? withPower(item.card, *item.power) : entryText(item.card);
 }
 
 std::optional<std::int16_t> counterOfText(std::string_view text) {

@@ -96,11 +96,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(MessageId::about
 
 } // namespace
 
-std::string_view messageText(MessageId id) {
-    const auto i = static_cast<std::size_t>(id);
-    return i < texts.size() ? texts[i] : std::string_view{};
-}
-
 const std::string& messageString(MessageId id) {
     static const auto strings = [] {
         std::array<std::string, texts.size() + 1> all; // the last: the text of an id out of range
@@ -111,6 +106,8 @@ const std::string& messageString(MessageId id) {
     const auto i = static_cast<std::size_t>(id);
     return strings[i < texts.size() ? i : texts.size()];
 }
+
+std::string_view messageText(MessageId id) { return messageString(id); }
 
 bool isChanceReport(MessageId id) {
     return id == MessageId::cardsSpared || id == MessageId::fieldCardsSpared;
