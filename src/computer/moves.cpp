@@ -64,8 +64,10 @@ bool isRefusal(MessageId id) {
 void TrialPorts::message(MessageId id, const std::string&, const std::string&) {
     if (isResult(id))
         over = true;
-    else if (isRefusal(id))
+    else if (isRefusal(id)) {
         refused = true;
+        refusal = id;
+    }
 }
 
 std::vector<Move> candidateMoves(const Window& w, SideId side) {
@@ -169,9 +171,13 @@ void applyMove(Window& w, SideId side, const Move& m) {
     click(w, side, m);
 }
 
-std::string describe(const Window& w, SideId side, const Move& m) {
+std::string describe(const Window& w, SideId side, const Move& m, Voice voice) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
+    const bool log = voice == Voice::log;
+    // A verb as the log says it of the side ("fields") or as a hint says it to the player ("field").
+    auto verb = [log](std::string_view v) { return std::string(v) + (log ? "s" : ""); };
+    const std::string its = log ? "its" : "your";
     auto handCard = [&] {
         return m.hand >= 0 && m.hand < s.lstHand.count() ? entryText(s.lstHand.item(m.hand)) : std::string("a card");
     };
@@ -182,29 +188,28 @@ std::string describe(const Window& w, SideId side, const Move& m) {
     const std::string slotName = "SLOT " + std::to_string(m.slot);
     switch (m.kind) {
     case MoveKind::open:
-        return "opens its deck.";
+        return verb("open") + " " + its + " deck.";
     case MoveKind::draw:
-        return "draws a card.";
+        return verb("draw") + " a card.";
     case MoveKind::q5:
-        return "draws with Q5.";
+        return verb("draw") + " with Q5.";
     case MoveKind::sacrificeHand:
-        return "sacrifices " + handCard() + " from its hand.";
+        return verb("sacrifice") + " " + handCard() + " from " + its + " hand.";
     case MoveKind::sacrificeSlot:
-        return "sacrifices " + slotCard(s, m.slot) + " from " + slotName + ".";
+        return verb("sacrifice") + " " + slotCard(s, m.slot) + " from " + slotName + ".";
     case MoveKind::field:
-        return "fields " + handCard() + ".";
+        return verb("field") + " " + handCard() + ".";
     case MoveKind::special:
-        return "plays " + handCard() + (m.slot > 0 ? " on " + slotName : std::string()) + ".";
+        return verb("play") + " " + handCard() + (m.slot > 0 ? " on " + slotName : std::string()) + ".";
     case MoveKind::direct:
-        return std::string("attacks ") + (side == SideId::u2 ? "player 1" : "player 2") +
-               "'s LIFEPOINTS directly.";
+        return verb("attack") + " " + (side == SideId::u2 ? "player 1" : "player 2") + "'s LIFEPOINTS directly.";
     case MoveKind::master:
-        return "uses MASTER.";
+        return verb("use") + " MASTER.";
     case MoveKind::attack:
-        return "attacks " + slotCard(o, m.target) + " in SLOT " + std::to_string(m.target) + " with " +
+        return verb("attack") + " " + slotCard(o, m.target) + " in SLOT " + std::to_string(m.target) + " with " +
                slotCard(s, m.slot) + " in " + slotName + ".";
     case MoveKind::end:
-        return "ends its turn.";
+        return verb("end") + " " + its + " turn.";
     }
     return {};
 }

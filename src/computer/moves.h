@@ -126,6 +126,8 @@ class TrialPorts final : Prompter, Sound, Clock, Socket {
     bool refused = false;
     // Whether the game ended (a result was shown).
     bool over = false;
+    // The last refusal shown, when refused.
+    MessageId refusal{};
     void clear() { refused = over = false; }
 
   private:
@@ -167,7 +169,11 @@ std::vector<Move> candidateMoves(const Window& w, SideId side);
 // answers them (see playMove). OPEN DECK opens what the prompter's file dialog gives.
 void applyMove(Window& w, SideId side, const Move& m);
 
-// What the move does, for the message log: "fields [120] OGRE." (read before the move).
-std::string describe(const Window& w, SideId side, const Move& m);
+// Who a description speaks to: the log, of the side ("fields [120] OGRE."), or a hint, to
+// the player ("field [120] OGRE.").
+enum class Voice : std::uint8_t { log, hint };
+
+// What the move does, in the words of the message log (read before the move).
+std::string describe(const Window& w, SideId side, const Move& m, Voice voice = Voice::log);
 
 } // namespace grim::computer

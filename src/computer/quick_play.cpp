@@ -2,7 +2,9 @@
 
 #include "board/game_subs.h"
 #include "board/numbers.h"
+#include "board/turn_state.h"
 #include "cards/catalogue.h"
+#include "computer/judgement.h"
 #include "computer/moves.h"
 #include "rules/costs.h"
 
@@ -13,19 +15,11 @@ namespace grim::computer {
 
 namespace {
 
-// The weights of the board score, in points: a life point is worth 100, a point of power
-// on the field 1.5 (fielding is what wins the battles that take life points), a slot
-// filled 20. Sacrificed cards count until four are banked, cards still to draw or play
-// until ten are left: a side that runs out of cards loses its field and then its life.
-constexpr double wLife = 100, wPower = 1.5, wSlot = 20, wSac = 10, wSacCap = 4, wCard = 12, wCardCap = 10,
-                 wCardMore = 3, wNeed = 10;
+// How quick play weighs a card to field: the board score's weights of life, power and a
+// slot filled, less 10 points for each hand card it must sacrifice first.
+constexpr Weights quick{};
+constexpr double wLife = quick.life, wPower = quick.power, wSlot = quick.slot, wNeed = 10;
 
-double sacrificedValue(int n) {
-    return wSac * std::min<double>(n, wSacCap) + std::max<double>(0, n - wSacCap);
-}
-double cardsValue(int n) {
-    return wCard * std::min<double>(n, wCardCap) + wCardMore * std::max<double>(0, n - wCardCap);
-}
 
 // The hand card to field and how many hand cards must be sacrificed for it first.
 struct FieldPlan {
@@ -62,33 +56,10 @@ int weakest(const Side& s, int keep) {
     return found;
 }
 
-// The attack that wins against the opponent's strongest card it can beat, with the
-// weakest attacker that does.
-std::optional<Move> bestAttack(const Side& s, const Side& o) {
-    std::optional<Move> best;
-    int bestTarget = -1, bestAttacker = 0;
-    for (int b = 1; b <= slotCount; ++b) {
-        if (o.slot(b).empty()) continue;
-        const int defender = o.slot(b).power;
-        for (int a = 1; a <= slotCount; ++a) {
-            if (s.slot(a).empty()) continue;
-            const int attacker = s.slot(a).power;
-            if (attacker <= defender) continue;
-            if (defender > bestTarget || (defender == bestTarget && attacker < bestAttacker)) {
-                best = Move{MoveKind::attack, -1, a, b};
-                bestTarget = defender;
-                bestAttacker = attacker;
-            }
-        }
-    }
-    return best;
-}
-
 } // namespace
 
 void playTurnQuickly(Window& w, SideId side) {
     Side& s = w.side(side);
-    const Side& o = w.opponent(side);
     if (s.btnOpen.enabled) return;
 
     for (int guard = 0; guard < handLimit && s.lstHand.count() < handLimit && !s.lstDeck.empty(); ++guard) {
@@ -112,29 +83,55 @@ void playTurnQuickly(Window& w, SideId side) {
     }
     if (s.btnMaster.enabled && gameSubs::occupiedSlots(s) == slotCount)
         applyMove(w, side, Move{MoveKind::master});
-    if (s.btnDirect.enabled && gameSubs::occupiedSlots(o) == 0 && gameSubs::occupiedSlots(s) > 0)
-        applyMove(w, side, Move{MoveKind::direct});
-    else if (const auto attack = bestAttack(s, o); attack && s.btnAttack.enabled)
-        applyMove(w, side, *attack);
+    if (const auto attack = winningAttack(w, side)) applyMove(w, side, *attack);
     if (s.btnEnd.enabled) applyMove(w, side, Move{MoveKind::end});
 }
 
-double evaluate(const Window& w, SideId side) {
+void playOn(Window& w, SideId me, int ended, int turns) {
+    for (int guard = 0; ended < turns && guard < 2 * turns + 2; ++guard) {
+        const SideId side = hasTurn(w.side(me)) ? me : other(me);
+        if (!hasTurn(w.side(side))) return;
+        playTurnQuickly(w, side);
+        if (hasTurn(w.side(side))) return; // a deck still to open
+        if (side == me) ++ended;
+    }
+}
+
+double evaluate(const Window& w, SideId side, const Weights& k) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
     const int life = readNumber(s.txtLp), opponentLife = readNumber(o.txtLp);
     const int cards = s.lstHand.count() + readNumber(s.txtDeckCnt);
+    auto sacrificed = [&](int n) {
+        return k.sacrificed * std::min<double>(n, k.sacrificedCap) + std::max<double>(0, n - k.sacrificedCap);
+    };
+    auto cardsLeft = [&](int n) {
+        return k.card * std::min<double>(n, k.cardCap) + k.cardMore * std::max<double>(0, n - k.cardCap);
+    };
     // A won game beats any other board, a lost one loses to any. Among won games, the one
     // won with more life points and cards kept: won sooner, without wasting cards (damage
     // beyond the last life point counts for nothing).
     if (life <= 0 || opponentLife <= 0) {
         if (life <= 0 && opponentLife <= 0) return 0;
-        return life > 0 ? 1e6 + wLife * life + cardsValue(cards) : -1e6 - wLife * opponentLife;
+        return life > 0 ? 1e6 + k.life * life + cardsLeft(cards) : -1e6 - k.life * opponentLife;
     }
-    return wLife * (life - opponentLife) + wPower * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
-           wSlot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
-           sacrificedValue(readNumber(s.txtSacriCnt)) - sacrificedValue(readNumber(o.txtSacriCnt)) +
-           cardsValue(cards) - cardsValue(o.lstHand.count() + readNumber(o.txtDeckCnt));
+    auto strongest = [](const Side& side) {
+        int top = 0;
+        for (const FieldSlot& slot : side.txtAtt)
+            if (!slot.empty()) top = std::max<int>(top, slot.power);
+        return top;
+    };
+    auto handPower = [](const Side& side) {
+        int total = 0;
+        for (const CardId card : side.lstHand.items())
+            if (!card.special()) total += cardPower(card);
+        return total;
+    };
+    return k.life * (life - opponentLife) + k.power * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
+           k.slot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
+           sacrificed(readNumber(s.txtSacriCnt)) - sacrificed(readNumber(o.txtSacriCnt)) + cardsLeft(cards) -
+           cardsLeft(o.lstHand.count() + readNumber(o.txtDeckCnt)) + k.top * (strongest(s) - strongest(o)) +
+           k.hand * (handPower(s) - handPower(o));
 }
 
 } // namespace grim::computer

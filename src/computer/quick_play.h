@@ -14,8 +14,28 @@ namespace grim::computer {
 // A side that has not opened its deck yet is left as it is.
 void playTurnQuickly(Window& w, SideId side);
 
+// Plays on quickly, turn after turn of whichever side has the turn, until the side `me` has
+// ended `turns` turns counted from the turn under way when the search began, `ended` of which
+// are over already. Every look-ahead so stops right after a turn of `me`, however many moves
+// it tried first. It stops too at a side that does not get its turn or makes no progress.
+void playOn(Window& w, SideId me, int ended, int turns);
+
+// The weights of the board score, in points.
+struct Weights {
+    double life = 100;        // a life point
+    double power = 1.5;       // a point of power on the field
+    double slot = 20;         // a slot filled
+    double sacrificed = 10;   // a sacrificed card to pay with, up to sacrificedCap of them (1 each beyond)
+    double sacrificedCap = 4;
+    double card = 12;         // a card still to draw or play, up to cardCap of them (cardMore each beyond)
+    double cardCap = 10;
+    double cardMore = 3;
+    double top = 0;           // a point of power of the strongest field card
+    double hand = 0;          // a point of power of a regular card in hand
+};
+
 // How good the board is for the side: life points first, then what stands on the fields,
 // the sacrificed cards to pay with and the cards in hand. A won game scores highest.
-double evaluate(const Window& w, SideId side);
+double evaluate(const Window& w, SideId side, const Weights& weights = {});
 
 } // namespace grim::computer

@@ -1,6 +1,6 @@
 #include "selfplay/arena.h"
 
-#include "board/game_subs.h"
+#include "computer/judgement.h"
 #include "program/startup.h"
 #include "selfplay/game_driver.h"
 
@@ -43,20 +43,6 @@ class ArenaPorts final : Prompter, Sound, Clock {
     ArenaRecord& record_;
 };
 
-// An attack the side may make now would win: DIRECT against an empty field, or ATTACK with
-// one of its cards stronger than one of the opponent's.
-bool attackWouldPay(const Window& w, SideId side) {
-    const Side& s = w.side(side);
-    const Side& o = w.opponent(side);
-    const bool own = gameSubs::occupiedSlots(s) > 0, theirs = gameSubs::occupiedSlots(o) > 0;
-    if (s.btnDirect.enabled && own && !theirs) return true;
-    if (!s.btnAttack.enabled) return false;
-    for (const FieldSlot& a : s.txtAtt)
-        for (const FieldSlot& b : o.txtAtt)
-            if (!a.empty() && !b.empty() && a.power > b.power) return true;
-    return false;
-}
-
 // The two players at the arena's table: each chooses its side's move, timed; the move is
 // logged and, when its control is enabled, clicked.
 class Table final : public Actors {
@@ -86,10 +72,12 @@ class Table final : public Actors {
     Step act(SideId side) override {
         using Clock = std::chrono::steady_clock;
         const std::size_t p = index(side);
-        if (turn_ && attackWouldPay(w_, side)) turn_->attackWouldPay = true;
+        if (turn_ && computer::winningAttack(w_, side)) turn_->attackWouldPay = true;
         const auto start = Clock::now();
         const Move move = players_[p]->choose(w_, side);
-        record_.thinking[p].back() += std::chrono::duration<double>(Clock::now() - start).count();
+        const double thought = std::chrono::duration<double>(Clock::now() - start).count();
+        record_.thinking[p].back() += thought;
+        record_.decisions[p].push_back(thought);
 
         done_ = std::string(idText(side)) + " " + computer::describe(w_, side, move);
         record_.log.push_back(done_);

@@ -43,8 +43,9 @@ struct ArenaOptions {
 };
 
 struct ArenaRecord : GameRecord {
-    // Per player (index 0: player 1): the time it thought in each of its turns, in seconds.
-    std::array<std::vector<double>, 2> thinking;
+    // Per player (index 0: player 1): the time it thought in each of its turns, and for each
+    // of its decisions, in seconds.
+    std::array<std::vector<double>, 2> thinking, decisions;
     // Every move, as "u1 fields [120] OGRE.", and every message shown, in order.
     std::vector<std::string> log;
     // Every broken rule, a disabled control clicked, a turn without progress.
