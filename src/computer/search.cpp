@@ -1,56 +1,73 @@
 #include "computer/search.h"
 
-#include "board/turn_state.h"
+#include "computer/judgement.h"
 #include "computer/quick_play.h"
+#include "computer/tree_search.h"
 
 #include <algorithm>
-#include <limits>
+#include <array>
 
 namespace grim::computer {
 
 namespace {
 
-// The rest of the turn and the opponent's reply, played quickly.
-void lookAhead(Window& w, SideId me, int turns) {
-    if (hasTurn(w.side(me))) playTurnQuickly(w, me);
-    for (int t = 0; t < turns; ++t) {
-        const SideId side = t % 2 == 0 ? other(me) : me;
-        if (!hasTurn(w.side(side))) break;
-        playTurnQuickly(w, side);
-    }
-}
+// EASY deals at most this many boards, and takes a sensible move at random this often.
+constexpr int easyDeals = 2;
+constexpr double easyWhim = 0.3;
 
-} // namespace
-
-Move chooseMove(const Observation& o, const SearchOptions& options, std::stop_token stop) {
-    TrialPorts trial(options.seed);
+// Each move played on the same dealt boards, with the same chances; the best average wins.
+Move flatSearch(const Observation& o, const std::vector<Move>& moves, TrialPorts& trial, int deals, int turns,
+                const Weights& weights, std::stop_token stop) {
     const Ports ports = trial.ports();
     Window board(ports), sim(ports);
-    determinize(o, board, ports);
-    const std::vector<Move> legal = legalMoves(board, o.me, trial);
-    if (legal.empty()) return Move{MoveKind::end};
-    if (legal.size() == 1) return legal.front();
-    // A full hand first: drawing costs nothing and only adds choices.
-    for (const Move& m : legal)
-        if (m.kind == MoveKind::q5 || m.kind == MoveKind::draw) return m;
-
-    std::vector<double> total(legal.size(), 0.0);
-    for (int d = 0; d < options.determinizations && !stop.stop_requested(); ++d) {
+    std::vector<double> total(moves.size(), 0.0);
+    for (int d = 0; d < deals && !stop.stop_requested(); ++d) {
         determinize(o, board, ports);
-        // Every move meets the same chances on this board.
         const SeededRandom chances(static_cast<std::uint64_t>(trial.random().next() * 9007199254740992.0));
-        for (std::size_t i = 0; i < legal.size(); ++i) {
+        for (std::size_t i = 0; i < moves.size(); ++i) {
             SeededRandom random = chances;
             sim = board;
             sim.ports.random = &random;
             trial.clear();
-            applyMove(sim, o.me, legal[i]);
-            lookAhead(sim, o.me, options.turns);
-            total[i] += evaluate(sim, o.me);
+            applyMove(sim, o.me, moves[i]);
+            playOn(sim, o.me, moves[i].kind == MoveKind::end ? 1 : 0, 1 + turns / 2);
+            total[i] += evaluate(sim, o.me, weights);
         }
     }
     const auto best = std::max_element(total.begin(), total.end());
-    return legal[static_cast<std::size_t>(best - total.begin())];
+    return moves[static_cast<std::size_t>(best - total.begin())];
+}
+
+} // namespace
+
+std::string_view levelName(Level level) {
+    static constexpr std::array<std::string_view, 3> names{"EASY", "NORMAL", "HARD"};
+    return names[static_cast<std::size_t>(level)];
+}
+
+Move chooseMove(const Observation& o, const SearchOptions& options, std::stop_token stop) {
+    TrialPorts trial(options.seed);
+    const Ports ports = trial.ports();
+    Window board(ports);
+    determinize(o, board, ports);
+    const std::vector<Move> legal = legalMoves(board, o.me, trial);
+    if (legal.empty()) return Move{MoveKind::end};
+    if (legal.size() == 1) return legal.front();
+    const std::vector<Move> moves = sensibleMoves(board, o.me, legal, trial);
+    if (moves.size() == 1) return moves.front();
+    switch (options.level) {
+    case Level::hard:
+        return chooseByTree(o, moves, options, stop);
+    case Level::easy:
+        if (trial.random().next() < easyWhim)
+            return moves[std::min(moves.size() - 1, static_cast<std::size_t>(trial.random().next() *
+                                                                             static_cast<double>(moves.size())))];
+        return flatSearch(o, moves, trial, std::min(options.determinizations, easyDeals), 0,
+                          options.weights, stop);
+    case Level::normal:
+        break;
+    }
+    return flatSearch(o, moves, trial, options.determinizations, options.turns, options.weights, stop);
 }
 
 } // namespace grim::computer

@@ -1,24 +1,44 @@
-// The computer's choice of a move: determinized Monte Carlo search. It deals boards that
-// agree with what it can see (observation.h), plays each legal move on each of them, looks
-// ahead through the rest of its turn and the opponent's reply (quick_play.h), and takes the
-// move whose boards score best on average. The same observation and seed always give the
-// same move; nothing outside the observation is read.
+// The computer's choice of a move, at three levels. Every level chooses among the sensible
+// moves (judgement.h) of a board dealt to agree with what it can see (observation.h), so none
+// reads anything outside the observation, and the same observation and seed always give the
+// same move.
+//  - NORMAL: determinized Monte Carlo search. It deals boards, plays each move on each of
+//    them, looks ahead through the rest of its turn and the following turns played quickly
+//    (quick_play.h), and takes the move whose boards score best on average.
+//  - EASY: the same with two boards and no look-ahead past its own turn, and now and then a
+//    sensible move taken at random instead of the best.
+//  - HARD: information set Monte Carlo tree search (tree_search.h).
 #pragma once
 
 #include "computer/moves.h"
 #include "computer/observation.h"
+#include "computer/quick_play.h"
 
+#include <chrono>
 #include <cstdint>
 #include <stop_token>
+#include <string_view>
 
 namespace grim::computer {
 
+enum class Level : std::uint8_t { easy, normal, hard };
+
+// "EASY", "NORMAL", "HARD": the names the menu and the log use.
+std::string_view levelName(Level level);
+
 struct SearchOptions {
     std::uint64_t seed = 1;
-    // Boards dealt per decision.
+    // NORMAL: boards dealt per decision (EASY deals at most two).
     int determinizations = 32;
-    // Whole turns played after the rest of the own turn: the opponent's reply, then the own next turn, ...
+    // Whole turns looked ahead after the rest of the own turn (the opponent's reply, the own next
+    // turn, ...): the look-ahead ends after turns / 2 more turns of the own.
     int turns = 6;
+    Level level = Level::normal;
+    // HARD: tree iterations per decision, and the thinking time one decision may take at most.
+    int iterations = 3000;
+    std::chrono::milliseconds budget{600};
+    // The board score the search maximises.
+    Weights weights{};
 };
 
 // The move the observing side takes now. It must have the turn; a side that may only end
