@@ -34,6 +34,11 @@ void ComputerSeat::settled() {
     // that holds the box to end; the window calls again then.
     if (!window_.idle()) return;
     const Window& board = window_.core();
+    if (hinting_) {
+        // A hint for a board that has changed since would be thrown away.
+        if (!computer::sameView(*asked_, computer::observe(board, asked_->me))) search_.request_stop();
+        return;
+    }
     const bool hasTurn = computer::computerToMove(board);
     // The player sees the turn pass before the computer's first move.
     if (hasTurn && !hadTurn_) tmrComputer_->start();
@@ -65,6 +70,7 @@ void ComputerSeat::think(computer::Observation seen) {
     if (search_.joinable()) search_.join(); // it has sent its move: it is ending
     computer::SearchOptions options = options_;
     options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
+    options.level = computer::computerLevel(window_.core());
     asked_ = seen;
     thinking_ = true;
     search_ = std::jthread([this, seen = std::move(seen), options](std::stop_token stop) {
@@ -78,6 +84,36 @@ void ComputerSeat::think(computer::Observation seen) {
         QMetaObject::invokeMethod(
             this, [this, move] { chosen(move); }, Qt::QueuedConnection);
     });
+}
+
+void ComputerSeat::hint() {
+    const auto side = computer::hintSide(window_.core());
+    if (thinking_ || hinting_ || !side) return;
+    if (search_.joinable()) search_.join();
+    computer::SearchOptions options = options_;
+    options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
+    computer::Observation seen = computer::observe(window_.core(), *side);
+    asked_ = seen;
+    hinting_ = true;
+    search_ = std::jthread([this, seen = std::move(seen), options](std::stop_token stop) {
+        std::optional<std::string> text;
+        try {
+            text = computer::hintText(seen, options, stop);
+        } catch (const std::exception&) {
+            // No hint rather than no program.
+        }
+        if (stop.stop_requested()) text.reset();
+        QMetaObject::invokeMethod(
+            this, [this, text] { hinted(text); }, Qt::QueuedConnection);
+    });
+}
+
+void ComputerSeat::hinted(std::optional<std::string> text) {
+    hinting_ = false;
+    if (text && computer::sameView(*asked_, computer::observe(window_.core(), asked_->me)))
+        window_.forward([text = *text](Window& w) { w.txtDescControls.text = text; });
+    else
+        settled();
 }
 
 void ComputerSeat::chosen(std::optional<computer::Move> move) {

@@ -1,9 +1,14 @@
-// The computer's seat at the window in VS COMPUTER. After every event it looks at the board;
+// The computer's seat at the window in VS COMPUTER, and the hint's thinker in OFFLINE and VS
+// COMPUTER. After every event it looks at the board;
 // when player 2 is to move it thinks on a copy of what player 2 can see, off the window's
 // thread, and plays the move it chose through the window's event queue, no sooner than
 // tmrComputer's interval after its previous move, so that the player can follow. A search
 // whose move would be thrown away (the board has changed since it began, or the window
-// goes) is stopped: the window never waits for a whole search.
+// goes) is stopped: the window never waits for a whole search. The computer plays at the
+// level checked in the menu when it begins each decision.
+// A hint is thought out the same way, off the window's thread, for the side hintSide names and
+// from what that side can see; it is written into the description box when it is ready, unless
+// the board has changed since it was asked for.
 #pragma once
 
 #include "board/ports.h"
@@ -12,6 +17,7 @@
 #include <QObject>
 
 #include <optional>
+#include <string>
 #include <thread>
 
 class QTimer;
@@ -32,6 +38,9 @@ class ComputerSeat final : public QObject {
     // The window has handled and shown an event, and nothing else waits: the computer may
     // start thinking, or play the move it has chosen.
     void settled();
+    // smnHint: thinks out a hint for the side whose turn it is. Nothing while the computer
+    // thinks, a hint is on its way, or no side may have one.
+    void hint();
 
   private:
     void think(computer::Observation seen);
@@ -44,6 +53,9 @@ class ComputerSeat final : public QObject {
     SeededRandom seeds_;
     std::jthread search_;
     bool thinking_ = false;
+    bool hinting_ = false;
+    // The hint's result, on the window's thread; none from a search that was stopped.
+    void hinted(std::optional<std::string> text);
     bool hadTurn_ = false;                       // player 2 was to move when last looked at
     std::optional<computer::Observation> asked_; // what the last search was given
     std::optional<computer::Move> move_;         // and what it chose, not yet played

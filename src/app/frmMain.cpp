@@ -9,6 +9,7 @@
 #include "cards/version.h"
 #include "program/startup.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTabWidget>
@@ -76,6 +77,8 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     computer_ = std::make_unique<grim::app::ComputerSeat>(
         *this, overrides.computerSearch.value_or(grim::computer::SearchOptions{}),
         overrides.computerSearch ? overrides.computerSearch->seed : grim::app::clockSeed());
+    smnHint_ = control<QAction>("smnHint");
+    connect(smnHint_, &QAction::triggered, computer_.get(), [this] { computer_->hint(); });
 
     Form_Load();
 }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QTabWidget;
 
 namespace grim {
@@ -111,6 +112,8 @@ class frmMain : public QMainWindow {
     QTabWidget* tabs_ = nullptr;
     QWidget* gameTab_ = nullptr;
     grim::app::HintFilter* hints_ = nullptr;
+    // OPTIONS > HINT: enabled while a side may have a hint.
+    QAction* smnHint_ = nullptr;
     // Plays player 2 in VS COMPUTER. Declared last: it is destroyed first, waiting for its
     // search to end before anything else of the window goes.
     std::unique_ptr<grim::app::ComputerSeat> computer_;

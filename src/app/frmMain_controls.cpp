@@ -265,6 +265,7 @@ void frmMain::render() {
         grim::app::apply(b, control);
     });
     showTurn();
+    if (smnHint_) smnHint_->setEnabled(grim::computer::hintSide(core_).has_value());
 }
 
 // The player's selections, typing and option choices reach the core as they happen, so a

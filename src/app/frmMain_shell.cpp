@@ -45,6 +45,16 @@ void frmMain::buildMenu() {
     sounds->setObjectName(QStringLiteral("smnSounds"));
     item(sounds, "smnSoundsOn", "O&N", true);
     item(sounds, "smnSoundsOff", "O&FF", true);
+    options->addSeparator();
+    QMenu* level = options->addMenu(QStringLiteral("COMPUTER &LEVEL"));
+    level->setObjectName(QStringLiteral("smnLevel"));
+    item(level, "smnLevelEasy", "&EASY", true);
+    item(level, "smnLevelNormal", "&NORMAL", true);
+    item(level, "smnLevelHard", "&HARD", true);
+    QAction* hint = item(options, "smnHint", "&HINT");
+    hint->setShortcut(QKeySequence(Qt::Key_F1));
+    hint->setShortcutContext(Qt::ApplicationShortcut);
+    hint->setEnabled(false);
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("&ABOUT"));
     about->setObjectName(QStringLiteral("mnAbout"));

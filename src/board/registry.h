@@ -82,6 +82,10 @@ template <class W, class F> void forEachControl(W& w, F&& f) {
     f(std::string("smnCreator"), m.smnCreator);
     f(std::string("smnCredits"), m.smnCredits);
     f(std::string("smnComments"), m.smnComments);
+    f(std::string("smnLevel"), m.smnLevel);
+    f(std::string("smnLevelEasy"), m.smnLevelEasy);
+    f(std::string("smnLevelNormal"), m.smnLevelNormal);
+    f(std::string("smnLevelHard"), m.smnLevelHard);
 
     auto& t = w.timers;
     f(std::string("tmrTurnLimit"), t.tmrTurnLimit);

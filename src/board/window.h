@@ -72,6 +72,8 @@ struct Menu {
     Switch smnOffline, smnOnline, smnComputer, smnRestore{false}, smnNewGame{false}, smnSounds;
     Switch smnSoundsOn{false, true}, smnSoundsOff;
     Switch smnCreator, smnCredits, smnComments;
+    // The computer's level, one item checked at a time.
+    Switch smnLevel, smnLevelEasy, smnLevelNormal{true, true}, smnLevelHard;
 };
 
 struct Timers {

@@ -8,6 +8,7 @@
 #include "modes/play_mode.h"
 #include "rules/turn_flow.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -135,7 +136,9 @@ void playComputerMove(Window& w, const Move& m) {
             move = Move{MoveKind::end};
         }
     }
-    logLine(w, "] Computer " + describe(w, computerSide, move) + ">");
+    const std::string level =
+        move.kind == MoveKind::open ? "(" + std::string(levelName(computerLevel(w))) + ") " : std::string();
+    logLine(w, "] Computer " + level + describe(w, computerSide, move) + ">");
     Answers answers(*w.ports.prompter, deckPath);
     {
         RestorePorts restore{w, w.ports};
@@ -146,6 +149,39 @@ void playComputerMove(Window& w, const Move& m) {
         std::error_code ignored;
         std::filesystem::remove(deckPath, ignored);
     }
+}
+
+namespace {
+Switch Menu::*levelItem(Level level) {
+    static constexpr std::array<Switch Menu::*, 3> items{&Menu::smnLevelEasy, &Menu::smnLevelNormal,
+                                                         &Menu::smnLevelHard};
+    return items[static_cast<std::size_t>(level)];
+}
+constexpr std::array<Level, 3> levels{Level::easy, Level::normal, Level::hard};
+} // namespace
+
+void smnLevel_Click(Window& w, Level level) {
+    for (const Level l : levels)
+        (w.menu.*levelItem(l)).checked = l == level;
+}
+
+Level computerLevel(const Window& w) {
+    for (const Level l : levels)
+        if ((w.menu.*levelItem(l)).checked) return l;
+    return Level::normal;
+}
+
+std::optional<SideId> hintSide(const Window& w) {
+    const PlayMode mode = playMode(w);
+    if (mode != PlayMode::offline && mode != PlayMode::computer) return std::nullopt;
+    for (const SideId side : {SideId::u1, SideId::u2})
+        if (hasTurn(w.side(side)) && !(mode == PlayMode::computer && side == computerSide)) return side;
+    return std::nullopt;
+}
+
+std::string hintText(const Observation& seen, SearchOptions options, std::stop_token stop) {
+    options.level = Level::hard;
+    return "Hint: " + describe(seen.board, seen.me, chooseMove(seen, options, stop), Voice::hint);
 }
 
 } // namespace grim::computer

@@ -5,7 +5,10 @@
 #include "board/window.h"
 #include "computer/moves.h"
 #include "computer/observation.h"
+#include "computer/search.h"
 
+#include <optional>
+#include <stop_token>
 #include <string>
 
 namespace grim::computer {
@@ -38,8 +41,23 @@ bool clickedByComputer(const Window& w, const SlotSelector& control);
 // Carries out the computer's move on the window: tried first on a copy (a move the rules
 // would refuse becomes END), written to the message log ("<[time] Computer fields [120]
 // OGRE.>"), then clicked through the handlers with its questions answered Yes without
-// being shown. OPEN DECK opens the computer's deck. Other messages (a result, a chance
-// that failed) show as usual.
+// being shown. OPEN DECK opens the computer's deck, and its line names the computer's level
+// ("<[time] Computer (HARD) opens its deck.>"). Other messages (a result, a chance that
+// failed) show as usual.
 void playComputerMove(Window& w, const Move& m);
+
+// COMPUTER LEVEL: the item of the level is checked, the others not. The computer reads the
+// level at each decision.
+void smnLevel_Click(Window& w, Level level);
+Level computerLevel(const Window& w);
+
+// The side a hint is for: in OFFLINE the side whose turn it is, in VS COMPUTER player 1 on
+// its turn; none in any other mode, or while no player may act.
+std::optional<SideId> hintSide(const Window& w);
+
+// The hint for what the side can see: the move the HARD search would play, in the words of the
+// log ("Hint: attack [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."). The options'
+// level is taken as HARD.
+std::string hintText(const Observation& seen, SearchOptions options, std::stop_token stop = {});
 
 } // namespace grim::computer

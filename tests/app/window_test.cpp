@@ -64,7 +64,7 @@ const char* const atStart =
     "btnSet=off SET;btnSpecialU=off S;btnTop=on TOP;btnUp=on UP;cmbGraveU=;cmbSlotAU=1|2|3|4|5;"
     "cmbSlotBU=1|2|3|4|5;fraBoardU=on;lblAttU_i=off SLOT i;lstDeck=;lstDeckU=;lstHandU=;lstRegCards=66;"
     "lstSpcCards=29;optPlayer1=off PLAYER 1;optPlayer2=off PLAYER 2;smnComments=on;smnComputer=on;"
-    "smnCreator=on;smnCredits=on;smnNewGame=off;smnOffline=on;smnOnline=on;smnRestore=off;smnSounds=on;"
+    "smnCreator=on;smnCredits=on;smnHint=off;smnLevel=on;smnLevelEasy=on;smnLevelHard=on;smnLevelNormal=on+;smnNewGame=off;smnOffline=on;smnOnline=on;smnRestore=off;smnSounds=on;"
     "smnSoundsOff=on;smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;"
     "txtDesc=;txtDescControls=;txtGraveCntU=0;txtHandCntU=0;txtLpU=25;txtMins=3 MINUTES;txtMsg=off:;"
     "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtSacriCntU=0;txtSpcCnt=29;txtUpdates=0 of 8";
@@ -72,7 +72,7 @@ const char* const atStart =
 // The window's title, its tabs' texts one after another, and every menu item, frame title and label.
 const char* const titles =
     "GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW &GAME|&SOUNDS|"
-    "O&N|O&FF|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
+    "O&N|O&FF|COMPUTER &LEVEL|&EASY|&NORMAL|&HARD|&HINT|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
     "SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|"
     "GAME MESSAGES && ONLINE CHAT|TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|"
     "REGULAR CARDS|SPECIAL CARDS|CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
@@ -348,7 +348,7 @@ class WindowTest : public QObject {
         const QStringList lines = computerLines();
         QCOMPARE_LE(lines.size(), ticks);
         QCOMPARE_GE(lines.size(), 3);
-        QVERIFY2(lines.front().endsWith("] Computer opens its deck.>"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.front().endsWith("] Computer (NORMAL) opens its deck.>"), qPrintable(lines.join('\n')));
         QCOMPARE(lines.filter("draws"), QStringList());
         QVERIFY2(!lines[1].endsWith("ends its turn.>"), qPrintable(lines.join('\n')));
         // Only player 1 was asked to shuffle; nothing was shown for the computer.

@@ -84,7 +84,7 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     const auto before = computerFiles();
     const std::size_t questionsBefore = t.p.questions.size();
     playComputerMove(w, Move{MoveKind::open});
-    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer opens its deck.>");
+    EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer (NORMAL) opens its deck.>");
     EXPECT_EQ(computerFiles(), before);
     EXPECT_NE(itemTexts(w.u2.lstDeck), t.computerCards); // shuffled: the question was answered Yes
     EXPECT_EQ(t.flags("btnAttackU2 btnOpenU2 tmrTurnLimit") + t.texts("txtDeckCntU2"), "10140");
