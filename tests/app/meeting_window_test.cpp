@@ -71,20 +71,6 @@ class MeetingWindowTest : public QObject {
         ACT(host, "yes click btnDisconnect");
         QTRY_VERIFY(join.text("txtChat").endsWith("] Other player disconnected.>"));
     }
-
-    void aServerThatIsNotThere() {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        const QString closed = "127.0.0.1:" + QString::number(probe.serverPort());
-        probe.close();
-        Shown w("/nonexistent-grimward", 1);
-        ACT(w, "click smnOnline, type txtServer " + closed + ", type txtRoom x, click btnJoin");
-        QTRY_COMPARE(w.p.messages.size(), std::size_t{1});
-        QVERIFY2(w.p.last().startsWith("message: Not able to reach the meeting server at " + closed + ": "),
-                 qPrintable(w.p.last()));
-        QCOMPARE(w.shows("btnHost btnJoin txtServer"), "on on " + closed);
-        QVERIFY(!w.find<QTimer>("tmrConnect")->isActive());
-    }
 };
 
 QTEST_MAIN(MeetingWindowTest)
