@@ -120,6 +120,17 @@ long rssKiB(pid_t pid) {
     return 0;
 }
 
+// The processor time a process has used, in seconds.
+double cpuSeconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string field;
+    for (int i = 1; i <= 13 && stat >> field;) // the name holds no blank here
+        ++i;
+    double user = 0, system = 0;
+    stat >> user >> system;
+    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 // A server as a child process, on 127.0.0.1 and any free port.
 struct Server {
     pid_t pid = -1;
@@ -398,7 +409,7 @@ struct Nuisances {
 
 struct Result {
     int rooms = 0, servers = 0;
-    double pairSeconds = 0, handOverSeconds = 0;
+    double pairSeconds = 0, handOverSeconds = 0, serverCpu = 0; // the servers' processor time, all of the run
     std::vector<double> took, tookFirst,
         tookOthers; // all rooms; those of the first server (the nuisances'), of the others
     long rssGrowth = 0;
@@ -453,6 +464,8 @@ Result runLoad(int rooms, int servers, bool withNuisances,
         step();
     result.handOverSeconds = static_cast<double>(nowNs() - shared.start.load()) / 1e9;
     for (Server& s : running)
+        result.serverCpu += cpuSeconds(s.pid);
+    for (Server& s : running)
         s.sample(), result.rssGrowth += s.rssPeak - s.rssBase;
     shared.finished = true;
     for (pid_t pid : sides)
@@ -496,6 +509,9 @@ bool report(const char* title, const Result& r) {
                 r.took.size(), framesPerRoom * r.rooms, r.handOverSeconds);
     std::printf("  send to arrival       p50 %.2f ms, p99 %.2f ms, max %.2f ms   (goal: p99 <= 50 ms)\n", p50,
                 p99, worst);
+    std::printf("  server processor      %.2f s in all (pairing and hand-over): %.0f %% of one core over the "
+                "hand-over\n",
+                r.serverCpu, 100 * r.serverCpu / r.handOverSeconds);
     std::printf("  server memory         %.0f KiB more at the peak: %.2f KiB a room   (goal: <= 32)\n",
                 static_cast<double>(r.rssGrowth), perRoom);
     if (r.nuisances && r.servers > 1)
