@@ -77,8 +77,9 @@ int main(int argc, char** argv) {
         std::cout << "grimward-server listening on " << options.address << " port " << relay.port()
                   << std::endl;
         io.run();
-    } catch (const std::exception& e) {
-        std::cerr << "grimward-server: " << e.what() << "\n";
+    } catch (const std::exception& e) { // the address or port cannot be had
+        std::cerr << "grimward-server: cannot listen on " << options.address << " port " << options.port
+                  << ": " << e.what() << "\n";
         return 1;
     }
     return 0;
