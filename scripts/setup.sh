@@ -10,7 +10,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream)
+          libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream libasio-dev)
 
 missing=()
 for p in "${packages[@]}"; do

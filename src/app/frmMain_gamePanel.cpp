@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 
 #include "app/widgets.h"
+#include "online/meeting_wire.h"
 #include "online/online_subs.h"
 
 #include <QGridLayout>
@@ -50,12 +51,16 @@ QWidget* frmMain::buildOnlinePanel() {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
 
-    const std::pair<const char*, const char*> boxes[] = {
-        {"NAME", "txtPlayer"}, {"IP", "txtIp"}, {"PORT", "txtPort"}};
+    // SERVER and ROOM: meeting the other window through a meeting server (empty room: direct play).
+    const std::pair<const char*, const char*> boxes[] = {{"NAME", "txtPlayer"}, {"IP", "txtIp"},
+                                                         {"PORT", "txtPort"},   {"SERVER", "txtServer"},
+                                                         {"ROOM", "txtRoom"}};
     int r = 0;
     for (const auto& [text, name] : boxes) {
         auto* box = lineBox(QLatin1String(name), false);
         if (box->objectName() == QLatin1String("txtPlayer")) box->setMaxLength(grim::onlineSubs::longestName);
+        if (box->objectName() == QLatin1String("txtRoom")) box->setMaxLength(int(grim::meet::longestRoom));
+        if (box->objectName() == QLatin1String("txtServer")) box->setPlaceholderText(QStringLiteral("address:port"));
         auto* label = new QLabel(QLatin1String(text));
         label->setBuddy(box);
         grid->addWidget(label, r, 0);

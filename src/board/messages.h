@@ -87,6 +87,9 @@ enum class MessageId : std::uint8_t {
     noIp,
     badPort,
     cannotListen, // composed with its details where it is shown
+    badServer,
+    badRoomName,
+    meetingEnded, // composed with its details where it is shown
     disconnectQuestion,
     hangUp,
     connectionError,

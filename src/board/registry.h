@@ -62,6 +62,8 @@ template <class W, class F> void forEachControl(W& w, F&& f) {
     f(std::string("txtPlayer"), o.txtPlayer);
     f(std::string("txtIp"), o.txtIp);
     f(std::string("txtPort"), o.txtPort);
+    f(std::string("txtServer"), o.txtServer);
+    f(std::string("txtRoom"), o.txtRoom);
     f(std::string("txtMsg"), o.txtMsg);
     f(std::string("btnHost"), o.btnHost);
     f(std::string("btnJoin"), o.btnJoin);

@@ -65,6 +65,9 @@ struct DeckEditor {
 // The "ONLINE SETTINGS" frame and the chat input.
 struct OnlinePanel {
     TextBox txtPlayer{"ACE"}, txtIp{"192.168.0.2"}, txtPort{"33221"}, txtMsg;
+    // A meeting server ("address:port") and a room in it; with a room typed, HOST GAME and
+    // JOIN GAME meet the other window there instead of listening or connecting directly.
+    TextBox txtServer, txtRoom;
     Switch btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2;
 };
 
@@ -111,6 +114,11 @@ struct Window {
     // parts taken. A part at any other time was sent for a game that has ended here.
     enum class Incoming : std::uint8_t { none, due, arriving };
     Incoming incoming = Incoming::none;
+    // Meeting through a meeting server: what this window awaits from it. none once the two
+    // windows are paired, and in direct play.
+    enum class Meeting : std::uint8_t { none, connecting, answer, waiting };
+    Meeting meeting = Meeting::none;
+    bool meetingHost = false;
     // "</synch/>" came while player 1's board was awaited: player 2 opens its deck once it has come.
     bool synchHeld = false;
 

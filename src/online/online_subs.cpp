@@ -4,6 +4,7 @@
 #include "board/message_log.h"
 #include "online/link.h"
 #include "board/sound_subs.h"
+#include "online/meeting_client.h"
 #include "online/online_handlers.h"
 #include "online/tags.h"
 
@@ -39,7 +40,7 @@ constexpr const char* connectionEstablished =
     "] A connection with other player has been established. Checking game version compatibility.>";
 
 void setConnectionFields(Window& w, bool enabled) {
-    for (TextBox* t : {&w.online.txtPlayer, &w.online.txtIp, &w.online.txtPort})
+    for (TextBox* t : {&w.online.txtPlayer, &w.online.txtIp, &w.online.txtPort, &w.online.txtServer, &w.online.txtRoom})
         t->enabled = enabled;
 }
 
@@ -106,6 +107,8 @@ void lockConnectionFields(Window& w) {
 
 void hostGame(Window& w) {
     w.ports.socket->close();
+    if (!w.online.txtRoom.text.empty()) return meetThroughServer(w, meet::Role::host);
+    w.meeting = Window::Meeting::none;
     if (refused(w, false)) return;
     OnlinePanel& o = w.online;
     std::string whyNot;
@@ -125,6 +128,8 @@ void hostGame(Window& w) {
 
 void joinGame(Window& w) {
     w.ports.socket->close();
+    if (!w.online.txtRoom.text.empty()) return meetThroughServer(w, meet::Role::join);
+    w.meeting = Window::Meeting::none;
     if (refused(w, true)) return;
     OnlinePanel& o = w.online;
     w.ports.socket->connect(o.txtIp.text, *portNumber(o.txtPort.text));
@@ -147,6 +152,7 @@ void disconnectGame(Window& w) {
     w.online.btnDisconnect.enabled = false;
     uncheckModes(w);
     w.ports.socket->close();
+    w.meeting = Window::Meeting::none;
 }
 
 void newGameResetOnline(Window& w) {
@@ -195,18 +201,24 @@ void requestRestart(Window& w) {
     w.ports.prompter->show(MessageId::restartSent);
 }
 
-void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
-    w.ports.socket->close();
-    w.ports.socket->accept(requestId);
+void greetJoiner(Window& w) {
     logLine(w, connectionEstablished);
     sendMessage(w, tagText(Tag::whatGameVersion));
 }
 
+void Winsock_ConnectionRequest(Window& w, std::int32_t requestId) {
+    w.ports.socket->close();
+    w.ports.socket->accept(requestId);
+    greetJoiner(w);
+}
+
 void Winsock_Connect(Window& w) {
+    if (meetingConnected(w)) return;
     logLine(w, connectionEstablished);
 }
 
 void Winsock_Close(Window& w) {
+    if (meetingClosed(w)) return;
     w.timers.tmrTurnLimit.setOn(false);
     w.ports.prompter->show(MessageId::hangUp);
     logLine(w, "] Other player disconnected.>");
@@ -215,7 +227,8 @@ void Winsock_Close(Window& w) {
     w.ports.socket->close();
 }
 
-void Winsock_Error(Window& w, int, const std::string&) {
+void Winsock_Error(Window& w, int, const std::string& description) {
+    if (meetingFailed(w, description)) return;
     w.ports.socket->close();
     w.timers.tmrTurnLimit.setOn(false);
     w.ports.prompter->show(MessageId::connectionError);
@@ -226,7 +239,10 @@ void Winsock_Error(Window& w, int, const std::string&) {
 void tmrConnect_Timer(Window& w) {
     Timer& timer = w.timers.tmrConnect;
     if (!timer.on()) return;
-    if (!socketConnected(w)) {
+    if (w.meeting != Window::Meeting::none) { // no host came to the room within the minute
+        meetingGivenUp(w);
+        enableSideChoiceAndFields(w);
+    } else if (!socketConnected(w)) {
         w.ports.socket->close();
         appendToLog(w, "<Not able to connect to " + w.online.txtIp.text + ".>");
         enableSideChoiceAndFields(w);

@@ -8,21 +8,24 @@
 
 namespace grim::onlineSubs {
 
-// txtMsg, btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2, txtPlayer, txtIp, txtPort.
+// txtMsg, btnHost, btnJoin, btnDisconnect, btnSet, optPlayer1, optPlayer2, txtPlayer, txtIp, txtPort,
+// txtServer, txtRoom.
 void disableOnlineControls(Window& w);
 // The three mode items enabled and unchecked: the player chooses a mode again.
 void uncheckModes(Window& w);
-// btnHost, btnJoin, txtPlayer, txtIp, txtPort.
+// btnHost, btnJoin, txtPlayer, txtIp, txtPort, txtServer, txtRoom.
 void enableConnectionControls(Window& w);
 // Hides both sides' deck and hand lists.
 void hideDeckAndHandLists(Window& w);
-// Disables the name, address and port boxes.
+// Disables the name, address, port, meeting server and room boxes.
 void lockConnectionFields(Window& w);
 
 // HOST GAME, JOIN GAME and DISCONNECT (the last one asks first).
 void hostGame(Window& w);
 void joinGame(Window& w);
 void disconnectGame(Window& w);
+// The host's first words on a new connection: the log line and the version question.
+void greetJoiner(Window& w);
 // The versions agree: chat, DISCONNECT and NEW GAME become available.
 void openDuel(Window& w);
 // Clears the board for a new game between two windows: the sides are chosen again.

@@ -5,6 +5,7 @@
 #include "online/link.h"
 #include "board/sound_subs.h"
 #include "online/hand_over.h"
+#include "online/meeting_client.h"
 #include "online/online_handlers.h"
 #include "online/online_subs.h"
 #include "online/tags.h"
@@ -127,6 +128,7 @@ void handleTag(Window& w, const std::string& m) {
 } // namespace
 
 void Winsock_DataArrival(Window& w, const std::string& m) {
+    if (meetingMessage(w, m)) return;
     if (!m.empty() && m[0] == '^') {
         showLine(w, m);
     } else if (!m.empty() && m[0] == '<') {

@@ -67,7 +67,8 @@ const char* const atStart =
     "smnCreator=on;smnCredits=on;smnHint=off;smnLevel=on;smnLevelEasy=on;smnLevelHard=on;smnLevelNormal=on+;smnNewGame=off;smnOffline=on;smnOnline=on;smnRestore=off;smnSounds=on;"
     "smnSoundsOff=on;smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;"
     "txtDesc=;txtDescControls=;txtGraveCntU=0;txtHandCntU=0;txtLpU=25;txtMins=3 MINUTES;txtMsg=off:;"
-    "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtSacriCntU=0;txtSpcCnt=29;txtUpdates=0 of 8";
+    "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtRoom=off:;txtSacriCntU=0;txtServer=off:;txtSpcCnt=29;"
+    "txtUpdates=0 of 8";
 
 // The window's title, its tabs' texts one after another, and every menu item, frame title and label.
 const char* const titles =

@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 status=0
-for f in bin/grimward share/grimward/instructions.txt \
+for f in bin/grimward bin/grimward-server share/grimward/instructions.txt \
          share/grimward/im.wav share/grimward/update.wav share/grimward/attack.wav share/grimward/over.wav \
          share/applications/org.grimward.Grimward.desktop \
          share/metainfo/org.grimward.Grimward.metainfo.xml \
@@ -25,9 +25,11 @@ decks="$(ls "$build/bin/decks")"
 for deck in $decks; do
     cmp -s "$build/bin/decks/$deck" "$prefix/share/grimward/decks/$deck" || { echo "not installed: decks/$deck"; status=1; }
 done
-[ -x "$prefix/bin/grimward" ] || { echo "not executable: bin/grimward"; status=1; }
-# Nothing but the program sits in bin/: the data is found from there.
-extra="$(ls "$prefix/bin" | grep -vx grimward || true)"
+for program in grimward grimward-server; do
+    [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; status=1; }
+done
+# Nothing but the program and the meeting server sits in bin/: the data is found from there.
+extra="$(ls "$prefix/bin" | grep -vx -e grimward -e grimward-server || true)"
 [ -z "$extra" ] || { echo "unexpected in bin/: $extra"; status=1; }
 
 # The launcher entry names the installed icon and program; the metadata names the entry.
