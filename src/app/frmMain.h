@@ -21,6 +21,7 @@ class QtSocket;
 }
 namespace grim::app {
 class ComputerSeat;
+class Glance;
 class HintFilter;
 struct ControlBinding;
 } // namespace grim::app
@@ -111,6 +112,7 @@ class frmMain : public QMainWindow {
     QTabWidget* tabs_ = nullptr;
     QWidget* gameTab_ = nullptr;
     grim::app::HintFilter* hints_ = nullptr;
+    grim::app::Glance* glance_ = nullptr; // the status line, the last-turn box, the card face
     // Plays player 2 in VS COMPUTER. Declared last: it is destroyed first, waiting for its
     // search to end before anything else of the window goes.
     std::unique_ptr<grim::app::ComputerSeat> computer_;

@@ -5,6 +5,7 @@
 
 #include "app/control_binding.h"
 #include "app/event_routes.h"
+#include "app/glance.h"
 #include "app/slot_label.h"
 
 #include "board/formats.h"
@@ -265,6 +266,7 @@ void frmMain::render() {
         grim::app::apply(b, control);
     });
     showTurn();
+    glance_->show();
 }
 
 // The player's selections, typing and option choices reach the core as they happen, so a

@@ -2,6 +2,8 @@
 // description of the controls, the online settings and the message log with the chat.
 #include "app/frmMain.h"
 
+#include "app/card_face.h"
+#include "app/glance.h"
 #include "app/widgets.h"
 #include "online/online_subs.h"
 
@@ -37,8 +39,19 @@ QWidget* frmMain::buildStatusPanel() {
 
     grid->addWidget(caption(QStringLiteral("DESCRIPTION OF GAME CONTROLS")), 1, 0, 1, 4);
     auto* description = textBox(QStringLiteral("txtDescControls"));
-    description->setFixedHeight(description->fontMetrics().lineSpacing() * 11 + 12); // a whole card record
+    // A whole card record where there is room; on a small screen the box scrolls, and the
+    // last-turn box under it takes no more height than the window had before it.
+    const int line = description->fontMetrics().lineSpacing();
+    description->setMinimumHeight(line * 7 + 12);
+    description->setMaximumHeight(line * 11 + 12);
     grid->addWidget(description, 2, 0, 1, 4);
+    grid->addWidget(glance_->cardFace(), 1, 4, 2, 1);
+    auto* lastTurn = caption(QStringLiteral("LAST TURN"));
+    lastTurn->setBuddy(glance_->lastTurnBox());
+    grid->addWidget(lastTurn, 3, 0, 1, 5);
+    glance_->lastTurnBox()->setMinimumHeight(line * 3 + 12);
+    glance_->lastTurnBox()->setMaximumHeight(line * 8 + 12);
+    grid->addWidget(glance_->lastTurnBox(), 4, 0, 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return panel;
