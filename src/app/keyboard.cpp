@@ -84,8 +84,9 @@ void installQuit(frmMain* window) {
     options->addSeparator();
     QAction* quit = options->addAction(QStringLiteral("&QUIT"));
     quit->setObjectName(QStringLiteral("smnQuit"));
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(quit); // its key works with the menu closed
     QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
 }
 

@@ -188,16 +188,17 @@ void LastTurnWatch::observe(const Window& w) {
     if (blank(now.u1) && blank(now.u2)) changes_.clear(); // a new game, or none yet
 
     // At one machine: a turn ends when the side to move changes.
+    const bool online = playMode(w) == PlayMode::online;
     const std::optional<SideId> mover = moverOf(w);
-    if (mover != mover_) {
+    if (mover != mover_ && !online) {
         if (mover_ && start_ && watched(w, *mover_)) changes_ = turnChanges(*start_, now);
         if (mover) start_ = now;
-        mover_ = mover;
     }
+    mover_ = mover;
 
     // Online: the other window's turn runs from this window's end of turn (its board is then
     // due here) until that board has arrived whole while still connected.
-    if (playMode(w) == PlayMode::online) {
+    if (online) {
         if (incoming_ == Window::Incoming::none && w.incoming != Window::Incoming::none) start_ = now;
         if (incoming_ == Window::Incoming::arriving && w.incoming == Window::Incoming::none && connected(w) &&
             start_)
