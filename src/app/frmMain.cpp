@@ -3,6 +3,7 @@
 #include "app/computer_seat.h"
 #include "app/control_binding.h"
 #include "app/data_folder.h"
+#include "app/deck_view.h"
 #include "app/glance.h"
 #include "app/icons.h"
 #include "app/keyboard.h"
@@ -47,6 +48,8 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     setWindowTitle(QStringLiteral("GRIMWARD - [VERSION %1]").arg(grim::gameVersion));
 
     glance_ = new grim::app::Glance(core_, statusBar(), this);
+    deckView_ = new grim::app::DeckView(this);
+    connect(deckView_, &grim::app::DeckView::changed, this, [this] { forward([](grim::Window&) {}); });
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabMain"));
     tabs_->addTab(scrolled(buildDeckTab()), QStringLiteral("DECK"));

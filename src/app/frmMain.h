@@ -21,6 +21,7 @@ class QtSocket;
 }
 namespace grim::app {
 class ComputerSeat;
+class DeckView;
 class Glance;
 class HintFilter;
 struct ControlBinding;
@@ -113,6 +114,8 @@ class frmMain : public QMainWindow {
     QWidget* gameTab_ = nullptr;
     grim::app::HintFilter* hints_ = nullptr;
     grim::app::Glance* glance_ = nullptr; // the status line, the last-turn box, the card face
+    grim::app::DeckView* deckView_ = nullptr; // the deck editor's search, filters, order and summary
+    void keepSelectionShown(); // a catalogue selection the filter hides moves to a card shown
     // Plays player 2 in VS COMPUTER. Declared last: it is destroyed first, waiting for its
     // search to end before anything else of the window goes.
     std::unique_ptr<grim::app::ComputerSeat> computer_;

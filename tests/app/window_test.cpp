@@ -61,12 +61,16 @@ const char* const atStart =
     "btnAddU=off ;btnAttackU=off ATTACK;btnClose=on CLOSE;btnDirectU=off DIRECT;btnDisconnect=off DISCONNECT;"
     "btnDown=on DOWN;btnEndU=off END;btnFieldU=off F;btnHost=off HOST GAME;btnJoin=off JOIN GAME;"
     "btnMasterU=off MASTER;btnOpen=on OPEN;btnOpenU=off ;btnQ5U=off Q5;btnSacriU=off X;btnSave=on SAVE;"
-    "btnSet=off SET;btnSpecialU=off S;btnTop=on TOP;btnUp=on UP;cmbGraveU=;cmbSlotAU=1|2|3|4|5;"
-    "cmbSlotBU=1|2|3|4|5;fraBoardU=on;lblAttU_i=off SLOT i;lblStatus=on;lstDeck=;lstDeckU=;lstHandU=;lstRegCards=66;"
+    "btnSet=off SET;btnSpecialU=off S;btnTop=on TOP;btnUp=on UP;cmbGraveU=;cmbLevelFilter=8@ALL LEVELS;"
+    "cmbSlotAU=1|2|3|4|5;cmbSlotBU=1|2|3|4|5;cmbSort=BY CODE|BY NAME|BY LEVEL|BY POWER@BY CODE;"
+    "cmbTypeFilter=18@ALL TYPES;fraBoardU=on;lblAttU_i=off SLOT "
+    "i;lblDeckSummary=on;lblStatus=on;lstDeck=;lstDeckU=;lstHandU=;lstRegCards=66;"
     "lstSpcCards=29;optPlayer1=off PLAYER 1;optPlayer2=off PLAYER 2;smnComments=on;smnComputer=on;"
-    "smnCreator=on;smnCredits=on;smnNewGame=off;smnOffline=on;smnOnline=on;smnQuit=on;smnRestore=off;smnSounds=on;"
+    "smnCreator=on;smnCredits=on;smnNewGame=off;smnOffline=on;smnOnline=on;smnQuit=on;smnRestore=off;"
+    "smnSounds=on;"
     "smnSoundsOff=on;smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;"
-    "txtDesc=;txtDescControls=;txtGraveCntU=0;txtHandCntU=0;txtLastTurn=;txtLpU=25;txtMins=3 MINUTES;txtMsg=off:;"
+    "txtDesc=;txtDescControls=;txtFilter=;txtGraveCntU=0;txtHandCntU=0;txtLastTurn=;txtLpU=25;txtMins=3 "
+    "MINUTES;txtMsg=off:;"
     "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtSacriCntU=0;txtSpcCnt=29;txtUpdates=0 of 8";
 
 // The window's title, its tabs' texts one after another, and every menu item, frame title and label.
