@@ -3,7 +3,10 @@
 // seconds of the turn on the real one-second timer, the card face, the keys that do nothing
 // where their button is off or on another tab, and QUIT.
 #include "app/card_face.h"
+#include "app/deck_view.h"
 #include "shown.h"
+
+#include <numeric>
 
 using namespace grim;
 using namespace grim::test;
@@ -96,6 +99,70 @@ class GlanceTest : public QObject {
         face->render(&image);
         QVERIFY(image.pixelColor(image.width() / 2, 12) !=
                 image.pixelColor(image.width() / 2, image.height() - 12));
+    }
+
+    // The deck built by keys alone with the search on: the filter only hides catalogue rows, a
+    // selection it hides moves to a card shown, the order is only how the rows show, and the
+    // summary and the chart follow every change.
+    void deckToolsByKeys() {
+        Shown w;
+        auto* reg = w.find<QListWidget>("lstRegCards");
+        auto* chart = w.find<app::DeckChart>("deckChart");
+        auto shownRows = [&] {
+            QStringList rows;
+            for (int r = 0; r < reg->count(); ++r)
+                if (!reg->isRowHidden(r)) rows << reg->item(r)->text();
+            return rows;
+        };
+        ACT(w, "pick lstRegCards {104}");
+        ACT(w, "type txtFilter man");
+        QCOMPARE(shownRows(), cards("{104}|{112}").split('|'));
+        QCOMPARE(w.shows("lstRegCards"), cards("66@{104}")); // the selection stays
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.shows("lstDeck lstRegCards txtDeckCount txtRegCnt"),
+                 cards("{104} 65@{112} 1 65")); // the card above was hidden
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.shows("lstRegCards txtDeckCount"), "64 2"); // nothing shown is left to select
+        // Nothing selected: Return adds nothing.
+        const std::size_t logged = w.p.log.size();
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.p.since(logged), QStringList("message: There is no card selected to add to deck."));
+
+        // Strongest first, level 5 only: the first row shown is the first card added.
+        auto clearFilter = [&] { w.find<QLineEdit>("txtFilter")->clear(); };
+        clearFilter();
+        ACT(w, "choose cmbSort BY POWER, choose cmbLevelFilter LEVEL 5");
+        QCOMPARE(shownRows().size(), 5);
+        QCOMPARE(reg->item(1)->text(), cards("{160}")); // row 0 is OMEGA, hidden
+        for (int n = 0; n < 5; ++n)
+            ACT(w, "keys lstRegCards Home Return");
+        QCOMPARE(w.shows("txtDeckCount lstRegCards"), "7 59");
+        // Back to code order without a filter: the catalogue list is what it always was.
+        ACT(w, "choose cmbSort BY CODE, choose cmbLevelFilter ALL LEVELS, dbl lstDeck {160}");
+        QCOMPARE(reg->item(58)->text(), cards("{160}"));
+        QCOMPARE(w.window.core().deck.lstRegCards.item(58), entry(160));
+
+        // Up to 40 by keys with the search on; the summary and the chart match the deck.
+        ACT(w, "type txtFilter e");
+        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstRegCards Home Return");
+        clearFilter();
+        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstSpcCards Home Return");
+        ACT(w, "keys lstSpcCards Home Return");
+        QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
+        QCOMPARE(w.text("txtDeckCount"), "40");
+        const auto summary = deckSubs::summarize(w.window.core().deck.lstDeck);
+        QCOMPARE(summary.count, 40);
+        QCOMPARE(w.find<QLabel>("lblDeckSummary")->text(),
+                 QString::fromStdString(deckSubs::summaryText(summary)));
+        app::DeckChart::Counts counts{};
+        for (const std::string& line : w.window.core().deck.lstDeck.items()) {
+            const CardId card = cardOfEntry(line).value();
+            ++counts[card.special() ? 6 : std::size_t(cardLevel(card.code()) - 1)];
+        }
+        QCOMPARE(chart->counts(), counts);
+        QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 40);
     }
 
     // QUIT (Ctrl+Q) closes as the close button does: with a game under way it asks first.
