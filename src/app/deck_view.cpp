@@ -104,7 +104,9 @@ void DeckView::arrange(const std::string& name, const ListBox& list, ControlBind
     binding.order =
         order_ == deckSubs::CatalogueOrder::code ? std::vector<int>{} : deckSubs::shownOrder(list, order_);
     binding.hidden.assign(list.items().size(), false);
-    for (std::size_t i = 0; i < list.items().size(); ++i)
+    const bool everything =
+        filter_.text.empty() && filter_.level == deckSubs::CatalogueFilter::anyLevel && filter_.type.empty();
+    for (std::size_t i = 0; i < list.items().size() && !everything; ++i)
         binding.hidden[i] = !deckSubs::passes(filter_, list.items()[i]);
 }
 

@@ -71,6 +71,7 @@ QWidget* frmMain::buildDeckTab() {
     auto* holds = new QVBoxLayout();
     holds->addWidget(deckView_->summary());
     holds->addWidget(deckView_->chart());
+    holds->addStretch(1);
     grid->addLayout(holds, 3, 0, 1, 2);
     grid->addWidget(deckView_->filterRow(), 3, 2, 1, 2, Qt::AlignTop);
 

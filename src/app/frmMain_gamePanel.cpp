@@ -8,6 +8,7 @@
 #include "online/online_subs.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,14 +45,18 @@ QWidget* frmMain::buildStatusPanel() {
     const int line = description->fontMetrics().lineSpacing();
     description->setMinimumHeight(line * 7 + 12);
     description->setMaximumHeight(line * 11 + 12);
-    grid->addWidget(description, 2, 0, 1, 4);
-    grid->addWidget(glance_->cardFace(), 1, 4, 2, 1);
+    // The description with the face of the card it describes beside it, and the last turn under both.
+    auto* described = new QHBoxLayout();
+    described->setSpacing(6);
+    described->addWidget(description, 1);
+    described->addWidget(glance_->cardFace());
+    grid->addLayout(described, 2, 0, 1, 4);
     auto* lastTurn = caption(QStringLiteral("LAST TURN"));
     lastTurn->setBuddy(glance_->lastTurnBox());
-    grid->addWidget(lastTurn, 3, 0, 1, 5);
+    grid->addWidget(lastTurn, 3, 0, 1, 4);
     glance_->lastTurnBox()->setMinimumHeight(line * 3 + 12);
     glance_->lastTurnBox()->setMaximumHeight(line * 8 + 12);
-    grid->addWidget(glance_->lastTurnBox(), 4, 0, 1, 5);
+    grid->addWidget(glance_->lastTurnBox(), 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return panel;

@@ -45,7 +45,7 @@ std::vector<CardId> graveLostOf(const Side& b, const Side& a) {
 // The changes of one side; theirGraveLost are the cards gone from the other side's graveyard,
 // which a card new in this graveyard may have come from.
 void sideChanges(SideId id, const Side& b, const Side& a, std::vector<CardId> theirGraveLost,
-                 std::vector<TurnChange>& out) {
+                 std::optional<SideId> mover, std::vector<TurnChange>& out) {
     auto add = [&](Kind kind, std::optional<CardId> card = std::nullopt, int slot = 0, int from = 0,
                    int to = 0, int count = 0) {
         out.push_back(TurnChange{id, kind, card, slot, from, to, count});
@@ -84,7 +84,9 @@ void sideChanges(SideId id, const Side& b, const Side& a, std::vector<CardId> th
         }
     }
 
-    const bool sacrificing = a.txtSacriCnt.value > b.txtSacriCnt.value;
+    // A regular card from the hand to the graveyard is a sacrifice of the side that moved; of the
+    // other side it was taken by an effect. Without the mover, a rise of the side's C tells.
+    const bool sacrificing = mover ? *mover == id : a.txtSacriCnt.value > b.txtSacriCnt.value;
     for (const GraveItem& item : graveGained) {
         if (item.power || take(theirGraveLost, item.card)) {
             add(Kind::intoGrave, item.card);
@@ -138,10 +140,11 @@ std::optional<SideId> moverOf(const Window& w) {
 
 } // namespace
 
-std::vector<TurnChange> turnChanges(const BoardSides& before, const BoardSides& after) {
+std::vector<TurnChange> turnChanges(const BoardSides& before, const BoardSides& after,
+                                    std::optional<SideId> mover) {
     std::vector<TurnChange> out;
-    sideChanges(SideId::u1, before.u1, after.u1, graveLostOf(before.u2, after.u2), out);
-    sideChanges(SideId::u2, before.u2, after.u2, graveLostOf(before.u1, after.u1), out);
+    sideChanges(SideId::u1, before.u1, after.u1, graveLostOf(before.u2, after.u2), mover, out);
+    sideChanges(SideId::u2, before.u2, after.u2, graveLostOf(before.u1, after.u1), mover, out);
     return out;
 }
 
@@ -191,7 +194,7 @@ void LastTurnWatch::observe(const Window& w) {
     const bool online = playMode(w) == PlayMode::online;
     const std::optional<SideId> mover = moverOf(w);
     if (mover != mover_ && !online) {
-        if (mover_ && start_ && watched(w, *mover_)) changes_ = turnChanges(*start_, now);
+        if (mover_ && start_ && watched(w, *mover_)) changes_ = turnChanges(*start_, now, mover_);
         if (mover) start_ = now;
     }
     mover_ = mover;
@@ -202,7 +205,8 @@ void LastTurnWatch::observe(const Window& w) {
         if (incoming_ == Window::Incoming::none && w.incoming != Window::Incoming::none) start_ = now;
         if (incoming_ == Window::Incoming::arriving && w.incoming == Window::Incoming::none && connected(w) &&
             start_)
-            changes_ = turnChanges(*start_, now);
+            changes_ =
+                turnChanges(*start_, now, other(w.online.optPlayer1.checked ? SideId::u1 : SideId::u2));
     }
     incoming_ = w.incoming;
 }

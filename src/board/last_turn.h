@@ -45,8 +45,10 @@ struct TurnChange {
     friend bool operator==(const TurnChange&, const TurnChange&) = default;
 };
 
-// The changes from before to after, player 1's first, each side's in the order of the kinds.
-std::vector<TurnChange> turnChanges(const BoardSides& before, const BoardSides& after);
+// The changes from before to after, player 1's first, each side's in the order of the kinds;
+// mover is the side whose turn it was, when known.
+std::vector<TurnChange> turnChanges(const BoardSides& before, const BoardSides& after,
+                                    std::optional<SideId> mover = std::nullopt);
 
 // The line the last-turn box shows for a change: "Player 2 fielded [120] OGRE in slot 3 (150).".
 std::string changeText(const TurnChange& change);

@@ -50,6 +50,7 @@ std::string lines(const std::vector<TurnChange>& changes) {
 TEST(LastTurn, LinesOfABoardPair) {
     struct Case {
         const char *before1, *before2, *after1, *after2, *expected;
+        std::optional<SideId> mover = std::nullopt;
     };
     const Case cases[] = {
         {"d=100 h=105 lp=3", "f1=120:150", "d=100 h=105 lp=3", "f1=120:150", ""},
@@ -62,6 +63,12 @@ TEST(LastTurn, LinesOfABoardPair) {
          "Player 1 fielded [120] OGRE in slot 2 (power 150).\nPlayer 1's sacrificed cards: 1 -> 0.\n"},
         {"", "d=100 h=105,106", "", "d=100 h=106 g=105 c=1",
          "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's sacrificed cards: 0 -> 1.\n"},
+        // The C a sacrifice earned spent on a card in the same turn: the side that moved sacrificed.
+        {"", "h=105,138 c=0 lp=25", "", "g=105 f2=138:200 c=0 lp=24",
+         "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\nPlayer 2 sacrificed [105] CLOWN from the "
+         "hand.\n"
+         "Player 2's life points: 25 -> 24.\n",
+         SideId::u2},
         // A combat: the defender destroyed (its graveyard item is no line of its own), the
         // attacker's power rewritten, the loser's life point.
         {"f1=120:150", "f4=105:100", "f1=120:50", "g=105:100 lp=24",
@@ -90,7 +97,7 @@ TEST(LastTurn, LinesOfABoardPair) {
     for (const Case& c : cases) {
         const BoardSides before{sideOf(c.before1), sideOf(c.before2)},
             after{sideOf(c.after1), sideOf(c.after2)};
-        EXPECT_EQ(lines(turnChanges(before, after)), c.expected) << c.after1 << " | " << c.after2;
+        EXPECT_EQ(lines(turnChanges(before, after, c.mover)), c.expected) << c.after1 << " | " << c.after2;
     }
 }
 
