@@ -62,6 +62,8 @@ void sideChanges(SideId id, const Side& b, const Side& a, std::vector<CardId> th
         if (take(graveLost, card)) fromGrave.push_back(card);
     // Cards that left the hand in the turn, drawn in it or not.
     int leftHand = 0;
+    // The C the fielded cards cost.
+    int fieldingC = 0;
 
     std::vector<GraveItem> graveGained = without(a.cmbGrave.items(), b.cmbGrave.items());
     for (int i = 1; i <= slotCount; ++i) {
@@ -80,24 +82,34 @@ void sideChanges(SideId id, const Side& b, const Side& a, std::vector<CardId> th
         }
         if (is.card) {
             ++leftHand;
+            fieldingC += cardCost(is.card->code()).sacrificed;
             add(Kind::fielded, is.card, i, 0, is.power);
         }
     }
 
     // A regular card from the hand to the graveyard is a sacrifice of the side that moved; of the
-    // other side it was taken by an effect. Without the mover, a rise of the side's C tells.
+    // other side it was taken by an effect. Without the mover, a rise of the side's C tells. A
+    // special card from the hand was played, unless the side earned more C than its regular cards
+    // account for: then it was sacrificed, or, where the board cannot tell which, either.
     const bool sacrificing = mover ? *mover == id : a.txtSacriCnt.value > b.txtSacriCnt.value;
+    std::vector<CardId> regulars, specials;
     for (const GraveItem& item : graveGained) {
         if (item.power || take(theirGraveLost, item.card)) {
             add(Kind::intoGrave, item.card);
             continue;
         }
         ++leftHand;
-        add(item.card.special() ? Kind::specialPlayed
-            : sacrificing       ? Kind::sacrificed
-                                : Kind::handToGrave,
-            item.card);
+        (item.card.special() ? specials : regulars).push_back(item.card);
     }
+    for (CardId card : regulars)
+        add(sacrificing ? Kind::sacrificed : Kind::handToGrave, card);
+    const int earned = a.txtSacriCnt.value - b.txtSacriCnt.value + fieldingC;
+    const int specialSacrifices = sacrificing ? earned - static_cast<int>(regulars.size()) : 0;
+    for (CardId card : specials)
+        add(specialSacrifices <= 0                                   ? Kind::specialPlayed
+            : specialSacrifices >= static_cast<int>(specials.size()) ? Kind::sacrificed
+                                                                     : Kind::specialGone,
+            card);
     for (CardId card : fromGrave)
         add(Kind::tookFromGrave, card);
     for (CardId card : graveLost)
@@ -170,6 +182,8 @@ std::string changeText(const TurnChange& c) {
         return who + " sacrificed " + card + " from the hand.";
     case Kind::handToGrave:
         return card + " went from " + inWhose + "hand to the graveyard.";
+    case Kind::specialGone:
+        return who + " played or sacrificed the special card " + card + ".";
     case Kind::specialPlayed:
         return who + " played the special card " + card + ".";
     case Kind::intoGrave:

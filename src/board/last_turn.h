@@ -27,9 +27,10 @@ struct TurnChange {
         fielded,        // card put in slot, with power
         removed,        // card left slot (destroyed, sacrificed or taken by an effect)
         powerChanged,   // card in slot: power from -> to
-        sacrificed,     // a regular card went from the hand to the graveyard, the side's C rising
+        sacrificed,     // a card went from the hand to the graveyard, sacrificed
         handToGrave,    // a regular card went from the hand to the graveyard otherwise
-        specialPlayed,  // a special card went from the hand to the graveyard
+        specialPlayed,  // a special card went from the hand to the graveyard, played
+        specialGone,    // the same, played or sacrificed: the board does not tell which
         intoGrave,      // any other card that came into the graveyard
         tookFromGrave,  // card left the graveyard for the hand
         leftGrave,      // card left the graveyard for elsewhere

@@ -69,6 +69,22 @@ TEST(LastTurn, LinesOfABoardPair) {
          "hand.\n"
          "Player 2's life points: 25 -> 24.\n",
          SideId::u2},
+        // Special cards from the hand: played, sacrificed (the C earned tells), or either where the C
+        // earned cannot tell which of two it was.
+        {"h=221,205 f1=134:150", "", "g=221,205 f1=134:100", "",
+         "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\nPlayer 1 played the special card [221] "
+         "DEATH.\n"
+         "Player 1 played the special card [205] REDUCTION.\n",
+         SideId::u1},
+        {"h=221,205", "", "g=221,205 c=2", "",
+         "Player 1 sacrificed [221] DEATH from the hand.\n"
+         "Player 1 sacrificed [205] REDUCTION from the hand.\nPlayer 1's sacrificed cards: 0 -> 2.\n",
+         SideId::u1},
+        {"h=221,205,134", "", "g=221,205 f1=134:150", "",
+         "Player 1 fielded [134] STINGRAY in slot 1 (power 150).\n"
+         "Player 1 played or sacrificed the special card [221] DEATH.\n"
+         "Player 1 played or sacrificed the special card [205] REDUCTION.\n",
+         SideId::u1},
         // A combat: the defender destroyed (its graveyard item is no line of its own), the
         // attacker's power rewritten, the loser's life point.
         {"f1=120:150", "f4=105:100", "f1=120:50", "g=105:100 lp=24",
