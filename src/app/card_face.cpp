@@ -19,7 +19,7 @@ QColor frameColour(CardId card) {
 CardFace::CardFace(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("cardFace"));
     setMinimumSize(120, 150);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred); // gives way on a narrow screen
 }
 
 QSize CardFace::sizeHint() const {

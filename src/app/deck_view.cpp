@@ -13,7 +13,7 @@ namespace grim::app {
 
 DeckChart::DeckChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("deckChart"));
-    setMinimumSize(160, 90);
+    setMinimumSize(160, 80);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -61,9 +61,12 @@ DeckView::DeckView(QObject* parent)
         type_->addItem(QString::fromLatin1(type));
     for (const char* order : {"BY CODE", "BY NAME", "BY LEVEL", "BY POWER"})
         sort_->addItem(QLatin1String(order));
+    // On a narrow screen the drop-downs give way to the search box.
+    text_->setMinimumWidth(text_->fontMetrics().horizontalAdvance(QStringLiteral("Search name or")));
     for (QComboBox* box : {level_, type_, sort_}) {
         box->setCurrentIndex(0);
-        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(6);
     }
     level_->setToolTip(QStringLiteral("Shows only the cards of one level, or the special cards"));
     type_->setToolTip(QStringLiteral("Shows only the cards of one type"));

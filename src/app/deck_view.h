@@ -29,7 +29,7 @@ class DeckChart final : public QWidget {
     using Counts = std::array<int, 7>;
     void show(const Counts& counts);
     const Counts& counts() const { return counts_; }
-    QSize sizeHint() const override { return {240, 110}; }
+    QSize sizeHint() const override { return {240, 80}; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
