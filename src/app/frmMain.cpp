@@ -3,7 +3,10 @@
 #include "app/computer_seat.h"
 #include "app/control_binding.h"
 #include "app/data_folder.h"
+#include "app/deck_view.h"
+#include "app/glance.h"
 #include "app/icons.h"
+#include "app/keyboard.h"
 #include "app/qt_socket.h"
 #include "online/online_handlers.h"
 #include "cards/version.h"
@@ -45,6 +48,9 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("GRIMWARD - [VERSION %1]").arg(grim::gameVersion));
 
+    glance_ = new grim::app::Glance(core_, statusBar(), this);
+    deckView_ = new grim::app::DeckView(this);
+    connect(deckView_, &grim::app::DeckView::changed, this, [this] { forward([](grim::Window&) {}); });
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabMain"));
     tabs_->addTab(scrolled(buildDeckTab()), QStringLiteral("DECK"));
@@ -60,10 +66,12 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
         "margin-top: 1.5ex; padding-top: 1ex; } "
         "QGroupBox#fraBoardU1::title, QGroupBox#fraBoardU2::title { subcontrol-origin: margin; left: 8px; "
         "padding: 0 3px; } "
-        "QGroupBox[turn=\"true\"] { border: 3px solid #2f9e44; background-color: rgba(47, 158, 68, 28); }"));
+        "QGroupBox[turn=\"true\"] { border: 3px solid #2b8a3e; background-color: rgba(43, 138, 62, 28); } "
+        "QLabel#lblStatus[urgent=\"true\"] { font-weight: bold; color: #a50e0e; }"));
     setWindowIcon(grim::app::programIcon());
     fitToScreen();
     buildMenu();
+    grim::app::installQuit(this);
     buildTimers();
 
     bindControls();
@@ -72,6 +80,7 @@ frmMain::frmMain(const Overrides& overrides, QWidget* parent)
     wireSocket();
     installHints();
     wireKeys();
+    grim::app::installTurnKeys(this, tabs_, gameTab_);
     setBoardTabOrder();
 
     computer_ = std::make_unique<grim::app::ComputerSeat>(

@@ -22,6 +22,8 @@ class QtSocket;
 }
 namespace grim::app {
 class ComputerSeat;
+class DeckView;
+class Glance;
 class HintFilter;
 struct ControlBinding;
 } // namespace grim::app
@@ -114,6 +116,9 @@ class frmMain : public QMainWindow {
     grim::app::HintFilter* hints_ = nullptr;
     // OPTIONS > HINT: enabled while a side may have a hint.
     QAction* smnHint_ = nullptr;
+    grim::app::Glance* glance_ = nullptr; // the status line, the last-turn box, the card face
+    grim::app::DeckView* deckView_ = nullptr; // the deck editor's search, filters, order and summary
+    void keepSelectionShown(); // a catalogue selection the filter hides moves to a card shown
     // Plays player 2 in VS COMPUTER. Declared last: it is destroyed first, waiting for its
     // search to end before anything else of the window goes.
     std::unique_ptr<grim::app::ComputerSeat> computer_;

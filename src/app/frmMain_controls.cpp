@@ -4,11 +4,14 @@
 #include "app/frmMain.h"
 
 #include "app/control_binding.h"
+#include "app/deck_view.h"
 #include "app/event_routes.h"
+#include "app/glance.h"
 #include "app/slot_label.h"
 
 #include "board/formats.h"
 #include "board/registry.h"
+#include "deck/deck_subs.h"
 #include "modes/computer_mode.h"
 
 #include <QAbstractButton>
@@ -115,20 +118,30 @@ template <class T> void apply(ControlBinding& b, const List<T>& l) {
     }
     b.shown = true;
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        if (itemsChanged) {
+        if (itemsChanged || b.order != b.shownOrder) {
+            itemsChanged = true;
+            b.shownOrder = b.order;
             list->clear();
-            for (const auto& item : b.items)
-                list->addItem(fromCore(item));
+            for (int row = 0; row < static_cast<int>(b.items.size()); ++row)
+                list->addItem(fromCore(b.items[static_cast<std::size_t>(itemOfRow(b, row))]));
         }
-        if (selectedRow(list) != l.selected() || list->currentRow() != l.selected()) {
-            if (l.hasSelection()) {
-                list->setCurrentRow(l.selected(), QItemSelectionModel::ClearAndSelect);
+        if (itemsChanged || b.hidden != b.shownHidden) {
+            b.shownHidden = b.hidden;
+            for (int row = 0; row < list->count(); ++row) {
+                const auto item = static_cast<std::size_t>(itemOfRow(b, row));
+                list->setRowHidden(row, item < b.hidden.size() && b.hidden[item]);
+            }
+        }
+        const int row = rowOfItem(b, l.selected());
+        if (selectedRow(list) != row || list->currentRow() != row) {
+            if (row >= 0) {
+                list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
             } else {
                 list->clearSelection();
                 list->setCurrentRow(-1);
             }
         }
-        if (l.hasSelection() && itemsChanged) list->scrollToItem(list->item(l.selected()));
+        if (row >= 0 && itemsChanged) list->scrollToItem(list->item(row));
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -249,11 +262,12 @@ void frmMain::bindControls() {
 
 void frmMain::render() {
     std::size_t i = 0;
-    grim::forEachControl(core_, [&](const std::string&, const auto& control) {
+    grim::forEachControl(core_, [&](const std::string& name, const auto& control) {
         ControlBinding& b = bindings_[i++];
         if (!b.object) return;
         const QSignalBlocker quiet(b.object);
         using Control = std::decay_t<decltype(control)>;
+        if constexpr (std::is_same_v<Control, grim::ListBox>) deckView_->arrange(name, control, b);
         if constexpr (std::is_same_v<Control, grim::Switch> || std::is_same_v<Control, grim::SlotSelector>) {
             // Player 2's turn controls belong to the computer in VS COMPUTER.
             if (grim::computer::clickedByComputer(core_, control)) {
@@ -266,6 +280,27 @@ void frmMain::render() {
     });
     showTurn();
     if (smnHint_) smnHint_->setEnabled(grim::computer::hintSide(core_).has_value());
+    glance_->show();
+    deckView_->show(core_.deck);
+    keepSelectionShown();
+}
+
+void frmMain::keepSelectionShown() {
+    std::size_t i = 0;
+    grim::forEachControl(core_, [&](const std::string&, auto& control) {
+        const ControlBinding& b = bindings_[i++];
+        if constexpr (std::is_same_v<std::decay_t<decltype(control)>, grim::ListBox>) {
+            const int shown = grim::app::selectionShown(control, b);
+            if (shown == control.selected()) return;
+            grim::ListBox* list = &control;
+            forward([list, shown](grim::Window& core) {
+                if (shown < 0)
+                    list->clearSelection();
+                else
+                    grim::deckSubs::selectEntry(core, *list, shown);
+            });
+        }
+    });
 }
 
 // The player's selections, typing and option choices reach the core as they happen, so a
@@ -278,8 +313,10 @@ void frmMain::wireInputs() {
         if constexpr (grim::SelectableList<Control>) {
             Control* l = &control;
             if (auto* list = qobject_cast<QListWidget*>(object)) {
-                connect(list, &QListWidget::itemSelectionChanged, this, [this, l, list] {
-                    forward([l, row = grim::app::selectedRow(list)](grim::Window&) { l->select(row); });
+                const std::size_t at = i - 1;
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, l, list, at] {
+                    const int item = grim::app::itemOfRow(bindings_[at], grim::app::selectedRow(list));
+                    forward([l, item](grim::Window&) { l->select(item); });
                 });
             } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
                 connect(combo, &QComboBox::currentIndexChanged, this,

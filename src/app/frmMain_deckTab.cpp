@@ -2,6 +2,7 @@
 // record of the card last clicked and the instructions.
 #include "app/frmMain.h"
 
+#include "app/deck_view.h"
 #include "app/widgets.h"
 
 #include <QGridLayout>
@@ -64,6 +65,15 @@ QWidget* frmMain::buildDeckTab() {
     side->addWidget(caption(QStringLiteral("INSTRUCTIONS TO BUILD DECK")));
     side->addWidget(textBox(QStringLiteral("txtInstruct")), 1);
     grid->addLayout(side, 0, 4, 3, 1);
+
+    // The tools that help build the deck: what it holds under it, the search and filters of the
+    // catalogue under the catalogue lists.
+    auto* holds = new QVBoxLayout();
+    holds->addWidget(deckView_->summary());
+    holds->addWidget(deckView_->chart());
+    holds->addStretch(1);
+    grid->addLayout(holds, 3, 0, 1, 2);
+    grid->addWidget(deckView_->filterRow(), 3, 2, 1, 2, Qt::AlignTop);
 
     for (int column : {0, 2, 3})
         grid->setColumnStretch(column, 3);

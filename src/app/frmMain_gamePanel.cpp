@@ -2,11 +2,14 @@
 // description of the controls, the online settings and the message log with the chat.
 #include "app/frmMain.h"
 
+#include "app/card_face.h"
+#include "app/glance.h"
 #include "app/widgets.h"
 #include "online/meeting_wire.h"
 #include "online/online_subs.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +41,23 @@ QWidget* frmMain::buildStatusPanel() {
 
     grid->addWidget(caption(QStringLiteral("DESCRIPTION OF GAME CONTROLS")), 1, 0, 1, 4);
     auto* description = textBox(QStringLiteral("txtDescControls"));
-    description->setFixedHeight(description->fontMetrics().lineSpacing() * 11 + 12); // a whole card record
-    grid->addWidget(description, 2, 0, 1, 4);
+    // A whole card record where there is room; on a small screen the box scrolls, and the
+    // last-turn box under it takes no more height than the window had before it.
+    const int line = description->fontMetrics().lineSpacing();
+    description->setMinimumHeight(line * 6 + 12);
+    description->setMaximumHeight(line * 11 + 12);
+    // The description with the face of the card it describes beside it, and the last turn under both.
+    auto* described = new QHBoxLayout();
+    described->setSpacing(6);
+    described->addWidget(description, 1);
+    described->addWidget(glance_->cardFace());
+    grid->addLayout(described, 2, 0, 1, 4);
+    auto* lastTurn = caption(QStringLiteral("LAST TURN"));
+    lastTurn->setBuddy(glance_->lastTurnBox());
+    grid->addWidget(lastTurn, 3, 0, 1, 4);
+    glance_->lastTurnBox()->setMinimumHeight(line * 3 + 12);
+    glance_->lastTurnBox()->setMaximumHeight(line * 8 + 12);
+    grid->addWidget(glance_->lastTurnBox(), 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return panel;
@@ -51,11 +69,13 @@ QWidget* frmMain::buildOnlinePanel() {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
 
-    // SERVER and ROOM: meeting the other window through a meeting server (empty room: direct play).
+    // SERVER and ROOM, on one row: meeting the other window through a meeting server (empty
+    // room: direct play).
     const std::pair<const char*, const char*> boxes[] = {{"NAME", "txtPlayer"}, {"IP", "txtIp"},
                                                          {"PORT", "txtPort"},   {"SERVER", "txtServer"},
                                                          {"ROOM", "txtRoom"}};
     int r = 0;
+    QHBoxLayout* meeting = nullptr;
     for (const auto& [text, name] : boxes) {
         auto* box = lineBox(QLatin1String(name), false);
         if (box->objectName() == QLatin1String("txtPlayer")) box->setMaxLength(grim::onlineSubs::longestName);
@@ -63,7 +83,19 @@ QWidget* frmMain::buildOnlinePanel() {
         if (box->objectName() == QLatin1String("txtServer")) box->setPlaceholderText(QStringLiteral("address:port"));
         auto* label = new QLabel(QLatin1String(text));
         label->setBuddy(box);
+        if (meeting) {
+            meeting->addWidget(label);
+            meeting->addWidget(box, 2);
+            continue;
+        }
         grid->addWidget(label, r, 0);
+        if (box->objectName() == QLatin1String("txtServer")) {
+            meeting = new QHBoxLayout();
+            meeting->setSpacing(6);
+            meeting->addWidget(box, 3);
+            grid->addLayout(meeting, r++, 1, 1, 2);
+            continue;
+        }
         grid->addWidget(box, r++, 1, 1, 2);
     }
     grid->addWidget(button(QStringLiteral("btnHost"), QStringLiteral("HOST GAME")), r, 0, 1, 1);

@@ -86,6 +86,7 @@ template <class T> void showSelected(Window& w, const List<T>& list) {
 
 void showCardRecord(Window& w, CardId card) {
     w.txtDescControls.text = cardSubs::recordText(info(card));
+    w.inspected = Window::Inspected{card, std::nullopt};
 }
 
 std::string_view controlHint(std::string_view controlName) {
@@ -122,7 +123,9 @@ void lstHand_Click(Window& w, SideId side) {
 void txtAtt_MouseMove(Window& w, SideId side, int i) {
     if (i < 1 || i > slotCount) return;
     const FieldSlot& slot = w.side(side).slot(i);
-    if (slot.card) showCardRecord(w, *slot.card);
+    if (!slot.card) return;
+    showCardRecord(w, *slot.card);
+    w.inspected = Window::Inspected{*slot.card, side, i};
 }
 
 } // namespace grim::gameSubs

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,15 @@ struct Window {
     bool meetingHost = false;
     // "</synch/>" came while player 1's board was awaited: player 2 opens its deck once it has come.
     bool synchHeld = false;
+
+    // The card last inspected on the GAME tab, for its card face; a field card with its side
+    // and slot, so that the face can show its current power.
+    struct Inspected {
+        CardId card;
+        std::optional<SideId> side;
+        int slot = 0; // 1 to 5 for a field card
+    };
+    std::optional<Inspected> inspected;
 
     // The deck the computer plays player 2 with (VS COMPUTER), as chosen with the menu item.
     std::vector<std::string> computerDeck;

@@ -53,13 +53,32 @@ class CardId {
     std::uint8_t index_;
 };
 
+// A regular card's level, 1 to 6, by its code; 0 for any other code.
+constexpr int cardLevel(int code) {
+    if (code < firstRegular || code >= firstRegular + regularCount) return 0;
+    return code < 120 ? 1 : code < 135 ? 2 : code < 150 ? 3 : code < 160 ? 4 : code < 165 ? 5 : 6;
+}
+
+// What fielding a card costs: life points ("L") and sacrificed cards ("C"), by its level;
+// special cards cost nothing.
+struct FieldingCost {
+    int life = 0;
+    int sacrificed = 0;
+};
+constexpr FieldingCost cardCost(int code) {
+    constexpr FieldingCost byLevel[] = {{0, 0}, {0, 0}, {0, 1}, {1, 1}, {1, 2}, {2, 2}, {5, 5}};
+    return byLevel[cardLevel(code)];
+}
+
 // The catalogue record of a card, its entry ("[105] CLOWN") and its power as a number.
 const CardInfo& info(CardId card);
 const std::string& entryText(CardId card);
 namespace detail {
 extern const std::array<std::int16_t, CardId::count> cardPowers; // read from the catalogue once
 }
-inline int cardPower(CardId card) { return detail::cardPowers[static_cast<std::size_t>(card.index())]; }
+inline int cardPower(CardId card) {
+    return detail::cardPowers[static_cast<std::size_t>(card.index())];
+}
 // The card whose entry is exactly the text; nothing for any other text.
 std::optional<CardId> cardOfEntry(std::string_view text);
 

@@ -8,20 +8,11 @@ namespace grim::gameSubs {
 
 enum class Verdict { passed, failed };
 
-struct Cost {
-    int life = 0;
-    int sacrificed = 0;
-};
+using Cost = FieldingCost;
 
 // The cost of fielding the card with this code (special cards cost nothing).
 constexpr Cost fieldingCost(int code) {
-    if (code < 120) return {0, 0};
-    if (code < 135) return {0, 1};
-    if (code < 150) return {1, 1};
-    if (code < 160) return {1, 2};
-    if (code < 165) return {2, 2};
-    if (code == 165) return {5, 5};
-    return {0, 0};
+    return cardCost(code);
 }
 
 // The side's life points must stay above 0 after paying.

@@ -9,15 +9,21 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
     const std::array<int, 5> levels[] = {{100, 119, 100, 0, 0}, {120, 134, 150, 0, 1}, {135, 149, 200, 1, 1},
                                          {150, 159, 250, 1, 2}, {160, 164, 300, 2, 2}, {165, 165, 600, 5, 5},
                                          {200, 228, 50, 0, 0}};
+    int level = 0;
     for (const auto& [first, last, power, life, sacrificed] : levels)
-        for (int code = first; code <= last; ++code) {
+        for (int code = first, row = ++level; code <= last; ++code) {
             SCOPED_TRACE(code);
             const CardInfo* card = record(code);
             ASSERT_NE(card, nullptr);
             const CardId id = cardOfEntry(card->name).value();
             const auto cost = gameSubs::fieldingCost(code);
-            EXPECT_EQ(std::tuple(cardPower(id), cost.life, cost.sacrificed, id.code(), id.special(), isSpecial(first - 1)),
+            EXPECT_EQ(std::tuple(cardPower(id), cost.life, cost.sacrificed, id.code(), id.special(),
+                                 isSpecial(first - 1)),
                       std::tuple(power, life, sacrificed, code, first == 200, false));
+            // The level the deck editor counts is the one the card's description names.
+            const int shown = first == 200 ? 0 : row;
+            EXPECT_EQ(cardLevel(code), shown);
+            EXPECT_EQ(card->description.starts_with("Level " + std::to_string(shown) + " card."), shown != 0);
         }
     EXPECT_EQ(regCards()[16].type + regCards()[5].name + spcCards()[27].name,
               "DEAD[105] CLOWN[227] DEVESTATION");

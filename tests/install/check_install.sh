@@ -35,6 +35,7 @@ extra="$(ls "$prefix/bin" | grep -vx -e grimward -e grimward-server || true)"
 # The launcher entry names the installed icon and program; the metadata names the entry.
 grep -qx 'Icon=org.grimward.Grimward' "$prefix/share/applications/org.grimward.Grimward.desktop" || { echo "icon name"; status=1; }
 grep -qx 'Exec=grimward' "$prefix/share/applications/org.grimward.Grimward.desktop" || { echo "exec line"; status=1; }
+grep -qx 'StartupWMClass=grimward' "$prefix/share/applications/org.grimward.Grimward.desktop" || { echo "window class"; status=1; }
 grep -q '<launchable type="desktop-id">org.grimward.Grimward.desktop</launchable>' \
     "$prefix/share/metainfo/org.grimward.Grimward.metainfo.xml" || { echo "launchable"; status=1; }
 

@@ -2,6 +2,8 @@
 // connection, the version check, sides, chat, the board hand-over of a whole game, restart
 // and every end of a connection.
 #include "board/game_subs.h"
+#include "board/last_turn.h"
+#include "board/status_line.h"
 #include "modes/play_mode.h"
 #include "online/online_subs.h"
 #include "rules/game_handlers.h"
@@ -383,3 +385,48 @@ TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
 }
 
 } // namespace
+
+// Online, each window's status line follows the hand-over part by part, and its last-turn box
+// tells what the other window's player did once that board has arrived whole.
+TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
+    Duel d;
+    d.connect().sides(true);
+    LastTurnWatch onHost, onJoin;
+    auto observe = [&] { onHost.observe(d.host.w), onJoin.observe(d.join.w); };
+    auto status = [](const Window& w) { return statusText(statusOf(w, 0)); };
+    observe();
+    EXPECT_EQ(
+        status(d.host.w) + "|" + status(d.join.w),
+        "Turn: player 1 (you)   Time left 3:00|Turn: the other window (player 1). Waiting for its board.");
+    ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn());
+    observe();
+    for (int part = 1; part <= 8; ++part) {
+        tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w), d.net.pump(), observe();
+        if (part == 3) {
+            EXPECT_EQ(status(d.host.w) + "|" + status(d.join.w),
+                      "Turn: nobody. Sending the board: part 3 of 8.|"
+                      "Turn: nobody. Receiving the board: part 3 of 8.");
+        }
+    }
+    EXPECT_EQ(
+        status(d.join.w) + "|" + status(d.host.w),
+        "Turn: player 2 (you)   Time left 3:00|Turn: the other window (player 2). Waiting for its board.");
+    std::string joinLines;
+    for (const TurnChange& c : onJoin.changes())
+        joinLines += changeText(c) + "\n";
+    EXPECT_EQ(joinLines, "Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n");
+    EXPECT_TRUE(onHost.changes().empty());
+
+    // Player 2's turn ends the game: the host's box tells of it, its status line gives the result.
+    d.join.p.files.push_back(d.deck);
+    btnOpen_Click(d.join.w, SideId::u2), btnQ5_Click(d.join.w, SideId::u2), observe();
+    put(d.join.w.u1.txtLp, "0"), btnEnd_Click(d.join.w, SideId::u2), d.net.pump(), observe();
+    for (int part = 1; part <= 8; ++part)
+        tmrUpdate_Timer(d.join.w), d.net.pump(), observe();
+    std::string hostLines;
+    for (const TurnChange& c : onHost.changes())
+        hostLines += changeText(c) + "\n";
+    EXPECT_EQ(hostLines,
+              "Player 1's life points: 25 -> 0.\nPlayer 2 opened a deck.\nPlayer 2 drew 5 cards.\n");
+    EXPECT_EQ(status(d.host.w), "Game over: Player 2 wins.");
+}

@@ -1,0 +1,175 @@
+// What a player sees at a glance and the keyboard, through the real widgets offscreen: the
+// status line and the last-turn box through a game at one machine played by keys alone, the
+// seconds of the turn on the real one-second timer, the card face, the keys that do nothing
+// where their button is off or on another tab, and QUIT.
+#include "app/card_face.h"
+#include "app/deck_view.h"
+#include "shown.h"
+
+#include <numeric>
+
+using namespace grim;
+using namespace grim::test;
+
+class GlanceTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void aGameAtOneMachineByKeys() {
+        Shown w({}, 1);
+        auto status = [&] { return w.find<QLabel>("lblStatus")->text(); };
+        auto key = [&](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(&w.window, Qt::Key(k), m); };
+        QCOMPARE(status(), "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu.");
+        w.p.files = {w.deck("one.ucd", entries(40)), w.deck("two.ucd", entries(40, 110))};
+        ACT(w, "click smnOffline");
+        QCOMPARE(status(), "Turn: player 1");
+
+        // Player 1 opens its deck, draws five and fields the first card; D does nothing once
+        // drawing is off, as a click on the disabled button would.
+        key(Qt::Key_O), key(Qt::Key_Q);
+        QCOMPARE(w.text("txtHandCntU1"), "5");
+        QCOMPARE(status(), "Turn: player 1   Time left 3:00");
+        const std::size_t logged = w.p.log.size();
+        key(Qt::Key_D);
+        QCOMPARE(w.p.since(logged), QStringList());
+        ACT(w, "pick lstHandU1 {100}");
+        key(Qt::Key_F);
+        QCOMPARE(w.text("txtAttU1_1"), cards("{100} 100"));
+        QCOMPARE(w.text("txtLastTurn"), QString());
+        key(Qt::Key_E);
+        QCOMPARE(status(), "Turn: player 2");
+        QCOMPARE(w.text("txtLastTurn"), cards("Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n"
+                                              "Player 1 fielded {100} in slot 1 (power 100)."));
+
+        // Player 2: the slot keys choose SLOT A and SLOT B of the side to move only.
+        key(Qt::Key_O), key(Qt::Key_Q);
+        key(Qt::Key_3), key(Qt::Key_5, Qt::ShiftModifier);
+        QCOMPARE(w.shows("cmbSlotAU2 cmbSlotBU2 cmbSlotAU1 cmbSlotBU1"),
+                 "1|2|3|4|5@3 1|2|3|4|5@5 1|2|3|4|5 1|2|3|4|5");
+        ACT(w, "pick lstHandU2 {111}");
+        key(Qt::Key_X);
+        QCOMPARE(w.p.last(), "question: Do you want to sacrifice this card?"); // answered No
+        w.p.answers = {true};
+        key(Qt::Key_X);
+        // The time counts down on the one-second timer while the rules' minute timer runs.
+        QTRY_COMPARE_WITH_TIMEOUT(status(), "Turn: player 2   Time left 2:59", 2500);
+        // On another tab the keys do nothing.
+        w.find<QTabWidget>("tabMain")->setCurrentIndex(0);
+        key(Qt::Key_E);
+        QCOMPARE(w.shows("btnEndU2"), "on");
+        w.find<QTabWidget>("tabMain")->setCurrentIndex(1);
+        key(Qt::Key_E);
+        QCOMPARE(status(), "Turn: player 1   Time left 3:00");
+        QCOMPARE(w.text("txtLastTurn"), cards("Player 2 opened a deck.\nPlayer 2 drew 5 cards.\n"
+                                              "Player 2 sacrificed {111} from the hand.\n"
+                                              "Player 2's sacrificed cards: 0 -> 1."));
+        // A game that ends says so, with the result.
+        w.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
+        key(Qt::Key_E);
+        QCOMPARE(status(), "Game over: Player 1 wins.");
+        QVERIFY(!w.find<QTimer>("tmrSeconds")->isActive());
+        // A turn button's tooltip names its key.
+        QCOMPARE(w.find("btnEndU2")->toolTip(), "End the turn (E)");
+    }
+
+    // The face of the card last inspected, and a field card's current power on it.
+    void theCardFace() {
+        Shown w({}, 1);
+        auto* face = w.find<app::CardFace>("cardFace");
+        QCOMPARE(face->lines(), QStringList());
+        w.window.forward([](Window& core) {
+            put(core.u1.lstHand, {entry(120), entry(210)});
+            put(core.u2.txtAtt[2], fielded(165));
+        });
+        ACT(w, "pick lstHandU1 {120}");
+        QCOMPARE(face->lines(), QStringList({"OGRE", "[120]", "REGULAR - LEVEL 2", "FOREST", "POWER 150",
+                                             "COST 0L 1C", "Level 2 card. Requires 1C."}));
+        ACT(w, "pick lstHandU1 {210}");
+        QCOMPARE(face->lines().mid(0, 3), QStringList({"GOD KILLER", "[210]", "SPECIAL"}));
+        ACT(w, "hover txtAttU2_3");
+        QCOMPARE(face->lines().mid(4, 3), QStringList({"POWER 600", "COST 5L 5C", "ON FIELD: 600"}));
+        w.window.forward([](Window& core) { core.u2.txtAtt[2].power = 250; });
+        QCOMPARE(face->lines()[6], "ON FIELD: 250");
+    }
+
+    // The deck built by keys alone with the search on: the filter only hides catalogue rows, a
+    // selection it hides moves to a card shown, the order is only how the rows show, and the
+    // summary and the chart follow every change.
+    void deckToolsByKeys() {
+        Shown w;
+        auto* reg = w.find<QListWidget>("lstRegCards");
+        auto* chart = w.find<app::DeckChart>("deckChart");
+        auto shownRows = [&] {
+            QStringList rows;
+            for (int r = 0; r < reg->count(); ++r)
+                if (!reg->isRowHidden(r)) rows << reg->item(r)->text();
+            return rows;
+        };
+        ACT(w, "pick lstRegCards {104}");
+        ACT(w, "type txtFilter man");
+        QCOMPARE(shownRows(), cards("{104}|{112}").split('|'));
+        QCOMPARE(w.shows("lstRegCards"), cards("66@{104}")); // the selection stays
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.shows("lstDeck lstRegCards txtDeckCount txtRegCnt"),
+                 cards("{104} 65@{112} 1 65")); // the card above was hidden
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.shows("lstRegCards txtDeckCount"), "64 2"); // nothing shown is left to select
+        // Nothing selected: Return adds nothing.
+        const std::size_t logged = w.p.log.size();
+        ACT(w, "keys lstRegCards Return");
+        QCOMPARE(w.p.since(logged), QStringList("message: There is no card selected to add to deck."));
+
+        // Strongest first, level 5 only: the first row shown is the first card added.
+        auto clearFilter = [&] { w.find<QLineEdit>("txtFilter")->clear(); };
+        clearFilter();
+        ACT(w, "choose cmbSort BY POWER, choose cmbLevelFilter LEVEL 5");
+        QCOMPARE(shownRows().size(), 5);
+        QCOMPARE(reg->item(1)->text(), cards("{160}")); // row 0 is OMEGA, hidden
+        for (int n = 0; n < 5; ++n)
+            ACT(w, "keys lstRegCards Home Return");
+        QCOMPARE(w.shows("txtDeckCount lstRegCards"), "7 59");
+        // Back to code order without a filter: the catalogue list is what it always was.
+        ACT(w, "choose cmbSort BY CODE, choose cmbLevelFilter ALL LEVELS, dbl lstDeck {160}");
+        QCOMPARE(reg->item(58)->text(), cards("{160}"));
+        QCOMPARE(w.window.core().deck.lstRegCards.item(58), entry(160));
+
+        // Up to 40 by keys with the search on; the summary and the chart match the deck.
+        ACT(w, "type txtFilter e");
+        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstRegCards Home Return");
+        clearFilter();
+        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstSpcCards Home Return");
+        ACT(w, "keys lstSpcCards Home Return");
+        QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
+        QCOMPARE(w.text("txtDeckCount"), "40");
+        const auto summary = deckSubs::summarize(w.window.core().deck.lstDeck);
+        QCOMPARE(summary.count, 40);
+        QCOMPARE(w.find<QLabel>("lblDeckSummary")->text(),
+                 QString::fromStdString(deckSubs::summaryText(summary)));
+        app::DeckChart::Counts counts{};
+        for (const std::string& line : w.window.core().deck.lstDeck.items()) {
+            const CardId card = cardOfEntry(line).value();
+            ++counts[card.special() ? 6 : std::size_t(cardLevel(card.code()) - 1)];
+        }
+        QCOMPARE(chart->counts(), counts);
+        QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 40);
+    }
+
+    // QUIT (Ctrl+Q) closes as the close button does: with a game under way it asks first.
+    void quit() {
+        Shown w({}, 1);
+        ACT(w, "click smnOffline");
+        QTest::keyClick(&w.window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(w.p.last(), "question: A game is in progress. Close the game anyway?");
+        QVERIFY(w.window.isVisible());
+        w.p.answers = {true};
+        QTest::keyClick(&w.window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.window.isVisible());
+    }
+};
+
+QTEST_MAIN(GlanceTest)
+#include "glance_test.moc"
