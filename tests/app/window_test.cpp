@@ -3,6 +3,7 @@
 // window shows at start, the help text, the deck editor by mouse and keys, closing, VS COMPUTER on
 // the real tmrComputer, and the real file dialog and boxes.
 #include "app/data_folder.h"
+#include "board/same_board.h"
 #include "shown.h"
 
 #include <set>
@@ -366,6 +367,42 @@ class WindowTest : public QObject {
         QVERIFY(tmrComputer->isActive());
         window.reset();
         QTest::qWait(20);
+    }
+
+    // COMPUTER LEVEL: one level checked at a time, named in the computer's first log line. HINT (F1), for
+    // the side to move only, shows a legal move in the description box and changes nothing else.
+    void computerLevelsAndAHint() {
+        const QString decks = QCoreApplication::applicationDirPath() + "/decks/";
+        const computer::SearchOptions quick{.seed = 7, .determinizations = 4, .iterations = 300};
+        Shown w(QCoreApplication::applicationDirPath(), 1, quick);
+        QCOMPARE(w.shows("smnLevelEasy smnLevelNormal smnLevelHard smnHint"), "on on+ on off");
+        ACT(w, "click smnLevelHard");
+        QCOMPARE(w.shows("smnLevelEasy smnLevelNormal smnLevelHard"), "on on on+");
+        w.p.files = {(decks + "giants.ucd").toStdString()};
+        ACT(w, "click smnOffline, click btnOpenU1, click btnQ5U1");
+        QCOMPARE(w.shows("smnHint"), "on");
+        const Window before = w.window.core();
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTRY_VERIFY(w.text("txtDescControls").startsWith("Hint: "));
+        QStringList legal;
+        computer::TrialPorts trial;
+        for (const computer::Move& m : computer::legalMoves(before, SideId::u1, trial))
+            legal << QString::fromStdString("Hint: " + computer::describe(before, SideId::u1, m, computer::Voice::hint));
+        QVERIFY2(legal.contains(w.text("txtDescControls")), qPrintable(w.text("txtDescControls") + "\n" + legal.join('\n')));
+        Window after = w.window.core();
+        after.txtDescControls = before.txtDescControls;
+        QVERIFY(sameBoard(after, before));
+        // Not for the computer's side.
+        Shown c(QCoreApplication::applicationDirPath(), 1, quick);
+        c.p.files = {(decks + "giants.ucd").toStdString(), (decks + "swarm.ucd").toStdString()};
+        ACT(c, "click smnLevelEasy, click smnComputer, click btnOpenU1");
+        QCOMPARE(c.shows("smnHint"), "on");
+        ACT(c, "click btnEndU1");
+        QCOMPARE(c.shows("smnHint"), "off");
+        c.find<QTimer>("tmrComputer")->setInterval(1);
+        QTRY_VERIFY(c.text("txtChat").contains("] Computer (EASY) opens its deck.>"));
+        ACT(c, "click smnLevelNormal");
+        QCOMPARE(c.shows("smnLevelEasy smnLevelNormal smnLevelHard"), "on on+ on");
     }
 
     // A search that would deal boards for hours stops once its move would be thrown away: when

@@ -89,21 +89,24 @@ struct Slow final : Player {
 
 } // namespace
 
-TEST(Arena, TheComputerNeverBreaksARuleAgainstTheRandomPlayer) {
-    ComputerPlayer computer({1, 2, 2});
-    RandomPlayer random;
-    std::array<int, 2> computerWins{}; // as player 1, as player 2
-    for (std::uint64_t n = 1; n <= 200; ++n) {
-        const bool computerFirst = n % 2 == 1;
-        const auto r = computerFirst ? playArenaGame(computer, random, game(n))
-                                     : playArenaGame(random, computer, game(n));
-        ASSERT_TRUE(sound(r, {computerFirst, !computerFirst})) << "seed " << n;
-        computerWins[computerFirst ? 0 : 1] +=
-            r.result == (computerFirst ? GameResult::player1 : GameResult::player2) ? 1 : 0;
+// Every level, 100 games: the board checked after every action, no refusal for the computer,
+// and far stronger than chance on either side of the board.
+TEST(Arena, NoLevelBreaksARuleAgainstTheRandomPlayer) {
+    for (const auto level : {computer::Level::easy, computer::Level::normal, computer::Level::hard}) {
+        ComputerPlayer computer({.seed = 1, .determinizations = 2, .turns = 2, .level = level, .iterations = 40});
+        RandomPlayer random;
+        std::array<int, 2> computerWins{}; // as player 1, as player 2
+        for (std::uint64_t n = 1; n <= 100; ++n) {
+            const bool computerFirst = n % 2 == 1;
+            const auto r = computerFirst ? playArenaGame(computer, random, game(n))
+                                         : playArenaGame(random, computer, game(n));
+            ASSERT_TRUE(sound(r, {computerFirst, !computerFirst})) << "seed " << n;
+            computerWins[computerFirst ? 0 : 1] +=
+                r.result == (computerFirst ? GameResult::player1 : GameResult::player2) ? 1 : 0;
+        }
+        EXPECT_GT(computerWins[0], 35) << computer::levelName(level);
+        EXPECT_GT(computerWins[1], 35) << computer::levelName(level);
     }
-    // Far stronger than chance on either side of the board.
-    EXPECT_GT(computerWins[0], 70);
-    EXPECT_GT(computerWins[1], 70);
 }
 
 TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {

@@ -185,7 +185,13 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         Position game(seed, 2 + static_cast<int>(seed) * 2);
         const Window& w = game.w;
         const Observation seen = observe(w, SideId::u2);
-        const Move chosen = chooseMove(seen, {seed});
+        // Every level, and the hint, from the same seed: a search that reads a hidden card or
+        // a clock chooses otherwise on some variant.
+        const auto level = static_cast<Level>(seed % 3);
+        const SearchOptions options{.seed = seed, .determinizations = 8, .level = level, .iterations = 200,
+                                    .budget = std::chrono::hours(1)};
+        const Move chosen = chooseMove(seen, options);
+        const std::string hint = hintText(seen, options);
 
         for (int variant = 0; variant < 4; ++variant) {
             Window v = w; // the hidden lists shuffled, and for two variants player 1's other cards altogether
@@ -197,7 +203,8 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
             v.txtChat.text += "\r\n<[12:00:00 PM] Computer draws a card.>";
             const Observation now = observe(v, SideId::u2);
             EXPECT_TRUE(sameView(now, seen)) << "seed " << seed << " variant " << variant;
-            EXPECT_EQ(chooseMove(now, {seed}), chosen) << "seed " << seed << " variant " << variant;
+            EXPECT_EQ(chooseMove(now, options), chosen) << "seed " << seed << " variant " << variant;
+            EXPECT_EQ(hintText(now, options), hint) << "seed " << seed << " variant " << variant;
         }
         for (const auto& change : visible) {
             Window v = w;
