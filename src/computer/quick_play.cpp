@@ -97,6 +97,15 @@ void playOn(Window& w, SideId me, int ended, int turns) {
     }
 }
 
+void playTurns(Window& w, SideId me, int turns) {
+    for (int t = 0; t < turns; ++t) {
+        const SideId side = hasTurn(w.side(me)) ? me : other(me);
+        if (!hasTurn(w.side(side))) return;
+        playTurnQuickly(w, side);
+        if (hasTurn(w.side(side))) return; // a deck still to open
+    }
+}
+
 double evaluate(const Window& w, SideId side, const Weights& k) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);

@@ -19,6 +19,9 @@ void playTurnQuickly(Window& w, SideId side);
 // are over already. Every look-ahead so stops right after a turn of `me`, however many moves
 // it tried first. It stops too at a side that does not get its turn or makes no progress.
 void playOn(Window& w, SideId me, int ended, int turns);
+// Plays `turns` turns quickly (the one under way counted whole), each of the side that has the
+// turn, starting with `me` when it has it; it stops at a side that makes no progress.
+void playTurns(Window& w, SideId me, int turns);
 
 // The weights of the board score, in points.
 struct Weights {

@@ -13,7 +13,7 @@ namespace {
 
 // EASY deals at most this many boards, and takes a sensible move at random this often.
 constexpr int easyDeals = 2;
-constexpr double easyWhim = 0.3;
+constexpr double easyWhim = 0.55;
 
 // Each move played on the same dealt boards, with the same chances; the best average wins.
 Move flatSearch(const Observation& o, const std::vector<Move>& moves, TrialPorts& trial, int deals, int turns,

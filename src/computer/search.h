@@ -35,7 +35,7 @@ struct SearchOptions {
     int turns = 6;
     Level level = Level::normal;
     // HARD: tree iterations per decision, and the thinking time one decision may take at most.
-    int iterations = 3000;
+    int iterations = 1000;
     std::chrono::milliseconds budget{600};
     // The board score the search maximises.
     Weights weights{};

@@ -72,14 +72,13 @@ class Tree {
         trial_.clear();
         path_.assign(1, 0);
         int node = 0;
-        int turnsInTree = 0, ended = 0;
+        int turnsInTree = 0;
         SideId last = o_.me;
         for (int depth = 0; depth < maxDepth && !trial_.over; ++depth) {
             const bool mine = hasTurn(board_.side(o_.me));
             if (!mine && !hasTurn(board_.opponent(o_.me))) break;
             const SideId actor = mine ? o_.me : other(o_.me);
             if (actor != last) {
-                if (last == o_.me) ++ended;
                 last = actor;
                 if (++turnsInTree > treeTurns) break;
             }
@@ -100,9 +99,9 @@ class Tree {
             node = next;
             if (added) break;
         }
-        // Then the turns after it, played quickly, as far ahead as NORMAL looks.
-        if (last == o_.me && !hasTurn(board_.side(o_.me))) ++ended;
-        playOn(board_, o_.me, ended, 1 + options_.turns / 2);
+        // Then as many whole turns as NORMAL looks ahead after a move, and one more, played
+        // quickly from wherever the path ends: a path into the opponent's reply looks further.
+        playTurns(board_, o_.me, options_.turns + 1);
         const double r = reward(evaluate(board_, o_.me));
         for (const int n : path_) {
             ++nodes_[static_cast<std::size_t>(n)].visits;
