@@ -22,8 +22,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -86,7 +86,8 @@ bool parse(int argc, char** argv, Settings& s) {
             return false;
     }
     return s.games > 0 && s.search.determinizations > 0 && s.search.iterations > 0 &&
-           (s.opponent == "both" || s.opponent == "random" || s.opponent == "greedy" || levelNamed(s.opponent));
+           (s.opponent == "both" || s.opponent == "random" || s.opponent == "greedy" ||
+            levelNamed(s.opponent));
 }
 
 double percentile(std::vector<double> v, double q) {
@@ -150,7 +151,8 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
             decisionMs.push_back(t * 1000);
         turns += r.turns;
         const auto you = static_cast<std::size_t>(1 - me);
-        unspent[0] += r.unspentSacrifices[static_cast<std::size_t>(me)], unspent[1] += r.unspentSacrifices[you];
+        unspent[0] += r.unspentSacrifices[static_cast<std::size_t>(me)],
+            unspent[1] += r.unspentSacrifices[you];
         idle[0] += r.idleTurns[static_cast<std::size_t>(me)], idle[1] += r.idleTurns[you];
         for (const auto& f : r.failures)
             failures.push_back(f);
@@ -161,8 +163,8 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const auto [low, high] = wilson(outcome[0], s.games);
     std::printf("%s vs %-6s  games %d  won %d  drawn %d  lost %d  unfinished %d\n",
-                std::string(computer::levelName(s.level)).c_str(), name, s.games, outcome[0],
-                outcome[1], outcome[2], outcome[3]);
+                std::string(computer::levelName(s.level)).c_str(), name, s.games, outcome[0], outcome[1],
+                outcome[2], outcome[3]);
     std::printf(
         "           win rate %.1f %%  (95 %% Wilson interval %.1f %% .. %.1f %%); won %d of %d as player 1, "
         "%d of %d as player 2\n",
@@ -189,9 +191,10 @@ std::size_t run(const Settings& s, const char* name, Player& opponent) {
 int main(int argc, char** argv) {
     Settings s;
     if (!parse(argc, argv, s)) {
-        std::fprintf(stderr, "usage: arena_bench [--level easy|normal|hard] [--games N] [--determinizations D] "
-                             "[--iterations I] [--seed S] [--opponent random|greedy|easy|normal|hard|both] "
-                             "[--decks FOLDER] [--log]\n");
+        std::fprintf(stderr,
+                     "usage: arena_bench [--level easy|normal|hard] [--games N] [--determinizations D] "
+                     "[--iterations I] [--seed S] [--opponent random|greedy|easy|normal|hard|both] "
+                     "[--decks FOLDER] [--log]\n");
         return 2;
     }
     std::printf("arena: the computer at %s, %d games per opponent, %d determinizations, %d iterations, first "

@@ -66,51 +66,58 @@ void ComputerSeat::settled() {
     think(std::move(seen));
 }
 
-void ComputerSeat::think(computer::Observation seen) {
-    if (search_.joinable()) search_.join(); // it has sent its move: it is ending
+template <class Result>
+void ComputerSeat::launch(computer::Observation seen,
+                          Result (*work)(const computer::Observation&, const computer::SearchOptions&,
+                                         std::stop_token),
+                          void (ComputerSeat::*done)(std::optional<Result>)) {
+    if (search_.joinable()) search_.join(); // it has sent its result: it is ending
     computer::SearchOptions options = options_;
     options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
     options.level = computer::computerLevel(window_.core());
     asked_ = seen;
-    thinking_ = true;
-    search_ = std::jthread([this, seen = std::move(seen), options](std::stop_token stop) {
-        std::optional<computer::Move> move = computer::Move{computer::MoveKind::end};
-        try {
-            move = computer::chooseMove(seen, options, stop);
-        } catch (const std::exception&) {
-            // A search that fails ends the computer's turn rather than the program.
-        }
-        if (stop.stop_requested()) move.reset();
+    search_ = std::jthread([this, seen = std::move(seen), options, work, done](std::stop_token stop) {
+        std::optional<Result> result = work(seen, options, stop);
+        if (stop.stop_requested()) result.reset();
         QMetaObject::invokeMethod(
-            this, [this, move] { chosen(move); }, Qt::QueuedConnection);
+            this, [this, result, done] { (this->*done)(result); }, Qt::QueuedConnection);
     });
+}
+
+void ComputerSeat::think(computer::Observation seen) {
+    thinking_ = true;
+    launch<computer::Move>(
+        std::move(seen),
+        [](const computer::Observation& o, const computer::SearchOptions& options, std::stop_token stop) {
+            try {
+                return computer::chooseMove(o, options, stop);
+            } catch (const std::exception&) {
+                // A search that fails ends the computer's turn rather than the program.
+                return computer::Move{computer::MoveKind::end};
+            }
+        },
+        &ComputerSeat::chosen);
 }
 
 void ComputerSeat::hint() {
     const auto side = computer::hintSide(window_.core());
     if (thinking_ || hinting_ || !side) return;
-    if (search_.joinable()) search_.join();
-    computer::SearchOptions options = options_;
-    options.seed = static_cast<std::uint64_t>(seeds_.next() * 9007199254740992.0); // 2^53
-    computer::Observation seen = computer::observe(window_.core(), *side);
-    asked_ = seen;
     hinting_ = true;
-    search_ = std::jthread([this, seen = std::move(seen), options](std::stop_token stop) {
-        std::optional<std::string> text;
-        try {
-            text = computer::hintText(seen, options, stop);
-        } catch (const std::exception&) {
-            // No hint rather than no program.
-        }
-        if (stop.stop_requested()) text.reset();
-        QMetaObject::invokeMethod(
-            this, [this, text] { hinted(text); }, Qt::QueuedConnection);
-    });
+    launch<std::string>(
+        computer::observe(window_.core(), *side),
+        [](const computer::Observation& o, const computer::SearchOptions& options, std::stop_token stop) {
+            try {
+                return computer::hintText(o, options, stop);
+            } catch (const std::exception&) {
+                return std::string(); // no hint rather than no program
+            }
+        },
+        &ComputerSeat::hinted);
 }
 
 void ComputerSeat::hinted(std::optional<std::string> text) {
     hinting_ = false;
-    if (text && computer::sameView(*asked_, computer::observe(window_.core(), asked_->me)))
+    if (text && !text->empty() && computer::sameView(*asked_, computer::observe(window_.core(), asked_->me)))
         window_.forward([text = *text](Window& w) { w.txtDescControls.text = text; });
     else
         settled();

@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -44,6 +45,13 @@ class ComputerSeat final : public QObject {
 
   private:
     void think(computer::Observation seen);
+    // Runs work on what a side can see off the window's thread, seeded from the seat's generator
+    // at the level of the menu; done gets its result on the window's thread, none when the work
+    // was stopped.
+    template <class Result>
+    void launch(computer::Observation seen,
+                Result (*work)(const computer::Observation&, const computer::SearchOptions&, std::stop_token),
+                void (ComputerSeat::*done)(std::optional<Result>));
     // The search's result, on the window's thread; none from a search that was stopped.
     void chosen(std::optional<computer::Move> move);
 

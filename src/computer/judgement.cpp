@@ -40,8 +40,8 @@ bool sacrificeHasUse(const Window& w, SideId side, const Move& sacrifice, TrialP
         copyDuel(w, copy);
         trial.clear();
         applyMove(copy, side, m);
-        return trial.refused &&
-               (trial.refusal == MessageId::sacrificedCost || (fromSlot && trial.refusal == MessageId::fieldFull));
+        return trial.refused && (trial.refusal == MessageId::sacrificedCost ||
+                                 (fromSlot && trial.refusal == MessageId::fieldFull));
     };
     for (int i = 0; i < s.lstHand.count(); ++i) {
         if (!fromSlot && i == sacrifice.hand) continue;

@@ -179,7 +179,8 @@ std::string describe(const Window& w, SideId side, const Move& m, Voice voice) {
     auto verb = [log](std::string_view v) { return std::string(v) + (log ? "s" : ""); };
     const std::string its = log ? "its" : "your";
     auto handCard = [&] {
-        return m.hand >= 0 && m.hand < s.lstHand.count() ? entryText(s.lstHand.item(m.hand)) : std::string("a card");
+        return m.hand >= 0 && m.hand < s.lstHand.count() ? entryText(s.lstHand.item(m.hand))
+                                                         : std::string("a card");
     };
     auto slotCard = [](const Side& owner, int slot) {
         return slot >= 1 && slot <= slotCount && occupied(owner, slot) ? entryText(*owner.slot(slot).card)
@@ -202,12 +203,13 @@ std::string describe(const Window& w, SideId side, const Move& m, Voice voice) {
     case MoveKind::special:
         return verb("play") + " " + handCard() + (m.slot > 0 ? " on " + slotName : std::string()) + ".";
     case MoveKind::direct:
-        return verb("attack") + " " + (side == SideId::u2 ? "player 1" : "player 2") + "'s LIFEPOINTS directly.";
+        return verb("attack") + " " + (side == SideId::u2 ? "player 1" : "player 2") +
+               "'s LIFEPOINTS directly.";
     case MoveKind::master:
         return verb("use") + " MASTER.";
     case MoveKind::attack:
-        return verb("attack") + " " + slotCard(o, m.target) + " in SLOT " + std::to_string(m.target) + " with " +
-               slotCard(s, m.slot) + " in " + slotName + ".";
+        return verb("attack") + " " + slotCard(o, m.target) + " in SLOT " + std::to_string(m.target) +
+               " with " + slotCard(s, m.slot) + " in " + slotName + ".";
     case MoveKind::end:
         return verb("end") + " " + its + " turn.";
     }

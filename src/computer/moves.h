@@ -109,7 +109,6 @@ inline void click(Window& w, SideId side, const Move& m) {
         gameSubs::lblAtt_Click(w, side, m.slot);
 }
 
-
 // A message a move may show without being refused: a chance effect that failed, the result.
 bool isRefusal(MessageId id);
 

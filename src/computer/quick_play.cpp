@@ -20,7 +20,6 @@ namespace {
 constexpr Weights quick{};
 constexpr double wLife = quick.life, wPower = quick.power, wSlot = quick.slot, wNeed = 10;
 
-
 // The hand card to field and how many hand cards must be sacrificed for it first.
 struct FieldPlan {
     int card = -1;
@@ -50,8 +49,7 @@ std::optional<FieldPlan> planField(const Side& s) {
 int weakest(const Side& s, int keep) {
     int found = -1;
     for (int i = 0; i < s.lstHand.count(); ++i)
-        if (i != keep &&
-            (found < 0 || cardPower(s.lstHand.item(i)) < cardPower(s.lstHand.item(found))))
+        if (i != keep && (found < 0 || cardPower(s.lstHand.item(i)) < cardPower(s.lstHand.item(found))))
             found = i;
     return found;
 }

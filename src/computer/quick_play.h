@@ -25,16 +25,16 @@ void playTurns(Window& w, SideId me, int turns);
 
 // The weights of the board score, in points.
 struct Weights {
-    double life = 100;        // a life point
-    double power = 1.5;       // a point of power on the field
-    double slot = 20;         // a slot filled
-    double sacrificed = 10;   // a sacrificed card to pay with, up to sacrificedCap of them (1 each beyond)
+    double life = 100;      // a life point
+    double power = 1.5;     // a point of power on the field
+    double slot = 20;       // a slot filled
+    double sacrificed = 10; // a sacrificed card to pay with, up to sacrificedCap of them (1 each beyond)
     double sacrificedCap = 4;
-    double card = 12;         // a card still to draw or play, up to cardCap of them (cardMore each beyond)
+    double card = 12; // a card still to draw or play, up to cardCap of them (cardMore each beyond)
     double cardCap = 10;
     double cardMore = 3;
-    double top = 0;           // a point of power of the strongest field card
-    double hand = 0;          // a point of power of a regular card in hand
+    double top = 0;  // a point of power of the strongest field card
+    double hand = 0; // a point of power of a regular card in hand
 };
 
 // How good the board is for the side: life points first, then what stands on the fields,

@@ -60,10 +60,11 @@ Move chooseMove(const Observation& o, const SearchOptions& options, std::stop_to
         return chooseByTree(o, moves, options, stop);
     case Level::easy:
         if (trial.random().next() < easyWhim)
-            return moves[std::min(moves.size() - 1, static_cast<std::size_t>(trial.random().next() *
-                                                                             static_cast<double>(moves.size())))];
-        return flatSearch(o, moves, trial, std::min(options.determinizations, easyDeals), 0,
-                          options.weights, stop);
+            return moves[std::min(
+                moves.size() - 1,
+                static_cast<std::size_t>(trial.random().next() * static_cast<double>(moves.size())))];
+        return flatSearch(o, moves, trial, std::min(options.determinizations, easyDeals), 0, options.weights,
+                          stop);
     case Level::normal:
         break;
     }

@@ -30,12 +30,15 @@ struct MoveKey {
 MoveKey keyOf(const Window& w, SideId side, const Move& m) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
-    auto index = [](std::optional<CardId> card) { return static_cast<std::int8_t>(card ? card->index() : -1); };
+    auto index = [](std::optional<CardId> card) {
+        return static_cast<std::int8_t>(card ? card->index() : -1);
+    };
     auto graveCard = [&](const GraveList& grave, int i) {
         return index(i >= 0 && i < grave.count() ? std::optional(grave.item(i).card) : std::nullopt);
     };
     return {m.kind,
-            index(m.hand >= 0 && m.hand < s.lstHand.count() ? std::optional(s.lstHand.item(m.hand)) : std::nullopt),
+            index(m.hand >= 0 && m.hand < s.lstHand.count() ? std::optional(s.lstHand.item(m.hand))
+                                                            : std::nullopt),
             static_cast<std::int8_t>(m.slot),
             static_cast<std::int8_t>(m.target),
             graveCard(s.cmbGrave, m.grave),
@@ -162,8 +165,9 @@ class Tree {
             const int child = find(node, keys_[i]);
             const Node& n = nodes_[static_cast<std::size_t>(child)];
             const double mean = n.total / n.visits;
-            const double bound = (maximise ? mean : 1 - mean) +
-                                 exploration * std::sqrt(std::log(static_cast<double>(n.available)) / n.visits);
+            const double bound =
+                (maximise ? mean : 1 - mean) +
+                exploration * std::sqrt(std::log(static_cast<double>(n.available)) / n.visits);
             if (bound > bestBound) {
                 bestBound = bound;
                 best = {child, i, false};

@@ -4,8 +4,8 @@
 #include "board/message_log.h"
 #include "board/turn_state.h"
 #include "deck/deck_file.h"
-#include "online/online_subs.h"
 #include "modes/play_mode.h"
+#include "online/online_subs.h"
 #include "rules/turn_flow.h"
 
 #include <array>

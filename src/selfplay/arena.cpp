@@ -86,8 +86,8 @@ class Table final : public Actors {
         computer::applyMove(w_, side, move);
         // An attack made leaves ATTACK and DIRECT disabled; a refused one leaves them as they were.
         const Side& s = w_.side(side);
-        if (turn_ && (move.kind == MoveKind::attack || move.kind == MoveKind::direct) && !s.btnAttack.enabled &&
-            !s.btnDirect.enabled)
+        if (turn_ && (move.kind == MoveKind::attack || move.kind == MoveKind::direct) &&
+            !s.btnAttack.enabled && !s.btnDirect.enabled)
             turn_->attacked = true;
         return {done_, {}};
     }
@@ -124,7 +124,8 @@ ArenaRecord playArenaGame(Player& player1, Player& player2, const ArenaOptions& 
     formLoad(table.window(), std::filesystem::path(options.decks[0]).parent_path().string());
     player1.newGame(deriveSeed(options.seed, 1));
     player2.newGame(deriveSeed(options.seed, 2));
-    static_cast<GameRecord&>(record) = driveGame(table.window(), table, {options.maxTurns, options.maxActionsPerTurn});
+    static_cast<GameRecord&>(record) =
+        driveGame(table.window(), table, {options.maxTurns, options.maxActionsPerTurn});
     return record;
 }
 

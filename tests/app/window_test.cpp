@@ -72,13 +72,15 @@ const char* const atStart =
     "smnSoundsOff=on;smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;"
     "txtDesc=;txtDescControls=;txtFilter=;txtGraveCntU=0;txtHandCntU=0;txtLastTurn=;txtLpU=25;txtMins=3 "
     "MINUTES;txtMsg=off:;"
-    "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtRoom=off:;txtSacriCntU=0;txtServer=off:;txtSpcCnt=29;"
+    "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtRoom=off:;txtSacriCntU=0;txtServer=off:;txtSpcCnt="
+    "29;"
     "txtUpdates=0 of 8";
 
 // The window's title, its tabs' texts one after another, and every menu item, frame title and label.
 const char* const titles =
     "GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW &GAME|&SOUNDS|"
-    "O&N|O&FF|COMPUTER &LEVEL|&EASY|&NORMAL|&HARD|&HINT|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER 2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
+    "O&N|O&FF|COMPUTER &LEVEL|&EASY|&NORMAL|&HARD|&HINT|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER "
+    "2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
     "SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|"
     "GAME MESSAGES && ONLINE CHAT|TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|"
     "REGULAR CARDS|SPECIAL CARDS|CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
@@ -354,7 +356,8 @@ class WindowTest : public QObject {
         const QStringList lines = computerLines();
         QCOMPARE_LE(lines.size(), ticks);
         QCOMPARE_GE(lines.size(), 3);
-        QVERIFY2(lines.front().endsWith("] Computer (NORMAL) opens its deck.>"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.front().endsWith("] Computer (NORMAL) opens its deck.>"),
+                 qPrintable(lines.join('\n')));
         QCOMPARE(lines.filter("draws"), QStringList());
         QVERIFY2(!lines[1].endsWith("ends its turn.>"), qPrintable(lines.join('\n')));
         // Only player 1 was asked to shuffle; nothing was shown for the computer.
@@ -387,8 +390,10 @@ class WindowTest : public QObject {
         QStringList legal;
         computer::TrialPorts trial;
         for (const computer::Move& m : computer::legalMoves(before, SideId::u1, trial))
-            legal << QString::fromStdString("Hint: " + computer::describe(before, SideId::u1, m, computer::Voice::hint));
-        QVERIFY2(legal.contains(w.text("txtDescControls")), qPrintable(w.text("txtDescControls") + "\n" + legal.join('\n')));
+            legal << QString::fromStdString("Hint: " +
+                                            computer::describe(before, SideId::u1, m, computer::Voice::hint));
+        QVERIFY2(legal.contains(w.text("txtDescControls")),
+                 qPrintable(w.text("txtDescControls") + "\n" + legal.join('\n')));
         Window after = w.window.core();
         after.txtDescControls = before.txtDescControls;
         QVERIFY(sameBoard(after, before));

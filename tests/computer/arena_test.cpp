@@ -33,7 +33,8 @@ testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRe
     if (!r.failures.empty()) return testing::AssertionFailure() << testing::PrintToString(r.failures);
     for (std::size_t p = 0; p < 2; ++p)
         if (neverRefused[p] && r.refusals[p] != 0)
-            return testing::AssertionFailure() << "player " << p + 1 << " refused " << r.refusals[p] << " times";
+            return testing::AssertionFailure()
+                   << "player " << p + 1 << " refused " << r.refusals[p] << " times";
     if (r.result == GameResult::unfinished && r.turns != maxTurns)
         return testing::AssertionFailure() << "unfinished after " << r.turns << " turns";
     if (r.thinking[0].size() != static_cast<std::size_t>((r.turns + 1) / 2) ||
@@ -68,10 +69,10 @@ struct Hoarder final : Player {
     void newGame(std::uint64_t) override {}
     Move choose(const Window& w, SideId side) override {
         const Side& s = w.side(side);
-        return s.btnOpen.enabled                              ? Move{MoveKind::open}
+        return s.btnOpen.enabled                          ? Move{MoveKind::open}
                : s.btnQ5.enabled && s.lstHand.count() < 5 ? Move{MoveKind::q5}
-               : s.btnSacri.enabled                           ? Move{MoveKind::sacrificeHand, 0}
-                                                              : Move{MoveKind::end};
+               : s.btnSacri.enabled                       ? Move{MoveKind::sacrificeHand, 0}
+                                                          : Move{MoveKind::end};
     }
 };
 
@@ -93,7 +94,8 @@ struct Slow final : Player {
 // and far stronger than chance on either side of the board.
 TEST(Arena, NoLevelBreaksARuleAgainstTheRandomPlayer) {
     for (const auto level : {computer::Level::easy, computer::Level::normal, computer::Level::hard}) {
-        ComputerPlayer computer({.seed = 1, .determinizations = 2, .turns = 2, .level = level, .iterations = 40});
+        ComputerPlayer computer(
+            {.seed = 1, .determinizations = 2, .turns = 2, .level = level, .iterations = 40});
         RandomPlayer random;
         std::array<int, 2> computerWins{}; // as player 1, as player 2
         for (std::uint64_t n = 1; n <= 100; ++n) {

@@ -3,9 +3,9 @@
 #include "support/fakes.h"
 
 #include "board/turn_state.h"
-#include "modes/computer_mode.h"
 #include "computer/observation.h"
 #include "computer/search.h"
+#include "modes/computer_mode.h"
 #include "modes/play_mode.h"
 #include "rules/game_handlers.h"
 #include "rules/shuffle.h"
@@ -50,7 +50,8 @@ TEST(ComputerMode, choosingTheComputersDeck) {
         EXPECT_EQ(t.p.dialogs, std::vector<std::string>{"/program/decks: Choose the computer's deck"});
     }
     VsComputer t;
-    const std::string menu = "smnComputer.c smnComputer smnOffline smnOffline.c smnOnline smnOnline.c smnNewGame";
+    const std::string menu =
+        "smnComputer.c smnComputer smnOffline smnOffline.c smnOnline smnOnline.c smnNewGame";
     // The online panel, just used, goes dark, its wait with it.
     EXPECT_EQ(t.flags(menu + " txtPlayer txtIp optPlayer1 tmrWait"), "10000010000");
     EXPECT_EQ(t.w.computerDeck, t.computerCards);
@@ -112,23 +113,38 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     Side& s = t.w.u2;
     TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
     put(s.slot(2), fielded(150)), put(s.slot(5), fielded(104)), put(t.w.u1.slot(4), fielded(104));
-    const std::pair<Move, const char*> cases[] = {
-        {{MoveKind::draw}, "draws a card."},
-        {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5."},
-        {{MoveKind::field, 0}, "fields [120] OGRE."},
-        {{MoveKind::special, 1}, "plays [213] LIFEPOINT."},
-        {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2."},
-        {{MoveKind::direct}, "attacks player 1's LIFEPOINTS directly."},
-        {{MoveKind::master}, "uses MASTER."},
-        {{MoveKind::attack, -1, 2, 4}, "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
+    // What the log says of the side, and what a hint says to the player.
+    const std::tuple<Move, const char*, const char*> cases[] = {
+        {{MoveKind::draw}, "draws a card.", "draw a card."},
+        {{MoveKind::sacrificeSlot, -1, 5},
+         "sacrifices [104] CAVEMAN from SLOT 5.",
+         "sacrifice [104] CAVEMAN from SLOT 5."},
+        {{MoveKind::field, 0}, "fields [120] OGRE.", "field [120] OGRE."},
+        {{MoveKind::special, 1}, "plays [213] LIFEPOINT.", "play [213] LIFEPOINT."},
+        {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2.", "play [213] LIFEPOINT on SLOT 2."},
+        {{MoveKind::direct},
+         "attacks player 1's LIFEPOINTS directly.",
+         "attack player 1's LIFEPOINTS directly."},
+        {{MoveKind::master}, "uses MASTER.", "use MASTER."},
+        {{MoveKind::attack, -1, 2, 4},
+         "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2.",
+         "attack [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
+        {{MoveKind::open}, "opens its deck.", "open your deck."},
+        {{MoveKind::q5}, "draws with Q5.", "draw with Q5."},
+        {{MoveKind::sacrificeHand, 1},
+         "sacrifices [213] LIFEPOINT from its hand.",
+         "sacrifice [213] LIFEPOINT from your hand."},
+        {{MoveKind::end}, "ends its turn.", "end your turn."},
     };
-    for (const auto& [move, text] : cases)
-        EXPECT_EQ(describe(t.w, SideId::u2, move), text);
+    for (const auto& [move, log, hint] : cases) {
+        EXPECT_EQ(describe(t.w, SideId::u2, move), log);
+        EXPECT_EQ(describe(t.w, SideId::u2, move, Voice::hint), hint);
+    }
     // The moves do what they say: the label of the slot, the attack's selectors.
     t.p.answers.push_back(true);
-    applyMove(t.w, SideId::u2, cases[1].first);
+    applyMove(t.w, SideId::u2, std::get<0>(cases[1]));
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
-    applyMove(t.w, SideId::u2, cases[7].first);
+    applyMove(t.w, SideId::u2, std::get<0>(cases[7]));
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
     // A special card picks the strongest card of each graveyard, by its catalogue power.
     MyTurn g(SideId::u2);
@@ -188,7 +204,10 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         // Every level, and the hint, from the same seed: a search that reads a hidden card or
         // a clock chooses otherwise on some variant.
         const auto level = static_cast<Level>(seed % 3);
-        const SearchOptions options{.seed = seed, .determinizations = 8, .level = level, .iterations = 200,
+        const SearchOptions options{.seed = seed,
+                                    .determinizations = 8,
+                                    .level = level,
+                                    .iterations = 200,
                                     .budget = std::chrono::hours(1)};
         const Move chosen = chooseMove(seen, options);
         const std::string hint = hintText(seen, options);
@@ -244,7 +263,8 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
         determinize(seen, dealt, dealt.ports);
         own.push_back(dealt.u2.lstDeck.items());
         unseen.push_back(dealt.u1.lstHand.items());
-        unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(), dealt.u1.lstDeck.items().end());
+        unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(),
+                             dealt.u1.lstDeck.items().end());
         EXPECT_EQ(dealt.u1.lstHand.count(), game.w.u1.lstHand.count());
         EXPECT_EQ(dealt.u1.lstDeck.count(), game.w.u1.lstDeck.count());
         for (const auto& card : unseen.back())

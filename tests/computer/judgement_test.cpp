@@ -21,12 +21,12 @@ TEST(Judgement, theFightTakenIsTheStrongestCardBeatenByTheWeakestCardThatBeatsIt
     };
     const Case cases[] = {
         {{{1, 163}, {2, 150}, {4, 101}}, {{2, 120}, {3, 140}}, true, true, Move{MoveKind::attack, -1, 2, 3}},
-        {{{1, 101}}, {{2, 120}}, true, true, std::nullopt},          // nothing it beats
-        {{{1, 120}}, {{5, 120}}, true, true, std::nullopt},          // a tie wins nothing
-        {{{3, 101}}, {}, true, true, Move{MoveKind::direct}},        // an empty field is struck directly
-        {{{3, 101}}, {}, true, false, std::nullopt},                 // unless DIRECT is off
-        {{}, {}, true, true, std::nullopt},                          // with no card of its own
-        {{{1, 163}}, {{1, 101}}, false, true, std::nullopt},         // ATTACK off: no fight
+        {{{1, 101}}, {{2, 120}}, true, true, std::nullopt},   // nothing it beats
+        {{{1, 120}}, {{5, 120}}, true, true, std::nullopt},   // a tie wins nothing
+        {{{3, 101}}, {}, true, true, Move{MoveKind::direct}}, // an empty field is struck directly
+        {{{3, 101}}, {}, true, false, std::nullopt},          // unless DIRECT is off
+        {{}, {}, true, true, std::nullopt},                   // with no card of its own
+        {{{1, 163}}, {{1, 101}}, false, true, std::nullopt},  // ATTACK off: no fight
     };
     for (const Case& c : cases) {
         MyTurn t(SideId::u2);
@@ -48,14 +48,15 @@ TEST(Judgement, aSacrificeServesAnotherCardThatLacksIt) {
         bool useful;
     };
     const Case cases[] = {
-        {{120, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 1}, true},    // for [120] OGRE's 1C
-        {{120, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 0}, false},   // not OGRE itself
-        {{120, 101}, {}, 1, 25, {MoveKind::sacrificeHand, 1}, false},   // OGRE is paid for already
-        {{101, 102}, {}, 0, 25, {MoveKind::sacrificeHand, 0}, false},   // level 1 costs nothing
-        {{165, 101}, {}, 4, 25, {MoveKind::sacrificeHand, 1}, true},    // the fifth C of a level 6
-        {{165, 101}, {}, 4, 5, {MoveKind::sacrificeHand, 1}, false},    // that costs more life than is left
-        {{228, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 1}, true},    // [228] ABYSS's price (a grave to empty)
-        {{101}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeSlot, -1, 3}, true}, // room on the field
+        {{120, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 1}, true},  // for [120] OGRE's 1C
+        {{120, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 0}, false}, // not OGRE itself
+        {{120, 101}, {}, 1, 25, {MoveKind::sacrificeHand, 1}, false}, // OGRE is paid for already
+        {{101, 102}, {}, 0, 25, {MoveKind::sacrificeHand, 0}, false}, // level 1 costs nothing
+        {{165, 101}, {}, 4, 25, {MoveKind::sacrificeHand, 1}, true},  // the fifth C of a level 6
+        {{165, 101}, {}, 4, 5, {MoveKind::sacrificeHand, 1}, false},  // that costs more life than is left
+        {{228, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 1}, true}, // [228] ABYSS's price (a grave to empty)
+        {{101}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeSlot, -1, 3}, true}, // room on the
+                                                                                           // field
         {{101, 102}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeHand, 1}, false},
         {{102}, {101}, 0, 25, {MoveKind::sacrificeSlot, -1, 1}, false},
     };
@@ -96,7 +97,8 @@ TEST(Judgement, sensibleMovesAreTheLegalOnesLessThoseASensiblePlayerAvoids) {
     EXPECT_EQ(kinds(sensibleMoves(t.w, SideId::u2, legal, trial)), "1"); // Q5 alone
     t.w.u2.btnQ5.enabled = t.w.u2.btnAdd.enabled = false;
     const auto moves = sensibleMoves(t.w, SideId::u2, legalMoves(t.w, SideId::u2, trial), trial);
-    // Fielding either card, MASTER is refused (four slots free), the one winning attack; no sacrifice, no END.
+    // Fielding either card, MASTER is refused (four slots free), the one winning attack; no sacrifice, no
+    // END.
     EXPECT_EQ(kinds(moves), "449");
     EXPECT_EQ(moves.back(), (Move{MoveKind::attack, -1, 1, 2}));
     const std::vector<Move> onlySacrifices{{MoveKind::sacrificeHand, 0}, {MoveKind::sacrificeHand, 1}};
@@ -110,9 +112,12 @@ TEST(ComputerLevels, oneLevelCheckedAtATimeAndAHintOnlyForTheSideToMove) {
     for (const Level level : {Level::hard, Level::easy, Level::normal, Level::hard}) {
         smnLevel_Click(w, level);
         EXPECT_EQ(computerLevel(w), level);
-        EXPECT_EQ(int(w.menu.smnLevelEasy.checked) + w.menu.smnLevelNormal.checked + w.menu.smnLevelHard.checked, 1);
+        EXPECT_EQ(int(w.menu.smnLevelEasy.checked) + w.menu.smnLevelNormal.checked +
+                      w.menu.smnLevelHard.checked,
+                  1);
     }
-    EXPECT_EQ(std::string(levelName(Level::easy)) + std::string(levelName(Level::normal)) + std::string(levelName(Level::hard)),
+    EXPECT_EQ(std::string(levelName(Level::easy)) + std::string(levelName(Level::normal)) +
+                  std::string(levelName(Level::hard)),
               "EASYNORMALHARD");
 
     // The hint's side: whose turn it is at one window, player 1 against the computer, nobody online.
@@ -132,29 +137,6 @@ TEST(ComputerLevels, oneLevelCheckedAtATimeAndAHintOnlyForTheSideToMove) {
     w.menu.smnComputer.checked = false;
     w.menu.smnOnline.checked = true;
     EXPECT_EQ(hintSide(w), std::nullopt);
-}
-
-// The hint speaks to the player in the words of the log.
-TEST(ComputerLevels, aHintSaysTheMoveAsTheLogDoesToThePlayer) {
-    MyTurn t(SideId::u1);
-    Side& s = t.w.u1;
-    TestWindow::fill(s.lstHand, s.txtHandCnt, {entry(120), entry(213)});
-    put(s.slot(2), fielded(150)), put(t.w.u2.slot(4), fielded(104));
-    const std::pair<Move, const char*> cases[] = {
-        {{MoveKind::open}, "open your deck."},
-        {{MoveKind::q5}, "draw with Q5."},
-        {{MoveKind::sacrificeHand, 1}, "sacrifice [213] LIFEPOINT from your hand."},
-        {{MoveKind::field, 0}, "field [120] OGRE."},
-        {{MoveKind::special, 1, 2}, "play [213] LIFEPOINT on SLOT 2."},
-        {{MoveKind::direct}, "attack player 2's LIFEPOINTS directly."},
-        {{MoveKind::master}, "use MASTER."},
-        {{MoveKind::attack, -1, 2, 4}, "attack [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
-        {{MoveKind::end}, "end your turn."},
-    };
-    for (const auto& [move, text] : cases)
-        EXPECT_EQ(describe(t.w, SideId::u1, move, Voice::hint), text);
-    EXPECT_EQ(describe(t.w, SideId::u1, cases[0].first), "opens its deck.");
-    EXPECT_EQ(describe(t.w, SideId::u1, cases[8].first), "ends its turn.");
 }
 
 } // namespace
