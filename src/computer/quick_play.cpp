@@ -15,10 +15,21 @@ namespace grim::computer {
 
 namespace {
 
-// How quick play weighs a card to field: the board score's weights of life, power and a
-// slot filled, less 10 points for each hand card it must sacrifice first.
-constexpr Weights quick{};
-constexpr double wLife = quick.life, wPower = quick.power, wSlot = quick.slot, wNeed = 10;
+// The weights of the board score, in points: a life point is worth 100, a point of power
+// on the field 1.5 (fielding is what wins the battles that take life points), a slot
+// filled 20. Sacrificed cards count until four are banked, cards still to draw or play
+// until ten are left: a side that runs out of cards loses its field and then its life.
+// Quick play weighs a card to field the same way, less 10 points for each hand card it
+// must sacrifice first.
+constexpr double wLife = 100, wPower = 1.5, wSlot = 20, wSac = 10, wSacCap = 4, wCard = 12, wCardCap = 10,
+                 wCardMore = 3, wNeed = 10;
+
+double sacrificedValue(int n) {
+    return wSac * std::min<double>(n, wSacCap) + std::max<double>(0, n - wSacCap);
+}
+double cardsValue(int n) {
+    return wCard * std::min<double>(n, wCardCap) + wCardMore * std::max<double>(0, n - wCardCap);
+}
 
 // The hand card to field and how many hand cards must be sacrificed for it first.
 struct FieldPlan {
@@ -85,60 +96,47 @@ void playTurnQuickly(Window& w, SideId side) {
     if (s.btnEnd.enabled) applyMove(w, side, Move{MoveKind::end});
 }
 
+namespace {
+// One turn of whichever side has it, played quickly: the side, or none when neither has the
+// turn or the side still has it afterwards (a deck still to open).
+std::optional<SideId> playOneTurn(Window& w, SideId me) {
+    const SideId side = hasTurn(w.side(me)) ? me : other(me);
+    if (!hasTurn(w.side(side))) return std::nullopt;
+    playTurnQuickly(w, side);
+    if (hasTurn(w.side(side))) return std::nullopt;
+    return side;
+}
+} // namespace
+
 void playOn(Window& w, SideId me, int ended, int turns) {
     for (int guard = 0; ended < turns && guard < 2 * turns + 2; ++guard) {
-        const SideId side = hasTurn(w.side(me)) ? me : other(me);
-        if (!hasTurn(w.side(side))) return;
-        playTurnQuickly(w, side);
-        if (hasTurn(w.side(side))) return; // a deck still to open
-        if (side == me) ++ended;
+        const auto side = playOneTurn(w, me);
+        if (!side) return;
+        if (*side == me) ++ended;
     }
 }
 
 void playTurns(Window& w, SideId me, int turns) {
-    for (int t = 0; t < turns; ++t) {
-        const SideId side = hasTurn(w.side(me)) ? me : other(me);
-        if (!hasTurn(w.side(side))) return;
-        playTurnQuickly(w, side);
-        if (hasTurn(w.side(side))) return; // a deck still to open
+    for (int t = 0; t < turns && playOneTurn(w, me); ++t) {
     }
 }
 
-double evaluate(const Window& w, SideId side, const Weights& k) {
+double evaluate(const Window& w, SideId side) {
     const Side& s = w.side(side);
     const Side& o = w.opponent(side);
     const int life = readNumber(s.txtLp), opponentLife = readNumber(o.txtLp);
     const int cards = s.lstHand.count() + readNumber(s.txtDeckCnt);
-    auto sacrificed = [&](int n) {
-        return k.sacrificed * std::min<double>(n, k.sacrificedCap) + std::max<double>(0, n - k.sacrificedCap);
-    };
-    auto cardsLeft = [&](int n) {
-        return k.card * std::min<double>(n, k.cardCap) + k.cardMore * std::max<double>(0, n - k.cardCap);
-    };
     // A won game beats any other board, a lost one loses to any. Among won games, the one
     // won with more life points and cards kept: won sooner, without wasting cards (damage
     // beyond the last life point counts for nothing).
     if (life <= 0 || opponentLife <= 0) {
         if (life <= 0 && opponentLife <= 0) return 0;
-        return life > 0 ? 1e6 + k.life * life + cardsLeft(cards) : -1e6 - k.life * opponentLife;
+        return life > 0 ? 1e6 + wLife * life + cardsValue(cards) : -1e6 - wLife * opponentLife;
     }
-    auto strongest = [](const Side& side) {
-        int top = 0;
-        for (const FieldSlot& slot : side.txtAtt)
-            if (!slot.empty()) top = std::max<int>(top, slot.power);
-        return top;
-    };
-    auto handPower = [](const Side& side) {
-        int total = 0;
-        for (const CardId card : side.lstHand.items())
-            if (!card.special()) total += cardPower(card);
-        return total;
-    };
-    return k.life * (life - opponentLife) + k.power * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
-           k.slot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
-           sacrificed(readNumber(s.txtSacriCnt)) - sacrificed(readNumber(o.txtSacriCnt)) + cardsLeft(cards) -
-           cardsLeft(o.lstHand.count() + readNumber(o.txtDeckCnt)) + k.top * (strongest(s) - strongest(o)) +
-           k.hand * (handPower(s) - handPower(o));
+    return wLife * (life - opponentLife) + wPower * (gameSubs::fieldPower(s) - gameSubs::fieldPower(o)) +
+           wSlot * (gameSubs::occupiedSlots(s) - gameSubs::occupiedSlots(o)) +
+           sacrificedValue(readNumber(s.txtSacriCnt)) - sacrificedValue(readNumber(o.txtSacriCnt)) +
+           cardsValue(cards) - cardsValue(o.lstHand.count() + readNumber(o.txtDeckCnt));
 }
 
 } // namespace grim::computer

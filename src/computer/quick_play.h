@@ -23,22 +23,8 @@ void playOn(Window& w, SideId me, int ended, int turns);
 // turn, starting with `me` when it has it; it stops at a side that makes no progress.
 void playTurns(Window& w, SideId me, int turns);
 
-// The weights of the board score, in points.
-struct Weights {
-    double life = 100;      // a life point
-    double power = 1.5;     // a point of power on the field
-    double slot = 20;       // a slot filled
-    double sacrificed = 10; // a sacrificed card to pay with, up to sacrificedCap of them (1 each beyond)
-    double sacrificedCap = 4;
-    double card = 12; // a card still to draw or play, up to cardCap of them (cardMore each beyond)
-    double cardCap = 10;
-    double cardMore = 3;
-    double top = 0;  // a point of power of the strongest field card
-    double hand = 0; // a point of power of a regular card in hand
-};
-
 // How good the board is for the side: life points first, then what stands on the fields,
 // the sacrificed cards to pay with and the cards in hand. A won game scores highest.
-double evaluate(const Window& w, SideId side, const Weights& weights = {});
+double evaluate(const Window& w, SideId side);
 
 } // namespace grim::computer

@@ -17,7 +17,7 @@ constexpr double easyWhim = 0.55;
 
 // Each move played on the same dealt boards, with the same chances; the best average wins.
 Move flatSearch(const Observation& o, const std::vector<Move>& moves, TrialPorts& trial, int deals, int turns,
-                const Weights& weights, std::stop_token stop) {
+                std::stop_token stop) {
     const Ports ports = trial.ports();
     Window board(ports), sim(ports);
     std::vector<double> total(moves.size(), 0.0);
@@ -31,7 +31,7 @@ Move flatSearch(const Observation& o, const std::vector<Move>& moves, TrialPorts
             trial.clear();
             applyMove(sim, o.me, moves[i]);
             playOn(sim, o.me, moves[i].kind == MoveKind::end ? 1 : 0, 1 + turns / 2);
-            total[i] += evaluate(sim, o.me, weights);
+            total[i] += evaluate(sim, o.me);
         }
     }
     const auto best = std::max_element(total.begin(), total.end());
@@ -63,12 +63,11 @@ Move chooseMove(const Observation& o, const SearchOptions& options, std::stop_to
             return moves[std::min(
                 moves.size() - 1,
                 static_cast<std::size_t>(trial.random().next() * static_cast<double>(moves.size())))];
-        return flatSearch(o, moves, trial, std::min(options.determinizations, easyDeals), 0, options.weights,
-                          stop);
+        return flatSearch(o, moves, trial, std::min(options.determinizations, easyDeals), 0, stop);
     case Level::normal:
         break;
     }
-    return flatSearch(o, moves, trial, options.determinizations, options.turns, options.weights, stop);
+    return flatSearch(o, moves, trial, options.determinizations, options.turns, stop);
 }
 
 } // namespace grim::computer

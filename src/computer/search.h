@@ -12,7 +12,6 @@
 
 #include "computer/moves.h"
 #include "computer/observation.h"
-#include "computer/quick_play.h"
 
 #include <chrono>
 #include <cstdint>
@@ -37,8 +36,6 @@ struct SearchOptions {
     // HARD: tree iterations per decision, and the thinking time one decision may take at most.
     int iterations = 1000;
     std::chrono::milliseconds budget{600};
-    // The board score the search maximises.
-    Weights weights{};
 };
 
 // The move the observing side takes now. It must have the turn; a side that may only end

@@ -142,8 +142,10 @@ class Tree {
     // move is legal here counts one more availability.
     Choice select(int node, bool maximise) {
         std::optional<std::size_t> untried;
+        children_.clear();
         for (std::size_t i = 0; i < keys_.size(); ++i) {
             const int child = find(node, keys_[i]);
+            children_.push_back(child);
             if (child >= 0)
                 ++nodes_[static_cast<std::size_t>(child)].available;
             else if (!untried)
@@ -161,16 +163,15 @@ class Tree {
         }
         double bestBound = -std::numeric_limits<double>::infinity();
         Choice best{-1, 0, false};
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            const int child = find(node, keys_[i]);
-            const Node& n = nodes_[static_cast<std::size_t>(child)];
+        for (std::size_t i = 0; i < children_.size(); ++i) {
+            const Node& n = nodes_[static_cast<std::size_t>(children_[i])];
             const double mean = n.total / n.visits;
             const double bound =
                 (maximise ? mean : 1 - mean) +
                 exploration * std::sqrt(std::log(static_cast<double>(n.available)) / n.visits);
             if (bound > bestBound) {
                 bestBound = bound;
-                best = {child, i, false};
+                best = {children_[i], i, false};
             }
         }
         return best;
@@ -191,6 +192,7 @@ class Tree {
     std::vector<Move> rootMoves_, moves_;
     std::vector<MoveKey> rootKeys_, keys_;
     std::vector<int> path_;
+    std::vector<int> children_; // the child of each move legal at the node being chosen at
 };
 
 } // namespace
