@@ -33,12 +33,11 @@ namespace {
 // The control of that name of the side whose turn it is, if it is enabled and shown there (the
 // computer's controls are shown disabled).
 template <class T> T* ofSideToMove(frmMain* window, const char* control) {
-    for (const auto& [side, u] : {std::pair{&window->core().u1, "U1"}, {&window->core().u2, "U2"}}) {
-        if (!hasTurn(*side)) continue;
-        auto* w = window->findChild<T*>(QLatin1String(control) + QLatin1String(u));
-        return w && w->isEnabled() && w->isVisible() ? w : nullptr;
-    }
-    return nullptr;
+    const auto side = sideToMove(window->core());
+    if (!side) return nullptr;
+    auto* w =
+        window->findChild<T*>(QLatin1String(control) + QLatin1String(*side == SideId::u1 ? "U1" : "U2"));
+    return w && w->isEnabled() && w->isVisible() ? w : nullptr;
 }
 
 } // namespace

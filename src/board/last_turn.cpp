@@ -144,12 +144,6 @@ bool watched(const Window& w, SideId side) {
     return false;
 }
 
-std::optional<SideId> moverOf(const Window& w) {
-    if (hasTurn(w.u1)) return SideId::u1;
-    if (hasTurn(w.u2)) return SideId::u2;
-    return std::nullopt;
-}
-
 } // namespace
 
 std::vector<TurnChange> turnChanges(const BoardSides& before, const BoardSides& after,
@@ -206,7 +200,7 @@ void LastTurnWatch::observe(const Window& w) {
 
     // At one machine: a turn ends when the side to move changes.
     const bool online = playMode(w) == PlayMode::online;
-    const std::optional<SideId> mover = moverOf(w);
+    const std::optional<SideId> mover = sideToMove(w);
     if (mover != mover_ && !online) {
         if (mover_ && start_ && watched(w, *mover_)) changes_ = turnChanges(*start_, now, mover_);
         if (mover) start_ = now;

@@ -40,17 +40,16 @@ Status statusOf(const Window& w, std::int64_t msRunning) {
         s.urgent = *s.secondsLeft <= urgentSeconds;
     }
     if (mode == PlayMode::none) return s;
-    if (resultOf(w) != GameOverResult::notOver && !hasTurn(w.u1) && !hasTurn(w.u2)) {
+    if (resultOf(w) != GameOverResult::notOver && !sideToMove(w)) {
         s.state = Status::State::gameOver;
         s.result = resultOf(w);
         return s;
     }
-    for (SideId side : {SideId::u1, SideId::u2}) {
-        if (!hasTurn(w.side(side))) continue;
+    if (const auto side = sideToMove(w)) {
         s.state = Status::State::turn;
-        s.side = side;
+        s.side = *side;
         if (mode == PlayMode::computer)
-            s.seat = side == SideId::u2 ? Status::Seat::computer : Status::Seat::you;
+            s.seat = *side == SideId::u2 ? Status::Seat::computer : Status::Seat::you;
         if (mode == PlayMode::online) s.seat = Status::Seat::you;
         return s;
     }

@@ -4,6 +4,8 @@
 
 #include "board/window.h"
 
+#include <optional>
+
 namespace grim {
 
 // The side may act now: one of its turn controls (the open-deck button included) is
@@ -12,9 +14,17 @@ namespace grim {
 // whose controls are all disabled.
 inline bool hasTurn(const Side& s) {
     const auto& l = s.lblAtt;
-    return s.btnOpen.enabled | s.btnQ5.enabled | s.btnAdd.enabled | s.btnSacri.enabled | s.btnSpecial.enabled |
-           s.btnField.enabled | s.btnDirect.enabled | s.btnMaster.enabled | s.btnAttack.enabled | s.btnEnd.enabled |
-           l[0].enabled | l[1].enabled | l[2].enabled | l[3].enabled | l[4].enabled;
+    return s.btnOpen.enabled | s.btnQ5.enabled | s.btnAdd.enabled | s.btnSacri.enabled |
+           s.btnSpecial.enabled | s.btnField.enabled | s.btnDirect.enabled | s.btnMaster.enabled |
+           s.btnAttack.enabled | s.btnEnd.enabled | l[0].enabled | l[1].enabled | l[2].enabled |
+           l[3].enabled | l[4].enabled;
+}
+
+// The side that may act now, player 1 first; none while neither may.
+inline std::optional<SideId> sideToMove(const Window& w) {
+    if (hasTurn(w.u1)) return SideId::u1;
+    if (hasTurn(w.u2)) return SideId::u2;
+    return std::nullopt;
 }
 
 // How the game is played, as the options menu's checked mode item says: not chosen yet,

@@ -174,9 +174,9 @@ Level computerLevel(const Window& w) {
 std::optional<SideId> hintSide(const Window& w) {
     const PlayMode mode = playMode(w);
     if (mode != PlayMode::offline && mode != PlayMode::computer) return std::nullopt;
-    for (const SideId side : {SideId::u1, SideId::u2})
-        if (hasTurn(w.side(side)) && !(mode == PlayMode::computer && side == computerSide)) return side;
-    return std::nullopt;
+    const auto side = sideToMove(w);
+    if (mode == PlayMode::computer && side == computerSide) return std::nullopt;
+    return side;
 }
 
 std::string hintText(const Observation& seen, SearchOptions options, std::stop_token stop) {
