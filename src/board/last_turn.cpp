@@ -10,9 +10,9 @@ namespace {
 
 using Kind = TurnChange::Kind;
 
-// Takes one card out of a bag of cards; false when it is not there.
-bool take(std::vector<CardId>& bag, CardId card) {
-    const auto it = std::find(bag.begin(), bag.end(), card);
+// Takes one item out of a bag; false when it is not there.
+template <class T> bool take(std::vector<T>& bag, const T& item) {
+    const auto it = std::find(bag.begin(), bag.end(), item);
     if (it == bag.end()) return false;
     bag.erase(it);
     return true;
@@ -21,13 +21,8 @@ bool take(std::vector<CardId>& bag, CardId card) {
 // The items of a that are not matched by an item of b, each item matching once.
 template <class T> std::vector<T> without(const std::vector<T>& a, std::vector<T> b) {
     std::vector<T> rest;
-    for (const T& item : a) {
-        const auto it = std::find(b.begin(), b.end(), item);
-        if (it == b.end())
-            rest.push_back(item);
-        else
-            b.erase(it);
-    }
+    for (const T& item : a)
+        if (!take(b, item)) rest.push_back(item);
     return rest;
 }
 
