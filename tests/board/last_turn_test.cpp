@@ -64,16 +64,14 @@ TEST(LastTurn, LinesOfABoardPair) {
          "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's sacrificed cards: 0 -> 1.\n"},
         // The C a sacrifice earned spent on a card in the same turn: the side that moved sacrificed.
         {"", "h=105,138 c=0 lp=25", "", "g=105 f2=138:200 c=0 lp=24",
-         "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\nPlayer 2 sacrificed [105] CLOWN from the "
-         "hand.\n"
-         "Player 2's life points: 25 -> 24.\n",
+         "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\n"
+         "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n",
          SideId::u2},
         // Special cards from the hand: played, sacrificed (the C earned tells), or either where the C
         // earned cannot tell which of two it was.
         {"h=221,205 f1=134:150", "", "g=221,205 f1=134:100", "",
-         "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\nPlayer 1 played the special card [221] "
-         "DEATH.\n"
-         "Player 1 played the special card [205] REDUCTION.\n",
+         "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\n"
+         "Player 1 played the special card [221] DEATH.\nPlayer 1 played the special card [205] REDUCTION.\n",
          SideId::u1},
         {"h=221,205", "", "g=221,205 c=2", "",
          "Player 1 sacrificed [221] DEATH from the hand.\n"
@@ -94,8 +92,7 @@ TEST(LastTurn, LinesOfABoardPair) {
          "Player 1 played the special card [210] GOD KILLER.\nPlayer 2's [120] OGRE left slot 5.\n"},
         // A card replaced in its slot; graveyard cards taken back into the hand or gone elsewhere.
         {"h=101 f3=100:50", "", "f3=101:60 g=100:50", "",
-         "Player 1's [100] GNOME left slot 3.\n"
-         "Player 1 fielded [101] ELF in slot 3 (power 60).\n"},
+         "Player 1's [100] GNOME left slot 3.\nPlayer 1 fielded [101] ELF in slot 3 (power 60).\n"},
         {"", "h=105 g=106,107", "", "h=105,106",
          "Player 2 took [106] NERD from the graveyard into the hand.\n"
          "[107] PEASANT left player 2's graveyard.\n"},
@@ -151,56 +148,46 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
 }
 
 TEST(StatusLine, WhoseTurnTheHandOverTheResultAndTheTimeLeft) {
-    struct Case {
-        std::function<void(Window&)> lay;
-        std::int64_t ms;
-        const char* text;
-        bool urgent;
-    };
     auto online = [](Window& w) {
         w.menu.smnOnline.checked = w.online.btnDisconnect.enabled = w.online.optPlayer1.checked = true;
     };
-    auto turn = [](SideId side, PlayMode mode) {
+    // The side to move in a mode, with the minutes of its turn that have passed.
+    auto turn = [](SideId side, PlayMode mode, int passed = 0) {
         return [=](Window& w) {
             w.menu.smnOffline.checked = mode == PlayMode::offline,
             w.menu.smnComputer.checked = mode == PlayMode::computer;
             w.menu.smnOnline.checked = mode == PlayMode::online;
-            gameSubs::enableSide(w, side), w.timers.tmrTurnLimit.setOn(true);
+            gameSubs::enableSide(w, side), w.timers.tmrTurnLimit.setOn(true), w.timePassed = passed;
         };
     };
-    const Case cases[] = {
-        {[](Window&) {}, 0, "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu.", false},
-        {turn(SideId::u1, PlayMode::offline), 0, "Turn: player 1   Time left 3:00", false},
-        {[&](Window& w) { turn(SideId::u2, PlayMode::offline)(w), w.timePassed = 1; }, 61'000,
-         "Turn: player 2   Time left 1:59", false},
+    // the board, the milliseconds the turn timer has run, and the status line (" urgent": marked)
+    const std::tuple<std::function<void(Window&)>, std::int64_t, const char*> cases[] = {
+        {[](Window&) {}, 0, "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu."},
+        {turn(SideId::u1, PlayMode::offline), 0, "Turn: player 1   Time left 3:00"},
+        {turn(SideId::u2, PlayMode::offline, 1), 61'000, "Turn: player 2   Time left 1:59"},
         // A minute's tick late by a moment shows no minute too few; the last 30 seconds are marked.
-        {[&](Window& w) { turn(SideId::u1, PlayMode::offline)(w), w.timePassed = 2; }, 119'900,
-         "Turn: player 1   Time left 1:00", false},
-        {[&](Window& w) { turn(SideId::u1, PlayMode::offline)(w), w.timePassed = 2; }, 150'000,
-         "Turn: player 1   Time left 0:30", true},
-        {[&](Window& w) { turn(SideId::u1, PlayMode::offline)(w), w.timePassed = 2; }, 149'000,
-         "Turn: player 1   Time left 0:31", false},
-        {turn(SideId::u2, PlayMode::computer), 5'000, "Turn: player 2 (the computer)   Time left 2:55",
-         false},
-        {turn(SideId::u1, PlayMode::computer), 0, "Turn: player 1 (you)   Time left 3:00", false},
+        {turn(SideId::u1, PlayMode::offline, 2), 119'900, "Turn: player 1   Time left 1:00"},
+        {turn(SideId::u1, PlayMode::offline, 2), 150'000, "Turn: player 1   Time left 0:30 urgent"},
+        {turn(SideId::u1, PlayMode::offline, 2), 149'000, "Turn: player 1   Time left 0:31"},
+        {turn(SideId::u2, PlayMode::computer), 5'000, "Turn: player 2 (the computer)   Time left 2:55"},
+        {turn(SideId::u1, PlayMode::computer), 0, "Turn: player 1 (you)   Time left 3:00"},
         {[](Window& w) { w.menu.smnOffline.checked = true, put(w.u1.txtLp, "0"); }, 0,
-         "Game over: Player 2 wins.", false},
+         "Game over: Player 2 wins."},
         {[](Window& w) { w.menu.smnComputer.checked = true, put(w.u1.txtLp, "-1"), put(w.u2.txtLp, "0"); }, 0,
-         "Game over: Game is a draw.", false},
-        {[](Window& w) { w.menu.smnOnline.checked = true; }, 0, "Online: not connected.", false},
-        {online, 0, "Turn: nobody.", false},
+         "Game over: Game is a draw."},
+        {[](Window& w) { w.menu.smnOnline.checked = true; }, 0, "Online: not connected."},
+        {online, 0, "Turn: nobody."},
         {[&](Window& w) { online(w), w.incoming = Window::Incoming::due; }, 0,
-         "Turn: the other window (player 2). Waiting for its board.", false},
+         "Turn: the other window (player 2). Waiting for its board."},
         {[&](Window& w) { online(w), w.incoming = Window::Incoming::arriving, w.partsReceived = 3; }, 0,
-         "Turn: nobody. Receiving the board: part 3 of 8.", false},
+         "Turn: nobody. Receiving the board: part 3 of 8."},
         {[&](Window& w) { online(w), w.timers.tmrUpdate.setOn(true), w.partsSent = 5; }, 0,
-         "Turn: nobody. Sending the board: part 5 of 8.", false},
+         "Turn: nobody. Sending the board: part 5 of 8."},
     };
-    for (const Case& c : cases) {
+    for (const auto& [lay, ms, text] : cases) {
         TestWindow t;
-        c.lay(t.w);
-        const Status s = statusOf(t.w, c.ms);
-        EXPECT_EQ(statusText(s) + (s.urgent ? " urgent" : ""),
-                  c.text + std::string(c.urgent ? " urgent" : ""));
+        lay(t.w);
+        const Status s = statusOf(t.w, ms);
+        EXPECT_EQ(statusText(s) + (s.urgent ? " urgent" : ""), text);
     }
 }
