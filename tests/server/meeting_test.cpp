@@ -47,21 +47,18 @@ std::string run(const std::string& script, Limits limits = {}) {
     Millis now = 0;
     std::istringstream steps(script);
     for (std::string step; std::getline(steps, step, ';');) {
-        while (!step.empty() && step.front() == ' ')
-            step.erase(0, 1);
-        if (step.rfind("at ", 0) == 0) {
-            m.tick(now = std::stoll(step.substr(3)));
-            continue;
-        }
+        step.erase(0, step.find_first_not_of(' '));
         const ConnectionId id = static_cast<ConnectionId>(step.at(0) - 'A');
         const std::string rest = step.substr(2);
-        if (rest.rfind("open", 0) == 0)
+        if (step.starts_with("at "))
+            m.tick(now = std::stoll(step.substr(3)));
+        else if (rest.starts_with("open"))
             m.opened(id, rest.size() > 5 ? rest.substr(5) : "10.0.0.1", now);
         else if (rest == "closes")
             m.closed(id);
-        else if (rest.rfind("raw ", 0) == 0)
+        else if (rest.starts_with("raw "))
             m.received(id, unescape(rest.substr(4)), now);
-        else if (rest.rfind("len ", 0) == 0)
+        else if (rest.starts_with("len "))
             m.received(id, wire::frame(std::string(std::stoul(rest.substr(4)), 'x')).substr(0, 4), now);
         else
             m.received(id, wire::frame(rest), now);
@@ -72,10 +69,13 @@ std::string run(const std::string& script, Limits limits = {}) {
 }
 
 struct Case {
-    const char* what;
-    const char* script;
+    const char *what, *script;
     const char* expected; // what the server did | rooms waiting, rooms paired, connections
+    Limits limits = {};
 };
+
+// Room for two rooms in all and two connections from one address.
+const Limits two{.maxRooms = 2, .maxPerAddress = 2};
 
 const Case cases[] = {
     {"a host waits, a join pairs, frames pass both ways in order",
@@ -100,11 +100,10 @@ const Case cases[] = {
      "A:</waiting/> B:</waiting/> C:</waiting/> | 2 0 2"},
     {"a first frame in pieces", "A open; A raw %00%00; A raw %00%0b</h; A raw ost=ab/>",
      "A:</waiting/> | 1 0 1"},
-    {"bad first frames: another tag, an empty room, a room of 33 (of 32 is fine), a blank, an underscore, a "
-     "dot, "
-     "the tag's case, a trailing blank, a length no first frame has",
-     "A open; A </whatGameVersion/>; B open; B </host=/>; C open; C "
-     "</join=abcdefghijklmnopqrstuvwxyz0123456/>; "
+    {"bad first frames: another tag, an empty room, a room of 33 (of 32 is fine), a blank, an underscore, "
+     "a dot, the tag's case, a trailing blank, a length no first frame has",
+     "A open; A </whatGameVersion/>; B open; B </host=/>; "
+     "C open; C </join=abcdefghijklmnopqrstuvwxyz0123456/>; "
      "D open; D </join=abcdefghijklmnopqrstuvwxyz012345/>; E open; E </host=a b/>; F open; F </host=a_b/>; "
      "G open; G </host=a.b/>; H open; H </HOST=a/>; I open; I </host=a/> ; J open; J len 42",
      "A:</badRoom/> A# B:</badRoom/> B# C:</badRoom/> C# D:</waiting/> E:</badRoom/> E# F:</badRoom/> F# "
@@ -126,25 +125,16 @@ const Case cases[] = {
      "A:</waiting/> A:</paired/> B:</paired/> B:z A# B# | 0 0 0"},
     {"a frame of exactly 65536 passes", "A open; A </host=a/>; B open; B </join=a/>; B len 65536",
      "A:</waiting/> A:</paired/> B:</paired/> | 0 1 2"},
+    {"a third room is refused, but a partner for a waiting room is still let in",
+     "A open 1; A </host=a/>; B open 2; B </host=b/>; C open 3; C </host=c/>; D open 4; D </join=a/>",
+     "A:</waiting/> B:</waiting/> C:</busy/> C# A:</paired/> D:</paired/> | 1 1 3", two},
+    {"a third connection from one address is refused at once; one that leaves makes room",
+     "A open 1; B open 1; C open 1; A closes; D open 1; E open 2", "C:</busy/> C# | 0 0 3", two},
 };
 
 TEST(Meeting, Rooms) {
     for (const Case& c : cases)
-        EXPECT_EQ(run(c.script), c.expected) << c.what;
-}
-
-TEST(Meeting, Limits) {
-    Limits two;
-    two.maxRooms = 2;
-    two.maxPerAddress = 2;
-    // A third room is refused, but a partner for a waiting room is still let in.
-    EXPECT_EQ(
-        run("A open 1; A </host=a/>; B open 2; B </host=b/>; C open 3; C </host=c/>; D open 4; D </join=a/>",
-            two),
-        "A:</waiting/> B:</waiting/> C:</busy/> C# A:</paired/> D:</paired/> | 1 1 3");
-    // A third connection from one address is refused at once; one that leaves makes room.
-    EXPECT_EQ(run("A open 1; B open 1; C open 1; A closes; D open 1; E open 2", two),
-              "C:</busy/> C# | 0 0 3");
+        EXPECT_EQ(run(c.script, c.limits), c.expected) << c.what;
 }
 
 TEST(MeetingWire, FirstFramesAndAddresses) {
