@@ -59,31 +59,29 @@ const Step firstTurns[] = {
 // button's, option's and slot label's caption, in the order of their names; "U" stands for each side, "_i"
 // for each of the five slots.
 const char* const atStart =
-    "btnAddU=off ;btnAttackU=off ATTACK;btnClose=on CLOSE;btnDirectU=off DIRECT;btnDisconnect=off DISCONNECT;"
-    "btnDown=on DOWN;btnEndU=off END;btnFieldU=off F;btnHost=off HOST GAME;btnJoin=off JOIN GAME;"
-    "btnMasterU=off MASTER;btnOpen=on OPEN;btnOpenU=off ;btnQ5U=off Q5;btnSacriU=off X;btnSave=on SAVE;"
-    "btnSet=off SET;btnSpecialU=off S;btnTop=on TOP;btnUp=on UP;cmbGraveU=;cmbLevelFilter=8@ALL LEVELS;"
-    "cmbSlotAU=1|2|3|4|5;cmbSlotBU=1|2|3|4|5;cmbSort=BY CODE|BY NAME|BY LEVEL|BY POWER@BY CODE;"
-    "cmbTypeFilter=18@ALL TYPES;fraBoardU=on;lblAttU_i=off SLOT "
-    "i;lblDeckSummary=on;lblStatus=on;lstDeck=;lstDeckU=;lstHandU=;lstRegCards=66;"
+    "btnAddU=off ;btnAttackU=off ATTACK;btnClose=on CLOSE;btnDirectU=off DIRECT;"
+    "btnDisconnect=off DISCONNECT;btnDown=on DOWN;btnEndU=off END;btnFieldU=off F;btnHost=off HOST GAME;"
+    "btnJoin=off JOIN GAME;btnMasterU=off MASTER;btnOpen=on OPEN;btnOpenU=off ;btnQ5U=off Q5;"
+    "btnSacriU=off X;btnSave=on SAVE;btnSet=off SET;btnSpecialU=off S;btnTop=on TOP;btnUp=on UP;cmbGraveU=;"
+    "cmbLevelFilter=8@ALL LEVELS;cmbSlotAU=1|2|3|4|5;cmbSlotBU=1|2|3|4|5;"
+    "cmbSort=BY CODE|BY NAME|BY LEVEL|BY POWER@BY CODE;cmbTypeFilter=18@ALL TYPES;fraBoardU=on;"
+    "lblAttU_i=off SLOT i;lblDeckSummary=on;lblStatus=on;lstDeck=;lstDeckU=;lstHandU=;lstRegCards=66;"
     "lstSpcCards=29;optPlayer1=off PLAYER 1;optPlayer2=off PLAYER 2;smnComments=on;smnComputer=on;"
     "smnCreator=on;smnCredits=on;smnHint=off;smnLevel=on;smnLevelEasy=on;smnLevelHard=on;smnLevelNormal=on+;"
-    "smnNewGame=off;smnOffline=on;smnOnline=on;smnQuit=on;smnRestore=off;smnSounds=on;"
-    "smnSoundsOff=on;smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;"
-    "txtDesc=;txtDescControls=;txtFilter=;txtGraveCntU=0;txtHandCntU=0;txtLastTurn=;txtLpU=25;txtMins=3 "
-    "MINUTES;txtMsg=off:;"
-    "txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtRoom=off:;txtSacriCntU=0;txtServer=off:;txtSpcCnt="
-    "29;"
-    "txtUpdates=0 of 8";
+    "smnNewGame=off;smnOffline=on;smnOnline=on;smnQuit=on;smnRestore=off;smnSounds=on;smnSoundsOff=on;"
+    "smnSoundsOn=off+;txtAttU_i=;txtBottom=on BOTTOM;txtChat=;txtDeckCntU=0;txtDeckCount=0;txtDesc=;"
+    "txtDescControls=;txtFilter=;txtGraveCntU=0;txtHandCntU=0;txtLastTurn=;txtLpU=25;txtMins=3 MINUTES;"
+    "txtMsg=off:;txtPlayer=off:ACE;txtPort=off:33221;txtRegCnt=66;txtRoom=off:;txtSacriCntU=0;"
+    "txtServer=off:;txtSpcCnt=29;txtUpdates=0 of 8";
 
 // The window's title, its tabs' texts one after another, and every menu item, frame title and label.
 const char* const titles =
     "GRIMWARD - [VERSION 16]|DECKGAMEHELP|&OPTIONS|O&FFLINE|O&NLINE|VS &COMPUTER|R&ESTORE|NEW &GAME|&SOUNDS|"
-    "O&N|O&FF|COMPUTER &LEVEL|&EASY|&NORMAL|&HARD|&HINT|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|PLAYER "
-    "2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|"
-    "SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|DESCRIPTION OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|"
-    "GAME MESSAGES && ONLINE CHAT|TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|"
-    "REGULAR CARDS|SPECIAL CARDS|CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
+    "O&N|O&FF|COMPUTER &LEVEL|&EASY|&NORMAL|&HARD|&HINT|&ABOUT|&CREATOR|CREDI&TS|CO&MMENTS|PLAYER 1|"
+    "PLAYER 2|DECK|HAND|FIELD|GRAVEYARD|LIFE POINTS|SACRIFICED|SLOT A|SLOT B|TIME LEFT|UPDATE|"
+    "DESCRIPTION OF GAME CONTROLS|ONLINE SETTINGS|NAME|IP|PORT|GAME MESSAGES && ONLINE CHAT|"
+    "TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|REGULAR CARDS|SPECIAL CARDS|"
+    "CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
 
 // A control's "name=value" for both sides and all slots at once: "U1" and "U2" in its name as
 // "U", its slot's number as "i" in its name and its value.
@@ -227,9 +225,8 @@ class WindowTest : public QObject {
         // Every caption, frame title, tab and menu item, then the about boxes.
         for (QObject* o : w.window.findChildren<QObject*>())
             texts << o->property(qobject_cast<QGroupBox*>(o) ? "title" : "text").toString();
-        auto* tabWidget = w.window.findChild<QTabWidget*>();
-        texts << w.window.windowTitle()
-              << tabWidget->tabText(0) + tabWidget->tabText(1) + tabWidget->tabText(2);
+        auto* tab = w.find<QTabWidget>("tabMain");
+        texts << w.window.windowTitle() << tab->tabText(0) + tab->tabText(1) + tab->tabText(2);
         for (const QString& text : QString(titles).split('|'))
             QVERIFY2(texts.contains(text), qPrintable(text));
         ACT(w, "click smnCreator, click smnCredits, click smnComments");
