@@ -442,12 +442,10 @@ class WindowTest : public QObject {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                QAbstractButton* answer =
-                    box->defaultButton() ? box->defaultButton() : box->button(QMessageBox::Ok);
-                seen << QStringList{box->windowTitle(), box->text().left(20),
-                                    QString::number(box->textFormat()),
-                                    box->defaultButton() ? answer->text() : ""}
-                            .join('|');
+                auto* answer = box->defaultButton() ? box->defaultButton() : box->button(QMessageBox::Ok);
+                seen << QString("%1|%2|%3|%4")
+                            .arg(box->windowTitle(), box->text().left(20), QString::number(box->textFormat()),
+                                 box->defaultButton() ? answer->text() : "");
                 answer->click();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
                 seen << "open cancelled in " + dialog->directory().absolutePath();

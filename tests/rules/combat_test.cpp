@@ -6,25 +6,26 @@ using namespace grim::test;
 using namespace grim::gameSubs;
 
 TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
-    // own card in slot a, opposing card in slot b; what is left in each slot and the life points.
-    const std::tuple<int, const char*, int, const char*, const char*, const char*, const char*> cases[] = {
-        {5, "[120] OGRE 150", 1, "[105] CLOWN 100", "[120] OGRE 50", "", "25 24"},
-        {1, "[105] CLOWN 100", 5, "[120] OGRE 150", "", "[120] OGRE 50", "24 25"},
-        {3, "[116] ZOMBIE 150", 3, "[121] DWARF 150", "", "", "25 25"},
-        {2, "[165] OMEGA 32767", 4, "[116] ZOMBIE -32768", "[165] OMEGA 32767", "", "25 24"}};
+    // own card in slot a, opposing card in slot b; then what both slots, both sides' life points and both
+    // graveyards (count and items) show
+    const std::tuple<int, const char*, int, const char*, const char*> cases[] = {
+        {5, "[120] OGRE 150", 1, "[105] CLOWN 100", "[120] OGRE 50  25 24 0  1 [105] CLOWN 100|"},
+        {1, "[105] CLOWN 100", 5, "[120] OGRE 150", " [120] OGRE 50 24 25 1 [105] CLOWN 100| 0 "},
+        {3, "[116] ZOMBIE 150", 3, "[121] DWARF 150", "  25 25 1 [116] ZOMBIE 150| 1 [121] DWARF 150|"},
+        {2, "[165] OMEGA 32767", 4, "[116] ZOMBIE -32768",
+         "[165] OMEGA 32767  25 24 0  1 [116] ZOMBIE -32768|"}};
     for (SideId side : {SideId::u1, SideId::u2})
-        for (const auto& [a, own, b, theirs, ownAfter, theirsAfter, lps] : cases) {
+        for (const auto& [a, own, b, theirs, after] : cases) {
             MyTurn t(side);
             Side &m = t.mine(), &o = t.theirs();
             put(m.slot(a), own), put(o.slot(b), theirs);
             m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
             btnAttack_Click(t.w, side);
-            EXPECT_EQ(shownText(m.slot(a)) + "|" + shownText(o.slot(b)) + "|" + shownText(m.txtLp) + " " + shownText(o.txtLp),
-                      std::string(ownAfter) + "|" + theirsAfter + "|" + lps);
-            for (Side* s : {&m, &o})
-                EXPECT_EQ(shownText(s->txtGraveCnt) + (s->cmbGrave.empty() ? "" : itemText(s->cmbGrave.item(0))),
-                          s->cmbGrave.empty() ? "0" : "1" + std::string(s == &m ? own : theirs));
+            const std::string slots = "txtAttMe_" + std::to_string(a) + " txtAttThem_" + std::to_string(b);
+            EXPECT_EQ(
+                t.texts(slots + " txtLpMe txtLpThem txtGraveCntMe cmbGraveMe txtGraveCntThem cmbGraveThem"),
+                after);
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
             EXPECT_EQ(t.flags("btnEndMe btnAttackMe btnFieldMe lblAttMe_1"), "1000");
         }
@@ -51,9 +52,9 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
                                       "opponent has no cards on FIELD."));
         t.theirs().slot(5).clear();
         direct();
-        EXPECT_EQ(shownText(t.theirs().txtLp) + shownText(t.mine().txtLp) + " " + t.flags("btnEndMe btnDirectMe") +
-                      " shown " + std::to_string(t.p.log.size()),
-                  "2425 10 shown 6");
+        EXPECT_EQ(t.texts("txtLpThem txtLpMe") + " " + t.flags("btnEndMe btnDirectMe") + " shown " +
+                      std::to_string(t.p.log.size()),
+                  "24 25 10 shown 6");
         t.mine().btnEnd.enabled = false; // a disabled button does nothing
         EXPECT_TRUE(t.refused([&] { btnEnd_Click(t.w, side); }, ""));
     }
