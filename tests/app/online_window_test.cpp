@@ -50,8 +50,7 @@ class OnlineWindowTest : public QObject {
             shownEarly = join.text("txtChat").contains("one");
         };
         join.p.answers.push_back(true);
-        ACT(host, "click smnNewGame");
-        ACT(host, "type txtMsg one, keys txtMsg Return");
+        ACT(host, "click smnNewGame, type txtMsg one, keys txtMsg Return");
         ACT(host, "type txtMsg two, keys txtMsg Return");
         QTRY_VERIFY(join.text("txtChat").endsWith("] ACE>-> two"));
         QVERIFY(!shownEarly);

@@ -22,9 +22,8 @@ TEST(Field, TheCardGoesToTheFirstFreeSlotAndIsPaidFor) {
             btnField_Click(t.w, side);
             EXPECT_EQ(t.texts("txtAttMe_2 txtLpMe txtSacriCntMe txtHandCntMe"),
                       fielded(code) + " " + after + " 1");
-            EXPECT_EQ(t.flags("btnFieldMe btnQ5Me btnSacriMe lblAttMe_5 btnAttackMe") + " asked " +
-                          std::to_string(t.p.log.size()),
-                      code == 213 ? "00001 asked 1" : "00001 asked 0");
+            EXPECT_EQ(t.flags("btnFieldMe btnQ5Me btnSacriMe lblAttMe_5 btnAttackMe"), "00001");
+            EXPECT_EQ(t.p.log.size(), code == 213 ? 1u : 0u);
         }
 }
 
@@ -68,8 +67,8 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_5 btnAddMe"), "110");
         slot5();
         EXPECT_EQ(itemTexts(m.cmbGrave), (std::vector<std::string>{entry(141), "[120] OGRE 40"}));
-        EXPECT_EQ(shownText(m.txtGraveCnt) + shownText(m.txtSacriCnt) + shownText(m.txtHandCnt) + shownText(m.slot(5)) + " " +
-                      t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"),
+        EXPECT_EQ(shownText(m.txtGraveCnt) + shownText(m.txtSacriCnt) + shownText(m.txtHandCnt) +
+                      shownText(m.slot(5)) + " " + t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"),
                   "221 0001");
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each

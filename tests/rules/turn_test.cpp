@@ -43,8 +43,7 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
         EXPECT_EQ(itemTexts(t.mine().lstDeck), entries(40));
         // Player 1's first turn has no attack; only this side's deck is loaded.
         EXPECT_EQ(t.flags("btnOpenMe btnAddMe btnQ5Me btnEndMe tmrTurnLimit btnAttackMe") + " first move " +
-                      std::to_string(t.w.blnFirstMove) + ", decks " + shownText(t.mine().txtDeckCnt) + " " +
-                      shownText(t.theirs().txtDeckCnt),
+                      std::to_string(t.w.blnFirstMove) + ", decks " + t.texts("txtDeckCntMe txtDeckCntThem"),
                   side == SideId::u1 ? "011110 first move 1, decks 40 0" : "011111 first move 0, decks 40 0");
     }
 }
@@ -58,9 +57,9 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
         TestWindow::fill(m.lstDeck, m.txtDeckCnt, entries(6));
         TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 150));
         btnAdd_Click(t.w, side);
-        EXPECT_EQ(itemText(m.lstHand.item(1)) + shownText(m.txtDeckCnt) + shownText(m.txtHandCnt), entry(100) + "52");
+        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "00 -1 5 2");
         btnQ5_Click(t.w, side);
-        EXPECT_EQ(itemText(m.lstHand.item(4)) + shownText(m.txtDeckCnt) + shownText(m.txtHandCnt), entry(103) + "25");
+        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "00123 -1 2 5");
         EXPECT_EQ(t.flags("btnAddMe btnQ5Me") + shownText(t.theirs().txtHandCnt), "000");
         t.w.timePassed = m.turnSacrifices = 2, t.w.txtMins.text = "1 MINUTES";
         const unsigned restarts = t.w.timers.tmrTurnLimit.restarts();
