@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 using namespace grim;
@@ -32,8 +33,7 @@ struct ServerSocket final : Socket {
 struct Row {
     const char* what;
     bool host;
-    const char* server;
-    const char* room;
+    const char *server, *room;
     // "; "-separated: "connect" (reached the server), "closed", "error", "minute" (tmrConnect
     // ticks), "again" (the same button once more), or a message from the server.
     const char* events;
@@ -115,8 +115,7 @@ std::string run(const Row& r) {
     s.log.clear();
     click();
     std::istringstream events(r.events);
-    std::string e;
-    while (std::getline(events, e, ';')) {
+    for (std::string e; std::getline(events, e, ';');) {
         e.erase(0, e.find_first_not_of(' '));
         if (e == "connect")
             s.now = Socket::State::connected, Winsock_Connect(w);
@@ -131,15 +130,13 @@ std::string run(const Row& r) {
         else
             Winsock_DataArrival(w, e);
     }
-    std::string lines; // the new log lines, "/"-separated, without their time
-    for (std::istringstream in(w.txtChat.text.substr(logFrom)); std::getline(in, e);)
-        if (e.size() > 1)
-            lines += (lines.empty() ? "" : "/") +
-                     e.substr(e[1] == '[' ? 12 : 0, e.find('\r') - 12 * (e[1] == '['));
+    // The new log lines, "/"-separated, without their time.
+    const std::string lines =
+        std::regex_replace(w.txtChat.text.substr(logFrom), std::regex("\r\n(<\\[9:05:31 PM)?"), "/");
     std::string shown;
     for (const std::string& m : p.messages)
         shown += (shown.empty() ? "" : "/") + m;
-    return s.log.substr(1) + "\n" + shown + "\n" + lines + "\n" +
+    return s.log.substr(1) + "\n" + shown + "\n" + lines.substr(lines.empty() ? 0 : 1) + "\n" +
            flags(w, "btnHost btnJoin btnDisconnect txtServer txtRoom optPlayer1 tmrConnect tmrWait");
 }
 
