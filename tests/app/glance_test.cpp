@@ -20,7 +20,6 @@ class GlanceTest : public QObject {
     void aGameAtOneMachineByKeys() {
         Shown w({}, 1);
         auto status = [&] { return w.find<QLabel>("lblStatus")->text(); };
-        auto key = [&](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(&w.window, Qt::Key(k), m); };
         QCOMPARE(status(), "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu.");
         w.p.files = {w.deck("one.ucd", entries(40)), w.deck("two.ucd", entries(40, 110))};
         ACT(w, "click smnOffline");
@@ -28,46 +27,40 @@ class GlanceTest : public QObject {
 
         // Player 1 opens its deck, draws five and fields the first card; D does nothing once
         // drawing is off, as a click on the disabled button would.
-        key(Qt::Key_O), key(Qt::Key_Q);
+        ACT(w, "key O, key Q");
         QCOMPARE(w.text("txtHandCntU1"), "5");
         QCOMPARE(status(), "Turn: player 1   Time left 3:00");
-        const std::size_t logged = w.p.log.size();
-        key(Qt::Key_D);
-        QCOMPARE(w.p.since(logged), QStringList());
-        ACT(w, "pick lstHandU1 {100}");
-        key(Qt::Key_F);
+        QCOMPARE(w.step("key D", ""), QString());
+        ACT(w, "pick lstHandU1 {100}, key F");
         QCOMPARE(w.text("txtAttU1_1"), cards("{100} 100"));
         QCOMPARE(w.text("txtLastTurn"), QString());
-        key(Qt::Key_E);
+        ACT(w, "key E");
         QCOMPARE(status(), "Turn: player 2");
         QCOMPARE(w.text("txtLastTurn"), cards("Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n"
                                               "Player 1 fielded {100} in slot 1 (power 100)."));
 
         // Player 2: the slot keys choose SLOT A and SLOT B of the side to move only.
-        key(Qt::Key_O), key(Qt::Key_Q);
-        key(Qt::Key_3), key(Qt::Key_5, Qt::ShiftModifier);
+        ACT(w, "key O, key Q, key 3, key Shift+5");
         QCOMPARE(w.shows("cmbSlotAU2 cmbSlotBU2 cmbSlotAU1 cmbSlotBU1"),
                  "1|2|3|4|5@3 1|2|3|4|5@5 1|2|3|4|5 1|2|3|4|5");
-        ACT(w, "pick lstHandU2 {111}");
-        key(Qt::Key_X);
+        ACT(w, "pick lstHandU2 {111}, key X");
         QCOMPARE(w.p.last(), "question: Do you want to sacrifice this card?"); // answered No
-        w.p.answers = {true};
-        key(Qt::Key_X);
+        ACT(w, "yes key X");
         // The time counts down on the one-second timer while the rules' minute timer runs.
         QTRY_COMPARE_WITH_TIMEOUT(status(), "Turn: player 2   Time left 2:59", 2500);
         // On another tab the keys do nothing.
         w.find<QTabWidget>("tabMain")->setCurrentIndex(0);
-        key(Qt::Key_E);
+        ACT(w, "key E");
         QCOMPARE(w.shows("btnEndU2"), "on");
         w.find<QTabWidget>("tabMain")->setCurrentIndex(1);
-        key(Qt::Key_E);
+        ACT(w, "key E");
         QCOMPARE(status(), "Turn: player 1   Time left 3:00");
         QCOMPARE(w.text("txtLastTurn"), cards("Player 2 opened a deck.\nPlayer 2 drew 5 cards.\n"
                                               "Player 2 sacrificed {111} from the hand.\n"
                                               "Player 2's sacrificed cards: 0 -> 1."));
         // A game that ends says so, with the result.
         w.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
-        key(Qt::Key_E);
+        ACT(w, "key E");
         QCOMPARE(status(), "Game over: Player 1 wins.");
         QVERIFY(!w.find<QTimer>("tmrSeconds")->isActive());
         // A turn button's tooltip names its key.
@@ -157,11 +150,10 @@ class GlanceTest : public QObject {
     void quit() {
         Shown w({}, 1);
         ACT(w, "click smnOffline");
-        QTest::keyClick(&w.window, Qt::Key_Q, Qt::ControlModifier);
+        ACT(w, "key Ctrl+Q");
         QCOMPARE(w.p.last(), "question: A game is in progress. Close the game anyway?");
         QVERIFY(w.window.isVisible());
-        w.p.answers = {true};
-        QTest::keyClick(&w.window, Qt::Key_Q, Qt::ControlModifier);
+        ACT(w, "yes key Ctrl+Q");
         QVERIFY(!w.window.isVisible());
     }
 };

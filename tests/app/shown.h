@@ -36,7 +36,7 @@ using Step = std::pair<const char*, const char*>; // an action and its effect, f
 
 struct Shown {
     QTemporaryDir files; // deck files, removed afterwards
-    Boxes p; // also the dice
+    Boxes p;             // also the dice
     frmMain window;
 
     // realBoxes: the window's own message boxes and file dialogs instead of the fakes.
@@ -64,9 +64,9 @@ struct Shown {
     // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu
     // item), "pick LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM"
     // (from its drop-down), "hover NAME", "keys NAME KEY..." (the focus by Tab, then the keys),
-    // "type BOX TEXT" (replacing its text). A leading "yes" scripts a Yes to the next question,
-    // "file:NAME" the next file dialog. Empty when done, else the action that could not be done
-    // (its control hidden or disabled, its item missing).
+    // "key KEY" (one key, "Shift+5", to the window itself), "type BOX TEXT" (replacing its text). A leading
+    // "yes" scripts a Yes to the next question, "file:NAME" the next file dialog. Empty when done, else the
+    // action that could not be done (its control hidden or disabled, its item missing).
     QString act(const QString& actions) {
         for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
             if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
@@ -77,6 +77,7 @@ struct Shown {
             words[0] == "yes" ? p.answers.push_back(true)
                               : p.files.push_back(files.filePath(words[0].mid(5)).toStdString());
         const QString verb = words.takeFirst(), name = words.value(0), item = words.mid(1).join(' ');
+        if (verb == "key") return QTest::keySequence(&window, QKeySequence(name)), true;
         if (auto* a = window.findChild<QAction*>(name)) return a->isEnabled() && (a->trigger(), true);
         QWidget* widget = find(name);
         if (!widget->isVisible() || (!widget->isEnabled() && verb != "hover")) return false;

@@ -382,7 +382,7 @@ class WindowTest : public QObject {
         ACT(w, "click smnOffline, click btnOpenU1, click btnQ5U1");
         QCOMPARE(w.shows("smnHint"), "on");
         const Window before = w.window.core();
-        QTest::keyClick(&w.window, Qt::Key_F1);
+        ACT(w, "key F1");
         QTRY_VERIFY(w.text("txtDescControls").startsWith("Hint: "));
         QStringList legal;
         computer::TrialPorts trial;
