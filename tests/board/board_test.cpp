@@ -2,7 +2,6 @@
 #include "board/numbers.h"
 #include "board/sound_subs.h"
 #include "board/text_file.h"
-#include "online/online_subs.h"
 #include "support/fakes.h"
 
 #include <sys/stat.h>

@@ -1,5 +1,4 @@
 #include "deck/deck_handlers.h"
-#include "deck/deck_subs.h"
 #include "support/fakes.h"
 
 using namespace grim;

@@ -1,5 +1,4 @@
 #include "modes/play_mode.h"
-#include "online/online_subs.h"
 #include "support/fakes.h"
 
 using namespace grim;

@@ -1,7 +1,6 @@
 // A window meeting the other through a meeting server: HOST GAME and JOIN GAME with a room
 // typed, then the socket's events as the server causes them. Each row gives what the window
 // did to its socket, the messages it showed, the log lines it wrote and its panel afterwards.
-#include "modes/play_mode.h"
 #include "online/online_handlers.h"
 #include "program/startup.h"
 #include "support/fakes.h"

@@ -1,5 +1,3 @@
-#include "rules/costs.h"
-#include "rules/fielding.h"
 #include "rules/game_handlers.h"
 #include "support/fakes.h"
 

@@ -1,6 +1,5 @@
 #include "rules/game_handlers.h"
 #include "rules/shuffle.h"
-#include "rules/turn_flow.h"
 #include "support/fakes.h"
 
 using namespace grim;
