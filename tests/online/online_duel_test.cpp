@@ -176,8 +176,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
         if (turn % 2 == 0 && occupiedSlots(s) < 5) btnField_Click(from.w, id);
         if (turn % 2 == 0) btnDirect_Click(from.w, id);
         ASSERT_TRUE(s.btnEnd.enabled) << idText(id);
-        btnEnd_Click(from.w, id);
-        d.net.pump();
+        btnEnd_Click(from.w, id), d.net.pump();
         EXPECT_EQ(lastLine(to.w), "<[" + from.p.now + "] Other player is updating changes 1-8 to you.>");
         ASSERT_NO_FATAL_FAILURE(d.handOver(from, to)) << "turn " << turn;
         ASSERT_EQ(board(from.w), board(to.w)) << "turn " << turn;
