@@ -10,30 +10,29 @@ using namespace grim::test;
 
 namespace {
 
+// "210,120:75": the entries of cards 210 and 120, the second with a power.
+std::vector<std::string> items(const std::string& codes) {
+    std::vector<std::string> items;
+    std::istringstream list(codes);
+    for (std::string code; std::getline(list, code, ',');)
+        items.push_back(entry(std::stoi(code)) + (code.size() > 3 ? " " + code.substr(4) : ""));
+    return items;
+}
+
 // A side from a short text: "d=100,101" deck, "h=105" hand, "f3=120:150" slot 3 with its power,
-// "g=210,120:75" graveyard (a power after ":"), "lp=24", "c=2" sacrificed cards.
+// "g=210,120:75" graveyard, "lp=24", "c=2" sacrificed cards.
 Side sideOf(const std::string& text) {
     Side s;
     std::istringstream in(text);
     for (std::string token; in >> token;) {
         const auto eq = token.find('=');
         const std::string key = token.substr(0, eq), value = token.substr(eq + 1);
-        if (key == "lp" || key == "c") {
-            put(key == "lp" ? s.txtLp : s.txtSacriCnt, value);
-            continue;
-        }
-        std::vector<std::string> items;
-        std::istringstream list(value);
-        for (std::string code; std::getline(list, code, ',');) {
-            const auto colon = code.find(':');
-            items.push_back(colon == code.npos
-                                ? entry(std::stoi(code))
-                                : entry(std::stoi(code.substr(0, colon))) + " " + code.substr(colon + 1));
-        }
-        if (key == "d") put(s.lstDeck, items);
-        if (key == "h") put(s.lstHand, items);
-        if (key == "g") put(s.cmbGrave, items);
-        if (key[0] == 'f') put(s.slot(key[1] - '0'), items.at(0));
+        if (key == "lp") put(s.txtLp, value);
+        if (key == "c") put(s.txtSacriCnt, value);
+        if (key == "d") put(s.lstDeck, items(value));
+        if (key == "h") put(s.lstHand, items(value));
+        if (key == "g") put(s.cmbGrave, items(value));
+        if (key[0] == 'f') put(s.slot(key[1] - '0'), items(value).at(0));
     }
     return s;
 }
