@@ -1,7 +1,7 @@
 // What a player sees at a glance and the keyboard, through the real widgets offscreen: the
 // status line and the last-turn box through a game at one machine played by keys alone, the
 // seconds of the turn on the real one-second timer, the card face, the keys that do nothing
-// where their button is off or on another tab, and QUIT.
+// where their button is off or on another tab.
 #include "app/card_face.h"
 #include "app/deck_view.h"
 #include "shown.h"
@@ -144,17 +144,6 @@ class GlanceTest : public QObject {
         }
         QCOMPARE(chart->counts(), counts);
         QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 40);
-    }
-
-    // QUIT (Ctrl+Q) closes as the close button does: with a game under way it asks first.
-    void quit() {
-        Shown w({}, 1);
-        ACT(w, "click smnOffline");
-        ACT(w, "key Ctrl+Q");
-        QCOMPARE(w.p.last(), "question: A game is in progress. Close the game anyway?");
-        QVERIFY(w.window.isVisible());
-        ACT(w, "yes key Ctrl+Q");
-        QVERIFY(!w.window.isVisible());
     }
 };
 

@@ -1,6 +1,6 @@
 // The window through its real widgets, offscreen: every control of both players reaches its own
 // side's handler, the turn timer's real ticks, one event at a time while a box is open, what the
-// window shows at start, the help text, the deck editor by mouse and keys, closing, VS COMPUTER on
+// window shows at start, the help text, the deck editor by mouse and keys, closing and QUIT, VS COMPUTER on
 // the real tmrComputer, and the real file dialog and boxes.
 #include "app/data_folder.h"
 #include "board/same_board.h"
@@ -259,8 +259,8 @@ class WindowTest : public QObject {
         QVERIFY(shipped.contains("ONLINE"));
     }
 
-    // The deck editor by keys and mouse; then closing the window asks only when a deck or a game would be
-    // lost.
+    // The deck editor by keys and mouse; then closing the window, or QUIT, asks only when a deck or a game
+    // would be lost.
     void deckEditorThenClosing() {
         Shown w;
         QCOMPARE(w.steps(editor), QString());
@@ -271,8 +271,12 @@ class WindowTest : public QObject {
             QCOMPARE(w.p.since(logged),
                      QStringList{"question: " + QString(asked) + " Close the game anyway?"});
         }
-        w.p.answers = {true};
-        QVERIFY(w.window.close());
+        // QUIT (Ctrl+Q) asks as closing does: No keeps the window, Yes closes it.
+        ACT(w, "key Ctrl+Q");
+        QCOMPARE(w.p.last(), "question: A game is in progress. Close the game anyway?");
+        QVERIFY(w.window.isVisible());
+        ACT(w, "yes key Ctrl+Q");
+        QVERIFY(!w.window.isVisible());
         // A game that is over has nothing to lose; a hand taking the focus picks no card.
         Shown d({}, 1);
         d.p.files = {d.deck("d.ucd", entries(40))};
@@ -297,8 +301,7 @@ class WindowTest : public QObject {
         const auto computerLines = [&] { return w.text("txtChat").split('\n').filter(computerLine); };
         const auto usableByPlayer2 = [&] { // player 2's controls that the player can use
             QStringList usable;
-            for (QWidget* c :
-                 w.window.findChildren<QWidget*>(QRegularExpression("^(btn|lbl|cmbSlot|lst).*U2")))
+            for (auto* c : w.window.findChildren<QWidget*>(QRegularExpression("^(btn|lbl|cmbSlot|lst).*U2")))
                 if (c->isVisible() && c->isEnabled()) usable << c->objectName();
             return usable.join(',');
         };
@@ -350,13 +353,12 @@ class WindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(w.shows("btnEndU1 btnAddU1") != "off off", 30000); // player 1 to move
         QCOMPARE_GT(usable.size(), 0);
         QCOMPARE(usable.filter(QRegularExpression(".")), QStringList());
-        const QStringList lines = computerLines();
-        QCOMPARE_LE(lines.size(), ticks);
-        QCOMPARE_GE(lines.size(), 3);
-        QVERIFY2(lines.front().endsWith("] Computer (NORMAL) opens its deck.>"),
-                 qPrintable(lines.join('\n')));
-        QCOMPARE(lines.filter("draws"), QStringList());
-        QVERIFY2(!lines[1].endsWith("ends its turn.>"), qPrintable(lines.join('\n')));
+        const QStringList said = computerLines();
+        QCOMPARE_LE(said.size(), ticks);
+        QCOMPARE_GE(said.size(), 3);
+        QVERIFY2(said.front().endsWith("] Computer (NORMAL) opens its deck.>"), qPrintable(said.join('\n')));
+        QCOMPARE(said.filter("draws"), QStringList());
+        QVERIFY2(!said[1].endsWith("ends its turn.>"), qPrintable(said.join('\n')));
         // Only player 1 was asked to shuffle; nothing was shown for the computer.
         QCOMPARE(w.p.questions, std::vector<std::string>{"Do you want to shuffle your deck?"});
         QCOMPARE(w.p.messages.size(), 0u);
