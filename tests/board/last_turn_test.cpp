@@ -105,10 +105,9 @@ TEST(LastTurn, LinesOfABoardPair) {
         // Two copies: one of them fielded, the other still in the hand.
         {"h=105,105", "", "h=105 f1=105:100", "", "Player 1 fielded [105] CLOWN in slot 1 (power 100).\n"},
     };
-    for (const Case& c : cases) {
-        const BoardSides before{sideOf(c.before1), sideOf(c.before2)},
-            after{sideOf(c.after1), sideOf(c.after2)};
-        EXPECT_EQ(lines(turnChanges(before, after, c.mover)), c.expected) << c.after1 << " | " << c.after2;
+    for (const auto& [before1, before2, after1, after2, expected, mover] : cases) {
+        const BoardSides before{sideOf(before1), sideOf(before2)}, after{sideOf(after1), sideOf(after2)};
+        EXPECT_EQ(lines(turnChanges(before, after, mover)), expected) << after1 << " | " << after2;
     }
 }
 

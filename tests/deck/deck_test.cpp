@@ -22,9 +22,8 @@ TEST(DeckFile, ReadsAnyLineEndAndAtMostFortyEntries) {
         {dir.deck("forty.ucd", entries(40)), S::ok, false, entries(40)}};
     // clang-format on
     for (const auto& [path, status, more, items] : cases) {
-        const auto file = deckFile::read(path);
-        EXPECT_EQ(std::tuple(file.status, file.moreThan40, file.entries), std::tuple(status, more, items))
-            << path;
+        const auto got = deckFile::read(path);
+        EXPECT_EQ(std::tie(got.status, got.moreThan40, got.entries), std::tie(status, more, items)) << path;
     }
 }
 

@@ -33,9 +33,8 @@ TEST(DeckTools, TheFilterPassesByNameCodeLevelAndType) {
         {{"", any, ""}, "[999] ODD", true},
         {{"odd", any, ""}, "[999] ODD", false},
     };
-    for (const auto& [filter, entryText, passed] : cases)
-        EXPECT_EQ(passes(filter, entryText), passed)
-            << filter.text << "/" << filter.level << "/" << entryText;
+    for (const auto& [filter, line, passed] : cases)
+        EXPECT_EQ(passes(filter, line), passed) << filter.text << "/" << filter.level << "/" << line;
     const auto types = catalogueTypes();
     EXPECT_EQ(types.size(), 17u);
     EXPECT_EQ(types.front() + " " + types.back(), "AQUA [R] INSECT"); // each once, in order of the texts

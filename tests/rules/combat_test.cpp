@@ -14,6 +14,7 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         {3, "[116] ZOMBIE 150", 3, "[121] DWARF 150", "  25 25 1 [116] ZOMBIE 150| 1 [121] DWARF 150|"},
         {2, "[165] OMEGA 32767", 4, "[116] ZOMBIE -32768",
          "[165] OMEGA 32767  25 24 0  1 [116] ZOMBIE -32768|"}};
+    const std::string boxes = " txtLpMe txtLpThem txtGraveCntMe cmbGraveMe txtGraveCntThem cmbGraveThem";
     for (SideId side : {SideId::u1, SideId::u2})
         for (const auto& [a, own, b, theirs, after] : cases) {
             MyTurn t(side);
@@ -22,10 +23,8 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
             m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
             btnAttack_Click(t.w, side);
-            const std::string slots = "txtAttMe_" + std::to_string(a) + " txtAttThem_" + std::to_string(b);
-            EXPECT_EQ(
-                t.texts(slots + " txtLpMe txtLpThem txtGraveCntMe cmbGraveMe txtGraveCntThem cmbGraveThem"),
-                after);
+            EXPECT_EQ(t.texts("txtAttMe_" + std::to_string(a) + " txtAttThem_" + std::to_string(b) + boxes),
+                      after);
             EXPECT_EQ(t.p.log, Log{"sound: attack.wav"});
             EXPECT_EQ(t.flags("btnEndMe btnAttackMe btnFieldMe lblAttMe_1"), "1000");
         }
