@@ -51,20 +51,19 @@ TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
     };
     // How the board is spoilt, whether the game has ended, and the broken rule named (empty: none).
     const std::vector<std::tuple<std::function<void(Window&)>, bool, std::string>> cases{
-        {[](Window&) {}, true, ""},
-        {[&](Window& w) { lay(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, 12); }, false, ""},
-        {[&](Window& w) { lay(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, 21); }, false, "wrong txtGraveCntU2"},
-        {[&](Window& w) { lay(w.u1.lstDeck, w.u1.txtDeckCnt, 0, 1); }, false, "wrong txtDeckCntU1"},
-        {[&](Window& w) { lay(w.u1.lstHand, w.u1.txtHandCnt, 3, -3); }, false, "wrong txtHandCntU1"},
-        {[&](Window& w) { lay(w.u1.lstHand, w.u1.txtHandCnt, 6, 6); }, false,
-         "more than 5 cards in lstHandU1"},
-        {[&](Window& w) { lay(w.u2.lstDeck, w.u2.txtDeckCnt, 41, 41); }, false,
+        {[](auto&) {}, true, ""},
+        {[&](auto& w) { lay(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, 12); }, false, ""},
+        {[&](auto& w) { lay(w.u2.cmbGrave, w.u2.txtGraveCnt, 12, 21); }, false, "wrong txtGraveCntU2"},
+        {[&](auto& w) { lay(w.u1.lstDeck, w.u1.txtDeckCnt, 0, 1); }, false, "wrong txtDeckCntU1"},
+        {[&](auto& w) { lay(w.u1.lstHand, w.u1.txtHandCnt, 3, -3); }, false, "wrong txtHandCntU1"},
+        {[&](auto& w) { lay(w.u1.lstHand, w.u1.txtHandCnt, 6, 6); }, false, "more than 5 cards in lstHandU1"},
+        {[&](auto& w) { lay(w.u2.lstDeck, w.u2.txtDeckCnt, 41, 41); }, false,
          "more than 40 cards in lstDeckU2"},
-        {[](Window& w) { w.u1.turnSacrifices = 3; }, false, "not 0 to 2 sacrifices this turn on U1"},
-        {[](Window& w) { w.u1.btnEnd.enabled = w.u2.lblAtt[4].enabled = true; }, false,
+        {[](auto& w) { w.u1.turnSacrifices = 3; }, false, "not 0 to 2 sacrifices this turn on U1"},
+        {[](auto& w) { w.u1.btnEnd.enabled = w.u2.lblAtt[4].enabled = true; }, false,
          "both sides have the turn"},
-        {[](Window& w) { w.u2.btnOpen.enabled = true; }, false, ""},
-        {[](Window& w) { w.u2.btnOpen.enabled = true; }, true, "a side has the turn after the end"},
+        {[](auto& w) { w.u2.btnOpen.enabled = true; }, false, ""},
+        {[](auto& w) { w.u2.btnOpen.enabled = true; }, true, "a side has the turn after the end"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto& [spoil, ended, problem] = cases[i];
