@@ -32,14 +32,14 @@ struct ServerSocket final : Socket {
 struct Row {
     const char* what;
     bool host;
-    const char *server, *room;
-    // "; "-separated: "connect" (reached the server), "closed", "error", "minute" (tmrConnect
-    // ticks), "again" (the same button once more), or a message from the server.
-    const char* events;
-    const char* socket;   // what the window did to its socket
-    const char* messages; // the messages it showed, "/"-separated
-    const char* log;      // the log lines it wrote, "/"-separated, without "<[9:05:31 PM"
-    const char* panel;    // btnHost btnJoin btnDisconnect txtServer txtRoom optPlayer1 tmrConnect tmrWait
+    // The server and the room typed, then the events, "; "-separated: "connect" (reached the server),
+    // "closed", "error", "minute" (tmrConnect ticks), "again" (the same button once more), or a message
+    // from the server.
+    const char *server, *room, *events;
+    // What the window did to its socket; the messages it showed and the log lines it wrote, each
+    // "/"-separated (the lines without "<[9:05:31 PM"); its panel: btnHost btnJoin btnDisconnect
+    // txtServer txtRoom optPlayer1 tmrConnect tmrWait.
+    const char *socket, *messages, *log, *panel;
 };
 
 constexpr const char* at = "127.0.0.1:33222";

@@ -69,8 +69,8 @@ std::string run(const std::string& script, Limits limits = {}) {
 }
 
 struct Case {
-    const char *what, *script;
-    const char* expected; // what the server did | rooms waiting, rooms paired, connections
+    // expected: what the server did | rooms waiting, rooms paired, connections
+    const char *what, *script, *expected;
     Limits limits = {};
 };
 
