@@ -19,22 +19,21 @@ class GlanceTest : public QObject {
 
     void aGameAtOneMachineByKeys() {
         Shown w({}, 1);
-        auto status = [&] { return w.find<QLabel>("lblStatus")->text(); };
-        QCOMPARE(status(), "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu.");
+        QCOMPARE(w.text("lblStatus"), "No game. Choose OFFLINE, ONLINE or VS COMPUTER in the OPTIONS menu.");
         w.p.files = {w.deck("one.ucd", entries(40)), w.deck("two.ucd", entries(40, 110))};
         ACT(w, "click smnOffline");
-        QCOMPARE(status(), "Turn: player 1");
+        QCOMPARE(w.text("lblStatus"), "Turn: player 1");
 
         // Player 1 opens its deck, draws five and fields the first card; D does nothing once
         // drawing is off, as a click on the disabled button would.
         ACT(w, "key O, key Q");
         QCOMPARE(w.text("txtHandCntU1"), "5");
-        QCOMPARE(status(), "Turn: player 1   Time left 3:00");
+        QCOMPARE(w.text("lblStatus"), "Turn: player 1   Time left 3:00");
         QCOMPARE(w.step("key D", ""), QString());
         ACT(w, "pick lstHandU1 {100}, key F");
         QCOMPARE(w.text("txtAttU1_1") + "|" + w.text("txtLastTurn"), cards("{100} 100|"));
         ACT(w, "key E");
-        QCOMPARE(status(), "Turn: player 2");
+        QCOMPARE(w.text("lblStatus"), "Turn: player 2");
         QCOMPARE(w.text("txtLastTurn"), cards("Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n"
                                               "Player 1 fielded {100} in slot 1 (power 100)."));
 
@@ -46,21 +45,21 @@ class GlanceTest : public QObject {
         QCOMPARE(w.p.last(), "question: Do you want to sacrifice this card?"); // answered No
         ACT(w, "yes key X");
         // The time counts down on the one-second timer while the rules' minute timer runs.
-        QTRY_COMPARE_WITH_TIMEOUT(status(), "Turn: player 2   Time left 2:59", 2500);
+        QTRY_COMPARE_WITH_TIMEOUT(w.text("lblStatus"), "Turn: player 2   Time left 2:59", 2500);
         // On another tab the keys do nothing.
         w.find<QTabWidget>("tabMain")->setCurrentIndex(0);
         ACT(w, "key E");
         QCOMPARE(w.shows("btnEndU2"), "on");
         w.find<QTabWidget>("tabMain")->setCurrentIndex(1);
         ACT(w, "key E");
-        QCOMPARE(status(), "Turn: player 1   Time left 3:00");
+        QCOMPARE(w.text("lblStatus"), "Turn: player 1   Time left 3:00");
         QCOMPARE(w.text("txtLastTurn"), cards("Player 2 opened a deck.\nPlayer 2 drew 5 cards.\n"
                                               "Player 2 sacrificed {111} from the hand.\n"
                                               "Player 2's sacrificed cards: 0 -> 1."));
         // A game that ends says so, with the result.
         w.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
         ACT(w, "key E");
-        QCOMPARE(status(), "Game over: Player 1 wins.");
+        QCOMPARE(w.text("lblStatus"), "Game over: Player 1 wins.");
         QVERIFY(!w.find<QTimer>("tmrSeconds")->isActive());
         // A turn button's tooltip names its key.
         QCOMPARE(w.find("btnEndU2")->toolTip(), "End the turn (E)");
@@ -134,8 +133,7 @@ class GlanceTest : public QObject {
         QCOMPARE(w.text("txtDeckCount"), "40");
         const auto summary = deckSubs::summarize(w.window.core().deck.lstDeck);
         QCOMPARE(summary.count, 40);
-        QCOMPARE(w.find<QLabel>("lblDeckSummary")->text(),
-                 QString::fromStdString(deckSubs::summaryText(summary)));
+        QCOMPARE(w.text("lblDeckSummary"), QString::fromStdString(deckSubs::summaryText(summary)));
         app::DeckChart::Counts counts{}; // levels 1 to 6, then the special cards (level 0)
         for (const std::string& line : w.window.core().deck.lstDeck.items())
             ++counts[std::size_t(cardLevel(cardOfEntry(line).value().code()) + 6) % 7];

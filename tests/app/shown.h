@@ -52,9 +52,9 @@ struct Shown {
         if (auto* w = window.findChild<T*>(name)) return w;
         qFatal("no control %s", qPrintable(name));
     }
-    // A line box's or a text box's text.
+    // A line box's, a text box's or a label's text.
     QString text(const QString& name) const {
-        return find(name)->property(qobject_cast<QLineEdit*>(find(name)) ? "text" : "plainText").toString();
+        return find(name)->property(find(name)->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
     }
     std::string deck(const QString& name, const std::vector<std::string>& items) {
         deckFile::write(files.filePath(name).toStdString(), items);
@@ -64,9 +64,10 @@ struct Shown {
     // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu
     // item), "pick LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM"
     // (from its drop-down), "hover NAME", "keys NAME KEY..." (the focus by Tab, then the keys),
-    // "key KEY" (one key, "Shift+5", to the window itself), "type BOX TEXT" (replacing its text). A leading
-    // "yes" scripts a Yes to the next question, "file:NAME" the next file dialog. Empty when done, else the
-    // action that could not be done (its control hidden or disabled, its item missing).
+    // "key KEY" (one key, "Shift+5", to the window itself), "type BOX TEXT" (replacing its text), "close"
+    // (the window, as by its close button). A leading "yes" scripts a Yes to the next question,
+    // "file:NAME" the next file dialog. Empty when done, else the action that could not be done (its
+    // control hidden or disabled, its item missing).
     QString act(const QString& actions) {
         for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
             if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
@@ -78,6 +79,7 @@ struct Shown {
                               : p.files.push_back(files.filePath(words[0].mid(5)).toStdString());
         const QString verb = words.takeFirst(), name = words.value(0), item = words.mid(1).join(' ');
         if (verb == "key") return QTest::keySequence(&window, QKeySequence(name)), true;
+        if (verb == "close") return window.close(), true;
         if (auto* a = window.findChild<QAction*>(name)) return a->isEnabled() && (a->trigger(), true);
         QWidget* widget = find(name);
         if (!widget->isVisible() || (!widget->isEnabled() && verb != "hover")) return false;
