@@ -91,7 +91,6 @@ class GlanceTest : public QObject {
     void deckToolsByKeys() {
         Shown w;
         auto* reg = w.find<QListWidget>("lstRegCards");
-        auto* chart = w.find<app::DeckChart>("deckChart");
         auto shownRows = [&] {
             QStringList rows;
             for (int r = 0; r < reg->count(); ++r)
@@ -137,7 +136,7 @@ class GlanceTest : public QObject {
         app::DeckChart::Counts counts{}; // levels 1 to 6, then the special cards (level 0)
         for (const std::string& line : w.window.core().deck.lstDeck.items())
             ++counts[std::size_t(cardLevel(cardOfEntry(line).value().code()) + 6) % 7];
-        QCOMPARE(chart->counts(), counts);
+        QCOMPARE(w.find<app::DeckChart>("deckChart")->counts(), counts);
         QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 40);
     }
 };

@@ -49,11 +49,12 @@ struct Duel {
         if (ends) btnEnd_Click(host.w, SideId::u1), net.pump();
         ASSERT_EQ(flags(host.w, "tmrUpdate") + std::to_string(host.w.u1.lstHand.count()), ends ? "15" : "05");
     }
-    // Ticks the sender's update and synch timers until the eighth part, delivering each part; both
-    // windows show the progress after every part, and a running synch timer stops at its second tick.
-    void handOver(NetWindow& from, NetWindow& to, int sentAlready = 0) {
+    // From the part already sent to part last (by default the eighth), checks that both windows show it,
+    // then ticks the sender's update and synch timers and delivers; a running synch timer stops at its
+    // second tick.
+    void handOver(NetWindow& from, NetWindow& to, int sentAlready = 0, int last = 8) {
         const bool synch = from.w.timers.tmrSynch.on();
-        for (int i = sentAlready; i <= 8; ++i) {
+        for (int i = sentAlready; i <= last; ++i) {
             const std::string progress = std::to_string(i) + " of 8";
             ASSERT_EQ(from.w.txtUpdates.text + " " + (i ? to.w.txtUpdates.text : progress) + " " +
                           flags(from.w, "tmrUpdate tmrSynch"),
@@ -68,8 +69,7 @@ struct Duel {
     void nextGameHandsOverWhole() {
         sides(true);
         ASSERT_NO_FATAL_FAILURE(hostPlaysFirstTurn());
-        for (int tick = 1; tick <= 2; ++tick)
-            tmrUpdate_Timer(host.w), tmrSynch_Timer(host.w), net.pump();
+        ASSERT_NO_FATAL_FAILURE(handOver(host, join, 0, 1));
         ASSERT_EQ(host.socket.sent.back() + join.w.txtUpdates.text, "</synch/>2 of 8");
         join.p.files.push_back(deck);
         btnOpen_Click(join.w, SideId::u2), btnQ5_Click(join.w, SideId::u2);
