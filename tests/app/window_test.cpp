@@ -216,8 +216,7 @@ class WindowTest : public QObject {
             if (order.contains(at->objectName()) && at->focusPolicy() & Qt::TabFocus)
                 tabs << at->objectName();
         QCOMPARE(tabs, order);
-        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull());
-        QVERIFY(!w.window.windowIcon().isNull());
+        QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window.windowIcon().isNull());
         QVERIFY(w.text("txtIp").contains(
             QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d+){2}$)")));
         QCOMPARE_LE(w.window.minimumSizeHint().width(), 1280);

@@ -49,9 +49,8 @@ TEST(DeckTools, TheOrdersShown) {
     // By name, ties of a name keep the code order; a stray line goes last.
     reg.setItems({entry(105), entry(101), "[999] ODD", entry(120), entry(100)});
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::name, 5), "105 101 100 120 999 ");
-    ListBox& spc = t.w.deck.lstSpcCards;
-    spc.setItems({entry(210), entry(105)});
-    EXPECT_EQ(shownCodes(spc, CatalogueOrder::level, 2), "105 210 ");
+    t.w.deck.lstSpcCards.setItems({entry(210), entry(105)});
+    EXPECT_EQ(shownCodes(t.w.deck.lstSpcCards, CatalogueOrder::level, 2), "105 210 ");
 }
 
 TEST(DeckTools, TheSummaryCountsWhatTheDeckHolds) {

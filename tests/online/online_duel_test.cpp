@@ -283,13 +283,12 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
 }
 
 TEST(OnlineDuel, ConnectionStepsAndRefusals) {
-    const std::string noName = "You must type a name to identify yourself online.",
-                      noPort = "You must type a port # to connect to.";
     std::vector<std::tuple<bool, std::string, std::string, std::string, std::string>> cases = {
         {true, "ACE", "", "", "You must type an IP # to connect to."},
         {false, "ACE", "x", "4000", cannotListenMessage("4000", "the address is already in use")}};
     for (bool join : {false, true})
-        cases.push_back({join, "", "", "", noName}), cases.push_back({join, "ACE", "x", "", noPort});
+        cases.push_back({join, "", "", "", "You must type a name to identify yourself online."}),
+            cases.push_back({join, "ACE", "x", "", "You must type a port # to connect to."});
     for (const char* port : {"0", "65536", "abc", " 80", "-1", "80.5"})
         cases.push_back(
             {cases.size() % 2 == 0, "ACE", "x", port, "The port # must be a whole number from 1 to 65535."});
