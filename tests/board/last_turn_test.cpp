@@ -111,12 +111,12 @@ TEST(LastTurn, LinesOfABoardPair) {
     }
 }
 
-// A turn's lines appear once the turn has passed on, for the turns this window follows.
+// A turn's lines appear once the turn has passed on, for the turns this window follows: at one machine
+// (OFFLINE) both players', against the computer the computer's.
 TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
-    for (const PlayMode mode : {PlayMode::offline, PlayMode::computer}) {
+    for (const bool offline : {true, false}) {
         MyTurn t; // player 1's turn at one machine
-        t.w.menu.smnOffline.checked = mode == PlayMode::offline;
-        t.w.menu.smnComputer.checked = mode == PlayMode::computer;
+        t.w.menu.smnOffline.checked = offline, t.w.menu.smnComputer.checked = !offline;
         LastTurnWatch watch;
         put(t.w.u1.lstDeck, {entry(100), entry(120)});
         watch.observe(t.w);
@@ -125,9 +125,8 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
         EXPECT_TRUE(watch.changes().empty()) << "the turn goes on";
         gameSubs::disableSide(t.w, SideId::u1), gameSubs::enableSide(t.w, SideId::u2);
         watch.observe(t.w);
-        EXPECT_EQ(lines(watch.changes()), mode == PlayMode::offline
-                                              ? "Player 1 drew 1 card.\nPlayer 2's life points: 25 -> 24.\n"
-                                              : "");
+        EXPECT_EQ(lines(watch.changes()),
+                  offline ? "Player 1 drew 1 card.\nPlayer 2's life points: 25 -> 24.\n" : "");
         put(t.w.u2.txtSacriCnt, "1");
         gameSubs::disableSide(t.w, SideId::u2), gameSubs::enableSide(t.w, SideId::u1);
         watch.observe(t.w);
@@ -135,9 +134,8 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
         // A game that ends in player 1's turn; then a new game starts with an empty box.
         put(t.w.u2.txtLp, "0"), gameSubs::disableSide(t.w, SideId::u1);
         watch.observe(t.w);
-        EXPECT_EQ(lines(watch.changes()), mode == PlayMode::offline
-                                              ? "Player 2's life points: 24 -> 0.\n"
-                                              : "Player 2's sacrificed cards: 0 -> 1.\n");
+        EXPECT_EQ(lines(watch.changes()),
+                  offline ? "Player 2's life points: 24 -> 0.\n" : "Player 2's sacrificed cards: 0 -> 1.\n");
         for (Side* s : {&t.w.u1, &t.w.u2})
             s->lstDeck.clear(), s->lstHand.clear(), s->cmbGrave.clear();
         watch.observe(t.w);
