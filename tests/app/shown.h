@@ -129,10 +129,8 @@ struct Shown {
             auto* combo = qobject_cast<QComboBox*>(o);
             if (!a && !w) continue;
             QString& v = state[o->objectName()] = (a ? a->isEnabled() : w->isEnabled()) ? "" : "off:";
-            if (auto* line = qobject_cast<QLineEdit*>(o)) {
-                v += line->text();
-            } else if (auto* box = qobject_cast<QPlainTextEdit*>(o)) {
-                v += box->toPlainText().section('\n', 0, 0);
+            if (o->inherits("QLineEdit") || o->inherits("QPlainTextEdit")) {
+                v += text(o->objectName()).section('\n', 0, 0);
             } else if (view || combo) {
                 QAbstractItemModel* m = view ? view->model() : combo->model();
                 QStringList items;

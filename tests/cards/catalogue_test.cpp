@@ -9,8 +9,7 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
     const std::array<int, 5> levels[] = {{100, 119, 100, 0, 0}, {120, 134, 150, 0, 1}, {135, 149, 200, 1, 1},
                                          {150, 159, 250, 1, 2}, {160, 164, 300, 2, 2}, {165, 165, 600, 5, 5},
                                          {200, 228, 50, 0, 0}};
-    int level = 0;
-    for (const auto& [first, last, power, life, sacrificed] : levels)
+    for (int level = 0; const auto& [first, last, power, life, sacrificed] : levels)
         for (int code = first, row = ++level; code <= last; ++code) {
             SCOPED_TRACE(code);
             const CardInfo* card = record(code);

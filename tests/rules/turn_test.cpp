@@ -32,8 +32,7 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
         t.mine().btnOpen.enabled = true, t.p.files = {file};
         EXPECT_TRUE(t.refused([&] { btnOpen_Click(t.w, SideId::u2); }, message));
     }
-    const auto path = dir.deck("long.ucd", entries(41));
-    for (SideId side : {SideId::u1, SideId::u2}) {
+    for (const auto path = dir.deck("long.ucd", entries(41)); SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t(side);
         t.w.menu.smnOffline.checked = t.mine().btnOpen.enabled = true, t.p.files = {path};
         btnOpen_Click(t.w, side);
