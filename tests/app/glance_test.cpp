@@ -26,8 +26,7 @@ class GlanceTest : public QObject {
 
         // Player 1 opens its deck, draws five and fields the first card; D does nothing once
         // drawing is off, as a click on the disabled button would.
-        ACT(w, "key O, key Q");
-        QCOMPARE(w.text("txtHandCntU1"), "5");
+        QCOMPARE(w.step("key O, key Q", "?Do you want to shuffle your deck?;txtHandCntU1=5"), QString());
         QCOMPARE(w.text("lblStatus"), "Turn: player 1   Time left 3:00");
         QCOMPARE(w.step("key D", ""), QString());
         ACT(w, "pick lstHandU1 {100}, key F");
