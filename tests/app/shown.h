@@ -31,8 +31,9 @@ inline QString cards(QString text) {
 
 using Step = std::pair<const char*, const char*>; // an action and its effect, for Shown::step
 
-// Stops the test when an action cannot be done.
+// Stop the test when an action cannot be done, or when a step's effect is not the one expected.
 #define ACT(w, actions) QCOMPARE((w).act(actions), QString())
+#define STEP(w, action, expect) QCOMPARE((w).step(action, expect), QString())
 
 struct Shown {
     QTemporaryDir files; // deck files, removed afterwards
