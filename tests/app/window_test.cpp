@@ -167,9 +167,8 @@ class WindowTest : public QObject {
         w.p.whileOpen = [] { QTest::qWait(50); };
         timer->start(1);
         STEP(w, "click btnMasterU1",
-             "!You must have 5 cards on the FIELD to use MASTER.;"
-             "!3 minutes have passed. Your turn has automatically ended.;"
-             "txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on;fraBoardU2=on+");
+             "!You must have 5 cards on the FIELD to use MASTER.;!3 minutes have passed. Your turn has "
+             "automatically ended.;txtMins=3 MINUTES;btnEndU1=off;btnEndU2=on;fraBoardU2=on+");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 60000);
 
