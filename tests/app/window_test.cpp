@@ -277,8 +277,7 @@ class WindowTest : public QObject {
         ACT(d, "click smnOffline, click btnOpenU1, click btnQ5U1, keys lstHandU1");
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
         d.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
-        ACT(d, "click btnEndU1");
-        QCOMPARE(d.p.last(), "message: Player 1 wins.");
+        STEP(d, "click btnEndU1", "~over.wav;!Player 1 wins.");
         QVERIFY(d.window.close());
         QCOMPARE(d.p.last(), "message: Player 1 wins."); // nothing asked
     }
