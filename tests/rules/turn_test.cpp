@@ -53,11 +53,11 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
         MyTurn t(side);
         Side& m = t.mine();
         TestWindow::fill(m.lstDeck, m.txtDeckCnt, entries(6));
-        TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 150));
+        TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 159));
         btnAdd_Click(t.w, side);
-        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "00 -1 5 2");
+        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "90 -1 5 2");
         btnQ5_Click(t.w, side);
-        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "00123 -1 2 5");
+        EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "90123 -1 2 5");
         EXPECT_EQ(t.flags("btnAddMe btnQ5Me") + shownText(t.theirs().txtHandCnt), "000");
         t.w.timePassed = m.turnSacrifices = 2, t.w.txtMins.text = "1 MINUTES";
         const unsigned restarts = t.w.timers.tmrTurnLimit.restarts();
