@@ -116,9 +116,11 @@ void playOn(Window& w, SideId me, int ended, int turns) {
     }
 }
 
-void playTurns(Window& w, SideId me, int turns) {
-    for (int t = 0; t < turns && playOneTurn(w, me); ++t) {
-    }
+int playTurns(Window& w, SideId me, int turns) {
+    int t = 0;
+    while (t < turns && playOneTurn(w, me))
+        ++t;
+    return t;
 }
 
 double evaluate(const Window& w, SideId side) {

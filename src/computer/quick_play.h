@@ -20,8 +20,9 @@ void playTurnQuickly(Window& w, SideId side);
 // it tried first. It stops too at a side that does not get its turn or makes no progress.
 void playOn(Window& w, SideId me, int ended, int turns);
 // Plays `turns` turns quickly (the one under way counted whole), each of the side that has the
-// turn, starting with `me` when it has it; it stops at a side that makes no progress.
-void playTurns(Window& w, SideId me, int turns);
+// turn, starting with `me` when it has it; it stops at a side that makes no progress. Returns
+// the turns it ended.
+int playTurns(Window& w, SideId me, int turns);
 
 // How good the board is for the side: life points first, then what stands on the fields,
 // the sacrificed cards to pay with and the cards in hand. A won game scores highest.

@@ -4,6 +4,7 @@
 #include "computer/judgement.h"
 #include "computer/quick_play.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -52,10 +53,15 @@ struct Node {
     double total = 0;
 };
 
-// A score of evaluate() as a reward from 0 (lost) to 1 (won).
-double reward(double score) {
-    if (score >= 1e6) return 1;
-    if (score <= -1e6) return 0;
+// A score of evaluate() as a reward from 0 (lost) to 1 (won), reached after `turns` ended
+// turns. Any game won is worth more than any board still in play (at most 0.95), and one won
+// sooner more than one won later: else a side sure to win would put its win off, turn after
+// turn, as long as the look-ahead still finds it (and one sure to lose hurries nothing).
+double reward(double score, int turns) {
+    constexpr double perTurn = 0.004;
+    const int counted = std::min(turns, 10);
+    if (score >= 1e6) return 1 - perTurn * counted;
+    if (score <= -1e6) return perTurn * counted;
     return 0.5 + 0.45 * std::tanh(score / scale);
 }
 
@@ -104,8 +110,8 @@ class Tree {
         }
         // Then as many whole turns as NORMAL looks ahead after a move, and one more, played
         // quickly from wherever the path ends: a path into the opponent's reply looks further.
-        playTurns(board_, o_.me, options_.turns + 1);
-        const double r = reward(evaluate(board_, o_.me));
+        const int played = playTurns(board_, o_.me, options_.turns + 1);
+        const double r = reward(evaluate(board_, o_.me), turnsInTree + played);
         for (const int n : path_) {
             ++nodes_[static_cast<std::size_t>(n)].visits;
             nodes_[static_cast<std::size_t>(n)].total += r;

@@ -245,6 +245,27 @@ TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
     EXPECT_EQ(std::ranges::count(legalMoves(game.w, SideId::u2, trial), chosen), 1);
 }
 
+// HARD takes a win that is there this turn rather than one it could take later: at 1L each,
+// both decks spent and player 1 with nothing left, [115] MOTH is the one card it can pay for,
+// and fielding it lets it strike directly at once. Ending the turn first wins too, two turns on.
+TEST(ComputerSearch, hardWinsNowRatherThanLater) {
+    for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+        MyTurn t(SideId::u2);
+        TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, {entry(165), entry(162), entry(115), entry(148)});
+        t.w.u1.txtLp.value = t.w.u2.txtLp.value = 1;
+        std::vector<MoveKind> played;
+        for (int guard = 0; guard < 6 && hasTurn(t.w.u2); ++guard) {
+            const Move m = chooseMove(observe(t.w, SideId::u2), {.seed = seed, .level = Level::hard});
+            played.push_back(m.kind);
+            applyMove(t.w, SideId::u2, m);
+        }
+        EXPECT_EQ(played, (std::vector{MoveKind::field, MoveKind::direct, MoveKind::end})) << "seed " << seed;
+        EXPECT_EQ(shownText(t.w.u2.slot(1)), fielded(115));
+        ASSERT_FALSE(t.p.messages.empty());
+        EXPECT_EQ(t.p.messages.back(), "Player 2 wins.") << "seed " << seed;
+    }
+}
+
 // Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and
 // deck dealt from the cards player 1 has not shown. Two seeds deal two orders of the same
 // counts.
