@@ -34,7 +34,7 @@ struct SearchOptions {
     int turns = 6;
     Level level = Level::normal;
     // HARD: tree iterations per decision, and the thinking time one decision may take at most.
-    int iterations = 1000;
+    int iterations = 4000;
     std::chrono::milliseconds budget{600};
 };
 
