@@ -1,7 +1,6 @@
-// What a player sees at a glance and the keyboard, through the real widgets offscreen: the
-// status line and the last-turn box through a game at one machine played by keys alone, the
-// seconds of the turn on the real one-second timer, the card face, the keys that do nothing
-// where their button is off or on another tab.
+// What a player sees at a glance and the keyboard, through the real widgets offscreen: the status line and
+// the last-turn box through a game at one machine played by keys alone, the seconds of the turn on the real
+// one-second timer, the card face, the keys that do nothing where their button is off or on another tab.
 #include "app/card_face.h"
 #include "app/deck_view.h"
 #include "shown.h"
@@ -111,8 +110,7 @@ class GlanceTest : public QObject {
         ACT(w, "choose cmbSort BY POWER, choose cmbLevelFilter LEVEL 5");
         QCOMPARE(shownRows().size(), 5);
         QCOMPARE(reg->item(1)->text(), cards("{160}")); // row 0 is OMEGA, hidden
-        for (int n = 0; n < 5; ++n)
-            ACT(w, "keys lstRegCards Home Return");
+        for (int n = 0; n < 5; ++n) ACT(w, "keys lstRegCards Home Return");
         QCOMPARE(w.shows("txtDeckCount lstRegCards"), "7 59");
         // Back to code order without a filter: the catalogue list is what it always was.
         ACT(w, "choose cmbSort BY CODE, choose cmbLevelFilter ALL LEVELS, dbl lstDeck {160}");
@@ -121,11 +119,9 @@ class GlanceTest : public QObject {
 
         // Up to 40 by keys with the search on; the summary and the chart match the deck.
         ACT(w, "type txtFilter e");
-        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n)
-            ACT(w, "keys lstRegCards Home Return");
+        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstRegCards Home Return");
         w.find<QLineEdit>("txtFilter")->clear();
-        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n)
-            ACT(w, "keys lstSpcCards Home Return");
+        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstSpcCards Home Return");
         ACT(w, "keys lstSpcCards Home Return");
         QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
         QCOMPARE(w.text("txtDeckCount"), "40");

@@ -43,8 +43,7 @@ class MeetingWindowTest : public QObject {
         QTRY_COMPARE(join.shows("txtMsg"), QString());
         for (Shown* w : {&host, &join}) {
             QVERIFY(w->text("txtChat").contains("] Other player found in room "));
-            for (auto* listening : w->window.findChildren<QTcpServer*>())
-                QVERIFY(!listening->isListening());
+            for (auto* listening : w->window.findChildren<QTcpServer*>()) QVERIFY(!listening->isListening());
         }
         QVERIFY(join.text("txtChat").contains("] Game versions are compatible. Let the duel begin.>"));
 

@@ -25,8 +25,7 @@ class OnlineWindowTest : public QObject {
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         const QString port = QString::number(probe.serverPort());
         probe.close();
-        for (Shown* w : {&host, &join})
-            ACT(*w, "click smnOnline, type txtPort " + port);
+        for (Shown* w : {&host, &join}) ACT(*w, "click smnOnline, type txtPort " + port);
         ACT(join, "type txtIp 127.0.0.1, click txtPlayer");
         QCOMPARE(join.text("txtPlayer"), QString()); // a click in the name box empties it
         ACT(join, "type txtPlayer BOB, click btnJoin");

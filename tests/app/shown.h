@@ -15,8 +15,7 @@ struct Boxes : FakePorts {
     // The log from its entry n on.
     QStringList since(std::size_t n) const {
         QStringList entries;
-        for (; n < log.size(); ++n)
-            entries << QString::fromStdString(log[n]);
+        for (; n < log.size(); ++n) entries << QString::fromStdString(log[n]);
         return entries;
     }
 };
@@ -62,13 +61,12 @@ struct Shown {
         return files.filePath(name).toStdString();
     }
 
-    // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu
-    // item), "pick LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM"
-    // (from its drop-down), "hover NAME", "keys NAME KEY..." (the focus by Tab, then the keys),
-    // "key KEY" (one key, "Shift+5", to the window itself), "type BOX TEXT" (replacing its text), "close"
-    // (the window, as by its close button). A leading "yes" scripts a Yes to the next question,
-    // "file:NAME" the next file dialog. Empty when done, else the action that could not be done (its
-    // control hidden or disabled, its item missing).
+    // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu item), "pick
+    // LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM" (from its drop-down), "hover
+    // NAME", "keys NAME KEY..." (the focus by Tab, then the keys), "key KEY" (one key, "Shift+5", to the
+    // window itself), "type BOX TEXT" (replacing its text), "close" (the window, as by its close button). A
+    // leading "yes" scripts a Yes to the next question, "file:NAME" the next file dialog. Empty when done,
+    // else the action that could not be done (its control hidden or disabled, its item missing).
     QString act(const QString& actions) {
         for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
             if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
@@ -116,10 +114,9 @@ struct Shown {
         return !view->isVisible();
     }
 
-    // What each named control shows: "on"/"off" for buttons, labels and menu items, "+" when
-    // checked or marked as the side to move; a box's text (its first line); a list's items
-    // (their count when over six) and "@" with the selected one; "off:" before a disabled box
-    // or list.
+    // What each named control shows: "on"/"off" for buttons, labels and menu items, "+" when checked or
+    // marked as the side to move; a box's text (its first line); a list's items (their count when over six)
+    // and "@" with the selected one; "off:" before a disabled box or list.
     std::map<QString, QString> snapshot() const {
         std::map<QString, QString> state;
         for (QObject* o :
@@ -135,8 +132,7 @@ struct Shown {
             } else if (view || combo) {
                 QAbstractItemModel* m = view ? view->model() : combo->model();
                 QStringList items;
-                for (int i = 0; i < m->rowCount(); ++i)
-                    items << m->index(i, 0).data().toString();
+                for (int i = 0; i < m->rowCount(); ++i) items << m->index(i, 0).data().toString();
                 const auto picked = view ? view->selectionModel()->selectedRows() : QModelIndexList();
                 const int at = view ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
                 v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
@@ -151,15 +147,13 @@ struct Shown {
     // What the named controls show, " "-separated, as snapshot() reads them.
     QString shows(const QString& names) const {
         QStringList values;
-        for (const auto state = snapshot(); const QString& name : names.split(' '))
-            values << state.at(name);
+        for (const auto state = snapshot(); const QString& name : names.split(' ')) values << state.at(name);
         return values.join(' ');
     }
-    // Does the actions and checks their effect against expect, ";"-separated: the messages
-    // ("!text"), questions ("?text") and sounds ("~name") they add, exactly and in order, and
-    // "name=value" (a value ending in "*": a prefix) for each control that must change to
-    // that. A control of the other player (the action's control ends in U1 or U2) may change
-    // only when expect names one. Empty, or the faults.
+    // Does the actions and checks their effect against expect, ";"-separated: the messages ("!text"),
+    // questions ("?text") and sounds ("~name") they add, exactly and in order, and "name=value" (a value
+    // ending in "*": a prefix) for each control that must change to that. A control of the other player (the
+    // action's control ends in U1 or U2) may change only when expect names one. Empty, or the faults.
     QString step(const QString& action, const QString& expect) {
         const auto before = snapshot();
         const std::size_t logged = p.log.size();

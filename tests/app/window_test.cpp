@@ -405,8 +405,7 @@ class WindowTest : public QObject {
             QTRY_COMPARE(w.text("txtChat").count("] Computer "), 2);
             if (close) continue;
             w.window.forward([](Window& core) {
-                for (Switch* button : core.u2.turnButtons())
-                    button->enabled = button == &core.u2.btnEnd;
+                for (Switch* button : core.u2.turnButtons()) button->enabled = button == &core.u2.btnEnd;
             });
             QTRY_VERIFY(w.shows("btnEndU1 btnAddU1") != "off off");
         }

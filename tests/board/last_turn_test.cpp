@@ -39,8 +39,7 @@ Side sideOf(const std::string& text) {
 
 std::string lines(const std::vector<TurnChange>& changes) {
     std::string out;
-    for (const TurnChange& c : changes)
-        out += changeText(c) + "\n";
+    for (const TurnChange& c : changes) out += changeText(c) + "\n";
     return out;
 }
 
@@ -136,8 +135,7 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
         watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 2's life points: 24 -> 0.\n" : "Player 2's sacrificed cards: 0 -> 1.\n");
-        for (Side* s : {&t.w.u1, &t.w.u2})
-            s->lstDeck.clear(), s->lstHand.clear(), s->cmbGrave.clear();
+        for (Side* s : {&t.w.u1, &t.w.u2}) s->lstDeck.clear(), s->lstHand.clear(), s->cmbGrave.clear();
         watch.observe(t.w);
         EXPECT_TRUE(watch.changes().empty());
     }

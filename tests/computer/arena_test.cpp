@@ -169,8 +169,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
     EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires
-    for (const double seconds : r.thinking[1])
-        EXPECT_GE(seconds, 0.001);
+    for (const double seconds : r.thinking[1]) EXPECT_GE(seconds, 0.001);
 }
 
 // How well each side played: the sacrifices left banked at the end, and the turns in which a

@@ -25,8 +25,7 @@ struct VsComputer : TestWindow {
     TempFolder folder;
     std::vector<std::string> computerCards = entries(40), playerCards = entries(40, 120);
     VsComputer() : TestWindow(SideId::u1, "/program") {
-        for (int i = 0; i < 6; ++i)
-            computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
+        for (int i = 0; i < 6; ++i) computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
         w.online.txtPlayer.enabled = w.online.txtIp.enabled = w.online.optPlayer1.enabled = true;
         w.timers.tmrWait.setOn(true);
         p.files.push_back(folder.deck("computer.ucd", computerCards));
@@ -184,10 +183,9 @@ struct Position : TestWindow {
     }
 };
 
-// Player 2's observation changes with all it can see and with nothing else: whatever player
-// 1's hidden cards, the order of either deck and the log, player 2 observes the same board
-// and, from the same seed, chooses the same move. The computer's seat throws a chosen move
-// away when the observation has changed.
+// Player 2's observation changes with all it can see and with nothing else: whatever player 1's hidden cards,
+// the order of either deck and the log, player 2 observes the same board and, from the same seed, chooses the
+// same move. The computer's seat throws a chosen move away when the observation has changed.
 TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     const std::function<void(Window&)> visible[] = {
         [](Window& w) { put(w.u1.slot(3), entry(120) + " 150"); },
@@ -214,8 +212,7 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
 
         for (int variant = 0; variant < 4; ++variant) {
             Window v = w; // the hidden lists shuffled, and for two variants player 1's other cards altogether
-            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck})
-                gameSubs::shuffle(v, *list);
+            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck}) gameSubs::shuffle(v, *list);
             if (variant == 1) put(v.u1.lstHand, entries(v.u1.lstHand.count(), 140));
             if (variant == 2) put(v.u1.lstDeck, entries(v.u1.lstDeck.count(), 100));
             if (variant == 3) v.u1.lstHand.select(0);
@@ -266,15 +263,13 @@ TEST(ComputerSearch, hardWinsNowRatherThanLater) {
     }
 }
 
-// Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and
-// deck dealt from the cards player 1 has not shown, each at most once. Two seeds deal two
-// orders of the same counts.
+// Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and deck dealt from
+// the cards player 1 has not shown, each at most once. Two seeds deal two orders of the same counts.
 TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
     Position game(4, 10);
     const Observation seen = observe(game.w, SideId::u2);
     std::vector<CardId> shown;
-    for (const auto& item : game.w.u1.cmbGrave.items())
-        shown.push_back(item.card);
+    for (const auto& item : game.w.u1.cmbGrave.items()) shown.push_back(item.card);
     for (const auto& slot : game.w.u1.txtAtt)
         if (slot.card) shown.push_back(*slot.card);
     std::vector<std::vector<CardId>> own, unseen;

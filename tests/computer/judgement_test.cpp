@@ -30,10 +30,8 @@ TEST(Judgement, theFightTakenIsTheStrongestCardBeatenByTheWeakestCardThatBeatsIt
     };
     for (const Case& c : cases) {
         MyTurn t(SideId::u2);
-        for (const auto& [slot, code] : c.own)
-            put(t.w.u2.slot(slot), fielded(code));
-        for (const auto& [slot, code] : c.theirs)
-            put(t.w.u1.slot(slot), fielded(code));
+        for (const auto& [slot, code] : c.own) put(t.w.u2.slot(slot), fielded(code));
+        for (const auto& [slot, code] : c.theirs) put(t.w.u1.slot(slot), fielded(code));
         t.w.u2.btnAttack.enabled = c.attack;
         t.w.u2.btnDirect.enabled = c.direct;
         EXPECT_EQ(winningAttack(t.w, SideId::u2), c.taken) << &c - cases;
@@ -63,8 +61,7 @@ TEST(Judgement, aSacrificeServesAnotherCardThatLacksIt) {
     for (const Case& c : cases) {
         MyTurn t(SideId::u2);
         std::vector<std::string> hand;
-        for (const int code : c.hand)
-            hand.push_back(entry(code));
+        for (const int code : c.hand) hand.push_back(entry(code));
         TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, hand);
         for (std::size_t i = 0; i < c.field.size(); ++i)
             put(t.w.u2.slot(static_cast<int>(i) + 1), fielded(c.field[i]));
@@ -88,8 +85,7 @@ TEST(Judgement, sensibleMovesAreTheLegalOnesLessThoseASensiblePlayerAvoids) {
     const auto legal = legalMoves(t.w, SideId::u2, trial);
     auto kinds = [](const std::vector<Move>& moves) {
         std::string k;
-        for (const Move& m : moves)
-            k += std::to_string(static_cast<int>(m.kind));
+        for (const Move& m : moves) k += std::to_string(static_cast<int>(m.kind));
         return k;
     };
     EXPECT_EQ(kinds(sensibleMoves(t.w, SideId::u2, legal, trial)), "1"); // Q5 alone

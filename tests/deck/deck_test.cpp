@@ -47,8 +47,7 @@ TEST(DeckEditor, TakingReturningAndMovingCards) {
     EXPECT_TRUE(refuses(lstDeck_DblClick, "There is no card selected to remove."));
     d.lstRegCards.clearSelection();
     EXPECT_TRUE(refuses(lstRegCards_DblClick, "There is no card selected to add to deck."));
-    for (int i = 0; i < 40; ++i)
-        d.lstRegCards.select(0), lstRegCards_DblClick(t.w);
+    for (int i = 0; i < 40; ++i) d.lstRegCards.select(0), lstRegCards_DblClick(t.w);
     d.lstSpcCards.select(0);
     EXPECT_TRUE(refuses(lstSpcCards_DblClick, "You cannot have more than 40 cards!"));
     EXPECT_EQ(counts(), "40 26 29");

@@ -133,8 +133,7 @@ std::string run(const Row& r) {
     const std::string lines =
         std::regex_replace(w.txtChat.text.substr(logFrom), std::regex("\r\n(<\\[9:05:31 PM)?"), "/");
     std::string shown;
-    for (const std::string& m : p.messages)
-        shown += (shown.empty() ? "" : "/") + m;
+    for (const std::string& m : p.messages) shown += (shown.empty() ? "" : "/") + m;
     return s.log.substr(1) + "\n" + shown + "\n" + lines.substr(lines.empty() ? 0 : 1) + "\n" +
            flags(w, "btnHost btnJoin btnDisconnect txtServer txtRoom optPlayer1 tmrConnect tmrWait");
 }

@@ -1,6 +1,5 @@
-// Two complete windows' cores playing online through the in-memory socket pair: the
-// connection, the version check, sides, chat, the board hand-over of a whole game, restart
-// and every end of a connection.
+// Two complete windows' cores playing online through the in-memory socket pair: the connection, the version
+// check, sides, chat, the board hand-over of a whole game, restart and every end of a connection.
 #include "board/game_subs.h"
 #include "board/last_turn.h"
 #include "board/status_line.h"
@@ -115,8 +114,7 @@ TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
         const std::string ace = "\r\n^[9:05:31 PM] ACE>-> good luck", bob = "\r\n^[10:00:00 AM] BOB>-> ";
         EXPECT_EQ(d.host.w.txtChat.text + d.host.w.online.txtMsg.text, hostLog + ace + bob);
         EXPECT_EQ(d.join.w.txtChat.text, joinLog + bob + ace);
-        for (NetWindow* t : {&d.host, &d.join})
-            EXPECT_EQ(t->p.played, (Texts{"update.wav", "im.wav"}));
+        for (NetWindow* t : {&d.host, &d.join}) EXPECT_EQ(t->p.played, (Texts{"update.wav", "im.wav"}));
         // Control characters show as question marks.
         const Texts sent = {"^a\r\n<[1:00:00 PM] Ended>", refusedNotice, "<\x01\x1f \x7f\xe9>",
                             "^" + std::string(4095, 'x')};
@@ -156,8 +154,7 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
 TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestarts) {
     Duel d(5);
     Texts fives;
-    for (int i = 0; i < 40; ++i)
-        fives.push_back(entry(100 + i % 5));
+    for (int i = 0; i < 40; ++i) fives.push_back(entry(100 + i % 5));
     const std::string decks[] = {d.folder.deck("fives.ucd", fives), d.deck};
     d.connect().sides(false); // the joiner plays player 1
     NetWindow* players[] = {&d.join, &d.host};
@@ -333,8 +330,7 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
         Duel d;
         d.connect().sides(true);
         ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn(c != askThenEnd));
-        for (int part = 0; part < 3 && c != askThenEnd; ++part)
-            tmrUpdate_Timer(d.host.w), d.net.pump();
+        for (int part = 0; part < 3 && c != askThenEnd; ++part) tmrUpdate_Timer(d.host.w), d.net.pump();
         NetWindow& asks = c == receiverAsks ? d.join : d.host;
         (c == receiverAsks ? d.host : d.join).p.answers.push_back(true);
         smnNewGame_Click(asks.w);
@@ -359,15 +355,13 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
 TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
     Duel d;
     d.connect().sides(true);
-    for (int tick = 1; tick <= 3; ++tick)
-        tmrTurnLimit_Timer(d.host.w);
+    for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(d.host.p.messages, Texts{"3 minutes have passed. Your turn has automatically ended."});
     EXPECT_EQ(d.host.w.txtMins.text + flags(d.host.w, " tmrTurnLimit btnOpenU1 tmrUpdate"), "3 MINUTES110");
     // Its first turn still ends by time.
     d.host.p.files.push_back(d.deck);
     btnOpen_Click(d.host.w, SideId::u1);
-    for (int tick = 1; tick <= 3; ++tick)
-        tmrTurnLimit_Timer(d.host.w);
+    for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(flags(d.host.w, "tmrTurnLimit btnEndU1 tmrUpdate"), "001");
 }
 
@@ -383,8 +377,7 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     auto status = [](const Window& w) { return statusText(statusOf(w, 0)); };
     auto lines = [](const LastTurnWatch& watch) {
         std::string text;
-        for (const TurnChange& c : watch.changes())
-            text += changeText(c) + "\n";
+        for (const TurnChange& c : watch.changes()) text += changeText(c) + "\n";
         return text;
     };
     observe();
@@ -410,8 +403,7 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     d.join.p.files.push_back(d.deck);
     btnOpen_Click(d.join.w, SideId::u2), btnQ5_Click(d.join.w, SideId::u2), observe();
     put(d.join.w.u1.txtLp, "0"), btnEnd_Click(d.join.w, SideId::u2), d.net.pump(), observe();
-    for (int part = 1; part <= 8; ++part)
-        tmrUpdate_Timer(d.join.w), d.net.pump(), observe();
+    for (int part = 1; part <= 8; ++part) tmrUpdate_Timer(d.join.w), d.net.pump(), observe();
     EXPECT_EQ(lines(onHost),
               "Player 1's life points: 25 -> 0.\nPlayer 2 opened a deck.\nPlayer 2 drew 5 cards.\n");
     EXPECT_EQ(status(d.host.w), "Game over: Player 2 wins.");

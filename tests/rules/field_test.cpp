@@ -41,8 +41,7 @@ TEST(Field, RefusalsChangeNothing) {
         Side& m = t.mine();
         TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(code ? code : 100)});
         m.lstHand.select(code ? 0 : -1), put(m.txtLp, lp), put(m.txtSacriCnt, c);
-        for (int i = 1; i <= filled; ++i)
-            put(m.slot(i), fielded(100));
+        for (int i = 1; i <= filled; ++i) put(m.slot(i), fielded(100));
         EXPECT_TRUE(t.refused([&] { btnField_Click(t.w, SideId::u2); }, message)) << message;
     }
 }
@@ -70,8 +69,7 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each
         // a full field takes one life point
-        for (int i = 1; i <= 4; ++i)
-            put(m.slot(i), fielded(100));
+        for (int i = 1; i <= 4; ++i) put(m.slot(i), fielded(100));
         EXPECT_TRUE(t.refused([&] { btnMaster_Click(t.w, side); },
                               "You must have 5 cards on the FIELD to use MASTER."));
         put(m.slot(5), fielded(100));

@@ -1,5 +1,4 @@
-// Seeded random games through the handlers the buttons call, with the board checked after
-// every action.
+// Seeded random games through the handlers the buttons call, with the board checked after every action.
 #include "board/game_subs.h"
 #include "board/numbers.h"
 #include "selfplay/invariants.h"
@@ -14,8 +13,7 @@ TEST(SelfPlay, SeededGamesKeepTheBoardConsistentToTheEnd) {
     std::array<int, 4> results{};
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         SelfPlay driver(dir.dir.string(), {seed, seed <= 3, 1000});
-        for (int g = 0; g < 10; ++g)
-            ++results[static_cast<std::size_t>(driver.playGame().result)];
+        for (int g = 0; g < 10; ++g) ++results[static_cast<std::size_t>(driver.playGame().result)];
         EXPECT_EQ(driver.failures, std::vector<std::string>{});
     }
     EXPECT_LE(results[static_cast<std::size_t>(GameResult::unfinished)], 3);

@@ -67,8 +67,7 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
                       " restarted " + std::to_string(t.w.timers.tmrTurnLimit.restarts() - restarts),
                   "3 MINUTES00 restarted 1");
         std::string left;
-        for (int tick = 1; tick <= 3; ++tick)
-            tmrTurnLimit_Timer(t.w), left += t.w.txtMins.text + "|";
+        for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(t.w), left += t.w.txtMins.text + "|";
         EXPECT_EQ(left, "2 MINUTES|1 MINUTES|3 MINUTES|");
         EXPECT_EQ(t.p.log, Log{"message: 3 minutes have passed. Your turn has automatically ended."});
         EXPECT_EQ(t.flags("btnEndMe btnEndThem") + t.w.txtChat.text,

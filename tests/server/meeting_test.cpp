@@ -21,8 +21,7 @@ struct FakeOutlet : Outlet {
     void send(ConnectionId to, std::string_view bytes) override {
         std::vector<std::string> frames;
         if (!decoders[to].feed(bytes, frames)) log += " " + name(to) + ":??";
-        for (const std::string& f : frames)
-            log += " " + name(to) + ":" + f;
+        for (const std::string& f : frames) log += " " + name(to) + ":" + f;
     }
     void close(ConnectionId id) override { log += " " + name(id) + "#"; }
     static std::string name(ConnectionId id) { return std::string(1, static_cast<char>('A' + id)); }
@@ -133,8 +132,7 @@ const Case cases[] = {
 };
 
 TEST(Meeting, Rooms) {
-    for (const Case& c : cases)
-        EXPECT_EQ(run(c.script, c.limits), c.expected) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(run(c.script, c.limits), c.expected) << c.what;
 }
 
 TEST(MeetingWire, FirstFramesAndAddresses) {

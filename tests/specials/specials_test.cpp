@@ -45,8 +45,7 @@ TEST(Specials, EveryEffect) {
     // A deck of the cards 100 to 109 in the order of these digits.
     auto deck = [](const std::string& digits) {
         std::string items;
-        for (char d : digits)
-            items += entry(100 + d - '0') + "|";
+        for (char d : digits) items += entry(100 + d - '0') + "|";
         return items;
     };
     for (SideId me : {SideId::u1, SideId::u2}) {
@@ -159,6 +158,5 @@ TEST(Specials, RefusalsChangeNothing) {
         }
     TestWindow r;
     r.p.script = {0.0, 0.1999, 0.2, 0.98, 1.5, -1.0};
-    for (int n : {1, 10, 11, 50, 50, 1})
-        EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n);
+    for (int n : {1, 10, 11, 50, 50, 1}) EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n);
 }

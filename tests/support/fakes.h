@@ -118,8 +118,7 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
             s[name] = std::to_string(c.on());
         else if constexpr (SelectableList<C>) {
             s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected()) + " ";
-            for (const auto& i : c.items())
-                s[name] += itemText(i) + "|";
+            for (const auto& i : c.items()) s[name] += itemText(i) + "|";
         } else
             s[name] = flags(c.enabled, c.visible) + " " + shownText(c);
     });
@@ -128,8 +127,7 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
     return s;
 }
 
-// The controls a test names: in a name "Me" stands for the side's suffix (U1 or U2), "Them" for
-// the other's.
+// The controls a test names: in a name "Me" stands for the side's suffix (U1 or U2), "Them" for the other's.
 inline std::vector<std::string> named(const std::string& names, SideId me) {
     std::istringstream in(names);
     std::vector<std::string> out;
@@ -163,8 +161,7 @@ inline std::string texts(const Window& w, const std::string& names, SideId me = 
 // The board as the hand-over's eight parts write it, a part a line.
 inline std::string board(const Window& w) {
     std::string text;
-    for (int n = 1; n <= 8; ++n)
-        text += onlineSubs::encodePart(w, n) + "\n";
+    for (int n = 1; n <= 8; ++n) text += onlineSubs::encodePart(w, n) + "\n";
     return text;
 }
 
@@ -222,16 +219,14 @@ inline std::string fielded(int code) { return entry(code) + " " + cardSubs::reco
 // count entries of codes first, first+1, ... (regular codes stop at 165).
 inline std::vector<std::string> entries(int count, int first = 100) {
     std::vector<std::string> v;
-    for (int i = 0; i < count; ++i)
-        v.push_back(entry(first + i % 66));
+    for (int i = 0; i < count; ++i) v.push_back(entry(first + i % 66));
     return v;
 }
 
 // A list of entries of codes 100..109 by their last digits, and its selection.
 template <class List> std::string digits(const List& l) {
     std::string s;
-    for (const auto& item : l.items())
-        s += itemText(item).substr(3, 1);
+    for (const auto& item : l.items()) s += itemText(item).substr(3, 1);
     return s + " " + std::to_string(l.selected());
 }
 

@@ -22,8 +22,7 @@ struct MemoryNetwork {
     MemorySocket* joining = nullptr;                  // waiting to be accepted as request 1
     std::size_t chunk = 0;                            // bytes per delivery; 0 delivers a send whole
     void pump(int most = 100000) {                    // also the events the handled ones queue
-        for (; !events.empty() && most-- > 0; events.pop_front())
-            std::exchange(events.front(), nullptr)();
+        for (; !events.empty() && most-- > 0; events.pop_front()) std::exchange(events.front(), nullptr)();
     }
 };
 
