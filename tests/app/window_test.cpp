@@ -1,7 +1,4 @@
-// The window through its real widgets, offscreen: every control of both players reaches its own
-// side's handler, the turn timer's real ticks, one event at a time while a box is open, what the
-// window shows at start, the help text, the deck editor by mouse and keys, closing and QUIT, VS COMPUTER on
-// the real tmrComputer, and the real file dialog and boxes.
+// The window through its real widgets, offscreen.
 #include "app/data_folder.h"
 #include "board/same_board.h"
 #include "shown.h"
@@ -16,8 +13,7 @@ namespace {
 #define SACRIFICE "?Do you want to sacrifice this card?"
 #define SHUFFLE "?Do you want to shuffle your deck?"
 
-// Each row's effect can only come from the right handler of the right side: the other
-// side's controls are disabled in the core, so a control wired across shows nothing.
+// The other side's controls are disabled in the core, so a control wired across shows nothing.
 const Step firstTurns[] = {
     {"click smnOffline", "smnOffline=off+;smnOnline=off;smnComputer=off;btnOpenU1=on;fraBoardU1=on+"},
     {"file:deck1.ucd click btnOpenU1, click btnAddU1",
@@ -55,9 +51,7 @@ const Step firstTurns[] = {
     {"hover txtAttU1_1", "txtDescControls=NAME = {100}"},
 };
 
-// "name=shows" of every named control at start, as Shown::snapshot() reads them, and after a blank each
-// button's, option's and slot label's caption, in the order of their names; "U" stands for each side, "_i"
-// for each of the five slots.
+// Every control at start, then a button's, option's or slot label's caption; "U": a side, "_i": a slot.
 const char* const atStart =
     "btnAddU=off ;btnAttackU=off ATTACK;btnClose=on CLOSE;btnDirectU=off DIRECT;"
     "btnDisconnect=off DISCONNECT;btnDown=on DOWN;btnEndU=off END;btnFieldU=off F;btnHost=off HOST GAME;"
@@ -83,8 +77,7 @@ const char* const titles =
     "TYPE MESSAGE BELOW - [press ENTER key to send]|ACTUAL DECK|CARDS|REGULAR CARDS|SPECIAL CARDS|"
     "CARD DESCRIPTION|INSTRUCTIONS TO BUILD DECK";
 
-// A control's "name=value" for both sides and all slots at once: "U1" and "U2" in its name as
-// "U", its slot's number as "i" in its name and its value.
+// A control's "name=value" with "U1"/"U2" as "U" and its slot's number as "i".
 QString general(const QString& name, const QString& value) {
     static const QRegularExpression side(R"(^(\w+)U[12](_(\d))?$)");
     const auto m = side.match(name);
@@ -93,8 +86,7 @@ QString general(const QString& name, const QString& value) {
            (m.hasCaptured(3) ? "_i=" + QString(value).replace(m.captured(3), "i") : "=" + value);
 }
 
-// Closing asks only when a deck or a game would be lost: No keeps the window, Yes closes it. A deck
-// being built, then a game as well; a saved deck and an opened one are safe.
+// Closing asks only when a deck or a game would be lost.
 const std::pair<const char*, const char*> closings[] = {
     {"keys lstRegCards Return", "Your deck has changes that were not saved."},
     {"click smnOffline", "Your deck has changes that were not saved, and a game is in progress."},
@@ -157,8 +149,7 @@ class WindowTest : public QObject {
         ACT(w, "click btnEndU2");
         QCOMPARE_GT(timer->remainingTime(), left);
 
-        // The turn timer's own ticks: two minutes pass, the third tick comes while a message
-        // box is open and waits for it, then ends player 1's turn.
+        // The third tick comes while a message box is open and waits for it, then ends the turn.
         timer->setSingleShot(true);
         for (const char* shown : {"2 MINUTES", "1 MINUTES"}) {
             timer->start(1);
@@ -172,8 +163,7 @@ class WindowTest : public QObject {
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 60000);
 
-        // Each slot label sacrifices its own slot's card: player 1's on Space or Return, player 2's on a
-        // click.
+        // Each slot label sacrifices its own slot's card: player 1's by key, player 2's by click.
         w.p.answers.assign(10, true);
         for (int n = 0; n < 10; ++n) {
             const QString u = n < 5 ? "U1" : "U2", slot = u + "_" + QString::number(n % 5 + 1);
@@ -187,8 +177,6 @@ class WindowTest : public QObject {
         }
     }
 
-    // What the window shows at start, its captions and names, its icons, its size, its tab order, then the
-    // about boxes.
     void whatTheWindowShowsAtStart() {
         Shown w;
         std::set<QString> shown;
@@ -218,9 +206,9 @@ class WindowTest : public QObject {
         QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window.windowIcon().isNull());
         QVERIFY(w.text("txtIp").contains(
             QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d+){2}$)")));
+
         QCOMPARE_LE(w.window.minimumSizeHint().width(), 1280);
         QCOMPARE_LE(w.window.minimumSizeHint().height(), 760);
-        // Every caption, frame title, tab and menu item, then the about boxes.
         for (QObject* o : w.window.findChildren<QObject*>())
             texts << o->property(qobject_cast<QGroupBox*>(o) ? "title" : "text").toString();
         auto* tab = w.find<QTabWidget>("tabMain");
@@ -256,8 +244,7 @@ class WindowTest : public QObject {
         QVERIFY(shipped.contains("SACRIFICE") && shipped.contains("ONLINE"));
     }
 
-    // The deck editor by keys and mouse; then closing the window, or QUIT, asks only when a deck or a game
-    // would be lost.
+    // Closing the window, or QUIT, asks only when a deck or a game would be lost.
     void deckEditorThenClosing() {
         Shown w;
         QCOMPARE(w.steps(editor), QString());
@@ -282,9 +269,7 @@ class WindowTest : public QObject {
         QCOMPARE(d.p.last(), "message: Player 1 wins."); // nothing asked
     }
 
-    // VS COMPUTER: the computer's deck from the sample decks built beside the program, and its turns played
-    // on the real tmrComputer with their log lines, seeded so that a run replays. (The window closed while it
-    // thinks: below.)
+    // VS COMPUTER with the sample decks, its turns played on the real tmrComputer, seeded.
     void aGameAgainstTheComputer() {
         const QString decks = QCoreApplication::applicationDirPath() + "/decks/";
         Shown w(QCoreApplication::applicationDirPath(), 1, computer::SearchOptions{.seed = 7});
@@ -310,25 +295,19 @@ class WindowTest : public QObject {
         QVERIFY(!tmrComputer->isActive());
         ACT(w, "click btnEndU1");
 
-        // The computer's turn: its controls are on in the rules but not for the player, the
-        // mark shows it moves, and its first move waits for tmrComputer.
+        // The computer's turn: its controls are on in the rules but not for the player.
         QVERIFY(w.window.core().u2.btnOpen.enabled);
         QCOMPARE(usableByPlayer2(), QString());
         QVERIFY(w.find("fraBoardU2")->property("turn").toBool());
         QVERIFY(tmrComputer->isActive());
         QCOMPARE(tmrComputer->interval(), 700);
-        // Its move, however soon chosen, waits for the tick.
-        tmrComputer->setInterval(60000);
+        tmrComputer->setInterval(60000); // its move, however soon chosen, waits for the tick
         QTest::qWait(300);
         QCOMPARE(computerLines(), QStringList());
-        // After each tick, the controls the player could use while the computer has its turn.
-        // At the tick that opened its deck, the computer has already set out to choose its
-        // draw; then five cards reach its hand as a rule might put them there: the draw it
-        // chose no longer fits, and it chooses again instead of being refused.
+        // Five cards reach its hand after it chose to draw: it chooses again instead of being refused.
         QObject watch;
         QStringList usable;
-        // Every move waits for a tick of its own, the second move of a turn as much as the first.
-        int ticks = 0;
+        int ticks = 0; // every move waits for a tick of its own
         connect(tmrComputer, &QTimer::timeout, &watch, [&] {
             ++ticks;
             if (w.text("txtDeckCntU2") == "40")
@@ -355,8 +334,7 @@ class WindowTest : public QObject {
         QCOMPARE(w.p.messages.size(), 0u);
     }
 
-    // COMPUTER LEVEL: one level checked at a time, named in the computer's first log line. HINT (F1), for
-    // the side to move only, shows a legal move in the description box and changes nothing else.
+    // One level checked at a time; HINT (F1), for the side to move only, shows a legal move, changes nothing.
     void computerLevelsAndAHint() {
         const QString decks = QCoreApplication::applicationDirPath() + "/decks/";
         const computer::SearchOptions quick{.seed = 7, .determinizations = 4, .iterations = 300};
@@ -391,17 +369,14 @@ class WindowTest : public QObject {
         QCOMPARE(c.shows("smnLevelEasy smnLevelNormal smnLevelHard"), "on on+ on");
     }
 
-    // A search that would deal boards for hours stops once its move would be thrown away: when
-    // the window goes, or when the board changes (here, to one where only END is left).
+    // A search for hours stops once its move would be thrown away: the window closed or the board changed.
     void aSearchStopsOnceItsMoveWouldBeThrownAway() {
         const QString beside = QCoreApplication::applicationDirPath(), decks = beside + "/decks/";
         for (const bool close : {true, false}) {
-            // Goes at the end of each round, thinking when it closes.
             Shown w(beside, 1, computer::SearchOptions{.seed = 7, .determinizations = 1 << 30});
             w.p.files = {(decks + "giants.ucd").toStdString(), (decks + "swarm.ucd").toStdString()};
             ACT(w, "click smnComputer, click btnOpenU1, click btnEndU1");
             w.find<QTimer>("tmrComputer")->setInterval(1);
-            // It opens and draws at once, then thinks.
             QTRY_COMPARE(w.text("txtChat").count("] Computer "), 2);
             if (close) continue;
             w.window.forward([](Window& core) {
@@ -411,14 +386,14 @@ class WindowTest : public QObject {
         }
     }
 
-    // The real file dialog and boxes: the first dialog starts in Documents, the next where the last deck was;
-    // a name typed without ".ucd" is saved as typed; cancelling the open dialog keeps the deck. Boxes are
-    // titled "Message", show plain text and offer their default button.
+    // The real file dialog starts in Documents, saves a name as typed; boxes are plain text titled "Message".
+
     void realFileDialogAndBoxes() {
         Shown w({}, 0, {}, true);
         ACT(w, "dbl lstRegCards {100}");
         QStringList seen;
         QString from;
+
         QTimer ticks; // answers whatever box is open; a dialog that is not ready yet is tried again
         connect(&ticks, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

@@ -24,8 +24,7 @@ const std::string hangUpMessage = "Other player disconnected. Start a new game a
                                   "before rejoining/reconnecting.";
 const std::string freshBoard = "e@\ne@\ne@\ne@\ne@e@e@e@e@e@e@e@e@e@\ne@\ne@\n0@0@0@0@0@0@25@25@0@0@\n";
 
-// A host and a joiner with ONLINE chosen, HOST and JOIN pressed, and a deck file; connect()
-// opens the duel, sides() presses SET on the host with PLAYER 1 (or PLAYER 2) chosen.
+// A host and a joiner with HOST and JOIN pressed, and a deck file; sides() presses SET on the host.
 struct Duel {
     MemoryNetwork net;
     NetWindow host{net}, join{net};
@@ -48,9 +47,7 @@ struct Duel {
         if (ends) btnEnd_Click(host.w, SideId::u1), net.pump();
         ASSERT_EQ(flags(host.w, "tmrUpdate") + std::to_string(host.w.u1.lstHand.count()), ends ? "15" : "05");
     }
-    // From the part already sent to part last (by default the eighth), checks that both windows show it,
-    // then ticks the sender's update and synch timers and delivers; a running synch timer stops at its
-    // second tick.
+    // Checks both windows show each part from sentAlready to last, ticking the sender's timers between.
     void handOver(NetWindow& from, NetWindow& to, int sentAlready = 0, int last = 8) {
         const bool synch = from.w.timers.tmrSynch.on();
         for (int i = sentAlready; i <= last; ++i) {
@@ -62,9 +59,7 @@ struct Duel {
             tmrUpdate_Timer(from.w), tmrSynch_Timer(from.w), net.pump();
         }
     }
-    // The host chooses PLAYER 1 and plays a turn. Player 2 cannot open its deck while that board is on
-    // its way ("</synch/>" leaves with part 2); it arrives whole, counted from 1 of 8, and player 2 has
-    // the turn on it, with its open-deck button.
+    // Player 2 cannot open its deck while the host's board is on its way; it arrives whole, with the turn.
     void nextGameHandsOverWhole() {
         sides(true);
         ASSERT_NO_FATAL_FAILURE(hostPlaysFirstTurn());
@@ -83,14 +78,12 @@ struct Duel {
 };
 
 TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
-    // The log of a window that waited (the host) or tried (the joiner), then opened the duel.
     auto opened = [](const std::string& at, const std::string& first) {
         return "\r\n<[" + at + "] " + first + ">\r\n<[" + at + "] A connection with other player has been " +
                "established. Checking game version compatibility.>\r\n<[" + at +
                "] Game versions are compatible. Let the duel begin.>";
     };
-    // Only the host chooses the sides at the first connection; player 1 sees its own lists,
-    // opens its deck first and its turn timer runs.
+    // Only the host chooses the sides at the first connection; player 1 opens its deck first.
     const std::string controls = "txtMsg btnDisconnect smnNewGame btnHost btnJoin txtPlayer txtIp txtPort "
                                  "optPlayer1 optPlayer2 btnSet optPlayer1.c optPlayer2.c lstDeckU1.v "
                                  "lstHandU1.v lstDeckU2.v lstHandU2.v btnOpenU1 btnOpenU2 tmrTurnLimit";
@@ -144,6 +137,7 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
         // The host keeps the connection; the joiner closes it, and the host hears the hang-up.
         EXPECT_NE(d.host.w.txtChat.text.find("<[9:05:31 PM] Game versions are incompatible. Disconnected.>"),
                   std::string::npos);
+
         EXPECT_EQ(d.host.socket.sent.back() + lastLine(d.join.w) + flags(d.host.w, "btnSet") +
                       flags(d.join.w, "txtMsg") + " shown " + std::to_string(d.join.p.messages.size()),
                   "</wrongVersion/><[10:00:00 AM] Game versions incompatible. Disconnected.>00 shown 0");
@@ -160,8 +154,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
     NetWindow* players[] = {&d.join, &d.host};
     int turn = 0;
     for (; turn < 200 && d.join.p.messages.empty(); ++turn) {
-        // The side's turn on its own window: open the deck, draw, field a card and strike directly
-        // when this side plays to win, end the turn.
+        // Open, draw, and for the winning side field a card and strike directly; end the turn.
         NetWindow &from = *players[turn % 2], &to = *players[1 - turn % 2];
         const SideId id = turn % 2 ? SideId::u2 : SideId::u1;
         Side& s = from.w.side(id);
@@ -191,8 +184,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
     for (NetWindow* t : players)
         EXPECT_EQ(t->p.messages.at(0) + t->p.played.back() + flags(t->w, "tmrTurnLimit btnEndU1 btnEndU2"),
                   "Player 1 wins.over.wav000");
-    // A refused restart changes nothing but the log; an agreed one starts afresh, and the
-    // window that was player 1 chooses the sides again while the other gets only the options.
+    // A refused restart changes nothing but the log; after an agreed one player 1's window chooses the sides.
     auto before = snapshot(d.host.w);
     d.join.p.answers = {false, true};
     smnNewGame_Click(d.host.w), d.net.pump();
@@ -219,9 +211,8 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
         SCOPED_TRACE(e);
         Duel d;
         d.connect().sides(true);
-        // A hand-over under way on the host: part 1 has left.
         ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn());
-        tmrUpdate_Timer(d.host.w), d.net.pump();
+        tmrUpdate_Timer(d.host.w), d.net.pump(); // part 1 of the hand-over has left
         const auto joinBefore = snapshot(d.join.w);
         d.host.p.questions.clear(), d.host.p.answers.push_back(e == disconnect);
         e <= disconnectNo ? btnDisconnect_Click(d.host.w) : d.join.socket.send(sent[e]), d.net.pump();
@@ -233,7 +224,6 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
             EXPECT_EQ(snapshot(d.join.w), joinBefore);
             continue;
         }
-        // The host ended it, by the button or through its error path for a bad frame, line or part.
         EXPECT_EQ(lastLine(d.host.w) + flags(d.host.w, "txtPlayer optPlayer2"),
                   e == disconnect ? "<[9:05:31 PM] Connection ended by you>00"
                                   : "<[9:05:31 PM] Connection ended because of an error.>11");
@@ -244,9 +234,9 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
                   "1101 of 8<[10:00:00 AM] Other player disconnected.>");
         for (NetWindow* t : {&d.host, &d.join}) {
             Window& w = t->w;
-            const std::string ended =
-                "txtMsg btnDisconnect smnOffline.c smnOnline.c smnOffline smnOnline tmrUpdate";
-            EXPECT_EQ(flags(w, ended + " tmrTurnLimit tmrConnect tmrWait btnHost btnJoin"), "000011000100");
+            EXPECT_EQ(flags(w, "txtMsg btnDisconnect smnOffline.c smnOnline.c smnOffline smnOnline tmrUpdate "
+                               "tmrTurnLimit tmrConnect tmrWait btnHost btnJoin"),
+                      "000011000100");
             EXPECT_EQ(t->socket.state(), Socket::State::closed);
             // The three-minute wait, and a second one, end after exactly three ticks.
             for (int tick = 1; tick <= 6; ++tick) {
@@ -255,15 +245,13 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
                 if (tick == 3)
                     w.online.btnHost.enabled = w.online.btnJoin.enabled = false, w.timers.tmrWait.setOn(true);
             }
-            // The players meet again by HOST and JOIN after the wait, or by choosing ONLINE again.
-            if (e == badPart) smnOnline_Click(w);
+            if (e == badPart) smnOnline_Click(w); // choosing ONLINE again before HOST and JOIN
         }
         btnHost_Click(d.host.w), btnJoin_Click(d.join.w), d.connect();
         ASSERT_EQ(flags(d.join.w, "txtMsg"), "1");
         EXPECT_EQ(board(d.host.w) + board(d.join.w), freshBoard + freshBoard);
         ASSERT_NO_FATAL_FAILURE(d.nextGameHandsOverWhole());
-        // Player 2 has its turn when the host hangs up, its connection fails or it disconnects itself;
-        // then it chooses OFFLINE, which starts on an empty board, and opens a deck.
+        // Player 2 loses the connection in its turn, then chooses OFFLINE, which starts on an empty board.
         d.join.p.answers.push_back(true);
         e == disconnect     ? d.host.socket.close()
         : e == frameTooLong ? Winsock_Error(d.join.w, 10054, "reset")
@@ -303,8 +291,7 @@ TEST(OnlineDuel, ConnectionStepsAndRefusals) {
         EXPECT_EQ(t.socket.closes, 2) << "start-up and the click close the socket";
         EXPECT_EQ(snapshot(t.w), before);
     }
-    // A join that gets no answer gives up at the first tick.
-    Duel d;
+    Duel d; // a join that gets no answer gives up at the first tick
     d.join.socket.silent = true, d.connect();
     EXPECT_EQ(flags(d.host.w, "btnDisconnect btnHost txtPort") +
                   flags(d.join.w, "btnDisconnect btnJoin txtIp") + lastLine(d.join.w),
@@ -321,9 +308,7 @@ TEST(OnlineDuel, ConnectionStepsAndRefusals) {
 }
 
 TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
-    // How the restart crosses player 1's board: the sender asks after three parts with one or
-    // five more right behind its request, the receiver asks after three parts, or the sender asks
-    // before it ends its turn (the notice and two parts behind the request).
+    // The restart request crosses player 1's board at several points of the hand-over.
     enum Cross { senderAsksOneBehind, senderAsksFiveBehind, receiverAsks, askThenEnd };
     for (Cross c : {senderAsksOneBehind, senderAsksFiveBehind, receiverAsks, askThenEnd}) {
         SCOPED_TRACE(c);
@@ -338,8 +323,7 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
         for (int part = 0; part < std::array{1, 5, 0, 2}[c]; ++part)
             tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w);
         d.net.pump();
-        // Both windows restarted; the sender sends nothing more, the receiver took nothing more.
-        const auto sent = d.host.socket.sent.size();
+        const auto sent = d.host.socket.sent.size(); // the sender sends nothing more after the restart
         for (int tick = 0; tick < 8; ++tick)
             tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w), d.net.pump();
         EXPECT_EQ(d.host.socket.sent.size(), sent);
@@ -358,17 +342,14 @@ TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
     for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(d.host.p.messages, Texts{"3 minutes have passed. Your turn has automatically ended."});
     EXPECT_EQ(d.host.w.txtMins.text + flags(d.host.w, " tmrTurnLimit btnOpenU1 tmrUpdate"), "3 MINUTES110");
-    // Its first turn still ends by time.
-    d.host.p.files.push_back(d.deck);
-    btnOpen_Click(d.host.w, SideId::u1);
+    d.host.p.files.push_back(d.deck), btnOpen_Click(d.host.w, SideId::u1); // its first turn ends by time too
     for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(flags(d.host.w, "tmrTurnLimit btnEndU1 tmrUpdate"), "001");
 }
 
 } // namespace
 
-// Online, each window's status line follows the hand-over part by part, and its last-turn box
-// tells what the other window's player did once that board has arrived whole.
+// The status line follows the hand-over part by part; the last-turn box tells once the board arrived whole.
 TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     Duel d;
     d.connect().sides(true);
@@ -381,9 +362,9 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
         return text;
     };
     observe();
-    EXPECT_EQ(
-        status(d.host.w) + "|" + status(d.join.w),
-        "Turn: player 1 (you)   Time left 3:00|Turn: the other window (player 1). Waiting for its board.");
+    EXPECT_EQ(status(d.host.w) + "|" + status(d.join.w),
+              "Turn: player 1 (you)   Time left 3:00|"
+              "Turn: the other window (player 1). Waiting for its board.");
     ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn());
     observe();
     for (int part = 1; part <= 8; ++part) {
@@ -394,14 +375,16 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
                       "Turn: nobody. Receiving the board: part 3 of 8.");
         }
     }
-    EXPECT_EQ(
-        status(d.join.w) + "|" + status(d.host.w),
-        "Turn: player 2 (you)   Time left 3:00|Turn: the other window (player 2). Waiting for its board.");
+    EXPECT_EQ(status(d.join.w) + "|" + status(d.host.w),
+              "Turn: player 2 (you)   Time left 3:00|"
+              "Turn: the other window (player 2). Waiting for its board.");
     EXPECT_EQ(lines(onJoin) + "|" + lines(onHost), "Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n|");
 
     // Player 2's turn ends the game: the host's box tells of it, its status line gives the result.
-    d.join.p.files.push_back(d.deck);
-    btnOpen_Click(d.join.w, SideId::u2), btnQ5_Click(d.join.w, SideId::u2), observe();
+    d.join.p.files.push_back(d.deck), btnOpen_Click(d.join.w, SideId::u2);
+    btnQ5_Click(d.join.w, SideId::u2), observe();
+
+
     put(d.join.w.u1.txtLp, "0"), btnEnd_Click(d.join.w, SideId::u2), d.net.pump(), observe();
     for (int part = 1; part <= 8; ++part) tmrUpdate_Timer(d.join.w), d.net.pump(), observe();
     EXPECT_EQ(lines(onHost),
