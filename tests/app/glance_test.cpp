@@ -1,6 +1,4 @@
-// What a player sees at a glance and the keyboard, through the real widgets offscreen: the status line and
-// the last-turn box through a game at one machine played by keys alone, the seconds of the turn on the real
-// one-second timer, the card face, the keys that do nothing where their button is off or on another tab.
+// The status line, the last-turn box, the card face and the keyboard, through the real widgets offscreen.
 #include "app/card_face.h"
 #include "app/deck_view.h"
 #include "shown.h"
@@ -23,8 +21,7 @@ class GlanceTest : public QObject {
         ACT(w, "click smnOffline");
         QCOMPARE(w.text("lblStatus"), "Turn: player 1");
 
-        // Player 1 opens its deck, draws five and fields the first card; D does nothing once
-        // drawing is off, as a click on the disabled button would.
+        // Player 1 opens its deck, draws five and fields the first card; D does nothing once drawing is off.
         STEP(w, "key O, key Q", "?Do you want to shuffle your deck?;txtHandCntU1=5");
         QCOMPARE(w.text("lblStatus"), "Turn: player 1   Time left 3:00");
         STEP(w, "key D", "");
@@ -42,10 +39,8 @@ class GlanceTest : public QObject {
         ACT(w, "pick lstHandU2 {111}, key X");
         QCOMPARE(w.p.last(), "question: Do you want to sacrifice this card?"); // answered No
         ACT(w, "yes key X");
-        // The time counts down on the one-second timer while the rules' minute timer runs.
-        QTRY_COMPARE_WITH_TIMEOUT(w.text("lblStatus"), "Turn: player 2   Time left 2:59", 2500);
-        // On another tab the keys do nothing.
-        w.find<QTabWidget>("tabMain")->setCurrentIndex(0);
+        QTRY_COMPARE_WITH_TIMEOUT(w.text("lblStatus"), "Turn: player 2   Time left 2:59", 2500); // by seconds
+        w.find<QTabWidget>("tabMain")->setCurrentIndex(0); // on another tab the keys do nothing
         ACT(w, "key E");
         QCOMPARE(w.shows("btnEndU2"), "on");
         w.find<QTabWidget>("tabMain")->setCurrentIndex(1);
@@ -54,13 +49,11 @@ class GlanceTest : public QObject {
         QCOMPARE(w.text("txtLastTurn"), cards("Player 2 opened a deck.\nPlayer 2 drew 5 cards.\n"
                                               "Player 2 sacrificed {111} from the hand.\n"
                                               "Player 2's sacrificed cards: 0 -> 1."));
-        // A game that ends says so, with the result.
         w.window.forward([](Window& core) { put(core.u2.txtLp, "0"); });
         ACT(w, "key E");
         QCOMPARE(w.text("lblStatus"), "Game over: Player 1 wins.");
         QVERIFY(!w.find<QTimer>("tmrSeconds")->isActive());
-        // A turn button's tooltip names its key.
-        QCOMPARE(w.find("btnEndU2")->toolTip(), "End the turn (E)");
+        QCOMPARE(w.find("btnEndU2")->toolTip(), "End the turn (E)"); // a turn button's tooltip names its key
     }
 
     // The face of the card last inspected, and a field card's current power on it.
@@ -69,8 +62,7 @@ class GlanceTest : public QObject {
         auto* face = w.find<app::CardFace>("cardFace");
         QCOMPARE(face->lines(), QStringList());
         w.window.forward([](Window& core) {
-            put(core.u1.lstHand, {entry(120), entry(210)});
-            put(core.u2.txtAtt[2], fielded(165));
+            put(core.u1.lstHand, {entry(120), entry(210)}), put(core.u2.txtAtt[2], fielded(165));
         });
         ACT(w, "pick lstHandU1 {120}");
         QCOMPARE(face->lines(), QStringList({"OGRE", "[120]", "REGULAR - LEVEL 2", "FOREST", "POWER 150",
@@ -83,9 +75,7 @@ class GlanceTest : public QObject {
         QCOMPARE(face->lines()[6], "ON FIELD: 250");
     }
 
-    // The deck built by keys alone with the search on: the filter only hides catalogue rows, a
-    // selection it hides moves to a card shown, the order is only how the rows show, and the
-    // summary and the chart follow every change.
+    // The deck built by keys with the search on: the filter and the order change only how the rows show.
     void deckToolsByKeys() {
         Shown w;
         auto* reg = w.find<QListWidget>("lstRegCards");
@@ -105,27 +95,26 @@ class GlanceTest : public QObject {
                           {"keys lstRegCards Return", "!There is no card selected to add to deck."}}),
                  QString());
 
-        // Strongest first, level 5 only: the first row shown is the first card added.
-        w.find<QLineEdit>("txtFilter")->clear();
+        w.find<QLineEdit>("txtFilter")->clear(); // strongest first, level 5 only: the first row shown goes in
         ACT(w, "choose cmbSort BY POWER, choose cmbLevelFilter LEVEL 5");
         QCOMPARE(shownRows().size(), 5);
         QCOMPARE(reg->item(1)->text(), cards("{160}")); // row 0 is OMEGA, hidden
         for (int n = 0; n < 5; ++n) ACT(w, "keys lstRegCards Home Return");
         QCOMPARE(w.shows("txtDeckCount lstRegCards"), "7 59");
-        // Back to code order without a filter: the catalogue list is what it always was.
         ACT(w, "choose cmbSort BY CODE, choose cmbLevelFilter ALL LEVELS, dbl lstDeck {160}");
         QCOMPARE(reg->item(58)->text(), cards("{160}"));
         QCOMPARE(w.window.core().deck.lstRegCards.item(58), entry(160));
 
-        // Up to 40 by keys with the search on; the summary and the chart match the deck.
-        ACT(w, "type txtFilter e");
+        ACT(w, "type txtFilter e"); // up to 40 by keys with the search on; the summary and the chart follow
         for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstRegCards Home Return");
         w.find<QLineEdit>("txtFilter")->clear();
         for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstSpcCards Home Return");
         ACT(w, "keys lstSpcCards Home Return");
         QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
         QCOMPARE(w.text("txtDeckCount"), "40");
-        const auto summary = deckSubs::summarize(w.window.core().deck.lstDeck);
+        const auto summary
+
+ = deckSubs::summarize(w.window.core().deck.lstDeck);
         QCOMPARE(summary.count, 40);
         QCOMPARE(w.text("lblDeckSummary"), QString::fromStdString(deckSubs::summaryText(summary)));
         app::DeckChart::Counts counts{}; // levels 1 to 6, then the special cards (level 0)

@@ -1,5 +1,4 @@
-// A window shown offscreen with fake boxes, sounds and dice, for the window tests here, and a
-// small language of the player's actions and of what they must change.
+// A window shown offscreen with fake boxes, sounds and dice, and a small language of actions and effects.
 #pragma once
 #include "app/frmMain.h"
 #include "support/fakes.h"
@@ -12,8 +11,7 @@ namespace grim::test {
 // The fakes, whose messages, questions and sounds also go into one log in order, with the log as Qt texts.
 struct Boxes : FakePorts {
     QString last() const { return log.empty() ? QString() : QString::fromStdString(log.back()); }
-    // The log from its entry n on.
-    QStringList since(std::size_t n) const {
+    QStringList since(std::size_t n) const { // the log from its entry n on
         QStringList entries;
         for (; n < log.size(); ++n) entries << QString::fromStdString(log[n]);
         return entries;
@@ -43,8 +41,7 @@ struct Shown {
     explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
                    std::optional<computer::SearchOptions> search = {}, bool realBoxes = false)
         : window(frmMain::Overrides{realBoxes ? nullptr : &p, &p, &p, folder, search}) {
-        window.show();
-        window.activateWindow();
+        window.show(), window.activateWindow();
         window.findChild<QTabWidget*>()->setCurrentIndex(tab);
         if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
     }
@@ -52,7 +49,6 @@ struct Shown {
         if (auto* w = window.findChild<T*>(name)) return w;
         qFatal("no control %s", qPrintable(name));
     }
-    // A line box's, a text box's or a label's text.
     QString text(const QString& name) const {
         return find(name)->property(find(name)->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
     }
@@ -61,12 +57,10 @@ struct Shown {
         return files.filePath(name).toStdString();
     }
 
-    // Player actions, ", "-separated: "click NAME" (a button, slot label, option, box or menu item), "pick
-    // LIST ITEM" (a click on the item), "dbl LIST ITEM", "choose SELECTOR ITEM" (from its drop-down), "hover
-    // NAME", "keys NAME KEY..." (the focus by Tab, then the keys), "key KEY" (one key, "Shift+5", to the
-    // window itself), "type BOX TEXT" (replacing its text), "close" (the window, as by its close button). A
-    // leading "yes" scripts a Yes to the next question, "file:NAME" the next file dialog. Empty when done,
-    // else the action that could not be done (its control hidden or disabled, its item missing).
+    // Actions, ", "-separated: "click NAME", "pick LIST ITEM", "dbl LIST ITEM", "choose SELECTOR ITEM",
+    // "hover NAME", "keys NAME KEY..." (focus by Tab, then the keys), "key KEY" (to the window), "type BOX
+    // TEXT", "close"; a leading "yes" answers the next question, "file:NAME" the next dialog. Empty: done.
+
     QString act(const QString& actions) {
         for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
             if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
@@ -114,9 +108,8 @@ struct Shown {
         return !view->isVisible();
     }
 
-    // What each named control shows: "on"/"off" for buttons, labels and menu items, "+" when checked or
-    // marked as the side to move; a box's text (its first line); a list's items (their count when over six)
-    // and "@" with the selected one; "off:" before a disabled box or list.
+    // "on"/"off" ("+" when checked or the side to move); a box's first line; a list's items (their count when
+    // over six), "@" and the selected one; "off:" before a disabled box or list.
     std::map<QString, QString> snapshot() const {
         std::map<QString, QString> state;
         for (QObject* o :
@@ -127,9 +120,9 @@ struct Shown {
             auto* combo = qobject_cast<QComboBox*>(o);
             if (!a && !w) continue;
             QString& v = state[o->objectName()] = (a ? a->isEnabled() : w->isEnabled()) ? "" : "off:";
-            if (o->inherits("QLineEdit") || o->inherits("QPlainTextEdit")) {
+            if (o->inherits("QLineEdit") || o->inherits("QPlainTextEdit"))
                 v += text(o->objectName()).section('\n', 0, 0);
-            } else if (view || combo) {
+            else if (view || combo) {
                 QAbstractItemModel* m = view ? view->model() : combo->model();
                 QStringList items;
                 for (int i = 0; i < m->rowCount(); ++i) items << m->index(i, 0).data().toString();
@@ -137,10 +130,9 @@ struct Shown {
                 const int at = view ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
                 v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
                      (at >= 0 ? "@" + items[at] : "");
-            } else {
+            } else
                 v = (v.isEmpty() ? "on" : "off") +
                     QString(o->property("checked").toBool() || o->property("turn").toBool() ? "+" : "");
-            }
         }
         return state;
     }
@@ -150,10 +142,11 @@ struct Shown {
         for (const auto state = snapshot(); const QString& name : names.split(' ')) values << state.at(name);
         return values.join(' ');
     }
-    // Does the actions and checks their effect against expect, ";"-separated: the messages ("!text"),
-    // questions ("?text") and sounds ("~name") they add, exactly and in order, and "name=value" (a value
-    // ending in "*": a prefix) for each control that must change to that. A control of the other player (the
-    // action's control ends in U1 or U2) may change only when expect names one. Empty, or the faults.
+    // Does the actions and checks expect, ";"-separated: the messages ("!text"), questions ("?text") and
+    // sounds ("~name") added, in order, and "name=value" ("*": a prefix) for each control that must change
+    // to that; the other player's controls may change only when expect names one. Empty, or the faults.
+
+
     QString step(const QString& action, const QString& expect) {
         const auto before = snapshot();
         const std::size_t logged = p.log.size();

@@ -1,6 +1,4 @@
-// A window meeting the other through a meeting server: HOST GAME and JOIN GAME with a room
-// typed, then the socket's events as the server causes them. Each row gives what the window
-// did to its socket, the messages it showed, the log lines it wrote and its panel afterwards.
+// HOST GAME and JOIN GAME through a meeting server with a room typed, then the socket's events.
 #include "online/online_handlers.h"
 #include "program/startup.h"
 #include "support/fakes.h"
@@ -32,13 +30,10 @@ struct ServerSocket final : Socket {
 struct Row {
     const char* what;
     bool host;
-    // The server and the room typed, then the events, "; "-separated: "connect" (reached the server),
-    // "closed", "error", "minute" (tmrConnect ticks), "again" (the same button once more), or a message
-    // from the server.
+    // Events: "connect", "closed", "error", "minute" (tmrConnect ticks), "again" (the button once more),
+    // or a message from the server.
     const char *server, *room, *events;
-    // What the window did to its socket; the messages it showed and the log lines it wrote, each
-    // "/"-separated (the lines without "<[9:05:31 PM"); its panel: btnHost btnJoin btnDisconnect
-    // txtServer txtRoom optPlayer1 tmrConnect tmrWait.
+    // Messages and log lines "/"-separated (without "<[9:05:31 PM"); the panel's flags as run() reads them.
     const char *socket, *messages, *log, *panel;
 };
 
@@ -59,8 +54,8 @@ const Row rows[] = {
      "00000010"},
     {"a join refused: the room has a join", false, at, "Den", "connect; </roomTaken/>",
      "close|connect 127.0.0.1:33222|send </join=Den/>|close",
-     "The meeting server refused room Den: another player is already joining there. Choose another room "
-     "name.",
+     "The meeting server refused room Den: another player is already joining there. "
+     "Choose another room name.",
      "] Attempting to connect to 127.0.0.1:33222>", "11011000"},
     {"a host refused: the room has a host; trying again at once", true, "[::1]:9", "x",
      "connect; </roomTaken/>; again", "close|connect ::1:9|send </host=x/>|close|close|connect ::1:9",
@@ -86,8 +81,8 @@ const Row rows[] = {
     {"the join's minute runs out with no host in the room", false, at, "Den", "connect; </waiting/>; minute",
      "close|connect 127.0.0.1:33222|send </join=Den/>|close", "",
      "] Attempting to connect to 127.0.0.1:33222>/] Waiting in room Den on the meeting server "
-     "127.0.0.1:33222>/"
-     "<Not able to connect to room Den on 127.0.0.1:33222.>",
+     "127.0.0.1:33222>/<Not able to connect to room Den on 127.0.0.1:33222.>",
+
      "00011100"},
     {"once paired, a hang-up is the other player's", true, at, "Den", "connect; </paired/>; closed",
      "close|connect 127.0.0.1:33222|send </host=Den/>|send </whatGameVersion/>|close",
@@ -111,26 +106,19 @@ std::string run(const Row& r) {
     w.online.txtServer.text = r.server, w.online.txtRoom.text = r.room;
     const std::size_t logFrom = w.txtChat.text.size();
     auto click = [&] { r.host ? btnHost_Click(w) : btnJoin_Click(w); };
-    s.log.clear();
-    click();
+    s.log.clear(), click();
+
     std::istringstream events(r.events);
     for (std::string e; std::getline(events, e, ';');) {
         e.erase(0, e.find_first_not_of(' '));
-        if (e == "connect")
-            s.now = Socket::State::connected, Winsock_Connect(w);
-        else if (e == "closed")
-            s.now = Socket::State::closed, Winsock_Close(w);
-        else if (e == "error")
-            s.now = Socket::State::error, Winsock_Error(w, 10061, "Connection refused");
-        else if (e == "minute")
-            tmrConnect_Timer(w);
-        else if (e == "again")
-            click();
-        else
-            Winsock_DataArrival(w, e);
+        if (e == "connect") s.now = Socket::State::connected, Winsock_Connect(w);
+        else if (e == "closed") s.now = Socket::State::closed, Winsock_Close(w);
+        else if (e == "error") s.now = Socket::State::error, Winsock_Error(w, 10061, "Connection refused");
+        else if (e == "minute") tmrConnect_Timer(w);
+        else if (e == "again") click();
+        else Winsock_DataArrival(w, e);
     }
-    // The new log lines, "/"-separated, without their time.
-    const std::string lines =
+    const std::string lines = // the new log lines, without their time
         std::regex_replace(w.txtChat.text.substr(logFrom), std::regex("\r\n(<\\[9:05:31 PM)?"), "/");
     std::string shown;
     for (const std::string& m : p.messages) shown += (shown.empty() ? "" : "/") + m;

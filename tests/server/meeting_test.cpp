@@ -1,6 +1,4 @@
-// The meeting server's rooms, driven through fake connections and a time of the test's own:
-// each row is a script of connections, frames, hang-ups and clock ticks, and the answers,
-// passed frames and closes the server gave, in order.
+// The meeting server's rooms, driven through fake connections and a clock of the test's own.
 #include "online/framing.h"
 #include "server/meeting.h"
 
@@ -49,18 +47,13 @@ std::string run(const std::string& script, Limits limits = {}) {
         step.erase(0, step.find_first_not_of(' '));
         const ConnectionId id = static_cast<ConnectionId>(step.at(0) - 'A');
         const std::string rest = step.substr(2);
-        if (step.starts_with("at "))
-            m.tick(now = std::stoll(step.substr(3)));
-        else if (rest.starts_with("open"))
-            m.opened(id, rest.size() > 5 ? rest.substr(5) : "10.0.0.1", now);
-        else if (rest == "closes")
-            m.closed(id);
-        else if (rest.starts_with("raw "))
-            m.received(id, unescape(rest.substr(4)), now);
+        if (step.starts_with("at ")) m.tick(now = std::stoll(step.substr(3)));
+        else if (rest.starts_with("open")) m.opened(id, rest.size() > 5 ? rest.substr(5) : "10.0.0.1", now);
+        else if (rest == "closes") m.closed(id);
+        else if (rest.starts_with("raw ")) m.received(id, unescape(rest.substr(4)), now);
         else if (rest.starts_with("len "))
             m.received(id, wire::frame(std::string(std::stoul(rest.substr(4)), 'x')).substr(0, 4), now);
-        else
-            m.received(id, wire::frame(rest), now);
+        else m.received(id, wire::frame(rest), now);
     }
     const Counts c = m.counts();
     return out.log.substr(out.log.empty() ? 0 : 1) + " | " + std::to_string(c.roomsWaiting) + " " +
@@ -68,8 +61,7 @@ std::string run(const std::string& script, Limits limits = {}) {
 }
 
 struct Case {
-    // expected: what the server did | rooms waiting, rooms paired, connections
-    const char *what, *script, *expected;
+    const char *what, *script, *expected; // what the server did | rooms waiting, rooms paired, connections
     Limits limits = {};
 };
 
@@ -139,6 +131,9 @@ TEST(MeetingWire, FirstFramesAndAddresses) {
     for (const char* bad :
          {"</host=/>", "</host=a/", "<host=a/>", "</host=a//>", "</hosts=a/>", "</host=\xe9/>", ""})
         EXPECT_FALSE(parseFirstFrame(bad)) << bad;
+
+
+
     EXPECT_FALSE(answerOf("</paired />"));
 
     for (const auto& [text, read] : {std::pair{"127.0.0.1:33222", "127.0.0.1 33222"},
