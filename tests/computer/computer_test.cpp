@@ -1,5 +1,4 @@
-// The computer opponent: it decides only from what player 2 can see, and its moves reach
-// the board through the handlers with their log lines and without showing its questions.
+// The computer decides only from what player 2 can see; its moves go through the handlers, asking nothing.
 #include "support/fakes.h"
 
 #include "board/turn_state.h"
@@ -19,8 +18,7 @@ using namespace computer;
 
 const char* const lessThan40 = "You have less than 40 cards! To play a real game you need 40. Try again.";
 
-// A window in VS COMPUTER mode, chosen right after an online game had ended, whose computer plays
-// a deck of the first 40 regular and special cards, and whose player 1 has a deck file ready.
+// VS COMPUTER chosen right after an online game ended; player 1 has opened its deck.
 struct VsComputer : TestWindow {
     TempFolder folder;
     std::vector<std::string> computerCards = entries(40), playerCards = entries(40, 120);
@@ -28,10 +26,8 @@ struct VsComputer : TestWindow {
         for (int i = 0; i < 6; ++i) computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
         w.online.txtPlayer.enabled = w.online.txtIp.enabled = w.online.optPlayer1.enabled = true;
         w.timers.tmrWait.setOn(true);
-        p.files.push_back(folder.deck("computer.ucd", computerCards));
-        computer::smnComputer_Click(w);
-        p.files.push_back(folder.deck("player.ucd", playerCards));
-        p.answers.push_back(false);
+        p.files.push_back(folder.deck("computer.ucd", computerCards)), computer::smnComputer_Click(w);
+        p.files.push_back(folder.deck("player.ucd", playerCards)), p.answers.push_back(false);
         gameSubs::btnOpen_Click(w, SideId::u1);
     }
 };
@@ -51,16 +47,13 @@ TEST(ComputerMode, choosingTheComputersDeck) {
     VsComputer t;
     const std::string menu =
         "smnComputer.c smnComputer smnOffline smnOffline.c smnOnline smnOnline.c smnNewGame";
-    // The online panel, just used, goes dark, its wait with it.
     EXPECT_EQ(t.flags(menu + " txtPlayer txtIp optPlayer1 tmrWait"), "10000010000");
     EXPECT_EQ(t.w.computerDeck, t.computerCards);
-    EXPECT_TRUE(gameRunning(t.w)); // closing would ask
-    // Player 1 opened as on one machine; the computer's cards are hidden, player 1's are not.
+    EXPECT_TRUE(gameRunning(t.w)); // closing would ask; the computer's cards are hidden, player 1's are not
     EXPECT_EQ(t.flags("tmrTurnLimit btnEndU1 lstHandU1.v lstDeckU2.v lstHandU2.v"), "11100");
     EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, ""));
 
-    t.p.answers.push_back(true);
-    onlineSubs::smnNewGame_Click(t.w);
+    t.p.answers.push_back(true), onlineSubs::smnNewGame_Click(t.w);
     EXPECT_EQ(t.p.questions.back(), "Start a new game?");
     EXPECT_EQ(t.flags(menu + " lstDeckU2.v lstHandU2.v"), "011010011");
     EXPECT_TRUE(t.w.computerDeck.empty());
@@ -70,8 +63,7 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
     VsComputer t;
     Window& w = t.w;
     const Move q5{MoveKind::q5};
-    // Not the computer's turn: nothing happens.
-    EXPECT_FALSE(computerToMove(w));
+    EXPECT_FALSE(computerToMove(w)); // not the computer's turn: nothing happens
     EXPECT_TRUE(t.refused([&] { playComputerMove(w, q5); }, ""));
 
     gameSubs::btnEnd_Click(w, SideId::u1);
@@ -91,15 +83,13 @@ TEST(ComputerMode, movesAreLoggedClickedAndAskNothing) {
 
     playComputerMove(w, q5);
     EXPECT_EQ(lastLine(w) + " " + shownText(w.u2.txtHandCnt), "<[9:05:31 PM] Computer draws with Q5.> 5");
-    // A hand card sacrificed: the question is answered Yes without being shown.
     const std::string first = itemText(w.u2.lstHand.item(0));
     playComputerMove(w, Move{MoveKind::sacrificeHand, 0});
     EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer sacrifices " + first + " from its hand.>");
     EXPECT_EQ(itemTexts(w.u2.cmbGrave), std::vector<std::string>{first});
     EXPECT_EQ(t.p.questions.size(), questionsBefore); // neither the shuffle nor the sacrifice asked
 
-    // A move the rules refuse (an attack from an empty slot) becomes END, with no message.
-    const auto messages = t.p.messages.size();
+    const auto messages = t.p.messages.size(); // a move the rules refuse becomes END, with no message
     playComputerMove(w, Move{MoveKind::attack, -1, 3, 1});
     EXPECT_EQ(lastLine(w), "<[9:05:31 PM] Computer ends its turn.>");
     EXPECT_EQ(t.p.messages.size(), messages);
@@ -115,23 +105,19 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     // What the log says of the side, and what a hint says to the player.
     const std::tuple<Move, const char*, const char*> cases[] = {
         {{MoveKind::draw}, "draws a card.", "draw a card."},
-        {{MoveKind::sacrificeSlot, -1, 5},
-         "sacrifices [104] CAVEMAN from SLOT 5.",
+        {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5.",
          "sacrifice [104] CAVEMAN from SLOT 5."},
         {{MoveKind::field, 0}, "fields [120] OGRE.", "field [120] OGRE."},
         {{MoveKind::special, 1}, "plays [213] LIFEPOINT.", "play [213] LIFEPOINT."},
         {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2.", "play [213] LIFEPOINT on SLOT 2."},
-        {{MoveKind::direct},
-         "attacks player 1's LIFEPOINTS directly.",
+        {{MoveKind::direct}, "attacks player 1's LIFEPOINTS directly.",
          "attack player 1's LIFEPOINTS directly."},
         {{MoveKind::master}, "uses MASTER.", "use MASTER."},
-        {{MoveKind::attack, -1, 2, 4},
-         "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2.",
+        {{MoveKind::attack, -1, 2, 4}, "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2.",
          "attack [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
         {{MoveKind::open}, "opens its deck.", "open your deck."},
         {{MoveKind::q5}, "draws with Q5.", "draw with Q5."},
-        {{MoveKind::sacrificeHand, 1},
-         "sacrifices [213] LIFEPOINT from its hand.",
+        {{MoveKind::sacrificeHand, 1}, "sacrifices [213] LIFEPOINT from its hand.",
          "sacrifice [213] LIFEPOINT from your hand."},
         {{MoveKind::end}, "ends its turn.", "end your turn."},
     };
@@ -139,9 +125,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
         EXPECT_EQ(describe(t.w, SideId::u2, move), log);
         EXPECT_EQ(describe(t.w, SideId::u2, move, Voice::hint), hint);
     }
-    // The moves do what they say: the label of the slot, the attack's selectors.
-    t.p.answers.push_back(true);
-    applyMove(t.w, SideId::u2, std::get<0>(cases[1]));
+    t.p.answers.push_back(true), applyMove(t.w, SideId::u2, std::get<0>(cases[1])); // moves do what they say
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, std::get<0>(cases[7]));
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
@@ -156,8 +140,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     EXPECT_EQ(std::pair(special->grave, special->opponentGrave), std::pair(1, 2));
 }
 
-// Seeded random legal moves from the start of a game on one machine, both decks shuffled,
-// until player 2 is to decide among several moves after `turns` turns.
+// Seeded random legal moves from the start until player 2 decides among several after `turns` turns.
 struct Position : TestWindow {
     TempFolder folder;
     Position(std::uint64_t seed, int turns) {
@@ -174,18 +157,15 @@ struct Position : TestWindow {
             const auto legal = legalMoves(w, side, trial);
             if (side == SideId::u2 && turn >= turns && legal.size() > 3) return;
             const Move m = legal[static_cast<std::size_t>(pick.next() * static_cast<double>(legal.size()))];
-            p.files.push_back(side == SideId::u1 ? deck1 : deck2);
-            p.answers.assign(3, true);
-            applyMove(w, side, m);
-            p.files.clear();
+            p.files.push_back(side == SideId::u1 ? deck1 : deck2), p.answers.assign(3, true);
+            applyMove(w, side, m), p.files.clear();
         }
         ADD_FAILURE() << "no position reached for seed " << seed;
     }
 };
 
-// Player 2's observation changes with all it can see and with nothing else: whatever player 1's hidden cards,
-// the order of either deck and the log, player 2 observes the same board and, from the same seed, chooses the
-// same move. The computer's seat throws a chosen move away when the observation has changed.
+// Player 2's observation changes with all it can see and nothing else: hidden cards, deck order and the log
+// change neither it nor, from the same seed, the move chosen.
 TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     const std::function<void(Window&)> visible[] = {
         [](Window& w) { put(w.u1.slot(3), entry(120) + " 150"); },
@@ -199,14 +179,11 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         Position game(seed, 2 + static_cast<int>(seed) * 2);
         const Window& w = game.w;
         const Observation seen = observe(w, SideId::u2);
-        // Every level, and the hint, from the same seed: a search that reads a hidden card or
-        // a clock chooses otherwise on some variant.
+        // Every level, and the hint: a search reading a hidden card or a clock chooses otherwise somewhere.
         const auto level = static_cast<Level>(seed % 3);
-        const SearchOptions options{.seed = seed,
-                                    .determinizations = 8,
-                                    .level = level,
-                                    .iterations = 200,
+        const SearchOptions options{.seed = seed, .determinizations = 8, .level = level, .iterations = 200,
                                     .budget = std::chrono::hours(1)};
+
         const Move chosen = chooseMove(seen, options);
         const std::string hint = hintText(seen, options);
 
@@ -242,9 +219,8 @@ TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
     EXPECT_EQ(std::ranges::count(legalMoves(game.w, SideId::u2, trial), chosen), 1);
 }
 
-// HARD takes a win that is there this turn rather than one it could take later: at 1L each,
-// both decks spent and player 1 with nothing left, [115] MOTH is the one card it can pay for,
-// and fielding it lets it strike directly at once. Ending the turn first wins too, two turns on.
+// HARD wins this turn rather than later: at 1L each, [115] MOTH is the one card it can pay for, and
+// fielding it lets it strike directly at once. Ending the turn first wins too, two turns on.
 TEST(ComputerSearch, hardWinsNowRatherThanLater) {
     for (std::uint64_t seed = 1; seed <= 3; ++seed) {
         MyTurn t(SideId::u2);
@@ -253,8 +229,7 @@ TEST(ComputerSearch, hardWinsNowRatherThanLater) {
         std::vector<MoveKind> played;
         for (int guard = 0; guard < 6 && hasTurn(t.w.u2); ++guard) {
             const Move m = chooseMove(observe(t.w, SideId::u2), {.seed = seed, .level = Level::hard});
-            played.push_back(m.kind);
-            applyMove(t.w, SideId::u2, m);
+            played.push_back(m.kind), applyMove(t.w, SideId::u2, m);
         }
         EXPECT_EQ(played, (std::vector{MoveKind::field, MoveKind::direct, MoveKind::end})) << "seed " << seed;
         EXPECT_EQ(shownText(t.w.u2.slot(1)), fielded(115));
@@ -263,8 +238,7 @@ TEST(ComputerSearch, hardWinsNowRatherThanLater) {
     }
 }
 
-// Each dealt board shuffles what player 2 cannot see: its own deck, and player 1's hand and deck dealt from
-// the cards player 1 has not shown, each at most once. Two seeds deal two orders of the same counts.
+// A dealt board shuffles player 2's deck and deals player 1's hand and deck from the cards it has not shown.
 TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
     Position game(4, 10);
     const Observation seen = observe(game.w, SideId::u2);
@@ -277,8 +251,8 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
         SeededRandom random(seed);
         Window dealt{Ports{&game.p, &game.p, &game.p, &random, &game.p}};
         determinize(seen, dealt, dealt.ports);
-        own.push_back(dealt.u2.lstDeck.items());
-        unseen.push_back(dealt.u1.lstHand.items());
+        own.push_back(dealt.u2.lstDeck.items()), unseen.push_back(dealt.u1.lstHand.items());
+
         unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(),
                              dealt.u1.lstDeck.items().end());
         EXPECT_EQ(dealt.u1.lstHand.count(), game.w.u1.lstHand.count());

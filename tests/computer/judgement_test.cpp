@@ -1,5 +1,4 @@
-// What every level of the computer does and never does: the fights it takes, the sacrifices it
-// makes only for a card that needs them, its hint's words, and the levels of the menu.
+// What every level of the computer does and never does, and the levels of the menu.
 #include "support/fakes.h"
 
 #include "computer/judgement.h"
@@ -32,8 +31,7 @@ TEST(Judgement, theFightTakenIsTheStrongestCardBeatenByTheWeakestCardThatBeatsIt
         MyTurn t(SideId::u2);
         for (const auto& [slot, code] : c.own) put(t.w.u2.slot(slot), fielded(code));
         for (const auto& [slot, code] : c.theirs) put(t.w.u1.slot(slot), fielded(code));
-        t.w.u2.btnAttack.enabled = c.attack;
-        t.w.u2.btnDirect.enabled = c.direct;
+        t.w.u2.btnAttack.enabled = c.attack, t.w.u2.btnDirect.enabled = c.direct;
         EXPECT_EQ(winningAttack(t.w, SideId::u2), c.taken) << &c - cases;
     }
 }
@@ -53,8 +51,7 @@ TEST(Judgement, aSacrificeServesAnotherCardThatLacksIt) {
         {{165, 101}, {}, 4, 25, {MoveKind::sacrificeHand, 1}, true},  // the fifth C of a level 6
         {{165, 101}, {}, 4, 5, {MoveKind::sacrificeHand, 1}, false},  // that costs more life than is left
         {{228, 101}, {}, 0, 25, {MoveKind::sacrificeHand, 1}, true}, // [228] ABYSS's price (a grave to empty)
-        {{101}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeSlot, -1, 3}, true}, // room on the
-                                                                                           // field
+        {{101}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeSlot, -1, 3}, true}, // room on field
         {{101, 102}, {101, 102, 103, 104, 105}, 0, 25, {MoveKind::sacrificeHand, 1}, false},
         {{102}, {101}, 0, 25, {MoveKind::sacrificeSlot, -1, 1}, false},
     };
@@ -65,22 +62,19 @@ TEST(Judgement, aSacrificeServesAnotherCardThatLacksIt) {
         TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, hand);
         for (std::size_t i = 0; i < c.field.size(); ++i)
             put(t.w.u2.slot(static_cast<int>(i) + 1), fielded(c.field[i]));
-        put(t.w.u2.txtSacriCnt, std::to_string(c.banked));
-        put(t.w.u2.txtLp, std::to_string(c.life));
+        put(t.w.u2.txtSacriCnt, std::to_string(c.banked)), put(t.w.u2.txtLp, std::to_string(c.life));
         TestWindow::fill(t.w.u1.cmbGrave, t.w.u1.txtGraveCnt, {entry(100)});
         TrialPorts trial;
         EXPECT_EQ(sacrificeHasUse(t.w, SideId::u2, c.sacrifice, trial), c.useful) << &c - cases;
     }
 }
 
-// A sensible player draws first, leaves out the sacrifices without use, and does not end a turn
-// with a fight to win; when nothing else is left, what is legal stays.
+// Draw first, no sacrifice without use, no END with a fight to win; when nothing else is left, legal stays.
 TEST(Judgement, sensibleMovesAreTheLegalOnesLessThoseASensiblePlayerAvoids) {
     MyTurn t(SideId::u2);
     TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, {entry(101), entry(102)});
     TestWindow::fill(t.w.u2.lstDeck, t.w.u2.txtDeckCnt, entries(10));
-    put(t.w.u2.slot(1), fielded(150));
-    put(t.w.u1.slot(2), fielded(120));
+    put(t.w.u2.slot(1), fielded(150)), put(t.w.u1.slot(2), fielded(120));
     TrialPorts trial;
     const auto legal = legalMoves(t.w, SideId::u2, trial);
     auto kinds = [](const std::vector<Move>& moves) {
@@ -91,8 +85,7 @@ TEST(Judgement, sensibleMovesAreTheLegalOnesLessThoseASensiblePlayerAvoids) {
     EXPECT_EQ(kinds(sensibleMoves(t.w, SideId::u2, legal, trial)), "1"); // Q5 alone
     t.w.u2.btnQ5.enabled = t.w.u2.btnAdd.enabled = false;
     const auto moves = sensibleMoves(t.w, SideId::u2, legalMoves(t.w, SideId::u2, trial), trial);
-    // Fielding either card, MASTER is refused (four slots free), the one winning attack; no sacrifice, no
-    // END.
+    // Fielding either card, the one winning attack; no MASTER (four slots free), no sacrifice, no END.
     EXPECT_EQ(kinds(moves), "449");
     EXPECT_EQ(moves.back(), (Move{MoveKind::attack, -1, 1, 2}));
     const std::vector<Move> onlySacrifices{{MoveKind::sacrificeHand, 0}, {MoveKind::sacrificeHand, 1}};
@@ -106,9 +99,8 @@ TEST(ComputerLevels, oneLevelCheckedAtATimeAndAHintOnlyForTheSideToMove) {
     for (const Level level : {Level::hard, Level::easy, Level::normal, Level::hard}) {
         smnLevel_Click(w, level);
         EXPECT_EQ(computerLevel(w), level);
-        EXPECT_EQ(int(w.menu.smnLevelEasy.checked) + w.menu.smnLevelNormal.checked +
-                      w.menu.smnLevelHard.checked,
-                  1);
+        const auto& m = w.menu;
+        EXPECT_EQ(m.smnLevelEasy.checked + m.smnLevelNormal.checked + m.smnLevelHard.checked, 1);
     }
     EXPECT_EQ(std::string(levelName(Level::easy)) + std::string(levelName(Level::normal)) +
                   std::string(levelName(Level::hard)),
@@ -122,15 +114,13 @@ TEST(ComputerLevels, oneLevelCheckedAtATimeAndAHintOnlyForTheSideToMove) {
     EXPECT_EQ(hintSide(w), std::nullopt);
     gameSubs::enableSide(w, SideId::u2);
     EXPECT_EQ(hintSide(w), SideId::u2);
-    w.menu.smnOffline.checked = false;
-    w.menu.smnComputer.checked = true;
+    w.menu.smnOffline.checked = false, w.menu.smnComputer.checked = true;
     EXPECT_EQ(hintSide(w), std::nullopt); // the computer's turn
-    gameSubs::disableSide(w, SideId::u2);
-    gameSubs::enableSide(w, SideId::u1);
+    gameSubs::disableSide(w, SideId::u2), gameSubs::enableSide(w, SideId::u1);
     EXPECT_EQ(hintSide(w), SideId::u1);
-    w.menu.smnComputer.checked = false;
-    w.menu.smnOnline.checked = true;
+    w.menu.smnComputer.checked = false, w.menu.smnOnline.checked = true;
     EXPECT_EQ(hintSide(w), std::nullopt);
+
 }
 
 } // namespace

@@ -23,8 +23,7 @@ struct Special : MyTurn {
     }
     void pick(int slot) { mine().cmbSlotA.select(slot - 1); }
     void play() { activationSubs::btnSpecial_Click(w, me); }
-    // What shows the card was played: it lies on top of my graveyard, which is counted right, one
-    // other card is left in my hand, and SPECIAL, Q5, ATTACK and FIELD are off, off, on and on.
+    // On top of my graveyard, counted right; one card left in my hand; SPECIAL, Q5 off, ATTACK, FIELD on.
     std::string played() {
         const Side& s = mine();
         return (s.cmbGrave.empty() ? "" : itemText(s.cmbGrave.items().back())) +
@@ -37,13 +36,11 @@ struct Special : MyTurn {
 
 } // namespace
 
-// Each effect, played by either side: that the card was played, what it changes (the texts of the
-// named controls) and the one message it may show.
+// Each effect, played by either side: what it changes (the named controls' texts) and the message it shows.
 TEST(Specials, EveryEffect) {
     using F = std::function<void(Special&)>;
     const F none = [](Special&) {};
-    // A deck of the cards 100 to 109 in the order of these digits.
-    auto deck = [](const std::string& digits) {
+    auto deck = [](const std::string& digits) { // the cards 100 to 109 in the order of these digits
         std::string items;
         for (char d : digits) items += entry(100 + d - '0') + "|";
         return items;
@@ -53,8 +50,7 @@ TEST(Specials, EveryEffect) {
         auto effect = [me](int code, const F& setUp, const std::string& names, const std::string& seen,
                            const char* shown = nullptr) {
             Special t(me, code);
-            setUp(t);
-            t.play();
+            setUp(t), t.play();
             EXPECT_EQ(t.played() + ": " + t.texts(names), entry(code) + " counted, hand 1/1 0011: " + seen);
             EXPECT_EQ(t.p.log, shown ? Log{std::string("message: ") + shown} : Log{}) << code;
         };
@@ -102,9 +98,7 @@ TEST(Specials, EveryEffect) {
 // Every refusal of a special card shows exactly its message and changes nothing.
 TEST(Specials, RefusalsChangeNothing) {
     struct Case {
-        int code;
-        std::function<void(Special&)> setUp;
-        const char *message, *player2Message = nullptr; // worded by side
+        int code; std::function<void(Special&)> setUp; const char *message, *player2Message = nullptr;
     };
     // clang-format off
     auto slot5 = [](int theirs, const char* text) { return [=](Special& t) { put((theirs ? t.theirs() : t.mine()).slot(5), text); t.pick(5); }; };
@@ -153,7 +147,8 @@ TEST(Specials, RefusalsChangeNothing) {
         for (const Case& c : cases) {
             Special t(me, c.code);
             c.setUp(t);
-            const char* message = me == SideId::u2 && c.player2Message ? c.player2Message : c.message;
+            const char* message
+ = me == SideId::u2 && c.player2Message ? c.player2Message : c.message;
             EXPECT_TRUE(t.refused([&] { t.play(); }, message)) << c.code << " " << me << " " << message;
         }
     TestWindow r;

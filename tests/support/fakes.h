@@ -1,5 +1,4 @@
-// Test doubles for the core's ports and what the core tests share. Every message,
-// question, sound and send goes into one ordered event log, so a test sees their order.
+// Test doubles for the core's ports, and what the core tests share.
 #pragma once
 
 #include "board/formats.h"
@@ -30,10 +29,9 @@ inline std::ostream& operator<<(std::ostream& o, SideId s) { return o << idText(
 
 namespace grim::test {
 
-// The refusals of a card whose cost cannot be paid.
+// The refusals of a card whose cost cannot be paid, and the message of a connection that failed.
 inline const char* const lpShort = "The LP cost of this card would reduce your LP to zero. Action cancelled.";
 inline const char* const cShort = "You don't have enough cards SACRIFICED.";
-// The message of a connection that failed.
 inline const std::string connectionError =
     "The online connection has encountered an error. I don't know why. Start a new game and please wait 3 "
     "minutes before rejoining/reconnecting";
@@ -43,8 +41,7 @@ using Log = std::vector<std::string>; // "message: ...", "question: ...", "sound
 template <class T, class D> T pop(std::deque<T>& q, D fallback) {
     if (q.empty()) return fallback;
     T v = q.front();
-    q.pop_front();
-    return v;
+    return q.pop_front(), v;
 }
 
 // All the ports in one: each records its own kind of event, and every message, question, sound and
@@ -61,13 +58,11 @@ struct FakePorts : Prompter, Sound, Clock, Random, Socket {
 
     void message(MessageId, const std::string& text, const std::string& title) override {
         if (whileOpen) whileOpen();
-        messages.push_back(text);
-        log.push_back((title == "Message" ? "message" : title) + ": " + text);
+        messages.push_back(text), log.push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
         if (whileOpen) whileOpen();
-        questions.push_back(text);
-        log.push_back("question: " + text);
+        questions.push_back(text), log.push_back("question: " + text);
         return pop(answers, false);
     }
     std::optional<std::string> openFile(const std::string&, const std::string& folder,
@@ -76,10 +71,7 @@ struct FakePorts : Prompter, Sound, Clock, Random, Socket {
         return pop(files, std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string&) override { return pop(files, std::nullopt); }
-    void play(const std::string& name) override {
-        played.push_back(name);
-        log.push_back("sound: " + name);
-    }
+    void play(const std::string& name) override { played.push_back(name), log.push_back("sound: " + name); }
     std::string timeOfDay() override { return now; }
     double next() override { return script.empty() ? fallback.next() : pop(script, 0.0); }
     void close() override {}
@@ -104,9 +96,8 @@ template <class T> void put(List<T>& list, const std::vector<std::string>& texts
     list.setItems(std::move(items));
 }
 
-// The whole window as text: every control by name, and the counters. A control's flags come first
-// (enabled and visible; then a switch's checked, a list's selection); a box's text or a list's items,
-// each ending with "|", follow after a blank.
+// Every control by name, and the counters: its flags (enabled, visible; then a switch's checked, a list's
+// selection), then after a blank a box's text or a list's items, each ending with "|".
 inline std::map<std::string, std::string> snapshot(const Window& w) {
     std::map<std::string, std::string> s;
     auto flags = [](bool e, bool v) { return std::to_string(e) + std::to_string(v); };
@@ -138,8 +129,7 @@ inline std::vector<std::string> named(const std::string& names, SideId me) {
     return out;
 }
 
-// The flags of the named controls as 1 or 0, in order: enabled (a timer: on), with ".v" visible,
-// with ".c" checked.
+// The flags of the named controls as 1 or 0: enabled (a timer: on), with ".v" visible, with ".c" checked.
 inline std::string flags(const Window& w, const std::string& names, SideId me = SideId::u1) {
     const auto all = snapshot(w);
     std::string out;
@@ -148,8 +138,7 @@ inline std::string flags(const Window& w, const std::string& names, SideId me = 
     return out;
 }
 
-// The texts of the named boxes and lists, one after another with a space between; each item of a
-// list ends with "|".
+// The texts of the named boxes and lists, " "-separated; each item of a list ends with "|".
 inline std::string texts(const Window& w, const std::string& names, SideId me = SideId::u1) {
     const auto all = snapshot(w);
     std::string out, between;
@@ -171,9 +160,7 @@ struct TestWindow {
     Window w{Ports{&p, &p, &p, &p, &p}};
     SideId me;
     explicit TestWindow(SideId side = SideId::u1, const std::string& folder = "/nonexistent-grimward")
-        : me(side) {
-        formLoad(w, folder);
-    }
+        : me(side) { formLoad(w, folder); }
     Side& mine() { return w.side(me); }
     Side& theirs() { return w.opponent(me); }
     // A game on one machine in which it is my full turn.
@@ -184,13 +171,12 @@ struct TestWindow {
         w.timers.tmrTurnLimit.setOn(true);
     }
     template <class List> static void fill(List& list, Counter& count, const std::vector<std::string>& items) {
-        put(list, items);
-        count.value = static_cast<std::int16_t>(items.size());
+        put(list, items), count.value = static_cast<std::int16_t>(items.size());
     }
     std::string flags(const std::string& names) const { return test::flags(w, names, me); }
     std::string texts(const std::string& names) const { return test::texts(w, names, me); }
-    // The action is refused: it shows exactly this message (nothing at all for an empty one;
-    // a text beginning "question: " is a question answered No) and changes nothing else.
+    // The action shows exactly this message (none if empty; "question: ..." a question answered No) and
+    // changes nothing else.
     testing::AssertionResult refused(const std::function<void()>& act, const std::string& message) {
         const auto before = snapshot(w);
         const auto logged = p.log.size();
@@ -211,7 +197,6 @@ struct MyTurn : TestWindow {
     explicit MyTurn(SideId side = SideId::u1) : TestWindow(side) { myTurn(); }
 };
 
-// The log's last line.
 inline std::string lastLine(const Window& w) { return w.txtChat.text.substr(w.txtChat.text.rfind('\n') + 1); }
 
 inline std::string entry(int code) { return cardSubs::record(code)->name; }
@@ -240,13 +225,12 @@ struct TempFolder {
     ~TempFolder() { std::filesystem::remove_all(dir); }
     std::string path(const std::string& name) const { return (dir / name).string(); }
     std::string raw(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
+        return std::ofstream(path(name), std::ios::binary) << bytes, path(name);
     }
     std::string deck(const std::string& name, const std::vector<std::string>& items) const {
-        deckFile::write(path(name), items);
-        return path(name);
+        return deckFile::write(path(name), items), path(name);
     }
+
     std::string bytes(const std::string& name) const {
         std::ifstream in(path(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
