@@ -1,7 +1,4 @@
-// Two complete windows meeting through the real meeting server (grimward-server, started here
-// on 127.0.0.1 with any free port): neither listens on a port of its own. They pair by room
-// name, open the duel, play a hand-over and a chat line back; a third window is refused the
-// room and can try again; DISCONNECT reaches the other window through the server.
+// Two complete windows meeting through the real grimward-server on 127.0.0.1; neither listens itself.
 #include "shown.h"
 
 #include <QProcess>
@@ -38,6 +35,7 @@ class MeetingWindowTest : public QObject {
         ACT(join, "type txtPlayer BOB, click btnJoin");
         QTRY_VERIFY(
             join.text("txtChat").endsWith("] Waiting in room Den-7 on the meeting server " + address_ + ">"));
+
         ACT(host, "type txtRoom den-7, click btnHost");
         QTRY_COMPARE(host.shows("btnSet"), "on");
         QTRY_COMPARE(join.shows("txtMsg"), QString());
@@ -50,16 +48,15 @@ class MeetingWindowTest : public QObject {
         ACT(host, "click optPlayer1, click btnSet");
         QTRY_COMPARE(join.shows("optPlayer1 optPlayer2"), "off off+");
         ACT(host, "file:one.ucd click btnOpenU1, click btnQ5U1, click btnEndU1");
-        host.find<QTimer>("tmrUpdate")->start(20);
-        host.find<QTimer>("tmrSynch")->start(20);
+        host.find<QTimer>("tmrUpdate")->start(20), host.find<QTimer>("tmrSynch")->start(20);
         QTRY_COMPARE(join.shows("txtUpdates btnOpenU2 btnEndU2 txtDeckCntU1 txtHandCntU1"),
                      "8 of 8 on on 35 5");
         QCOMPARE(join.text("lstHandU1"), host.text("lstHandU1"));
         ACT(join, "type txtMsg thanks, keys txtMsg Return");
         QTRY_VERIFY(host.text("txtChat").endsWith("] BOB>-> thanks"));
 
-        // The room is taken: a third window is told so and may try again at once.
-        Shown third(folder.path(), 1);
+        Shown third(folder.path(), 1); // the room is taken: a third window is told so and may try again
+
         ACT(third, "click smnOnline, type txtServer " + address_ + ", type txtRoom DEN-7, click btnHost");
         QTRY_COMPARE(third.p.since(0),
                      QStringList("message: The meeting server refused room DEN-7: another player "

@@ -1,6 +1,4 @@
-// Two complete windows in one process playing online over a real TCP connection on 127.0.0.1: ONLINE, HOST
-// GAME, JOIN GAME, SET, chat, hand-overs on the real timers crossed by a restart, messages that wait while a
-// question is open, and DISCONNECT.
+// Two complete windows in one process playing online over a real TCP connection on 127.0.0.1.
 #include "shown.h"
 
 #include <QTcpServer>
@@ -11,15 +9,12 @@ class OnlineWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Player 1 asks for a new game while its board is on its way, and says two lines. While the question is
-    // open on the joiner, the lines wait and come after it, in order, and the parts that arrive belong to the
-    // ended game and land nowhere. The next hand-over counts from 1 of 8 and gives player 2 the turn on the
-    // new game's board. Then a line the other way, and DISCONNECT.
+    // A restart asked while the board is on its way: chat lines wait behind the open question, the old
+    // game's parts land nowhere, and the next hand-over gives player 2 the turn. Then DISCONNECT.
     void aRestartCrossingAHandOver() {
         QTemporaryDir folder;
         Shown host(folder.path(), 1), join(folder.path(), 1);
         host.deck("one.ucd", entries(40));
-        // Player 1 opens a deck, draws five and ends its first turn.
         const QString firstTurn = "file:one.ucd click btnOpenU1, click btnQ5U1, click btnEndU1";
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
@@ -30,6 +25,7 @@ class OnlineWindowTest : public QObject {
         QCOMPARE(join.text("txtPlayer"), QString()); // a click in the name box empties it
         ACT(join, "type txtPlayer BOB, click btnJoin");
         ACT(host, "click btnHost");
+
         QTRY_COMPARE(join.shows("txtMsg"), QString()); // connected: the chat box is on
         auto* tmrConnect = join.find<QTimer>("tmrConnect");
         tmrConnect->start(1); // its tick finds the connection made and only stops it
@@ -53,8 +49,7 @@ class OnlineWindowTest : public QObject {
         ACT(host, "type txtMsg two, keys txtMsg Return");
         QTRY_VERIFY(join.text("txtChat").endsWith("] ACE>-> two"));
         QVERIFY(!shownEarly);
-        // The restart's line, then "one"; "two" ends the log.
-        const QString log = join.text("txtChat");
+        const QString log = join.text("txtChat"); // the restart's line, then "one"; "two" ends the log
         QCOMPARE_GT(log.indexOf("] New game started.>"), 0);
         QCOMPARE_LT(log.indexOf("] New game started.>"), log.indexOf("] ACE>-> one"));
         QTRY_COMPARE(host.shows("btnSet"), "on");
@@ -67,9 +62,7 @@ class OnlineWindowTest : public QObject {
         ACT(host, "click btnSet");
         QTRY_COMPARE(join.shows("optPlayer2"), "off+");
         ACT(host, firstTurn);
-        // The update and synch timers run at their own pace; only their interval is shortened here.
-        host.find<QTimer>("tmrUpdate")->start(20);
-        host.find<QTimer>("tmrSynch")->start(20);
+        host.find<QTimer>("tmrUpdate")->start(20), host.find<QTimer>("tmrSynch")->start(20); // only faster
         QTRY_COMPARE(join.shows("txtUpdates btnOpenU2 btnEndU2 txtDeckCntU1 txtHandCntU1"),
                      "8 of 8 on on 35 5");
         QCOMPARE(host.shows("btnEndU1"), "off");
@@ -84,6 +77,7 @@ class OnlineWindowTest : public QObject {
             auto* wait = w->find<QTimer>("tmrWait");
             QCOMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off off off");
             QVERIFY(wait->isActive());
+
             wait->start(1); // its third tick lets HOST and JOIN be clicked again
             QTRY_COMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off on on");
             QVERIFY(!wait->isActive());

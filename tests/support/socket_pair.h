@@ -1,6 +1,5 @@
-// Two windows' cores connected in memory as the Qt adapter connects them: each send is framed,
-// passes the receiver's wire::Decoder in chunks of any size, and each whole message becomes one
-// data-arrival event. Events wait in one queue, handled in order when the test pumps them.
+// Two windows' cores connected in memory as the Qt adapter connects them: framed sends decoded in chunks of
+// any size; events wait in one queue, handled in order when the test pumps them.
 #pragma once
 
 #include "online/framing.h"
@@ -33,9 +32,7 @@ class MemorySocket final : public Socket {
         if (state_ == State::listening) net_.listening.erase(port_);
         if (state_ == State::connected && peer_)
             cut(State::closed, [p = peer_] { onlineSubs::Winsock_Close(p->w_); });
-        state_ = State::closed;
-        decoder_.reset(); // as the Qt adapter drops a connection
-        ++closes;
+        state_ = State::closed, decoder_.reset(), ++closes; // as the Qt adapter drops a connection
     }
     bool listen(std::uint16_t port, std::string& whyNot) override {
         if (net_.listening.count(port)) return whyNot = "the address is already in use", false;
@@ -79,11 +76,10 @@ class MemorySocket final : public Socket {
 
   private:
     void cut(State mine, std::function<void()> peerEvent) { // ends it here; the peer hears by the event
-        peer_->peer_ = nullptr;
-        peer_->state_ = State::closed;
-        peer_ = nullptr;
-        state_ = mine;
+        peer_->peer_ = nullptr, peer_->state_ = State::closed;
+        peer_ = nullptr, state_ = mine;
         net_.events.push_back(std::move(peerEvent));
+
     }
     MemoryNetwork& net_;
     Window& w_;
