@@ -65,8 +65,7 @@ TEST(LastTurn, LinesOfABoardPair) {
          "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\n"
          "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n",
          SideId::u2},
-        // Special cards from the hand: played, sacrificed (the C earned tells), or either where the C
-        // earned cannot tell which of two it was.
+        // Special cards from the hand: played, sacrificed (the C earned tells), or either of the two.
         {"h=221,205 f1=134:150", "", "g=221,205 f1=134:100", "",
          "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\n"
          "Player 1 played the special card [221] DEATH.\nPlayer 1 played the special card [205] REDUCTION.\n",
@@ -80,8 +79,7 @@ TEST(LastTurn, LinesOfABoardPair) {
          "Player 1 played or sacrificed the special card [221] DEATH.\n"
          "Player 1 played or sacrificed the special card [205] REDUCTION.\n",
          SideId::u1},
-        // A combat: the defender destroyed (its graveyard item is no line of its own), the
-        // attacker's power rewritten, the loser's life point.
+        // A combat: the defender destroyed (its graveyard item no line of its own), the attacker's power.
         {"f1=120:150", "f4=105:100", "f1=120:50", "g=105:100 lp=24",
          "Player 1's [120] OGRE in slot 1: power 150 -> 50.\nPlayer 2's [105] CLOWN left slot 4.\n"
          "Player 2's life points: 25 -> 24.\n"},
@@ -94,8 +92,7 @@ TEST(LastTurn, LinesOfABoardPair) {
         {"", "h=105 g=106,107", "", "h=105,106",
          "Player 2 took [106] NERD from the graveyard into the hand.\n"
          "[107] PEASANT left player 2's graveyard.\n"},
-        // A hand card gone to the graveyard without a sacrifice (the other side's effect), a
-        // graveyard card stolen into the other graveyard, and both sides' life points.
+        // A hand card gone to the graveyard by the other side's effect, a graveyard card stolen, life points.
         {"lp=5", "h=105,106", "lp=7", "h=106 g=105 lp=-2",
          "Player 1's life points: 5 -> 7.\n[105] CLOWN went from player 2's hand to the graveyard.\n"
          "Player 2's life points: 25 -> -2.\n"},
@@ -110,29 +107,25 @@ TEST(LastTurn, LinesOfABoardPair) {
     }
 }
 
-// A turn's lines appear once the turn has passed on, for the turns this window follows: at one machine
-// (OFFLINE) both players', against the computer the computer's.
+// A turn's lines appear once the turn has passed on: OFFLINE both players', VS COMPUTER the computer's.
 TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
     for (const bool offline : {true, false}) {
         MyTurn t; // player 1's turn at one machine
         t.w.menu.smnOffline.checked = offline, t.w.menu.smnComputer.checked = !offline;
         LastTurnWatch watch;
-        put(t.w.u1.lstDeck, {entry(100), entry(120)});
-        watch.observe(t.w);
+        put(t.w.u1.lstDeck, {entry(100), entry(120)}), watch.observe(t.w);
         put(t.w.u1.lstDeck, {entry(100)}), put(t.w.u1.lstHand, {entry(120)}), put(t.w.u2.txtLp, "24");
         watch.observe(t.w);
         EXPECT_TRUE(watch.changes().empty()) << "the turn goes on";
-        gameSubs::disableSide(t.w, SideId::u1), gameSubs::enableSide(t.w, SideId::u2);
-        watch.observe(t.w);
+        gameSubs::disableSide(t.w, SideId::u1), gameSubs::enableSide(t.w, SideId::u2), watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 1 drew 1 card.\nPlayer 2's life points: 25 -> 24.\n" : "");
+
         put(t.w.u2.txtSacriCnt, "1");
-        gameSubs::disableSide(t.w, SideId::u2), gameSubs::enableSide(t.w, SideId::u1);
-        watch.observe(t.w);
+        gameSubs::disableSide(t.w, SideId::u2), gameSubs::enableSide(t.w, SideId::u1), watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()), "Player 2's sacrificed cards: 0 -> 1.\n");
         // A game that ends in player 1's turn; then a new game starts with an empty box.
-        put(t.w.u2.txtLp, "0"), gameSubs::disableSide(t.w, SideId::u1);
-        watch.observe(t.w);
+        put(t.w.u2.txtLp, "0"), gameSubs::disableSide(t.w, SideId::u1), watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 2's life points: 24 -> 0.\n" : "Player 2's sacrificed cards: 0 -> 1.\n");
         for (Side* s : {&t.w.u1, &t.w.u2}) s->lstDeck.clear(), s->lstHand.clear(), s->cmbGrave.clear();
@@ -182,6 +175,7 @@ TEST(StatusLine, WhoseTurnTheHandOverTheResultAndTheTimeLeft) {
         TestWindow t;
         lay(t.w);
         const Status s = statusOf(t.w, ms);
+
         EXPECT_EQ(statusText(s) + (s.urgent ? " urgent" : ""), text);
     }
 }

@@ -19,13 +19,14 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
             EXPECT_EQ(std::tuple(cardPower(id), cost.life, cost.sacrificed, id.code(), id.special(),
                                  isSpecial(first - 1)),
                       std::tuple(power, life, sacrificed, code, first == 200, false));
-            // The level the deck editor counts is the one the card's description names.
-            const int shown = first == 200 ? 0 : row;
+            const int shown = first == 200 ? 0 : row; // the level counted is the one the description names
+
             EXPECT_EQ(cardLevel(code), shown);
             EXPECT_EQ(card->description.starts_with("Level " + std::to_string(shown) + " card."), shown != 0);
         }
     EXPECT_EQ(regCards()[16].type + regCards()[5].name + spcCards()[27].name,
               "DEAD[105] CLOWN[227] DEVESTATION");
+
     for (int code : {99, 166, 199, 229, -1}) {
         EXPECT_EQ(record(code), nullptr) << code;
         EXPECT_EQ(CardId::ofCode(code), std::nullopt) << code;

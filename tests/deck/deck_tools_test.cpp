@@ -18,20 +18,14 @@ std::string shownCodes(const ListBox& list, CatalogueOrder order, std::size_t fi
 TEST(DeckTools, TheFilterPassesByNameCodeLevelAndType) {
     constexpr int any = CatalogueFilter::anyLevel, special = CatalogueFilter::specialCards;
     const std::tuple<CatalogueFilter, std::string, bool> cases[] = {
-        {{"", any, ""}, "[105] CLOWN", true},
-        {{"clo", any, ""}, "[105] CLOWN", true},
-        {{"105", any, ""}, "[105] CLOWN", true},
-        {{"[2", any, ""}, "[210] GOD KILLER", true},
-        {{"", 1, ""}, "[119] GHOST", true},
-        {{"", 6, ""}, "[165] OMEGA", true},
+        {{"", any, ""}, "[105] CLOWN", true},     {{"clo", any, ""}, "[105] CLOWN", true},
+        {{"105", any, ""}, "[105] CLOWN", true},  {{"[2", any, ""}, "[210] GOD KILLER", true},
+        {{"", 1, ""}, "[119] GHOST", true},       {{"", 6, ""}, "[165] OMEGA", true},
         {{"", special, ""}, "[210] GOD KILLER", true},
-        {{"", any, "DEAD"}, "[116] ZOMBIE", true},
-        {{"", any, "DEAD"}, "[105] CLOWN", false},
-        {{"zo", 1, "DEAD"}, "[116] ZOMBIE", true},
-        {{"zo", 1, "DEAD"}, "[118] SKELETON", false},
-        // A line that is no catalogue card only shows unfiltered.
-        {{"", any, ""}, "[999] ODD", true},
-        {{"odd", any, ""}, "[999] ODD", false},
+        {{"", any, "DEAD"}, "[116] ZOMBIE", true}, {{"", any, "DEAD"}, "[105] CLOWN", false},
+        {{"zo", 1, "DEAD"}, "[116] ZOMBIE", true}, {{"zo", 1, "DEAD"}, "[118] SKELETON", false},
+        {{"", any, ""}, "[999] ODD", true}, {{"odd", any, ""}, "[999] ODD", false}, // stray: unfiltered only
+
     };
     for (const auto& [filter, line, passed] : cases)
         EXPECT_EQ(passes(filter, line), passed) << filter.text << "/" << filter.level << "/" << line;
@@ -46,9 +40,9 @@ TEST(DeckTools, TheOrdersShown) {
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::code, 3), "100 101 102 ");
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::power, 3), "165 160 161 ");
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::level, 66).substr(19 * 4, 8), "119 120 "); // level 1, then 2
-    // By name, ties of a name keep the code order; a stray line goes last.
     reg.setItems({entry(105), entry(101), "[999] ODD", entry(120), entry(100)});
-    EXPECT_EQ(shownCodes(reg, CatalogueOrder::name, 5), "105 101 100 120 999 ");
+    EXPECT_EQ(shownCodes(reg, CatalogueOrder::name, 5), "105 101 100 120 999 "); // ties by code, strays last
+
     t.w.deck.lstSpcCards.setItems({entry(210), entry(105)});
     EXPECT_EQ(shownCodes(t.w.deck.lstSpcCards, CatalogueOrder::level, 2), "105 210 ");
 }

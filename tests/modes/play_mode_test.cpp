@@ -5,8 +5,8 @@ using namespace grim;
 using namespace grim::test;
 using namespace grim::onlineSubs;
 
-// NEW GAME online is checked with two windows; here it ends a game on one machine, back to the
-// state at start-up.
+// NEW GAME ends a game on one machine, back to the state at start-up.
+
 TEST(PlayMode, OfflineThenNewGame) {
     TestWindow t;
     const auto opening = snapshot(t.w);

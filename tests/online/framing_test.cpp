@@ -1,5 +1,4 @@
-// The frame decoder turns any split or join of the byte stream back into the messages sent,
-// and refuses a frame over the limit before holding any of it.
+// Any split or join of the byte stream decodes to the messages sent; a frame over the limit is refused.
 #include "online/framing.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +9,7 @@ namespace {
 
 std::string header(std::uint32_t n) { return {char(n >> 24), char(n >> 16), char(n >> 8), char(n)}; }
 
-// Feeds the stream in pieces of the given sizes (the last takes the rest): the message count
-// after each piece, the messages, whether it stayed whole, and nothing held at the end.
+// The stream fed in pieces (the last takes the rest): the message count after each, the messages, whole.
 TEST(Framing, FramesAndDecodesEverySplitAndJoinAndRefusesAnOversizedFrameForGood) {
     const std::string synch = wire::frame("</synch/>"), big(wire::maxMessage, '\xE9'), body(100, 'x');
     using Pieces = std::vector<std::size_t>;
@@ -36,8 +34,8 @@ TEST(Framing, FramesAndDecodesEverySplitAndJoinAndRefusesAnOversizedFrameForGood
             ok = d.feed(std::string_view(stream).substr(at, n), messages) && ok;
             after.push_back(messages.size());
         }
-        // Nothing of a refused frame is held either.
-        EXPECT_EQ(std::tuple(messages, after, ok, d.broken(), d.pending()),
+        EXPECT_EQ
+(std::tuple(messages, after, ok, d.broken(), d.pending()),
                   std::tuple(expected, afterEachPiece, whole, !whole, 0u));
         d.reset(); // a new connection starts afresh; a header counts as held
         ASSERT_TRUE(d.feed(synch.substr(0, 6), messages));

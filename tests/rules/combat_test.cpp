@@ -6,8 +6,7 @@ using namespace grim::test;
 using namespace grim::gameSubs;
 
 TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
-    // own card in slot a, opposing card in slot b; then what both slots, both sides' life points and both
-    // graveyards (count and items) show
+    // own card in slot a, opposing card in slot b; then both slots, both life points and both graveyards
     const std::tuple<int, const char*, int, const char*, const char*> cases[] = {
         {5, "[120] OGRE 150", 1, "[105] CLOWN 100", "[120] OGRE 50  25 24 0  1 [105] CLOWN 100|"},
         {1, "[105] CLOWN 100", 5, "[120] OGRE 150", " [120] OGRE 50 24 25 1 [105] CLOWN 100| 0 "},
@@ -32,10 +31,9 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
 
 TEST(Attack, RefusalsAndTheDirectAttack) {
     const char* const both = "You need to select both slot #s.";
-    const std::tuple<int, int, const char*> refusals[] = {{1, 0, both},
-                                                          {0, 5, both},
-                                                          {2, 5, "You can't ATTACK from an empty slot."},
-                                                          {1, 4, "You can't ATTACK an empty slot."}};
+    const std::tuple<int, int, const char*> refusals[] = {
+        {1, 0, both}, {0, 5, both}, {2, 5, "You can't ATTACK from an empty slot."},
+        {1, 4, "You can't ATTACK an empty slot."}};
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         auto direct = [&] { btnDirect_Click(t.w, side); };
@@ -49,8 +47,8 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
         }
         EXPECT_TRUE(t.refused(direct, "A DIRECT attack to opponent's LIFEPOINTS can only be done when "
                                       "opponent has no cards on FIELD."));
-        t.theirs().slot(5).clear();
-        direct();
+        t.theirs().slot(5).clear(), direct();
+
         EXPECT_EQ(t.texts("txtLpThem txtLpMe") + " " + t.flags("btnEndMe btnDirectMe"), "24 25 10");
         EXPECT_EQ(t.p.log.size(), 6u);   // the refusals' messages, and nothing for the attack
         t.mine().btnEnd.enabled = false; // a disabled button does nothing

@@ -1,4 +1,4 @@
-// Seeded random games through the handlers the buttons call, with the board checked after every action.
+// Seeded random games through the buttons' handlers, the board checked after every action.
 #include "board/game_subs.h"
 #include "board/numbers.h"
 #include "selfplay/invariants.h"
@@ -41,8 +41,7 @@ TEST(SelfPlay, ReportsABrokenBoardAndAGameThatCannotGoOn) {
 }
 
 TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
-    // n clowns in a list, and `shown` as their count.
-    auto lay = [](auto& list, Counter& count, int n, int shown) {
+    auto lay = [](auto& list, Counter& count, int n, int shown) { // n clowns, `shown` as their count
         test::put(list, std::vector<std::string>(static_cast<std::size_t>(n), "[105] CLOWN"));
         count.value = static_cast<std::int16_t>(shown);
     };
@@ -65,10 +64,10 @@ TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto& [spoil, ended, problem] = cases[i];
         Window w(Ports{nullptr, nullptr, nullptr, nullptr, nullptr});
-        gameSubs::disableBoth(w);
-        spoil(w);
-        EXPECT_EQ(selfplay::boardProblems(w, ended),
-                  problem.empty() ? std::vector<std::string>{} : std::vector{problem})
-            << "case " << i;
+        gameSubs::disableBoth(w), spoil(w);
+        const auto want = problem.empty() ? std::vector<std::string>{} : std::vector{problem};
+        EXPECT_EQ(selfplay::boardProblems(w, ended), want) << "case " << i;
+
+
     }
 }
