@@ -9,8 +9,7 @@ class OnlineWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A restart asked while the board is on its way: chat lines wait behind the open question, the old
-    // game's parts land nowhere, and the next hand-over gives player 2 the turn. Then DISCONNECT.
+    // A restart while the board is on its way: chat waits behind the question, the old game's parts are lost.
     void aRestartCrossingAHandOver() {
         QTemporaryDir folder;
         Shown host(folder.path(), 1), join(folder.path(), 1);

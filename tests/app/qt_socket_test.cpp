@@ -1,5 +1,4 @@
-// The window's socket over real TCP on 127.0.0.1: hosting, joining, whole messages however the bytes travel,
-// refusals, hang-ups and errors.
+// The window's socket over real TCP on 127.0.0.1.
 #include "app/qt_socket.h"
 #include "online/framing.h"
 
@@ -57,8 +56,7 @@ class QtSocketTest : public QObject {
         port = probe.serverPort();
     }
 
-    // A second request while the first waits is dropped; what the first sent while waiting and its last words
-    // before hanging up arrive.
+    // A second request while the first waits is dropped; all the first sent, to its last words, arrives.
     void onlyTheFirstRequestIsOffered() {
         QTcpSocket first, second;
         QVERIFY(host.listen(port, why));
@@ -73,8 +71,7 @@ class QtSocketTest : public QObject {
         QTRY_COMPARE(log, (QStringList{"request", "msg sent while waiting", "msg bye", "closed"}));
     }
 
-    // Joined and split frames, one of exactly the limit, then one over it: what came before is delivered,
-    // then the connection ends.
+    // Joined and split frames, one of exactly the limit, then one over it, which ends the connection.
     void wholeMessagesHoweverTheBytesTravel() {
         QTcpSocket peer;
         QVERIFY(acceptRawPeer(peer));

@@ -258,8 +258,7 @@ class WindowTest : public QObject {
         QVERIFY(w.window.isVisible());
         ACT(w, "yes key Ctrl+Q");
         QVERIFY(!w.window.isVisible());
-        // A game that is over has nothing to lose; a hand taking the focus picks no card.
-        Shown d({}, 1);
+        Shown d({}, 1); // a game that is over has nothing to lose; a hand taking the focus picks no card
         d.p.files = {d.deck("d.ucd", entries(40))};
         ACT(d, "click smnOffline, click btnOpenU1, click btnQ5U1, keys lstHandU1");
         QCOMPARE(d.find<QListWidget>("lstHandU1")->currentRow(), -1);
@@ -356,8 +355,7 @@ class WindowTest : public QObject {
         Window after = w.window.core();
         after.txtDescControls = before.txtDescControls;
         QVERIFY(sameBoard(after, before));
-        // Not for the computer's side.
-        Shown c(QCoreApplication::applicationDirPath(), 1, quick);
+        Shown c(QCoreApplication::applicationDirPath(), 1, quick); // not for the computer's side
         c.p.files = {(decks + "giants.ucd").toStdString(), (decks + "swarm.ucd").toStdString()};
         ACT(c, "click smnLevelEasy, click smnComputer, click btnOpenU1");
         QCOMPARE(c.shows("smnHint"), "on");

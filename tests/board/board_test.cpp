@@ -64,8 +64,7 @@ TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
 TEST(Inspection, RecordsAndHints) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         TestWindow t(side);
-        // A list's click shows its selected card's record (checked through the window's lists); with
-        // nothing selected the box stays.
+        // A list's click with nothing selected keeps the box.
         auto keeps = [&](auto& list, void (*click)(Window&, SideId), int code) {
             put(list, {entry(101), entry(code)});
             t.w.txtDescControls.text = "kept", click(t.w, side);
@@ -88,7 +87,6 @@ TEST(Startup, LoadsTheHelp) {
     TempFolder dir;
     dir.raw("instructions.txt", "One\rTwo\nThree\r\n");
     EXPECT_EQ(TestWindow(SideId::u1, dir.dir.string()).w.txtHelp.text, "One\r\nTwo\r\nThree\r\n");
-    // The lists and controls at start, and the help's absence, are checked through the shown window.
     std::filesystem::create_directories(dir.path("folder") + "/instructions.txt"); // a folder in its place
     EXPECT_EQ(TestWindow(SideId::u1, dir.path("folder")).w.txtHelp.text, helpNotFound);
     std::filesystem::create_directories(dir.path("pipe")); // a pipe nobody writes to: not waited for

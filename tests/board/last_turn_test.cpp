@@ -63,8 +63,7 @@ TEST(LastTurn, LinesOfABoardPair) {
         // The C a sacrifice earned spent on a card in the same turn: the side that moved sacrificed.
         {"", "h=105,138 c=0 lp=25", "", "g=105 f2=138:200 c=0 lp=24",
          "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\n"
-         "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n",
-         SideId::u2},
+         "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n", SideId::u2},
         // Special cards from the hand: played, sacrificed (the C earned tells), or either of the two.
         {"h=221,205 f1=134:150", "", "g=221,205 f1=134:100", "",
          "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\n"
@@ -77,8 +76,7 @@ TEST(LastTurn, LinesOfABoardPair) {
         {"h=221,205,134", "", "g=221,205 f1=134:150", "",
          "Player 1 fielded [134] STINGRAY in slot 1 (power 150).\n"
          "Player 1 played or sacrificed the special card [221] DEATH.\n"
-         "Player 1 played or sacrificed the special card [205] REDUCTION.\n",
-         SideId::u1},
+         "Player 1 played or sacrificed the special card [205] REDUCTION.\n", SideId::u1},
         // A combat: the defender destroyed (its graveyard item no line of its own), the attacker's power.
         {"f1=120:150", "f4=105:100", "f1=120:50", "g=105:100 lp=24",
          "Player 1's [120] OGRE in slot 1: power 150 -> 50.\nPlayer 2's [105] CLOWN left slot 4.\n"

@@ -157,8 +157,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     EXPECT_EQ(r.failures[0].rfind("seed 5, turn 2, after turn: no progress", 0), 0u) << r.failures[0];
     EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 100}));
 
-    // The turn limit ends a game unfinished; each turn's thinking is timed for its player.
-    Slow slow;
+    Slow slow; // the turn limit ends a game unfinished; each turn's thinking is timed for its player
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
     EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires

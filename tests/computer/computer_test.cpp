@@ -129,8 +129,7 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, std::get<0>(cases[7]));
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
-    // A special card picks the strongest card of each graveyard, by its catalogue power.
-    MyTurn g(SideId::u2);
+    MyTurn g(SideId::u2); // a special card picks the strongest card of each graveyard, by its catalogue power
     TestWindow::fill(g.w.u2.lstHand, g.w.u2.txtHandCnt, {entry(211)});
     TestWindow::fill(g.w.u2.cmbGrave, g.w.u2.txtGraveCnt, {fielded(101), entry(150), entry(120)});
     TestWindow::fill(g.w.u1.cmbGrave, g.w.u1.txtGraveCnt, {entry(140), fielded(160) + "0", entry(165)});
@@ -164,8 +163,7 @@ struct Position : TestWindow {
     }
 };
 
-// Player 2's observation changes with all it can see and nothing else: hidden cards, deck order and the log
-// change neither it nor, from the same seed, the move chosen.
+// Player 2's observation, and the move from a seed, change with all it can see and nothing else.
 TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     const std::function<void(Window&)> visible[] = {
         [](Window& w) { put(w.u1.slot(3), entry(120) + " 150"); },
@@ -219,8 +217,7 @@ TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
     EXPECT_EQ(std::ranges::count(legalMoves(game.w, SideId::u2, trial), chosen), 1);
 }
 
-// HARD wins this turn rather than later: at 1L each, [115] MOTH is the one card it can pay for, and
-// fielding it lets it strike directly at once. Ending the turn first wins too, two turns on.
+// HARD wins this turn rather than later: fielding [115] MOTH lets it strike directly at once.
 TEST(ComputerSearch, hardWinsNowRatherThanLater) {
     for (std::uint64_t seed = 1; seed <= 3; ++seed) {
         MyTurn t(SideId::u2);

@@ -48,8 +48,7 @@ TEST(BoardParts, InvalidPartsAreRefused) {
             for (const std::string& text : texts)
                 EXPECT_EQ(isValidPart(n - '0', text), valid) << "part " << n << ": " << text.substr(0, 60);
 
-    // An invalid part is neither applied nor counted; the parts before it stay.
-    TestWindow t;
+    TestWindow t; // an invalid part is neither applied nor counted; the parts before it stay
     t.w.incoming = Window::Incoming::arriving, receivePart(t.w, "[100] GNOME@"),
     receivePart(t.w, "[100] GNOME 5@");
     EXPECT_EQ(std::to_string(t.w.partsReceived) + " part, " + t.w.txtUpdates.text + ", " +

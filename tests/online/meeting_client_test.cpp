@@ -30,8 +30,7 @@ struct ServerSocket final : Socket {
 struct Row {
     const char* what;
     bool host;
-    // Events: "connect", "closed", "error", "minute" (tmrConnect ticks), "again" (the button once more),
-    // or a message from the server.
+    // Events: "connect", "closed", "error", "minute" (tmrConnect), "again" (the button), or a message.
     const char *server, *room, *events;
     // Messages and log lines "/"-separated (without "<[9:05:31 PM"); the panel's flags as run() reads them.
     const char *socket, *messages, *log, *panel;

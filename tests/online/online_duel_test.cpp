@@ -1,5 +1,4 @@
-// Two complete windows' cores playing online through the in-memory socket pair: the connection, the version
-// check, sides, chat, the board hand-over of a whole game, restart and every end of a connection.
+// Two complete windows' cores playing online through the in-memory socket pair.
 #include "board/game_subs.h"
 #include "board/last_turn.h"
 #include "board/status_line.h"
@@ -65,8 +64,7 @@ struct Duel {
         ASSERT_NO_FATAL_FAILURE(hostPlaysFirstTurn());
         ASSERT_NO_FATAL_FAILURE(handOver(host, join, 0, 1));
         ASSERT_EQ(host.socket.sent.back() + join.w.txtUpdates.text, "</synch/>2 of 8");
-        join.p.files.push_back(deck);
-        btnOpen_Click(join.w, SideId::u2), btnQ5_Click(join.w, SideId::u2);
+        join.p.files.push_back(deck), btnOpen_Click(join.w, SideId::u2), btnQ5_Click(join.w, SideId::u2);
         ASSERT_EQ(flags(join.w, "btnOpenU2 btnQ5U2") + std::to_string(join.w.u2.lstDeck.count()), "000");
         ASSERT_NO_FATAL_FAILURE(handOver(host, join, 2));
         ASSERT_EQ(board(host.w), board(join.w));
@@ -186,8 +184,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
                   "Player 1 wins.over.wav000");
     // A refused restart changes nothing but the log; after an agreed one player 1's window chooses the sides.
     auto before = snapshot(d.host.w);
-    d.join.p.answers = {false, true};
-    smnNewGame_Click(d.host.w), d.net.pump();
+    d.join.p.answers = {false, true}, smnNewGame_Click(d.host.w), d.net.pump();
     EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] You refused to start a new game.>");
     EXPECT_EQ(d.join.socket.sent.back() + lastLine(d.host.w), std::string(refusedNotice) + refusedNotice);
     EXPECT_EQ(snapshot(d.host.w), (before["txtChat"] = snapshot(d.host.w)["txtChat"], before));

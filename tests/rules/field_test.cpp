@@ -68,8 +68,7 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"), "0001");
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each
-        // a full field takes one life point
-        for (int i = 1; i <= 4; ++i) put(m.slot(i), fielded(100));
+        for (int i = 1; i <= 4; ++i) put(m.slot(i), fielded(100)); // a full field takes one life point
         EXPECT_TRUE(t.refused([&] { btnMaster_Click(t.w, side); },
                               "You must have 5 cards on the FIELD to use MASTER."));
         put(m.slot(5), fielded(100));

@@ -46,8 +46,7 @@ TEST(OpenDeck, RefusesEveryFileThatIsNoFullDeckAndLoadsForty) {
     }
 }
 
-// A turn on one machine: drawing one card and then five, ending it, and the other side's turn
-// ended by the third minute.
+// Drawing one card, then five, ending the turn, and the other side's turn ended by the third minute.
 TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);

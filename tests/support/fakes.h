@@ -44,8 +44,7 @@ template <class T, class D> T pop(std::deque<T>& q, D fallback) {
     return q.pop_front(), v;
 }
 
-// All the ports in one: each records its own kind of event, and every message, question, sound and
-// send also goes into one ordered log.
+// All the ports in one: each records its own events, and all go into one ordered log too.
 struct FakePorts : Prompter, Sound, Clock, Random, Socket {
     Log log;
     std::vector<std::string> messages, questions, dialogs, played; // a file dialog as "folder: title"
@@ -175,8 +174,7 @@ struct TestWindow {
     }
     std::string flags(const std::string& names) const { return test::flags(w, names, me); }
     std::string texts(const std::string& names) const { return test::texts(w, names, me); }
-    // The action shows exactly this message (none if empty; "question: ..." a question answered No) and
-    // changes nothing else.
+    // Shows exactly this message (none if empty; "question: ..." answered No), changes nothing else.
     testing::AssertionResult refused(const std::function<void()>& act, const std::string& message) {
         const auto before = snapshot(w);
         const auto logged = p.log.size();

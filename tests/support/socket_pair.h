@@ -1,5 +1,4 @@
-// Two windows' cores connected in memory as the Qt adapter connects them: framed sends decoded in chunks of
-// any size; events wait in one queue, handled in order when the test pumps them.
+// Two windows' cores connected in memory as the Qt adapter connects them; the test pumps the events.
 #pragma once
 
 #include "online/framing.h"
