@@ -15,10 +15,7 @@ const QString tooLong = "error " + QString::number(QtSocket::messageTooLong) + "
 
 QByteArray framed(const std::string& m) { return QByteArray::fromStdString(grim::wire::frame(m)); }
 // Bytes that arrive on their own, apart from the next write.
-void write(QTcpSocket& peer, const QByteArray& bytes) {
-    peer.write(bytes), peer.flush();
-    QTest::qWait(20);
-}
+void write(QTcpSocket& peer, const QByteArray& bytes) { peer.write(bytes), peer.flush(), QTest::qWait(20); }
 } // namespace
 
 class QtSocketTest : public QObject {

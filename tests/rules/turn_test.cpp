@@ -51,8 +51,7 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         Side& m = t.mine();
-        TestWindow::fill(m.lstDeck, m.txtDeckCnt, entries(6));
-        TestWindow::fill(m.lstHand, m.txtHandCnt, entries(1, 159));
+        t.fill(m.lstDeck, m.txtDeckCnt, entries(6)), t.fill(m.lstHand, m.txtHandCnt, entries(1, 159));
         btnAdd_Click(t.w, side);
         EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "90 -1 5 2");
         btnQ5_Click(t.w, side);
