@@ -56,8 +56,7 @@ class GlanceTest : public QObject {
         QCOMPARE(w.find("btnEndU2")->toolTip(), "End the turn (E)"); // a turn button's tooltip names its key
     }
 
-    // The face of the card last inspected, and a field card's current power on it.
-    void theCardFace() {
+    void theCardFace() { // the face of the card last inspected, and a field card's current power on it
         Shown w({}, 1);
         auto* face = w.find<app::CardFace>("cardFace");
         QCOMPARE(face->lines(), QStringList());

@@ -18,8 +18,7 @@ struct Boxes : FakePorts {
     }
 };
 
-// "{105}" in a text stands for that card's entry.
-inline QString cards(QString text) {
+inline QString cards(QString text) { // "{105}" in a text stands for that card's entry
     static const QRegularExpression code(QStringLiteral(R"(\{(\d{3})\})"));
     for (auto m = code.match(text); m.hasMatch(); m = code.match(text))
         text.replace(m.captured(0), QString::fromStdString(entry(m.captured(1).toInt())));

@@ -95,8 +95,7 @@ const std::pair<const char*, const char*> closings[] = {
     {"file:d.ucd click btnOpen", "A game is in progress."},
 };
 
-// The deck editor, first by keys alone, then by mouse.
-const Step editor[] = {
+const Step editor[] = { // the deck editor, first by keys alone, then by mouse
     {"keys lstSpcCards Return", "lstDeck={200};txtDeckCount=1;txtSpcCnt=28"}, // Tab stands on the first card
     {"keys lstRegCards Down Down", "txtDesc=NAME = {102}"}, // the record of the card the keys stand on
     {"keys lstRegCards Enter", "lstDeck={200}|{102};txtDeckCount=2;txtRegCnt=65"},

@@ -21,8 +21,7 @@ const std::array<std::string, 3> sampleDecks{GRIMWARD_SAMPLE_DECKS "/swarm.ucd",
                                              GRIMWARD_SAMPLE_DECKS "/balanced.ucd",
                                              GRIMWARD_SAMPLE_DECKS "/giants.ucd"};
 
-// Game n: the sample decks rotated, seed n.
-ArenaOptions game(std::uint64_t n, int maxTurns = 400) {
+ArenaOptions game(std::uint64_t n, int maxTurns = 400) { // game n: the sample decks rotated, seed n
     return {n, {sampleDecks[n % 3], sampleDecks[(n + 1) % 3]}, maxTurns, 100};
 }
 
@@ -42,8 +41,7 @@ testing::AssertionResult sound(const ArenaRecord& r, std::array<bool, 2> neverRe
     return testing::AssertionSuccess();
 }
 
-// Plays a fixed move, whatever the board.
-struct Stubborn final : Player {
+struct Stubborn final : Player { // plays a fixed move, whatever the board
     Move move;
     explicit Stubborn(Move m) : move(m) {}
     void newGame(std::uint64_t) override {}
@@ -52,8 +50,7 @@ struct Stubborn final : Player {
     }
 };
 
-// Greedy, except that an attack it would make ends its turn instead.
-struct Pacifist final : Player {
+struct Pacifist final : Player { // greedy, except that an attack it would make ends its turn instead
     GreedyPlayer greedy;
     void newGame(std::uint64_t seed) override { greedy.newGame(seed); }
     Move choose(const Window& w, SideId side) override {
@@ -74,8 +71,7 @@ struct Hoarder final : Player {
     }
 };
 
-// A player that takes its time: at least a millisecond per move.
-struct Slow final : Player {
+struct Slow final : Player { // a player that takes its time: at least a millisecond per move
     RandomPlayer inner;
     void newGame(std::uint64_t seed) override { inner.newGame(seed); }
     Move choose(const Window& w, SideId side) override {

@@ -25,8 +25,7 @@ struct FakeOutlet : Outlet {
     static std::string name(ConnectionId id) { return std::string(1, static_cast<char>('A' + id)); }
 };
 
-// "%0a" is the byte 0x0a.
-std::string unescape(const std::string& text) {
+std::string unescape(const std::string& text) { // "%0a" is the byte 0x0a
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); ++i)
         if (text[i] == '%' && i + 2 < text.size())

@@ -162,8 +162,7 @@ struct TestWindow {
         : me(side) { formLoad(w, folder); }
     Side& mine() { return w.side(me); }
     Side& theirs() { return w.opponent(me); }
-    // A game on one machine in which it is my full turn.
-    void myTurn() {
+    void myTurn() { // a game on one machine in which it is my full turn
         w.menu.smnOffline.checked = w.menu.smnNewGame.enabled = true;
         w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
         gameSubs::enableSide(w, me);
@@ -190,8 +189,7 @@ struct TestWindow {
     }
 };
 
-// A window core on one machine in which it is this side's full turn.
-struct MyTurn : TestWindow {
+struct MyTurn : TestWindow { // a window core on one machine in which it is this side's full turn
     explicit MyTurn(SideId side = SideId::u1) : TestWindow(side) { myTurn(); }
 };
 
@@ -213,8 +211,7 @@ template <class List> std::string digits(const List& l) {
     return s + " " + std::to_string(l.selected());
 }
 
-// A temporary folder for the files a test writes, removed with everything in it.
-struct TempFolder {
+struct TempFolder { // a temporary folder for the files a test writes, removed with everything in it
     std::filesystem::path dir =
         std::filesystem::temp_directory_path() /
         ("grimward-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
