@@ -39,8 +39,7 @@ class OnlineWindowTest : public QObject {
         bool shownEarly = true;
         QString atQuestion;
         join.p.whileOpen = [&] {
-            atQuestion = join.text("txtUpdates");
-            QTest::qWait(1000);
+            atQuestion = join.text("txtUpdates"), QTest::qWait(1000);
             shownEarly = join.text("txtChat").contains("one");
         };
         join.p.answers.push_back(true);

@@ -61,8 +61,7 @@ class QtSocketTest : public QObject {
         QTRY_COMPARE(log, QStringList{"request"});
         second.connectToHost(loopback, port);
         QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
-        write(first, framed("sent while waiting"));
-        host.accept(lastRequest);
+        write(first, framed("sent while waiting")), host.accept(lastRequest);
         QTRY_COMPARE(log.size(), 2);
         first.write(framed("bye")), first.disconnectFromHost();
         QTRY_COMPARE(log, (QStringList{"request", "msg sent while waiting", "msg bye", "closed"}));

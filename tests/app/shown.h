@@ -40,8 +40,7 @@ struct Shown {
     explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
                    std::optional<computer::SearchOptions> search = {}, bool realBoxes = false)
         : window(frmMain::Overrides{realBoxes ? nullptr : &p, &p, &p, folder, search}) {
-        window.show(), window.activateWindow();
-        window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        window.show(), window.activateWindow(), window.findChild<QTabWidget*>()->setCurrentIndex(tab);
         if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
     }
     template <class T = QWidget> T* find(const QString& name) const {

@@ -402,12 +402,10 @@ class WindowTest : public QObject {
                                  box->defaultButton() ? answer->text() : "");
                 answer->click();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
-                seen << "open cancelled in " + dialog->directory().absolutePath();
-                dialog->reject();
+                seen << "open cancelled in " + dialog->directory().absolutePath(), dialog->reject();
             } else if (name) {
                 from = from.isEmpty() ? dialog->directory().absolutePath() : from;
-                dialog->setDirectory(w.files.path());
-                name->setText("typed");
+                dialog->setDirectory(w.files.path()), name->setText("typed");
                 static_cast<QDialog*>(dialog)->accept();
                 if (!dialog->isVisible())
                     seen << "saved " + dialog->nameFilters().join('|') + dialog->defaultSuffix();

@@ -147,8 +147,7 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
 
     // Each player opens its own deck: player 2's cannot be read, so its first turn stalls.
     auto options = game(5);
-    options.decks[1] = GRIMWARD_SAMPLE_DECKS "/missing.ucd";
-    r = playArenaGame(random, random, options);
+    options.decks[1] = GRIMWARD_SAMPLE_DECKS "/missing.ucd", r = playArenaGame(random, random, options);
     ASSERT_EQ(r.failures.size(), 1u);
     EXPECT_EQ(r.failures[0].rfind("seed 5, turn 2, after turn: no progress", 0), 0u) << r.failures[0];
     EXPECT_EQ(r.refusals, (std::array<int, 2>{0, 100}));

@@ -101,8 +101,7 @@ std::string run(const Row& r) {
     ServerSocket s;
     Window w{Ports{&p, &p, &p, &p, &s}};
     formLoad(w, "/nonexistent-grimward-folder");
-    smnOnline_Click(w);
-    w.online.txtServer.text = r.server, w.online.txtRoom.text = r.room;
+    smnOnline_Click(w), w.online.txtServer.text = r.server, w.online.txtRoom.text = r.room;
     const std::size_t logFrom = w.txtChat.text.size();
     auto click = [&] { r.host ? btnHost_Click(w) : btnJoin_Click(w); };
     s.log.clear(), click();

@@ -156,8 +156,7 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
         NetWindow &from = *players[turn % 2], &to = *players[1 - turn % 2];
         const SideId id = turn % 2 ? SideId::u2 : SideId::u1;
         Side& s = from.w.side(id);
-        from.p.files.push_back(decks[turn % 2]), from.p.answers.push_back(false);
-        btnOpen_Click(from.w, id);
+        from.p.files.push_back(decks[turn % 2]), from.p.answers.push_back(false), btnOpen_Click(from.w, id);
         if (s.lstHand.empty()) btnQ5_Click(from.w, id);
         if (s.lstHand.count() < 5) btnAdd_Click(from.w, id);
         s.lstHand.select(0);
@@ -314,8 +313,7 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
         ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn(c != askThenEnd));
         for (int part = 0; part < 3 && c != askThenEnd; ++part) tmrUpdate_Timer(d.host.w), d.net.pump();
         NetWindow& asks = c == receiverAsks ? d.join : d.host;
-        (c == receiverAsks ? d.host : d.join).p.answers.push_back(true);
-        smnNewGame_Click(asks.w);
+        (c == receiverAsks ? d.host : d.join).p.answers.push_back(true), smnNewGame_Click(asks.w);
         if (c == askThenEnd) btnEnd_Click(d.host.w, SideId::u1);
         for (int part = 0; part < std::array{1, 5, 0, 2}[c]; ++part)
             tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w);

@@ -18,8 +18,7 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         for (const auto& [a, own, b, theirs, after] : cases) {
             MyTurn t(side);
             Side &m = t.mine(), &o = t.theirs();
-            put(m.slot(a), own), put(o.slot(b), theirs);
-            m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
+            put(m.slot(a), own), put(o.slot(b), theirs), m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
             btnAttack_Click(t.w, side);
             EXPECT_EQ(t.texts("txtAttMe_" + std::to_string(a) + " txtAttThem_" + std::to_string(b) + boxes),

@@ -56,9 +56,7 @@ TEST(Specials, EveryEffect) {
         };
         const std::string lps = "txtLpMe txtLpThem";
         // clang-format off
-        effect(201, none, lps, "25 24");
-        effect(212, none, lps, "24 24");
-        effect(213, none, lps, "26 25");
+        effect(201, none, lps, "25 24"), effect(212, none, lps, "24 24"), effect(213, none, lps, "26 25");
         effect(208, [](Special& t) { put(t.mine().slot(5), "[105] CLOWN 100"); t.pick(5); }, "txtAttMe_5", "[105] CLOWN 150");
         effect(204, [](Special& t) { put(t.theirs().slot(5), "[120] OGRE 150"); t.pick(5); }, "txtAttThem_5", "[120] OGRE 100");
         effect(206, [](Special& t) { put(t.theirs().slot(2), "[120] OGRE 50"); t.pick(2); }, "txtGraveCntThem cmbGraveThem " + lps, "1 [120] OGRE 50| 25 24");

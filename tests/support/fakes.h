@@ -164,8 +164,7 @@ struct TestWindow {
     Side& theirs() { return w.opponent(me); }
     void myTurn() { // a game on one machine in which it is my full turn
         w.menu.smnOffline.checked = w.menu.smnNewGame.enabled = true;
-        w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false;
-        gameSubs::enableSide(w, me);
+        w.menu.smnOffline.enabled = w.menu.smnOnline.enabled = false, gameSubs::enableSide(w, me);
         w.timers.tmrTurnLimit.setOn(true);
     }
     template <class List> static void fill(List& list, Counter& count, const std::vector<std::string>& items) {

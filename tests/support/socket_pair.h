@@ -75,8 +75,7 @@ class MemorySocket final : public Socket {
 
   private:
     void cut(State mine, std::function<void()> peerEvent) { // ends it here; the peer hears by the event
-        peer_->peer_ = nullptr, peer_->state_ = State::closed;
-        peer_ = nullptr, state_ = mine;
+        peer_->peer_ = nullptr, peer_->state_ = State::closed, peer_ = nullptr, state_ = mine;
         net_.events.push_back(std::move(peerEvent));
 
     }
