@@ -86,7 +86,6 @@ QString general(const QString& name, const QString& value) {
            (m.hasCaptured(3) ? "_i=" + QString(value).replace(m.captured(3), "i") : "=" + value);
 }
 
-// Closing asks only when a deck or a game would be lost.
 const std::pair<const char*, const char*> closings[] = {
     {"keys lstRegCards Return", "Your deck has changes that were not saved."},
     {"click smnOffline", "Your deck has changes that were not saved, and a game is in progress."},

@@ -206,8 +206,7 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
     }
 }
 
-// Stopped, a search that would deal boards for hours returns at once, with a legal move.
-TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) {
+TEST(ComputerSearch, aStoppedSearchReturnsALegalMove) { // at once, though it would search for hours
     Position game(3, 8);
     game.w.u2.btnQ5.enabled = game.w.u2.btnAdd.enabled = false; // no draw, chosen without a search
     std::stop_source stop;

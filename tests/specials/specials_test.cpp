@@ -93,7 +93,6 @@ TEST(Specials, EveryEffect) {
     }
 }
 
-// Every refusal of a special card shows exactly its message and changes nothing.
 TEST(Specials, RefusalsChangeNothing) {
     struct Case {
         int code; std::function<void(Special&)> setUp; const char *message, *player2Message = nullptr;
