@@ -61,7 +61,8 @@ class GlanceTest : public QObject {
         auto* face = w.find<app::CardFace>("cardFace");
         QCOMPARE(face->lines(), QStringList());
         w.window.forward([](Window& core) {
-            put(core.u1.lstHand, {entry(120), entry(210)}), put(core.u2.txtAtt[2], fielded(165));
+            put(core.u1.lstHand, {entry(120), entry(210)});
+            put(core.u2.txtAtt[2], fielded(165));
         });
         ACT(w, "pick lstHandU1 {120}");
         QCOMPARE(face->lines(), QStringList({"OGRE", "[120]", "REGULAR - LEVEL 2", "FOREST", "POWER 150",
@@ -98,22 +99,25 @@ class GlanceTest : public QObject {
         ACT(w, "choose cmbSort BY POWER, choose cmbLevelFilter LEVEL 5");
         QCOMPARE(shownRows().size(), 5);
         QCOMPARE(reg->item(1)->text(), cards("{160}")); // row 0 is OMEGA, hidden
-        for (int n = 0; n < 5; ++n) ACT(w, "keys lstRegCards Home Return");
+        for (int n = 0; n < 5; ++n)
+            ACT(w, "keys lstRegCards Home Return");
         QCOMPARE(w.shows("txtDeckCount lstRegCards"), "7 59");
         ACT(w, "choose cmbSort BY CODE, choose cmbLevelFilter ALL LEVELS, dbl lstDeck {160}");
         QCOMPARE(reg->item(58)->text(), cards("{160}"));
         QCOMPARE(w.window.core().deck.lstRegCards.item(58), entry(160));
 
         ACT(w, "type txtFilter e"); // up to 40 by keys with the search on; the summary and the chart follow
-        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstRegCards Home Return");
+        for (int n = 0; n < 60 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstRegCards Home Return");
         w.find<QLineEdit>("txtFilter")->clear();
-        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n) ACT(w, "keys lstSpcCards Home Return");
+        for (int n = 0; n < 40 && w.text("txtDeckCount") != "40"; ++n)
+            ACT(w, "keys lstSpcCards Home Return");
         ACT(w, "keys lstSpcCards Home Return");
         QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
         QCOMPARE(w.text("txtDeckCount"), "40");
         const auto summary
 
- = deckSubs::summarize(w.window.core().deck.lstDeck);
+            = deckSubs::summarize(w.window.core().deck.lstDeck);
         QCOMPARE(summary.count, 40);
         QCOMPARE(w.text("lblDeckSummary"), QString::fromStdString(deckSubs::summaryText(summary)));
         app::DeckChart::Counts counts{}; // levels 1 to 6, then the special cards (level 0)

@@ -41,14 +41,16 @@ class MeetingWindowTest : public QObject {
         QTRY_COMPARE(join.shows("txtMsg"), QString());
         for (Shown* w : {&host, &join}) {
             QVERIFY(w->text("txtChat").contains("] Other player found in room "));
-            for (auto* listening : w->window.findChildren<QTcpServer*>()) QVERIFY(!listening->isListening());
+            for (auto* listening : w->window.findChildren<QTcpServer*>())
+                QVERIFY(!listening->isListening());
         }
         QVERIFY(join.text("txtChat").contains("] Game versions are compatible. Let the duel begin.>"));
 
         ACT(host, "click optPlayer1, click btnSet");
         QTRY_COMPARE(join.shows("optPlayer1 optPlayer2"), "off off+");
         ACT(host, "file:one.ucd click btnOpenU1, click btnQ5U1, click btnEndU1");
-        host.find<QTimer>("tmrUpdate")->start(20), host.find<QTimer>("tmrSynch")->start(20);
+        host.find<QTimer>("tmrUpdate")->start(20);
+        host.find<QTimer>("tmrSynch")->start(20);
         QTRY_COMPARE(join.shows("txtUpdates btnOpenU2 btnEndU2 txtDeckCntU1 txtHandCntU1"),
                      "8 of 8 on on 35 5");
         QCOMPARE(join.text("lstHandU1"), host.text("lstHandU1"));

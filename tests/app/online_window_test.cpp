@@ -19,7 +19,8 @@ class OnlineWindowTest : public QObject {
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         const QString port = QString::number(probe.serverPort());
         probe.close();
-        for (Shown* w : {&host, &join}) ACT(*w, "click smnOnline, type txtPort " + port);
+        for (Shown* w : {&host, &join})
+            ACT(*w, "click smnOnline, type txtPort " + port);
         ACT(join, "type txtIp 127.0.0.1, click txtPlayer");
         QCOMPARE(join.text("txtPlayer"), QString()); // a click in the name box empties it
         ACT(join, "type txtPlayer BOB, click btnJoin");
@@ -39,7 +40,8 @@ class OnlineWindowTest : public QObject {
         bool shownEarly = true;
         QString atQuestion;
         join.p.whileOpen = [&] {
-            atQuestion = join.text("txtUpdates"), QTest::qWait(1000);
+            atQuestion = join.text("txtUpdates");
+            QTest::qWait(1000);
             shownEarly = join.text("txtChat").contains("one");
         };
         join.p.answers.push_back(true);
@@ -60,7 +62,8 @@ class OnlineWindowTest : public QObject {
         ACT(host, "click btnSet");
         QTRY_COMPARE(join.shows("optPlayer2"), "off+");
         ACT(host, firstTurn);
-        host.find<QTimer>("tmrUpdate")->start(20), host.find<QTimer>("tmrSynch")->start(20); // only faster
+        host.find<QTimer>("tmrUpdate")->start(20);
+        host.find<QTimer>("tmrSynch")->start(20); // only faster
         QTRY_COMPARE(join.shows("txtUpdates btnOpenU2 btnEndU2 txtDeckCntU1 txtHandCntU1"),
                      "8 of 8 on on 35 5");
         QCOMPARE(host.shows("btnEndU1"), "off");

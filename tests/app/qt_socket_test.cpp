@@ -15,7 +15,9 @@ const QString tooLong = "error " + QString::number(QtSocket::messageTooLong) + "
 
 QByteArray framed(const std::string& m) { return QByteArray::fromStdString(grim::wire::frame(m)); }
 // Bytes that arrive on their own, apart from the next write.
-void write(QTcpSocket& peer, const QByteArray& bytes) { peer.write(bytes), peer.flush(), QTest::qWait(20); }
+void write(QTcpSocket& peer, const QByteArray& bytes) {
+    peer.write(bytes), peer.flush(), QTest::qWait(20);
+}
 } // namespace
 
 class QtSocketTest : public QObject {
@@ -61,7 +63,8 @@ class QtSocketTest : public QObject {
         QTRY_COMPARE(log, QStringList{"request"});
         second.connectToHost(loopback, port);
         QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
-        write(first, framed("sent while waiting")), host.accept(lastRequest);
+        write(first, framed("sent while waiting"));
+        host.accept(lastRequest);
         QTRY_COMPARE(log.size(), 2);
         first.write(framed("bye")), first.disconnectFromHost();
         QTRY_COMPARE(log, (QStringList{"request", "msg sent while waiting", "msg bye", "closed"}));

@@ -13,7 +13,8 @@ struct Boxes : FakePorts {
     QString last() const { return log.empty() ? QString() : QString::fromStdString(log.back()); }
     QStringList since(std::size_t n) const { // the log from its entry n on
         QStringList entries;
-        for (; n < log.size(); ++n) entries << QString::fromStdString(log[n]);
+        for (; n < log.size(); ++n)
+            entries << QString::fromStdString(log[n]);
         return entries;
     }
 };
@@ -40,7 +41,9 @@ struct Shown {
     explicit Shown(const QString& folder = "/nonexistent-grimward", int tab = 0,
                    std::optional<computer::SearchOptions> search = {}, bool realBoxes = false)
         : window(frmMain::Overrides{realBoxes ? nullptr : &p, &p, &p, folder, search}) {
-        window.show(), window.activateWindow(), window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        window.show();
+        window.activateWindow();
+        window.findChild<QTabWidget*>()->setCurrentIndex(tab);
         if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
     }
     template <class T = QWidget> T* find(const QString& name) const {
@@ -123,7 +126,8 @@ struct Shown {
             else if (view || combo) {
                 QAbstractItemModel* m = view ? view->model() : combo->model();
                 QStringList items;
-                for (int i = 0; i < m->rowCount(); ++i) items << m->index(i, 0).data().toString();
+                for (int i = 0; i < m->rowCount(); ++i)
+                    items << m->index(i, 0).data().toString();
                 const auto picked = view ? view->selectionModel()->selectedRows() : QModelIndexList();
                 const int at = view ? (picked.isEmpty() ? -1 : picked.front().row()) : combo->currentIndex();
                 v += (items.size() > 6 ? QString::number(items.size()) : items.join('|')) +
@@ -137,13 +141,13 @@ struct Shown {
     // What the named controls show, " "-separated, as snapshot() reads them.
     QString shows(const QString& names) const {
         QStringList values;
-        for (const auto state = snapshot(); const QString& name : names.split(' ')) values << state.at(name);
+        for (const auto state = snapshot(); const QString& name : names.split(' '))
+            values << state.at(name);
         return values.join(' ');
     }
     // Does the actions and checks expect, ";"-separated: the messages ("!text"), questions ("?text") and
     // sounds ("~name") added, in order, and "name=value" ("*": a prefix) for each control that must change
     // to that; the other player's controls may change only when expect names one. Empty, or the faults.
-
 
     QString step(const QString& action, const QString& expect) {
         const auto before = snapshot();

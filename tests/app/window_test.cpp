@@ -94,7 +94,8 @@ const std::pair<const char*, const char*> closings[] = {
     {"file:d.ucd click btnOpen", "A game is in progress."},
 };
 
-const Step editor[] = { // the deck editor, first by keys alone, then by mouse
+const Step editor[] = {
+    // the deck editor, first by keys alone, then by mouse
     {"keys lstSpcCards Return", "lstDeck={200};txtDeckCount=1;txtSpcCnt=28"}, // Tab stands on the first card
     {"keys lstRegCards Down Down", "txtDesc=NAME = {102}"}, // the record of the card the keys stand on
     {"keys lstRegCards Enter", "lstDeck={200}|{102};txtDeckCount=2;txtRegCnt=65"},
@@ -376,7 +377,8 @@ class WindowTest : public QObject {
             QTRY_COMPARE(w.text("txtChat").count("] Computer "), 2);
             if (close) continue;
             w.window.forward([](Window& core) {
-                for (Switch* button : core.u2.turnButtons()) button->enabled = button == &core.u2.btnEnd;
+                for (Switch* button : core.u2.turnButtons())
+                    button->enabled = button == &core.u2.btnEnd;
             });
             QTRY_VERIFY(w.shows("btnEndU1 btnAddU1") != "off off");
         }
@@ -401,10 +403,12 @@ class WindowTest : public QObject {
                                  box->defaultButton() ? answer->text() : "");
                 answer->click();
             } else if (name && dialog->acceptMode() == QFileDialog::AcceptOpen) {
-                seen << "open cancelled in " + dialog->directory().absolutePath(), dialog->reject();
+                seen << "open cancelled in " + dialog->directory().absolutePath();
+                dialog->reject();
             } else if (name) {
                 from = from.isEmpty() ? dialog->directory().absolutePath() : from;
-                dialog->setDirectory(w.files.path()), name->setText("typed");
+                dialog->setDirectory(w.files.path());
+                name->setText("typed");
                 static_cast<QDialog*>(dialog)->accept();
                 if (!dialog->isVisible())
                     seen << "saved " + dialog->nameFilters().join('|') + dialog->defaultSuffix();

@@ -56,7 +56,9 @@ TEST(GameOver, ResultSoundBeforeTheMessageAndBothSidesStop) {
         EXPECT_EQ(t.flags("btnEndU1 tmrTurnLimit lstHandU2.v"), "001");
     }
     TestWindow quiet;
-    soundSubs::smnSoundsOff_Click(quiet.w), put(quiet.w.u1.txtLp, "0"), gameOverCheck(quiet.w);
+    soundSubs::smnSoundsOff_Click(quiet.w);
+    put(quiet.w.u1.txtLp, "0");
+    gameOverCheck(quiet.w);
     EXPECT_EQ(quiet.p.log, Log{"message: Player 2 wins."}); // the sound menu's items: in the window test
 }
 
@@ -65,11 +67,15 @@ TEST(Inspection, RecordsAndHints) {
         TestWindow t(side);
         // A list's click with nothing selected keeps the box.
         auto keeps = [&](auto& list, void (*click)(Window&, SideId), int code) {
-            put(list, {entry(101), entry(code)}), t.w.txtDescControls.text = "kept", click(t.w, side);
+            put(list, {entry(101), entry(code)});
+            t.w.txtDescControls.text = "kept";
+            click(t.w, side);
             EXPECT_EQ(t.w.txtDescControls.text, "kept");
         };
-        keeps(t.mine().lstHand, lstHand_Click, 105), keeps(t.mine().cmbGrave, cmbGrave_Click, 200);
-        keeps(t.mine().lstDeck, lstDeck_Click, 140), put(t.mine().slot(5), "[163] DRAGON 20");
+        keeps(t.mine().lstHand, lstHand_Click, 105);
+        keeps(t.mine().cmbGrave, cmbGrave_Click, 200);
+        keeps(t.mine().lstDeck, lstDeck_Click, 140);
+        put(t.mine().slot(5), "[163] DRAGON 20");
         controlMouseMove(t.w, side == SideId::u1 ? "txtAttU1_5" : "txtAttU2_5");
         EXPECT_EQ(t.w.txtDescControls.text, cardSubs::recordText(*cardSubs::record(163)));
     }

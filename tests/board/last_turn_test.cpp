@@ -39,7 +39,8 @@ Side sideOf(const std::string& text) {
 
 std::string lines(const std::vector<TurnChange>& changes) {
     std::string out;
-    for (const TurnChange& c : changes) out += changeText(c) + "\n";
+    for (const TurnChange& c : changes)
+        out += changeText(c) + "\n";
     return out;
 }
 
@@ -63,7 +64,8 @@ TEST(LastTurn, LinesOfABoardPair) {
         // The C a sacrifice earned spent on a card in the same turn: the side that moved sacrificed.
         {"", "h=105,138 c=0 lp=25", "", "g=105 f2=138:200 c=0 lp=24",
          "Player 2 fielded [138] SAMURAI in slot 2 (power 200).\n"
-         "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n", SideId::u2},
+         "Player 2 sacrificed [105] CLOWN from the hand.\nPlayer 2's life points: 25 -> 24.\n",
+         SideId::u2},
         // Special cards from the hand: played, sacrificed (the C earned tells), or either of the two.
         {"h=221,205 f1=134:150", "", "g=221,205 f1=134:100", "",
          "Player 1's [134] STINGRAY in slot 1: power 150 -> 100.\n"
@@ -76,7 +78,8 @@ TEST(LastTurn, LinesOfABoardPair) {
         {"h=221,205,134", "", "g=221,205 f1=134:150", "",
          "Player 1 fielded [134] STINGRAY in slot 1 (power 150).\n"
          "Player 1 played or sacrificed the special card [221] DEATH.\n"
-         "Player 1 played or sacrificed the special card [205] REDUCTION.\n", SideId::u1},
+         "Player 1 played or sacrificed the special card [205] REDUCTION.\n",
+         SideId::u1},
         // A combat: the defender destroyed (its graveyard item no line of its own), the attacker's power.
         {"f1=120:150", "f4=105:100", "f1=120:50", "g=105:100 lp=24",
          "Player 1's [120] OGRE in slot 1: power 150 -> 50.\nPlayer 2's [105] CLOWN left slot 4.\n"
@@ -111,22 +114,33 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
         MyTurn t; // player 1's turn at one machine
         t.w.menu.smnOffline.checked = offline, t.w.menu.smnComputer.checked = !offline;
         LastTurnWatch watch;
-        put(t.w.u1.lstDeck, {entry(100), entry(120)}), watch.observe(t.w);
+        put(t.w.u1.lstDeck, {entry(100), entry(120)});
+        watch.observe(t.w);
         put(t.w.u1.lstDeck, {entry(100)}), put(t.w.u1.lstHand, {entry(120)}), put(t.w.u2.txtLp, "24");
         watch.observe(t.w);
         EXPECT_TRUE(watch.changes().empty()) << "the turn goes on";
-        gameSubs::disableSide(t.w, SideId::u1), gameSubs::enableSide(t.w, SideId::u2), watch.observe(t.w);
+        gameSubs::disableSide(t.w, SideId::u1);
+        gameSubs::enableSide(t.w, SideId::u2);
+        watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 1 drew 1 card.\nPlayer 2's life points: 25 -> 24.\n" : "");
 
         put(t.w.u2.txtSacriCnt, "1");
-        gameSubs::disableSide(t.w, SideId::u2), gameSubs::enableSide(t.w, SideId::u1), watch.observe(t.w);
+        gameSubs::disableSide(t.w, SideId::u2);
+        gameSubs::enableSide(t.w, SideId::u1);
+        watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()), "Player 2's sacrificed cards: 0 -> 1.\n");
         // A game that ends in player 1's turn; then a new game starts with an empty box.
-        put(t.w.u2.txtLp, "0"), gameSubs::disableSide(t.w, SideId::u1), watch.observe(t.w);
+        put(t.w.u2.txtLp, "0");
+        gameSubs::disableSide(t.w, SideId::u1);
+        watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 2's life points: 24 -> 0.\n" : "Player 2's sacrificed cards: 0 -> 1.\n");
-        for (Side* s : {&t.w.u1, &t.w.u2}) s->lstDeck.clear(), s->lstHand.clear(), s->cmbGrave.clear();
+        for (Side* s : {&t.w.u1, &t.w.u2}) {
+            s->lstDeck.clear();
+            s->lstHand.clear();
+            s->cmbGrave.clear();
+        }
         watch.observe(t.w);
         EXPECT_TRUE(watch.changes().empty());
     }

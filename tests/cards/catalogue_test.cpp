@@ -51,7 +51,8 @@ TEST(Catalogue, CodesEntriesAndSlotTexts) {
         EXPECT_FALSE(slotOfText(bad).has_value()) << bad;
     for (const char* item : {"[105] CLOWN", "[120] OGRE -3"})
         EXPECT_EQ(itemText(graveItemOfText(item).value()), item);
-    for (const char* bad : {"", "[120] OGRE x"}) EXPECT_EQ(graveItemOfText(bad), std::nullopt) << bad;
+    for (const char* bad : {"", "[120] OGRE x"})
+        EXPECT_EQ(graveItemOfText(bad), std::nullopt) << bad;
     EXPECT_EQ(recordText(*record(105)), "NAME = [105] CLOWN\r\n\r\nTYPE = HUMAN\r\n\r\nPOWER = 100\r\n\r\n"
                                         "DESCRIPTION\r\nLevel 1 card. NR.");
 }

@@ -76,7 +76,8 @@ struct Slow final : Player { // a player that takes its time: at least a millise
     void newGame(std::uint64_t seed) override { inner.newGame(seed); }
     Move choose(const Window& w, SideId side) override {
         for (const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
-             std::chrono::steady_clock::now() < until;) {}
+             std::chrono::steady_clock::now() < until;) {
+        }
         return inner.choose(w, side);
     }
 };
@@ -124,7 +125,9 @@ TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {
             EXPECT_EQ(std::ranges::find(shown, r.log.back()) - shown.begin(), static_cast<int>(r.result));
         }
         for (std::size_t p = 0; p < 2; ++p)
-            EXPECT_GE(results[p], minWins[p]) << "player " << p + 1;
+            if (minWins[p] > 0) {
+                EXPECT_GE(results[p], minWins[p]) << "player " << p + 1;
+            }
     }
 }
 
@@ -156,7 +159,8 @@ TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     r = playArenaGame(random, slow, game(4, 20));
     ASSERT_TRUE(sound(r, {true, true}, 20));
     EXPECT_EQ(r.result, GameResult::unfinished); // at the limit, as sound() requires
-    for (const double seconds : r.thinking[1]) EXPECT_GE(seconds, 0.001);
+    for (const double seconds : r.thinking[1])
+        EXPECT_GE(seconds, 0.001);
 }
 
 // The sacrifices left banked at the end, and the turns in which a winning attack was left unmade.

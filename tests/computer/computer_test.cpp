@@ -23,11 +23,14 @@ struct VsComputer : TestWindow {
     TempFolder folder;
     std::vector<std::string> computerCards = entries(40), playerCards = entries(40, 120);
     VsComputer() : TestWindow(SideId::u1, "/program") {
-        for (int i = 0; i < 6; ++i) computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
+        for (int i = 0; i < 6; ++i)
+            computerCards[static_cast<std::size_t>(i)] = entry(200 + i);
         w.online.txtPlayer.enabled = w.online.txtIp.enabled = w.online.optPlayer1.enabled = true;
         w.timers.tmrWait.setOn(true);
-        p.files.push_back(folder.deck("computer.ucd", computerCards)), computer::smnComputer_Click(w);
-        p.files.push_back(folder.deck("player.ucd", playerCards)), p.answers.push_back(false);
+        p.files.push_back(folder.deck("computer.ucd", computerCards));
+        computer::smnComputer_Click(w);
+        p.files.push_back(folder.deck("player.ucd", playerCards));
+        p.answers.push_back(false);
         gameSubs::btnOpen_Click(w, SideId::u1);
     }
 };
@@ -53,7 +56,8 @@ TEST(ComputerMode, choosingTheComputersDeck) {
     EXPECT_EQ(t.flags("tmrTurnLimit btnEndU1 lstHandU1.v lstDeckU2.v lstHandU2.v"), "11100");
     EXPECT_TRUE(t.refused([&] { computer::smnComputer_Click(t.w); }, ""));
 
-    t.p.answers.push_back(true), onlineSubs::smnNewGame_Click(t.w);
+    t.p.answers.push_back(true);
+    onlineSubs::smnNewGame_Click(t.w);
     EXPECT_EQ(t.p.questions.back(), "Start a new game?");
     EXPECT_EQ(t.flags(menu + " lstDeckU2.v lstHandU2.v"), "011010011");
     EXPECT_TRUE(t.w.computerDeck.empty());
@@ -105,19 +109,23 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
     // What the log says of the side, and what a hint says to the player.
     const std::tuple<Move, const char*, const char*> cases[] = {
         {{MoveKind::draw}, "draws a card.", "draw a card."},
-        {{MoveKind::sacrificeSlot, -1, 5}, "sacrifices [104] CAVEMAN from SLOT 5.",
+        {{MoveKind::sacrificeSlot, -1, 5},
+         "sacrifices [104] CAVEMAN from SLOT 5.",
          "sacrifice [104] CAVEMAN from SLOT 5."},
         {{MoveKind::field, 0}, "fields [120] OGRE.", "field [120] OGRE."},
         {{MoveKind::special, 1}, "plays [213] LIFEPOINT.", "play [213] LIFEPOINT."},
         {{MoveKind::special, 1, 2}, "plays [213] LIFEPOINT on SLOT 2.", "play [213] LIFEPOINT on SLOT 2."},
-        {{MoveKind::direct}, "attacks player 1's LIFEPOINTS directly.",
+        {{MoveKind::direct},
+         "attacks player 1's LIFEPOINTS directly.",
          "attack player 1's LIFEPOINTS directly."},
         {{MoveKind::master}, "uses MASTER.", "use MASTER."},
-        {{MoveKind::attack, -1, 2, 4}, "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2.",
+        {{MoveKind::attack, -1, 2, 4},
+         "attacks [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2.",
          "attack [104] CAVEMAN in SLOT 4 with [150] ANGEL in SLOT 2."},
         {{MoveKind::open}, "opens its deck.", "open your deck."},
         {{MoveKind::q5}, "draws with Q5.", "draw with Q5."},
-        {{MoveKind::sacrificeHand, 1}, "sacrifices [213] LIFEPOINT from its hand.",
+        {{MoveKind::sacrificeHand, 1},
+         "sacrifices [213] LIFEPOINT from its hand.",
          "sacrifice [213] LIFEPOINT from your hand."},
         {{MoveKind::end}, "ends its turn.", "end your turn."},
     };
@@ -125,7 +133,8 @@ TEST(ComputerMoves, logTextsAndWhatTheMovesDo) {
         EXPECT_EQ(describe(t.w, SideId::u2, move), log);
         EXPECT_EQ(describe(t.w, SideId::u2, move, Voice::hint), hint);
     }
-    t.p.answers.push_back(true), applyMove(t.w, SideId::u2, std::get<0>(cases[1])); // moves do what they say
+    t.p.answers.push_back(true);
+    applyMove(t.w, SideId::u2, std::get<0>(cases[1])); // moves do what they say
     EXPECT_EQ(itemTexts(s.cmbGrave), std::vector<std::string>{fielded(104)});
     applyMove(t.w, SideId::u2, std::get<0>(cases[7]));
     EXPECT_EQ(shownText(t.w.u1.slot(4)), "");
@@ -156,8 +165,10 @@ struct Position : TestWindow {
             const auto legal = legalMoves(w, side, trial);
             if (side == SideId::u2 && turn >= turns && legal.size() > 3) return;
             const Move m = legal[static_cast<std::size_t>(pick.next() * static_cast<double>(legal.size()))];
-            p.files.push_back(side == SideId::u1 ? deck1 : deck2), p.answers.assign(3, true);
-            applyMove(w, side, m), p.files.clear();
+            p.files.push_back(side == SideId::u1 ? deck1 : deck2);
+            p.answers.assign(3, true);
+            applyMove(w, side, m);
+            p.files.clear();
         }
         ADD_FAILURE() << "no position reached for seed " << seed;
     }
@@ -179,7 +190,10 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
         const Observation seen = observe(w, SideId::u2);
         // Every level, and the hint: a search reading a hidden card or a clock chooses otherwise somewhere.
         const auto level = static_cast<Level>(seed % 3);
-        const SearchOptions options{.seed = seed, .determinizations = 8, .level = level, .iterations = 200,
+        const SearchOptions options{.seed = seed,
+                                    .determinizations = 8,
+                                    .level = level,
+                                    .iterations = 200,
                                     .budget = std::chrono::hours(1)};
 
         const Move chosen = chooseMove(seen, options);
@@ -187,7 +201,8 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
 
         for (int variant = 0; variant < 4; ++variant) {
             Window v = w; // the hidden lists shuffled, and for two variants player 1's other cards altogether
-            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck}) gameSubs::shuffle(v, *list);
+            for (CardList* list : {&v.u1.lstHand, &v.u1.lstDeck, &v.u2.lstDeck})
+                gameSubs::shuffle(v, *list);
             if (variant == 1) put(v.u1.lstHand, entries(v.u1.lstHand.count(), 140));
             if (variant == 2) put(v.u1.lstDeck, entries(v.u1.lstDeck.count(), 100));
             if (variant == 3) v.u1.lstHand.select(0);
@@ -225,7 +240,8 @@ TEST(ComputerSearch, hardWinsNowRatherThanLater) {
         std::vector<MoveKind> played;
         for (int guard = 0; guard < 6 && hasTurn(t.w.u2); ++guard) {
             const Move m = chooseMove(observe(t.w, SideId::u2), {.seed = seed, .level = Level::hard});
-            played.push_back(m.kind), applyMove(t.w, SideId::u2, m);
+            played.push_back(m.kind);
+            applyMove(t.w, SideId::u2, m);
         }
         EXPECT_EQ(played, (std::vector{MoveKind::field, MoveKind::direct, MoveKind::end})) << "seed " << seed;
         EXPECT_EQ(shownText(t.w.u2.slot(1)), fielded(115));
@@ -239,7 +255,8 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
     Position game(4, 10);
     const Observation seen = observe(game.w, SideId::u2);
     std::vector<CardId> shown;
-    for (const auto& item : game.w.u1.cmbGrave.items()) shown.push_back(item.card);
+    for (const auto& item : game.w.u1.cmbGrave.items())
+        shown.push_back(item.card);
     for (const auto& slot : game.w.u1.txtAtt)
         if (slot.card) shown.push_back(*slot.card);
     std::vector<std::vector<CardId>> own, unseen;
@@ -247,7 +264,8 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
         SeededRandom random(seed);
         Window dealt{Ports{&game.p, &game.p, &game.p, &random, &game.p}};
         determinize(seen, dealt, dealt.ports);
-        own.push_back(dealt.u2.lstDeck.items()), unseen.push_back(dealt.u1.lstHand.items());
+        own.push_back(dealt.u2.lstDeck.items());
+        unseen.push_back(dealt.u1.lstHand.items());
 
         unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(),
                              dealt.u1.lstDeck.items().end());

@@ -29,8 +29,10 @@ TEST(Judgement, theFightTakenIsTheStrongestCardBeatenByTheWeakestCardThatBeatsIt
     };
     for (const Case& c : cases) {
         MyTurn t(SideId::u2);
-        for (const auto& [slot, code] : c.own) put(t.w.u2.slot(slot), fielded(code));
-        for (const auto& [slot, code] : c.theirs) put(t.w.u1.slot(slot), fielded(code));
+        for (const auto& [slot, code] : c.own)
+            put(t.w.u2.slot(slot), fielded(code));
+        for (const auto& [slot, code] : c.theirs)
+            put(t.w.u1.slot(slot), fielded(code));
         t.w.u2.btnAttack.enabled = c.attack, t.w.u2.btnDirect.enabled = c.direct;
         EXPECT_EQ(winningAttack(t.w, SideId::u2), c.taken) << &c - cases;
     }
@@ -58,11 +60,13 @@ TEST(Judgement, aSacrificeServesAnotherCardThatLacksIt) {
     for (const Case& c : cases) {
         MyTurn t(SideId::u2);
         std::vector<std::string> hand;
-        for (const int code : c.hand) hand.push_back(entry(code));
+        for (const int code : c.hand)
+            hand.push_back(entry(code));
         TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, hand);
         for (std::size_t i = 0; i < c.field.size(); ++i)
             put(t.w.u2.slot(static_cast<int>(i) + 1), fielded(c.field[i]));
-        put(t.w.u2.txtSacriCnt, std::to_string(c.banked)), put(t.w.u2.txtLp, std::to_string(c.life));
+        put(t.w.u2.txtSacriCnt, std::to_string(c.banked));
+        put(t.w.u2.txtLp, std::to_string(c.life));
         TestWindow::fill(t.w.u1.cmbGrave, t.w.u1.txtGraveCnt, {entry(100)});
         TrialPorts trial;
         EXPECT_EQ(sacrificeHasUse(t.w, SideId::u2, c.sacrifice, trial), c.useful) << &c - cases;
@@ -74,12 +78,14 @@ TEST(Judgement, sensibleMovesAreTheLegalOnesLessThoseASensiblePlayerAvoids) {
     MyTurn t(SideId::u2);
     TestWindow::fill(t.w.u2.lstHand, t.w.u2.txtHandCnt, {entry(101), entry(102)});
     TestWindow::fill(t.w.u2.lstDeck, t.w.u2.txtDeckCnt, entries(10));
-    put(t.w.u2.slot(1), fielded(150)), put(t.w.u1.slot(2), fielded(120));
+    put(t.w.u2.slot(1), fielded(150));
+    put(t.w.u1.slot(2), fielded(120));
     TrialPorts trial;
     const auto legal = legalMoves(t.w, SideId::u2, trial);
     auto kinds = [](const std::vector<Move>& moves) {
         std::string k;
-        for (const Move& m : moves) k += std::to_string(static_cast<int>(m.kind));
+        for (const Move& m : moves)
+            k += std::to_string(static_cast<int>(m.kind));
         return k;
     };
     EXPECT_EQ(kinds(sensibleMoves(t.w, SideId::u2, legal, trial)), "1"); // Q5 alone
@@ -116,11 +122,11 @@ TEST(ComputerLevels, oneLevelCheckedAtATimeAndAHintOnlyForTheSideToMove) {
     EXPECT_EQ(hintSide(w), SideId::u2);
     w.menu.smnOffline.checked = false, w.menu.smnComputer.checked = true;
     EXPECT_EQ(hintSide(w), std::nullopt); // the computer's turn
-    gameSubs::disableSide(w, SideId::u2), gameSubs::enableSide(w, SideId::u1);
+    gameSubs::disableSide(w, SideId::u2);
+    gameSubs::enableSide(w, SideId::u1);
     EXPECT_EQ(hintSide(w), SideId::u1);
     w.menu.smnComputer.checked = false, w.menu.smnOnline.checked = true;
     EXPECT_EQ(hintSide(w), std::nullopt);
-
 }
 
 } // namespace

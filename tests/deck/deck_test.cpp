@@ -46,7 +46,10 @@ TEST(DeckEditor, TakingReturningAndMovingCards) {
     EXPECT_TRUE(refuses(lstDeck_DblClick, "There is no card selected to remove."));
     d.lstRegCards.clearSelection();
     EXPECT_TRUE(refuses(lstRegCards_DblClick, "There is no card selected to add to deck."));
-    for (int i = 0; i < 40; ++i) d.lstRegCards.select(0), lstRegCards_DblClick(t.w);
+    for (int i = 0; i < 40; ++i) {
+        d.lstRegCards.select(0);
+        lstRegCards_DblClick(t.w);
+    }
     d.lstSpcCards.select(0);
     EXPECT_TRUE(refuses(lstSpcCards_DblClick, "You cannot have more than 40 cards!"));
     EXPECT_EQ(counts(), "40 26 29");
@@ -79,7 +82,9 @@ TEST(DeckEditor, SaveAndOpen) {
     TestWindow t;
     EXPECT_TRUE(t.refused([&] { btnSave_Click(t.w); }, "There are no cards in your deck to save."));
     t.w.deck.lstDeck.setItems({entry(105), entry(228)});
-    t.p.files = {dir.path("a.ucd"), dir.dir.string()}, btnSave_Click(t.w), btnSave_Click(t.w);
+    t.p.files = {dir.path("a.ucd"), dir.dir.string()};
+    btnSave_Click(t.w);
+    btnSave_Click(t.w);
     EXPECT_EQ(
         Log(t.p.log.begin() + 1, t.p.log.end()),
         (Log{"message: Your deck was saved.", "message: " + deckFile::saveFailedMessage(dir.dir.string())}));
@@ -87,14 +92,19 @@ TEST(DeckEditor, SaveAndOpen) {
 
     dir.raw("odd.ucd", "version16\r\n[105] CLOWN\r\n[105] CLOWN\r\n[999] GHOSTLY\r\n[106] nerd\r\n");
     TestWindow o;
-    o.p.files = {dir.path("odd.ucd")}, btnOpen_Click(o.w);
+    o.p.files = {dir.path("odd.ucd")};
+    btnOpen_Click(o.w);
     auto& e = o.w.deck;
     EXPECT_EQ(o.texts("lstDeck txtDeckCount txtRegCnt") + " " + std::to_string(e.lstDeck.selected()),
               entry(105) + "|" + entry(105) + "|[999] GHOSTLY|[106] nerd| 4 65 0");
-    o.p.answers = {false, true}, btnClose_Click(o.w), btnClose_Click(o.w); // odd lines go, each card once
+    o.p.answers = {false, true};
+    btnClose_Click(o.w);
+    btnClose_Click(o.w); // odd lines go, each card once
     EXPECT_EQ(e.lstRegCards.items(), TestWindow().w.deck.lstRegCards.items());
     o.p.files = {dir.raw("old.ucd", "version15\r\n")};
-    e.lstDeck.setItems({entry(150)}), e.lstRegCards.remove(50), btnOpen_Click(o.w);
+    e.lstDeck.setItems({entry(150)});
+    e.lstRegCards.remove(50);
+    btnOpen_Click(o.w);
     EXPECT_EQ(o.p.log.back(), "message: Your deck is outdated. Current deck version is 16.");
     EXPECT_EQ(e.txtDeckCount.text + " " + e.txtRegCnt.text, "0 66"); // the open deck was closed first
 }

@@ -18,13 +18,19 @@ std::string shownCodes(const ListBox& list, CatalogueOrder order, std::size_t fi
 TEST(DeckTools, TheFilterPassesByNameCodeLevelAndType) {
     constexpr int any = CatalogueFilter::anyLevel, special = CatalogueFilter::specialCards;
     const std::tuple<CatalogueFilter, std::string, bool> cases[] = {
-        {{"", any, ""}, "[105] CLOWN", true},     {{"clo", any, ""}, "[105] CLOWN", true},
-        {{"105", any, ""}, "[105] CLOWN", true},  {{"[2", any, ""}, "[210] GOD KILLER", true},
-        {{"", 1, ""}, "[119] GHOST", true},       {{"", 6, ""}, "[165] OMEGA", true},
+        {{"", any, ""}, "[105] CLOWN", true},
+        {{"clo", any, ""}, "[105] CLOWN", true},
+        {{"105", any, ""}, "[105] CLOWN", true},
+        {{"[2", any, ""}, "[210] GOD KILLER", true},
+        {{"", 1, ""}, "[119] GHOST", true},
+        {{"", 6, ""}, "[165] OMEGA", true},
         {{"", special, ""}, "[210] GOD KILLER", true},
-        {{"", any, "DEAD"}, "[116] ZOMBIE", true}, {{"", any, "DEAD"}, "[105] CLOWN", false},
-        {{"zo", 1, "DEAD"}, "[116] ZOMBIE", true}, {{"zo", 1, "DEAD"}, "[118] SKELETON", false},
-        {{"", any, ""}, "[999] ODD", true}, {{"odd", any, ""}, "[999] ODD", false}, // stray: unfiltered only
+        {{"", any, "DEAD"}, "[116] ZOMBIE", true},
+        {{"", any, "DEAD"}, "[105] CLOWN", false},
+        {{"zo", 1, "DEAD"}, "[116] ZOMBIE", true},
+        {{"zo", 1, "DEAD"}, "[118] SKELETON", false},
+        {{"", any, ""}, "[999] ODD", true},
+        {{"odd", any, ""}, "[999] ODD", false}, // stray: unfiltered only
 
     };
     for (const auto& [filter, line, passed] : cases)

@@ -34,8 +34,7 @@ TEST(Framing, FramesAndDecodesEverySplitAndJoinAndRefusesAnOversizedFrameForGood
             ok = d.feed(std::string_view(stream).substr(at, n), messages) && ok;
             after.push_back(messages.size());
         }
-        EXPECT_EQ
-(std::tuple(messages, after, ok, d.broken(), d.pending()),
+        EXPECT_EQ(std::tuple(messages, after, ok, d.broken(), d.pending()),
                   std::tuple(expected, afterEachPiece, whole, !whole, 0u));
         d.reset(); // a new connection starts afresh; a header counts as held
         ASSERT_TRUE(d.feed(synch.substr(0, 6), messages));

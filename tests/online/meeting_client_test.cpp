@@ -101,25 +101,35 @@ std::string run(const Row& r) {
     ServerSocket s;
     Window w{Ports{&p, &p, &p, &p, &s}};
     formLoad(w, "/nonexistent-grimward-folder");
-    smnOnline_Click(w), w.online.txtServer.text = r.server, w.online.txtRoom.text = r.room;
+    smnOnline_Click(w);
+    w.online.txtServer.text = r.server;
+    w.online.txtRoom.text = r.room;
     const std::size_t logFrom = w.txtChat.text.size();
     auto click = [&] { r.host ? btnHost_Click(w) : btnJoin_Click(w); };
-    s.log.clear(), click();
+    s.log.clear();
+    click();
 
     std::istringstream events(r.events);
     for (std::string e; std::getline(events, e, ';');) {
         e.erase(0, e.find_first_not_of(' '));
-        if (e == "connect") s.now = Socket::State::connected, Winsock_Connect(w);
-        else if (e == "closed") s.now = Socket::State::closed, Winsock_Close(w);
-        else if (e == "error") s.now = Socket::State::error, Winsock_Error(w, 10061, "Connection refused");
-        else if (e == "minute") tmrConnect_Timer(w);
-        else if (e == "again") click();
-        else Winsock_DataArrival(w, e);
+        if (e == "connect")
+            s.now = Socket::State::connected, Winsock_Connect(w);
+        else if (e == "closed")
+            s.now = Socket::State::closed, Winsock_Close(w);
+        else if (e == "error")
+            s.now = Socket::State::error, Winsock_Error(w, 10061, "Connection refused");
+        else if (e == "minute")
+            tmrConnect_Timer(w);
+        else if (e == "again")
+            click();
+        else
+            Winsock_DataArrival(w, e);
     }
     const std::string lines = // the new log lines, without their time
         std::regex_replace(w.txtChat.text.substr(logFrom), std::regex("\r\n(<\\[9:05:31 PM)?"), "/");
     std::string shown;
-    for (const std::string& m : p.messages) shown += (shown.empty() ? "" : "/") + m;
+    for (const std::string& m : p.messages)
+        shown += (shown.empty() ? "" : "/") + m;
     return s.log.substr(1) + "\n" + shown + "\n" + lines.substr(lines.empty() ? 0 : 1) + "\n" +
            flags(w, "btnHost btnJoin btnDisconnect txtServer txtRoom optPlayer1 tmrConnect tmrWait");
 }

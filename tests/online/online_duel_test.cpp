@@ -64,7 +64,9 @@ struct Duel {
         ASSERT_NO_FATAL_FAILURE(hostPlaysFirstTurn());
         ASSERT_NO_FATAL_FAILURE(handOver(host, join, 0, 1));
         ASSERT_EQ(host.socket.sent.back() + join.w.txtUpdates.text, "</synch/>2 of 8");
-        join.p.files.push_back(deck), btnOpen_Click(join.w, SideId::u2), btnQ5_Click(join.w, SideId::u2);
+        join.p.files.push_back(deck);
+        btnOpen_Click(join.w, SideId::u2);
+        btnQ5_Click(join.w, SideId::u2);
         ASSERT_EQ(flags(join.w, "btnOpenU2 btnQ5U2") + std::to_string(join.w.u2.lstDeck.count()), "000");
         ASSERT_NO_FATAL_FAILURE(handOver(host, join, 2));
         ASSERT_EQ(board(host.w), board(join.w));
@@ -105,7 +107,8 @@ TEST(OnlineDuel, OpenChatAndSetHoweverTheBytesAreSplit) {
         const std::string ace = "\r\n^[9:05:31 PM] ACE>-> good luck", bob = "\r\n^[10:00:00 AM] BOB>-> ";
         EXPECT_EQ(d.host.w.txtChat.text + d.host.w.online.txtMsg.text, hostLog + ace + bob);
         EXPECT_EQ(d.join.w.txtChat.text, joinLog + bob + ace);
-        for (NetWindow* t : {&d.host, &d.join}) EXPECT_EQ(t->p.played, (Texts{"update.wav", "im.wav"}));
+        for (NetWindow* t : {&d.host, &d.join})
+            EXPECT_EQ(t->p.played, (Texts{"update.wav", "im.wav"}));
         // Control characters show as question marks.
         const Texts sent = {"^a\r\n<[1:00:00 PM] Ended>", refusedNotice, "<\x01\x1f \x7f\xe9>",
                             "^" + std::string(4095, 'x')};
@@ -146,7 +149,8 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
 TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestarts) {
     Duel d(5);
     Texts fives;
-    for (int i = 0; i < 40; ++i) fives.push_back(entry(100 + i % 5));
+    for (int i = 0; i < 40; ++i)
+        fives.push_back(entry(100 + i % 5));
     const std::string decks[] = {d.folder.deck("fives.ucd", fives), d.deck};
     d.connect().sides(false); // the joiner plays player 1
     NetWindow* players[] = {&d.join, &d.host};
@@ -156,7 +160,9 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
         NetWindow &from = *players[turn % 2], &to = *players[1 - turn % 2];
         const SideId id = turn % 2 ? SideId::u2 : SideId::u1;
         Side& s = from.w.side(id);
-        from.p.files.push_back(decks[turn % 2]), from.p.answers.push_back(false), btnOpen_Click(from.w, id);
+        from.p.files.push_back(decks[turn % 2]);
+        from.p.answers.push_back(false);
+        btnOpen_Click(from.w, id);
         if (s.lstHand.empty()) btnQ5_Click(from.w, id);
         if (s.lstHand.count() < 5) btnAdd_Click(from.w, id);
         s.lstHand.select(0);
@@ -183,7 +189,9 @@ TEST(OnlineDuel, AWholeGameKeepsBothBoardsIdenticalAfterEveryHandOverThenRestart
                   "Player 1 wins.over.wav000");
     // A refused restart changes nothing but the log; after an agreed one player 1's window chooses the sides.
     auto before = snapshot(d.host.w);
-    d.join.p.answers = {false, true}, smnNewGame_Click(d.host.w), d.net.pump();
+    d.join.p.answers = {false, true};
+    smnNewGame_Click(d.host.w);
+    d.net.pump();
     EXPECT_EQ(lastLine(d.join.w), "<[10:00:00 AM] You refused to start a new game.>");
     EXPECT_EQ(d.join.socket.sent.back() + lastLine(d.host.w), std::string(refusedNotice) + refusedNotice);
     EXPECT_EQ(snapshot(d.host.w), (before["txtChat"] = snapshot(d.host.w)["txtChat"], before));
@@ -208,7 +216,8 @@ TEST(OnlineDuel, EveryEndOfAConnectionThenTheNextCountsAfreshAndPlaysOnUntilTheO
         Duel d;
         d.connect().sides(true);
         ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn());
-        tmrUpdate_Timer(d.host.w), d.net.pump(); // part 1 of the hand-over has left
+        tmrUpdate_Timer(d.host.w);
+        d.net.pump(); // part 1 of the hand-over has left
         const auto joinBefore = snapshot(d.join.w);
         d.host.p.questions.clear(), d.host.p.answers.push_back(e == disconnect);
         e <= disconnectNo ? btnDisconnect_Click(d.host.w) : d.join.socket.send(sent[e]), d.net.pump();
@@ -311,9 +320,13 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
         Duel d;
         d.connect().sides(true);
         ASSERT_NO_FATAL_FAILURE(d.hostPlaysFirstTurn(c != askThenEnd));
-        for (int part = 0; part < 3 && c != askThenEnd; ++part) tmrUpdate_Timer(d.host.w), d.net.pump();
+        for (int part = 0; part < 3 && c != askThenEnd; ++part) {
+            tmrUpdate_Timer(d.host.w);
+            d.net.pump();
+        }
         NetWindow& asks = c == receiverAsks ? d.join : d.host;
-        (c == receiverAsks ? d.host : d.join).p.answers.push_back(true), smnNewGame_Click(asks.w);
+        (c == receiverAsks ? d.host : d.join).p.answers.push_back(true);
+        smnNewGame_Click(asks.w);
         if (c == askThenEnd) btnEnd_Click(d.host.w, SideId::u1);
         for (int part = 0; part < std::array{1, 5, 0, 2}[c]; ++part)
             tmrUpdate_Timer(d.host.w), tmrSynch_Timer(d.host.w);
@@ -334,11 +347,14 @@ TEST(OnlineDuel, ARestartCrossingAHandOverLeavesNothingOfTheOldGame) {
 TEST(OnlineDuel, TimeUpBeforePlayerOneOpensItsDeckStartsTheThreeMinutesAgain) {
     Duel d;
     d.connect().sides(true);
-    for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
+    for (int tick = 1; tick <= 3; ++tick)
+        tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(d.host.p.messages, Texts{"3 minutes have passed. Your turn has automatically ended."});
     EXPECT_EQ(d.host.w.txtMins.text + flags(d.host.w, " tmrTurnLimit btnOpenU1 tmrUpdate"), "3 MINUTES110");
-    d.host.p.files.push_back(d.deck), btnOpen_Click(d.host.w, SideId::u1); // its first turn ends by time too
-    for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(d.host.w);
+    d.host.p.files.push_back(d.deck);
+    btnOpen_Click(d.host.w, SideId::u1); // its first turn ends by time too
+    for (int tick = 1; tick <= 3; ++tick)
+        tmrTurnLimit_Timer(d.host.w);
     EXPECT_EQ(flags(d.host.w, "tmrTurnLimit btnEndU1 tmrUpdate"), "001");
 }
 
@@ -353,7 +369,8 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     auto status = [](const Window& w) { return statusText(statusOf(w, 0)); };
     auto lines = [](const LastTurnWatch& watch) {
         std::string text;
-        for (const TurnChange& c : watch.changes()) text += changeText(c) + "\n";
+        for (const TurnChange& c : watch.changes())
+            text += changeText(c) + "\n";
         return text;
     };
     observe();
@@ -376,12 +393,17 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     EXPECT_EQ(lines(onJoin) + "|" + lines(onHost), "Player 1 opened a deck.\nPlayer 1 drew 5 cards.\n|");
 
     // Player 2's turn ends the game: the host's box tells of it, its status line gives the result.
-    d.join.p.files.push_back(d.deck), btnOpen_Click(d.join.w, SideId::u2);
-    btnQ5_Click(d.join.w, SideId::u2), observe();
-
+    d.join.p.files.push_back(d.deck);
+    btnOpen_Click(d.join.w, SideId::u2);
+    btnQ5_Click(d.join.w, SideId::u2);
+    observe();
 
     put(d.join.w.u1.txtLp, "0"), btnEnd_Click(d.join.w, SideId::u2), d.net.pump(), observe();
-    for (int part = 1; part <= 8; ++part) tmrUpdate_Timer(d.join.w), d.net.pump(), observe();
+    for (int part = 1; part <= 8; ++part) {
+        tmrUpdate_Timer(d.join.w);
+        d.net.pump();
+        observe();
+    }
     EXPECT_EQ(lines(onHost),
               "Player 1's life points: 25 -> 0.\nPlayer 2 opened a deck.\nPlayer 2 drew 5 cards.\n");
     EXPECT_EQ(status(d.host.w), "Game over: Player 2 wins.");

@@ -18,7 +18,10 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
         for (const auto& [a, own, b, theirs, after] : cases) {
             MyTurn t(side);
             Side &m = t.mine(), &o = t.theirs();
-            put(m.slot(a), own), put(o.slot(b), theirs), m.cmbSlotA.select(a - 1), m.cmbSlotB.select(b - 1);
+            put(m.slot(a), own);
+            put(o.slot(b), theirs);
+            m.cmbSlotA.select(a - 1);
+            m.cmbSlotB.select(b - 1);
             o.cmbSlotA.select(0); // the other side's selectors play no part
             btnAttack_Click(t.w, side);
             EXPECT_EQ(t.texts("txtAttMe_" + std::to_string(a) + " txtAttThem_" + std::to_string(b) + boxes),
@@ -30,9 +33,10 @@ TEST(Attack, TheWeakerCardGoesAndItsOwnerPays) {
 
 TEST(Attack, RefusalsAndTheDirectAttack) {
     const char* const both = "You need to select both slot #s.";
-    const std::tuple<int, int, const char*> refusals[] = {
-        {1, 0, both}, {0, 5, both}, {2, 5, "You can't ATTACK from an empty slot."},
-        {1, 4, "You can't ATTACK an empty slot."}};
+    const std::tuple<int, int, const char*> refusals[] = {{1, 0, both},
+                                                          {0, 5, both},
+                                                          {2, 5, "You can't ATTACK from an empty slot."},
+                                                          {1, 4, "You can't ATTACK an empty slot."}};
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         auto direct = [&] { btnDirect_Click(t.w, side); };
@@ -46,7 +50,8 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
         }
         EXPECT_TRUE(t.refused(direct, "A DIRECT attack to opponent's LIFEPOINTS can only be done when "
                                       "opponent has no cards on FIELD."));
-        t.theirs().slot(5).clear(), direct();
+        t.theirs().slot(5).clear();
+        direct();
 
         EXPECT_EQ(t.texts("txtLpThem txtLpMe") + " " + t.flags("btnEndMe btnDirectMe"), "24 25 10");
         EXPECT_EQ(t.p.log.size(), 6u);   // the refusals' messages, and nothing for the attack

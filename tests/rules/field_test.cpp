@@ -41,7 +41,8 @@ TEST(Field, RefusalsChangeNothing) {
         Side& m = t.mine();
         TestWindow::fill(m.lstHand, m.txtHandCnt, {entry(code ? code : 100)});
         m.lstHand.select(code ? 0 : -1), put(m.txtLp, lp), put(m.txtSacriCnt, c);
-        for (int i = 1; i <= filled; ++i) put(m.slot(i), fielded(100));
+        for (int i = 1; i <= filled; ++i)
+            put(m.slot(i), fielded(100));
         EXPECT_TRUE(t.refused([&] { btnField_Click(t.w, SideId::u2); }, message)) << message;
     }
 }
@@ -59,7 +60,9 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
             t.refused(slot5, "There is no card to sacrifice in this slot. Sacrifice will not take place."));
         put(m.slot(5), "[120] OGRE 40");
         EXPECT_TRUE(t.refused(slot5, ask));
-        m.lstHand.select(1), t.p.answers = {true, true}, btnSacri_Click(t.w, side);
+        m.lstHand.select(1);
+        t.p.answers = {true, true};
+        btnSacri_Click(t.w, side);
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_5 btnAddMe"), "110");
         slot5();
         EXPECT_EQ(t.texts("cmbGraveMe txtGraveCntMe txtSacriCntMe txtHandCntMe txtAttMe_5"),
@@ -67,10 +70,12 @@ TEST(Sacrifice, TwoATurnFromTheHandOrAnySlotThenMaster) {
         EXPECT_EQ(t.flags("btnSacriMe lblAttMe_1 btnQ5Me btnFieldMe"), "0001");
         EXPECT_EQ(t.p.log.size() == 5 ? Log(t.p.log.begin() + 2, t.p.log.end()) : t.p.log,
                   Log(3, ask)); // asked once each
-        for (int i = 1; i <= 4; ++i) put(m.slot(i), fielded(100)); // a full field takes one life point
+        for (int i = 1; i <= 4; ++i)
+            put(m.slot(i), fielded(100)); // a full field takes one life point
         EXPECT_TRUE(t.refused([&] { btnMaster_Click(t.w, side); },
                               "You must have 5 cards on the FIELD to use MASTER."));
-        put(m.slot(5), fielded(100)), btnMaster_Click(t.w, side);
+        put(m.slot(5), fielded(100));
+        btnMaster_Click(t.w, side);
         EXPECT_EQ(t.texts("txtLpThem txtLpMe"), "24 25");
         EXPECT_EQ(t.flags("btnMasterMe btnFieldMe btnSpecialMe btnAttackMe"), "0001");
     }

@@ -13,7 +13,8 @@ TEST(SelfPlay, SeededGamesKeepTheBoardConsistentToTheEnd) {
     std::array<int, 4> results{};
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         SelfPlay driver(dir.dir.string(), {seed, seed <= 3, 1000});
-        for (int g = 0; g < 10; ++g) ++results[static_cast<std::size_t>(driver.playGame().result)];
+        for (int g = 0; g < 10; ++g)
+            ++results[static_cast<std::size_t>(driver.playGame().result)];
         EXPECT_EQ(driver.failures, std::vector<std::string>{});
     }
     EXPECT_LE(results[static_cast<std::size_t>(GameResult::unfinished)], 3);
@@ -64,10 +65,9 @@ TEST(SelfPlay, TheBoardCheckNamesEachBrokenRule) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto& [spoil, ended, problem] = cases[i];
         Window w(Ports{nullptr, nullptr, nullptr, nullptr, nullptr});
-        gameSubs::disableBoth(w), spoil(w);
+        gameSubs::disableBoth(w);
+        spoil(w);
         const auto want = problem.empty() ? std::vector<std::string>{} : std::vector{problem};
         EXPECT_EQ(selfplay::boardProblems(w, ended), want) << "case " << i;
-
-
     }
 }

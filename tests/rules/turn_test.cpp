@@ -51,7 +51,8 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
     for (SideId side : {SideId::u1, SideId::u2}) {
         MyTurn t(side);
         Side& m = t.mine();
-        t.fill(m.lstDeck, m.txtDeckCnt, entries(6)), t.fill(m.lstHand, m.txtHandCnt, entries(1, 159));
+        t.fill(m.lstDeck, m.txtDeckCnt, entries(6));
+        t.fill(m.lstHand, m.txtHandCnt, entries(1, 159));
         btnAdd_Click(t.w, side);
         EXPECT_EQ(digits(m.lstHand) + " " + t.texts("txtDeckCntMe txtHandCntMe"), "90 -1 5 2");
         btnQ5_Click(t.w, side);
@@ -65,7 +66,8 @@ TEST(Turn, DrawOneOrFiveEndAndTheThirdMinute) {
                       " restarted " + std::to_string(t.w.timers.tmrTurnLimit.restarts() - restarts),
                   "3 MINUTES00 restarted 1");
         std::string left;
-        for (int tick = 1; tick <= 3; ++tick) tmrTurnLimit_Timer(t.w), left += t.w.txtMins.text + "|";
+        for (int tick = 1; tick <= 3; ++tick)
+            tmrTurnLimit_Timer(t.w), left += t.w.txtMins.text + "|";
         EXPECT_EQ(left, "2 MINUTES|1 MINUTES|3 MINUTES|");
         EXPECT_EQ(t.p.log, Log{"message: 3 minutes have passed. Your turn has automatically ended."});
         EXPECT_EQ(t.flags("btnEndMe btnEndThem") + t.w.txtChat.text,

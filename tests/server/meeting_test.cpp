@@ -19,7 +19,8 @@ struct FakeOutlet : Outlet {
     void send(ConnectionId to, std::string_view bytes) override {
         std::vector<std::string> frames;
         if (!decoders[to].feed(bytes, frames)) log += " " + name(to) + ":??";
-        for (const std::string& f : frames) log += " " + name(to) + ":" + f;
+        for (const std::string& f : frames)
+            log += " " + name(to) + ":" + f;
     }
     void close(ConnectionId id) override { log += " " + name(id) + "#"; }
     static std::string name(ConnectionId id) { return std::string(1, static_cast<char>('A' + id)); }
@@ -46,13 +47,18 @@ std::string run(const std::string& script, Limits limits = {}) {
         step.erase(0, step.find_first_not_of(' '));
         const ConnectionId id = static_cast<ConnectionId>(step.at(0) - 'A');
         const std::string rest = step.substr(2);
-        if (step.starts_with("at ")) m.tick(now = std::stoll(step.substr(3)));
-        else if (rest.starts_with("open")) m.opened(id, rest.size() > 5 ? rest.substr(5) : "10.0.0.1", now);
-        else if (rest == "closes") m.closed(id);
-        else if (rest.starts_with("raw ")) m.received(id, unescape(rest.substr(4)), now);
+        if (step.starts_with("at "))
+            m.tick(now = std::stoll(step.substr(3)));
+        else if (rest.starts_with("open"))
+            m.opened(id, rest.size() > 5 ? rest.substr(5) : "10.0.0.1", now);
+        else if (rest == "closes")
+            m.closed(id);
+        else if (rest.starts_with("raw "))
+            m.received(id, unescape(rest.substr(4)), now);
         else if (rest.starts_with("len "))
             m.received(id, wire::frame(std::string(std::stoul(rest.substr(4)), 'x')).substr(0, 4), now);
-        else m.received(id, wire::frame(rest), now);
+        else
+            m.received(id, wire::frame(rest), now);
     }
     const Counts c = m.counts();
     return out.log.substr(out.log.empty() ? 0 : 1) + " | " + std::to_string(c.roomsWaiting) + " " +
@@ -123,15 +129,14 @@ const Case cases[] = {
 };
 
 TEST(Meeting, Rooms) {
-    for (const Case& c : cases) EXPECT_EQ(run(c.script, c.limits), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(run(c.script, c.limits), c.expected) << c.what;
 }
 
 TEST(MeetingWire, FirstFramesAndAddresses) {
     for (const char* bad :
          {"</host=/>", "</host=a/", "<host=a/>", "</host=a//>", "</hosts=a/>", "</host=\xe9/>", ""})
         EXPECT_FALSE(parseFirstFrame(bad)) << bad;
-
-
 
     EXPECT_FALSE(answerOf("</paired />"));
 

@@ -42,7 +42,8 @@ TEST(Specials, EveryEffect) {
     const F none = [](Special&) {};
     auto deck = [](const std::string& digits) { // the cards 100 to 109 in the order of these digits
         std::string items;
-        for (char d : digits) items += entry(100 + d - '0') + "|";
+        for (char d : digits)
+            items += entry(100 + d - '0') + "|";
         return items;
     };
     for (SideId me : {SideId::u1, SideId::u2}) {
@@ -50,13 +51,16 @@ TEST(Specials, EveryEffect) {
         auto effect = [me](int code, const F& setUp, const std::string& names, const std::string& seen,
                            const char* shown = nullptr) {
             Special t(me, code);
-            setUp(t), t.play();
+            setUp(t);
+            t.play();
             EXPECT_EQ(t.played() + ": " + t.texts(names), entry(code) + " counted, hand 1/1 0011: " + seen);
             EXPECT_EQ(t.p.log, shown ? Log{std::string("message: ") + shown} : Log{}) << code;
         };
         const std::string lps = "txtLpMe txtLpThem";
         // clang-format off
-        effect(201, none, lps, "25 24"), effect(212, none, lps, "24 24"), effect(213, none, lps, "26 25");
+        effect(201, none, lps, "25 24");
+        effect(212, none, lps, "24 24");
+        effect(213, none, lps, "26 25");
         effect(208, [](Special& t) { put(t.mine().slot(5), "[105] CLOWN 100"); t.pick(5); }, "txtAttMe_5", "[105] CLOWN 150");
         effect(204, [](Special& t) { put(t.theirs().slot(5), "[120] OGRE 150"); t.pick(5); }, "txtAttThem_5", "[120] OGRE 100");
         effect(206, [](Special& t) { put(t.theirs().slot(2), "[120] OGRE 50"); t.pick(2); }, "txtGraveCntThem cmbGraveThem " + lps, "1 [120] OGRE 50| 25 24");
@@ -95,7 +99,9 @@ TEST(Specials, EveryEffect) {
 
 TEST(Specials, RefusalsChangeNothing) {
     struct Case {
-        int code; std::function<void(Special&)> setUp; const char *message, *player2Message = nullptr;
+        int code;
+        std::function<void(Special&)> setUp;
+        const char *message, *player2Message = nullptr;
     };
     // clang-format off
     auto slot5 = [](int theirs, const char* text) { return [=](Special& t) { put((theirs ? t.theirs() : t.mine()).slot(5), text); t.pick(5); }; };
@@ -144,11 +150,11 @@ TEST(Specials, RefusalsChangeNothing) {
         for (const Case& c : cases) {
             Special t(me, c.code);
             c.setUp(t);
-            const char* message
- = me == SideId::u2 && c.player2Message ? c.player2Message : c.message;
+            const char* message = me == SideId::u2 && c.player2Message ? c.player2Message : c.message;
             EXPECT_TRUE(t.refused([&] { t.play(); }, message)) << c.code << " " << me << " " << message;
         }
     TestWindow r;
     r.p.script = {0.0, 0.1999, 0.2, 0.98, 1.5, -1.0};
-    for (int n : {1, 10, 11, 50, 50, 1}) EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n);
+    for (int n : {1, 10, 11, 50, 50, 1})
+        EXPECT_EQ(activationSubs::drawOneToFifty(r.w), n);
 }

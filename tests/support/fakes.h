@@ -57,11 +57,13 @@ struct FakePorts : Prompter, Sound, Clock, Random, Socket {
 
     void message(MessageId, const std::string& text, const std::string& title) override {
         if (whileOpen) whileOpen();
-        messages.push_back(text), log.push_back((title == "Message" ? "message" : title) + ": " + text);
+        messages.push_back(text);
+        log.push_back((title == "Message" ? "message" : title) + ": " + text);
     }
     bool question(MessageId, const std::string& text, bool) override {
         if (whileOpen) whileOpen();
-        questions.push_back(text), log.push_back("question: " + text);
+        questions.push_back(text);
+        log.push_back("question: " + text);
         return pop(answers, false);
     }
     std::optional<std::string> openFile(const std::string&, const std::string& folder,
@@ -108,7 +110,8 @@ inline std::map<std::string, std::string> snapshot(const Window& w) {
             s[name] = std::to_string(c.on());
         else if constexpr (SelectableList<C>) {
             s[name] = flags(c.enabled, c.visible) + std::to_string(c.selected()) + " ";
-            for (const auto& i : c.items()) s[name] += itemText(i) + "|";
+            for (const auto& i : c.items())
+                s[name] += itemText(i) + "|";
         } else
             s[name] = flags(c.enabled, c.visible) + " " + shownText(c);
     });
@@ -149,7 +152,8 @@ inline std::string texts(const Window& w, const std::string& names, SideId me = 
 // The board as the hand-over's eight parts write it, a part a line.
 inline std::string board(const Window& w) {
     std::string text;
-    for (int n = 1; n <= 8; ++n) text += onlineSubs::encodePart(w, n) + "\n";
+    for (int n = 1; n <= 8; ++n)
+        text += onlineSubs::encodePart(w, n) + "\n";
     return text;
 }
 
@@ -159,7 +163,9 @@ struct TestWindow {
     Window w{Ports{&p, &p, &p, &p, &p}};
     SideId me;
     explicit TestWindow(SideId side = SideId::u1, const std::string& folder = "/nonexistent-grimward")
-        : me(side) { formLoad(w, folder); }
+        : me(side) {
+        formLoad(w, folder);
+    }
     Side& mine() { return w.side(me); }
     Side& theirs() { return w.opponent(me); }
     void myTurn() { // a game on one machine in which it is my full turn
@@ -168,7 +174,8 @@ struct TestWindow {
         w.timers.tmrTurnLimit.setOn(true);
     }
     template <class List> static void fill(List& list, Counter& count, const std::vector<std::string>& items) {
-        put(list, items), count.value = static_cast<std::int16_t>(items.size());
+        put(list, items);
+        count.value = static_cast<std::int16_t>(items.size());
     }
     std::string flags(const std::string& names) const { return test::flags(w, names, me); }
     std::string texts(const std::string& names) const { return test::texts(w, names, me); }
@@ -199,14 +206,16 @@ inline std::string fielded(int code) { return entry(code) + " " + cardSubs::reco
 // count entries of codes first, first+1, ... (regular codes stop at 165).
 inline std::vector<std::string> entries(int count, int first = 100) {
     std::vector<std::string> v;
-    for (int i = 0; i < count; ++i) v.push_back(entry(first + i % 66));
+    for (int i = 0; i < count; ++i)
+        v.push_back(entry(first + i % 66));
     return v;
 }
 
 // A list of entries of codes 100..109 by their last digits, and its selection.
 template <class List> std::string digits(const List& l) {
     std::string s;
-    for (const auto& item : l.items()) s += itemText(item).substr(3, 1);
+    for (const auto& item : l.items())
+        s += itemText(item).substr(3, 1);
     return s + " " + std::to_string(l.selected());
 }
 

@@ -20,7 +20,8 @@ struct MemoryNetwork {
     MemorySocket* joining = nullptr;                  // waiting to be accepted as request 1
     std::size_t chunk = 0;                            // bytes per delivery; 0 delivers a send whole
     void pump(int most = 100000) {                    // also the events the handled ones queue
-        for (; !events.empty() && most-- > 0; events.pop_front()) std::exchange(events.front(), nullptr)();
+        for (; !events.empty() && most-- > 0; events.pop_front())
+            std::exchange(events.front(), nullptr)();
     }
 };
 
@@ -77,7 +78,6 @@ class MemorySocket final : public Socket {
     void cut(State mine, std::function<void()> peerEvent) { // ends it here; the peer hears by the event
         peer_->peer_ = nullptr, peer_->state_ = State::closed, peer_ = nullptr, state_ = mine;
         net_.events.push_back(std::move(peerEvent));
-
     }
     MemoryNetwork& net_;
     Window& w_;
