@@ -115,9 +115,7 @@ class GlanceTest : public QObject {
         ACT(w, "keys lstSpcCards Home Return");
         QCOMPARE(w.p.last(), "message: You cannot have more than 40 cards!");
         QCOMPARE(w.text("txtDeckCount"), "40");
-        const auto summary
-
-            = deckSubs::summarize(w.window.core().deck.lstDeck);
+        const auto summary = deckSubs::summarize(w.window.core().deck.lstDeck);
         QCOMPARE(summary.count, 40);
         QCOMPARE(w.text("lblDeckSummary"), QString::fromStdString(deckSubs::summaryText(summary)));
         app::DeckChart::Counts counts{}; // levels 1 to 6, then the special cards (level 0)

@@ -35,7 +35,6 @@ class MeetingWindowTest : public QObject {
         ACT(join, "type txtPlayer BOB, click btnJoin");
         QTRY_VERIFY(
             join.text("txtChat").endsWith("] Waiting in room Den-7 on the meeting server " + address_ + ">"));
-
         ACT(host, "type txtRoom den-7, click btnHost");
         QTRY_COMPARE(host.shows("btnSet"), "on");
         QTRY_COMPARE(join.shows("txtMsg"), QString());
@@ -58,7 +57,6 @@ class MeetingWindowTest : public QObject {
         QTRY_VERIFY(host.text("txtChat").endsWith("] BOB>-> thanks"));
 
         Shown third(folder.path(), 1); // the room is taken: a third window is told so and may try again
-
         ACT(third, "click smnOnline, type txtServer " + address_ + ", type txtRoom DEN-7, click btnHost");
         QTRY_COMPARE(third.p.since(0),
                      QStringList("message: The meeting server refused room DEN-7: another player "

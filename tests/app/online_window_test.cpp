@@ -25,7 +25,6 @@ class OnlineWindowTest : public QObject {
         QCOMPARE(join.text("txtPlayer"), QString()); // a click in the name box empties it
         ACT(join, "type txtPlayer BOB, click btnJoin");
         ACT(host, "click btnHost");
-
         QTRY_COMPARE(join.shows("txtMsg"), QString()); // connected: the chat box is on
         auto* tmrConnect = join.find<QTimer>("tmrConnect");
         tmrConnect->start(1); // its tick finds the connection made and only stops it
@@ -78,7 +77,6 @@ class OnlineWindowTest : public QObject {
             auto* wait = w->find<QTimer>("tmrWait");
             QCOMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off off off");
             QVERIFY(wait->isActive());
-
             wait->start(1); // its third tick lets HOST and JOIN be clicked again
             QTRY_COMPARE(w->shows("btnDisconnect btnHost btnJoin"), "off on on");
             QVERIFY(!wait->isActive());

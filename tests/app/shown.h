@@ -61,7 +61,6 @@ struct Shown {
     // Actions, ", "-separated: "click NAME", "pick LIST ITEM", "dbl LIST ITEM", "choose SELECTOR ITEM",
     // "hover NAME", "keys NAME KEY..." (focus by Tab, then the keys), "key KEY" (to the window), "type BOX
     // TEXT", "close"; a leading "yes" answers the next question, "file:NAME" the next dialog. Empty: done.
-
     QString act(const QString& actions) {
         for (const QString& action : actions.split(", ", Qt::SkipEmptyParts))
             if (!actOne(cards(action).split(' '))) return action + ": cannot be done";
@@ -148,7 +147,6 @@ struct Shown {
     // Does the actions and checks expect, ";"-separated: the messages ("!text"), questions ("?text") and
     // sounds ("~name") added, in order, and "name=value" ("*": a prefix) for each control that must change
     // to that; the other player's controls may change only when expect names one. Empty, or the faults.
-
     QString step(const QString& action, const QString& expect) {
         const auto before = snapshot();
         const std::size_t logged = p.log.size();

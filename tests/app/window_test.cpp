@@ -205,7 +205,6 @@ class WindowTest : public QObject {
         QVERIFY(!w.find<QPushButton>("btnOpenU2")->icon().isNull() && !w.window.windowIcon().isNull());
         QVERIFY(w.text("txtIp").contains(
             QRegularExpression(R"(^(10|192\.168|172\.(1[6-9]|2\d|3[01]))(\.\d+){2}$)")));
-
         QCOMPARE_LE(w.window.minimumSizeHint().width(), 1280);
         QCOMPARE_LE(w.window.minimumSizeHint().height(), 760);
         for (QObject* o : w.window.findChildren<QObject*>())
@@ -385,13 +384,11 @@ class WindowTest : public QObject {
     }
 
     // The real file dialog starts in Documents, saves a name as typed; boxes are plain text titled "Message".
-
     void realFileDialogAndBoxes() {
         Shown w({}, 0, {}, true);
         ACT(w, "dbl lstRegCards {100}");
         QStringList seen;
         QString from;
-
         QTimer ticks; // answers whatever box is open; a dialog that is not ready yet is tried again
         connect(&ticks, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

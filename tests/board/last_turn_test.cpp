@@ -124,7 +124,6 @@ TEST(LastTurn, TheWatchFollowsTheTurnsOfEachMode) {
         watch.observe(t.w);
         EXPECT_EQ(lines(watch.changes()),
                   offline ? "Player 1 drew 1 card.\nPlayer 2's life points: 25 -> 24.\n" : "");
-
         put(t.w.u2.txtSacriCnt, "1");
         gameSubs::disableSide(t.w, SideId::u2);
         gameSubs::enableSide(t.w, SideId::u1);
@@ -187,7 +186,6 @@ TEST(StatusLine, WhoseTurnTheHandOverTheResultAndTheTimeLeft) {
         TestWindow t;
         lay(t.w);
         const Status s = statusOf(t.w, ms);
-
         EXPECT_EQ(statusText(s) + (s.urgent ? " urgent" : ""), text);
     }
 }

@@ -20,13 +20,11 @@ TEST(Catalogue, PowerAndCostFollowTheLevel) {
                                  isSpecial(first - 1)),
                       std::tuple(power, life, sacrificed, code, first == 200, false));
             const int shown = first == 200 ? 0 : row; // the level counted is the one the description names
-
             EXPECT_EQ(cardLevel(code), shown);
             EXPECT_EQ(card->description.starts_with("Level " + std::to_string(shown) + " card."), shown != 0);
         }
     EXPECT_EQ(regCards()[16].type + regCards()[5].name + spcCards()[27].name,
               "DEAD[105] CLOWN[227] DEVESTATION");
-
     for (int code : {99, 166, 199, 229, -1}) {
         EXPECT_EQ(record(code), nullptr) << code;
         EXPECT_EQ(CardId::ofCode(code), std::nullopt) << code;

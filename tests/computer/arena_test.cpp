@@ -89,7 +89,6 @@ TEST(Arena, NoLevelBreaksARuleAgainstTheRandomPlayer) {
     for (const auto level : {computer::Level::easy, computer::Level::normal, computer::Level::hard}) {
         ComputerPlayer computer(
             {.seed = 1, .determinizations = 2, .turns = 2, .level = level, .iterations = 40});
-
         RandomPlayer random;
         std::array<int, 2> computerWins{}; // as player 1, as player 2
         for (std::uint64_t n = 1; n <= 100; ++n) {
@@ -134,7 +133,6 @@ TEST(Arena, BaselinesPlaySoundGamesThatReplayFromTheirSeed) {
 TEST(Arena, ReportsWhatAPlayerMustNotDoAndTimesItsTurns) {
     RandomPlayer random;
     // A click on a disabled control is a failure; refusals count, a turn of them without progress ends it.
-
     Stubborn attacker(Move{MoveKind::attack, -1, 1, 1});
     auto r = playArenaGame(attacker, random, game(1));
     EXPECT_EQ(r.failures, std::vector<std::string>{"seed 1, turn 1, after u1 attacks nothing in SLOT 1 with "

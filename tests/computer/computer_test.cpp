@@ -195,7 +195,6 @@ TEST(ComputerFairness, theChoiceIgnoresWhatPlayer2CannotSee) {
                                     .level = level,
                                     .iterations = 200,
                                     .budget = std::chrono::hours(1)};
-
         const Move chosen = chooseMove(seen, options);
         const std::string hint = hintText(seen, options);
 
@@ -266,7 +265,6 @@ TEST(ComputerFairness, eachDealShufflesTheUnseenCards) {
         determinize(seen, dealt, dealt.ports);
         own.push_back(dealt.u2.lstDeck.items());
         unseen.push_back(dealt.u1.lstHand.items());
-
         unseen.back().insert(unseen.back().end(), dealt.u1.lstDeck.items().begin(),
                              dealt.u1.lstDeck.items().end());
         EXPECT_EQ(dealt.u1.lstHand.count(), game.w.u1.lstHand.count());

@@ -31,7 +31,6 @@ TEST(DeckTools, TheFilterPassesByNameCodeLevelAndType) {
         {{"zo", 1, "DEAD"}, "[118] SKELETON", false},
         {{"", any, ""}, "[999] ODD", true},
         {{"odd", any, ""}, "[999] ODD", false}, // stray: unfiltered only
-
     };
     for (const auto& [filter, line, passed] : cases)
         EXPECT_EQ(passes(filter, line), passed) << filter.text << "/" << filter.level << "/" << line;
@@ -48,7 +47,6 @@ TEST(DeckTools, TheOrdersShown) {
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::level, 66).substr(19 * 4, 8), "119 120 "); // level 1, then 2
     reg.setItems({entry(105), entry(101), "[999] ODD", entry(120), entry(100)});
     EXPECT_EQ(shownCodes(reg, CatalogueOrder::name, 5), "105 101 100 120 999 "); // ties by code, strays last
-
     t.w.deck.lstSpcCards.setItems({entry(210), entry(105)});
     EXPECT_EQ(shownCodes(t.w.deck.lstSpcCards, CatalogueOrder::level, 2), "105 210 ");
 }

@@ -6,7 +6,6 @@ using namespace grim::test;
 using namespace grim::onlineSubs;
 
 // NEW GAME ends a game on one machine, back to the state at start-up.
-
 TEST(PlayMode, OfflineThenNewGame) {
     TestWindow t;
     const auto opening = snapshot(t.w);

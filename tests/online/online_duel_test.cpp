@@ -138,7 +138,6 @@ TEST(OnlineDuel, AWrongVersionEndsTheConnection) {
         // The host keeps the connection; the joiner closes it, and the host hears the hang-up.
         EXPECT_NE(d.host.w.txtChat.text.find("<[9:05:31 PM] Game versions are incompatible. Disconnected.>"),
                   std::string::npos);
-
         EXPECT_EQ(d.host.socket.sent.back() + lastLine(d.join.w) + flags(d.host.w, "btnSet") +
                       flags(d.join.w, "txtMsg") + " shown " + std::to_string(d.join.p.messages.size()),
                   "</wrongVersion/><[10:00:00 AM] Game versions incompatible. Disconnected.>00 shown 0");
@@ -397,7 +396,6 @@ TEST(OnlineDuel, StatusLineAndLastTurnFollowTheHandOver) {
     btnOpen_Click(d.join.w, SideId::u2);
     btnQ5_Click(d.join.w, SideId::u2);
     observe();
-
     put(d.join.w.u1.txtLp, "0"), btnEnd_Click(d.join.w, SideId::u2), d.net.pump(), observe();
     for (int part = 1; part <= 8; ++part) {
         tmrUpdate_Timer(d.join.w);

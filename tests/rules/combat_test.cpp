@@ -52,7 +52,6 @@ TEST(Attack, RefusalsAndTheDirectAttack) {
                                       "opponent has no cards on FIELD."));
         t.theirs().slot(5).clear();
         direct();
-
         EXPECT_EQ(t.texts("txtLpThem txtLpMe") + " " + t.flags("btnEndMe btnDirectMe"), "24 25 10");
         EXPECT_EQ(t.p.log.size(), 6u);   // the refusals' messages, and nothing for the attack
         t.mine().btnEnd.enabled = false; // a disabled button does nothing

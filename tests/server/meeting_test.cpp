@@ -137,7 +137,6 @@ TEST(MeetingWire, FirstFramesAndAddresses) {
     for (const char* bad :
          {"</host=/>", "</host=a/", "<host=a/>", "</host=a//>", "</hosts=a/>", "</host=\xe9/>", ""})
         EXPECT_FALSE(parseFirstFrame(bad)) << bad;
-
     EXPECT_FALSE(answerOf("</paired />"));
 
     for (const auto& [text, read] : {std::pair{"127.0.0.1:33222", "127.0.0.1 33222"},

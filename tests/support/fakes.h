@@ -233,7 +233,6 @@ struct TempFolder { // a temporary folder for the files a test writes, removed w
     std::string deck(const std::string& name, const std::vector<std::string>& items) const {
         return deckFile::write(path(name), items), path(name);
     }
-
     std::string bytes(const std::string& name) const {
         std::ifstream in(path(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
